@@ -1,0 +1,81 @@
+#include "LogFile.h"
+
+#include <QDebug>
+#include <QFile>
+
+LogFile::LogFile(const QString& sPath, int nMaxFiles, int nLevel)
+    : m_nLevel(nLevel), m_nMaxFiles(nMaxFiles), m_sBaseName(sPath.left(sPath.size() - 4)),
+      m_pFile(new QFile(sPath))
+{
+    if (m_pFile->exists() && m_pFile->size() > ROTATE_ABOVE_BYTES)
+        rotate(1);
+}
+
+LogFile::~LogFile()
+{
+    delete m_pFile;
+}
+
+QString LogFile::currentPath() const
+{
+    return QString("%1.log").arg(m_sBaseName);
+}
+
+QString LogFile::copyPath(int nIndex) const
+{
+    return QString("%1%2%3.log").arg(m_sBaseName).arg(nIndex / 10).arg(nIndex);
+}
+
+bool LogFile::rotate(int nIndex)
+{
+    if (m_nMaxFiles < 2) {
+        QFile::remove(currentPath());
+        return true;
+    }
+    if (nIndex == m_nMaxFiles - 1) {
+        QFile::remove(copyPath(nIndex));
+        return true;
+    }
+    const QString sFrom = copyPath(nIndex);
+    if (QFile::exists(sFrom)) {
+        rotate(nIndex + 1); // make room: the copy before the oldest drops the oldest
+        QFile::rename(sFrom, copyPath(nIndex + 1));
+    }
+    if (nIndex == 1) {
+        if (QFile::exists(currentPath()))
+            QFile::rename(currentPath(), sFrom);
+        delete m_pFile;
+        m_pFile = new QFile(currentPath());
+    }
+    return true;
+}
+
+QByteArray LogFile::formatLine(const QDateTime& when, const QByteArray& text)
+{
+    const QDate date = when.date();
+    const QTime time = when.time();
+    QByteArray line = QString("%1/%2/%3 %4:%5 \t")
+                          .arg(date.year())
+                          .arg(date.month())
+                          .arg(date.day())
+                          .arg(time.toString("HH:mm:ss"))
+                          .arg(time.msec())
+                          .toLatin1();
+    line += text;
+    line += "\r\n";
+    return line;
+}
+
+void LogFile::write(int nLevel, const char* szText)
+{
+    if (nLevel > m_nLevel)
+        return;
+    // Append mode: the file is never read or rewritten, so a line costs the same whatever the log's size.
+    if (!m_pFile->open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    const QByteArray line = formatLine(QDateTime::currentDateTime(), QByteArray(szText));
+    m_pFile->write(line);
+    m_pFile->close();
+    if (m_nLevel > 0)
+        qDebug().noquote() << QString::fromLatin1(line.constData(), line.size() - 2);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QFile;
+
+// The rotating log file: "<base>.log" plus older copies "<base>01.log", "<base>02.log", ...
+// Rotation happens only when the object is built (once per run); every line is appended.
+class LogFile
+{
+public:
+    static const qint64 ROTATE_ABOVE_BYTES = 512000;
+
+    LogFile(const QString& sPath, int nMaxFiles, int nLevel);
+    ~LogFile();
+    LogFile(const LogFile&) = delete;
+    LogFile& operator=(const LogFile&) = delete;
+
+    bool rotate(int nIndex);
+    // Appends one line; the caller holds the process-wide log mutex.
+    void write(int nLevel, const char* szText);
+
+    int level() const { return m_nLevel; }
+    QString currentPath() const;
+    QString copyPath(int nIndex) const;
+
+    // "%1/%2/%3 %4:%5 \t%6\r\n": date without leading zeros, HH:mm:ss, milliseconds without leading zeros.
+    static QByteArray formatLine(const QDateTime& when, const QByteArray& text);
+
+private:
+    int m_nLevel;
+    int m_nMaxFiles;
+    QString m_sBaseName;
+    QFile* m_pFile;
+};

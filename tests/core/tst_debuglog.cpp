@@ -1,0 +1,141 @@
+#include "core/DebugLog.h"
+#include "core/LogFile.h"
+#include "support/TestFolders.h"
+
+#include <QFile>
+#include <QThread>
+#include <QtTest>
+
+class TestDebugLog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void levelSwitch_data();
+    void levelSwitch();
+    void lineFormat();
+    void rotation_data();
+    void rotation();
+    void threadsWriteWholeLines();
+    void longMessageIsWhole();
+};
+
+void TestDebugLog::levelSwitch_data()
+{
+    QTest::addColumn<QByteArray>("msgIni"); // empty: no switch file at all
+    QTest::addColumn<bool>("written");
+    QTest::newRow("no msg.ini") << QByteArray() << false;
+    QTest::newRow("no DEBUG group") << QByteArray("[OTHER]\nLOG_LEVEL=5\n") << false;
+    QTest::newRow("empty level") << QByteArray("[DEBUG]\nLOG_LEVEL=\n") << false;
+    QTest::newRow("0") << QByteArray("[DEBUG]\nLOG_LEVEL=0\n") << false;
+    QTest::newRow("1") << QByteArray("[DEBUG]\nLOG_LEVEL=1\n") << false;
+    QTest::newRow("abc") << QByteArray("[DEBUG]\nLOG_LEVEL=abc\n") << false;
+    QTest::newRow("2") << QByteArray("[DEBUG]\nLOG_LEVEL=2\n") << true;
+    QTest::newRow("10") << QByteArray("[DEBUG]\nLOG_LEVEL=10\n") << true;
+}
+
+void TestDebugLog::levelSwitch()
+{
+    QFETCH(QByteArray, msgIni);
+    QFETCH(bool, written);
+    TestFolders folders;
+    if (!msgIni.isEmpty())
+        TestFolders::writeFile(folders.dataPath("msg.ini"), msgIni);
+    DebugLog::init(folders.dataDir());
+    writeLog(1, "[TestDebugLog][levelSwitch] %s %d", "hello", 7);
+    QCOMPARE(QFile::exists(folders.dataPath("WendoAgent.log")), written);
+    if (written)
+        QVERIFY(TestFolders::readFile(folders.dataPath("WendoAgent.log"))
+                    .endsWith(" \t[TestDebugLog][levelSwitch] hello 7\r\n"));
+
+    // The switch is settled once per run: removing the file changes nothing until the next init.
+    QFile::remove(folders.dataPath("msg.ini"));
+    writeLog(1, "second");
+    QCOMPARE(TestFolders::readFile(folders.dataPath("WendoAgent.log")).contains("second"), written);
+}
+
+void TestDebugLog::lineFormat()
+{
+    const QDateTime when(QDate(2026, 3, 7), QTime(9, 5, 1, 42));
+    QCOMPARE(LogFile::formatLine(when, "[A][b][Entry]"), QByteArray("2026/3/7 09:05:01:42 \t[A][b][Entry]\r\n"));
+    const QDateTime late(QDate(2026, 12, 31), QTime(23, 59, 59, 999));
+    QCOMPARE(LogFile::formatLine(late, "x\xe9"), QByteArray("2026/12/31 23:59:59:999 \tx\xe9\r\n"));
+}
+
+void TestDebugLog::rotation_data()
+{
+    QTest::addColumn<int>("logSize");
+    QTest::addColumn<bool>("with01");
+    QTest::addColumn<bool>("with02");
+    QTest::addColumn<bool>("rotated");
+    QTest::newRow("exactly 512000 stays") << 512000 << true << true << false;
+    QTest::newRow("512001, both copies") << 512001 << true << true << true;
+    QTest::newRow("512001, no copies") << 512001 << false << false << true;
+    QTest::newRow("512001, only 02") << 512001 << false << true << true;
+}
+
+void TestDebugLog::rotation()
+{
+    QFETCH(int, logSize);
+    QFETCH(bool, with01);
+    QFETCH(bool, with02);
+    QFETCH(bool, rotated);
+    TestFolders folders; // no msg.ini: rotation happens whether or not logging is on
+    const QString sLog = folders.dataPath("WendoAgent.log");
+    const QString s01 = folders.dataPath("WendoAgent01.log");
+    const QString s02 = folders.dataPath("WendoAgent02.log");
+    const QByteArray current(logSize, 'c');
+    TestFolders::writeFile(sLog, current);
+    if (with01)
+        TestFolders::writeFile(s01, "one");
+    if (with02)
+        TestFolders::writeFile(s02, "two");
+
+    DebugLog::init(folders.dataDir());
+
+    if (!rotated) {
+        QCOMPARE(TestFolders::readFile(sLog), current);
+        QCOMPARE(TestFolders::readFile(s01), QByteArray(with01 ? "one" : ""));
+        return;
+    }
+    QVERIFY(!QFile::exists(sLog));
+    QCOMPARE(TestFolders::readFile(s01), current);
+    // The old 01 moves to 02 (dropping the oldest); without an 01 the old 02 stays as it was.
+    QCOMPARE(TestFolders::readFile(s02), QByteArray(with01 ? "one" : (with02 ? "two" : "")));
+}
+
+void TestDebugLog::threadsWriteWholeLines()
+{
+    TestFolders folders(true);
+    const int nThreads = 8;
+    const int nLines = 200;
+    QList<QThread*> threads;
+    for (int t = 0; t < nThreads; ++t) {
+        threads.append(QThread::create([t] {
+            for (int i = 0; i < nLines; ++i)
+                writeLog(1, "[T%d][line] %d %s", t, i, "payload-payload-payload-payload");
+        }));
+        threads.last()->start();
+    }
+    for (QThread* pThread : threads) {
+        pThread->wait();
+        delete pThread;
+    }
+    const QList<QByteArray> lines = TestFolders::readFile(folders.dataPath("WendoAgent.log")).split('\n');
+    QCOMPARE(lines.size(), nThreads * nLines + 1);
+    QRegularExpression whole("^\\d+/\\d+/\\d+ \\d\\d:\\d\\d:\\d\\d:\\d+ \\t\\[T\\d\\]\\[line\\] \\d+ payload-payload-"
+                             "payload-payload\\r$");
+    for (int i = 0; i < lines.size() - 1; ++i)
+        QVERIFY2(whole.match(QString::fromLatin1(lines.at(i))).hasMatch(), lines.at(i).constData());
+}
+
+void TestDebugLog::longMessageIsWhole()
+{
+    TestFolders folders(true);
+    const QByteArray big(100000, 'x');
+    writeLog(1, "[A][b] %s|", big.constData());
+    QVERIFY(TestFolders::readFile(folders.dataPath("WendoAgent.log")).endsWith(big + "|\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestDebugLog)
+#include "tst_debuglog.moc"
