@@ -1,0 +1,35 @@
+#include "Notifier.h"
+
+#include "DebugLog.h"
+
+#include <atomic>
+
+namespace {
+class LogOnlyNotifier : public Notifier
+{
+public:
+    int showMessage(const QString& sTitle, const QString& sText, int nButtons) override
+    {
+        writeLog(1, "[Notifier][showMessage] %s: %s", sTitle.toUtf8().constData(), sText.toUtf8().constData());
+        return nButtons & OK ? int(OK) : nButtons;
+    }
+    void showBalloon(const QString& sTitle, const QString& sText) override
+    {
+        writeLog(1, "[Notifier][showBalloon] %s: %s", sTitle.toUtf8().constData(), sText.toUtf8().constData());
+    }
+};
+
+LogOnlyNotifier g_logOnly;
+std::atomic<Notifier*> g_pNotifier{nullptr};
+} // namespace
+
+Notifier* Notifier::instance()
+{
+    Notifier* pNotifier = g_pNotifier;
+    return pNotifier ? pNotifier : &g_logOnly;
+}
+
+void Notifier::setInstance(Notifier* pNotifier)
+{
+    g_pNotifier = pNotifier;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Everything that asks the user something or tells them in a box or balloon goes through this seam, so
+// code below the windows never includes a widget and tests record the notices instead of blocking.
+// The program installs the widget implementation at start; until then notices are only logged.
+class Notifier
+{
+public:
+    enum Button { OK = 0x1, CANCEL = 0x2, YES = 0x4, NO = 0x8 };
+
+    virtual ~Notifier() = default;
+
+    // A modal message box without icon and without parent; returns the button chosen.
+    virtual int showMessage(const QString& sTitle, const QString& sText, int nButtons = OK) = 0;
+    // A tray balloon with the information icon.
+    virtual void showBalloon(const QString& sTitle, const QString& sText) = 0;
+
+    static Notifier* instance();
+    // Takes no ownership; nullptr restores the logging default.
+    static void setInstance(Notifier* pNotifier);
+};

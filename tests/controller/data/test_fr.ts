@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Internet connection</source>
+        <translation>Connexion Internet</translation>
+    </message>
+</context>
+</TS>
