@@ -9,12 +9,20 @@
 #include "core/DebugLog.h"
 #include "core/JsonHelper.h"
 #include "core/Notifier.h"
+#include "core/WorkFile.h"
+#include "platform/DevicePath.h"
+#include "backup/BackupRestoreWorker.h"
+#include "net/EnumDevWorker.h"
+#include "net/GeneralWorker.h"
+#include "net/ProcEnumRegDevXml.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
-#include <QTextStream>
 #include <QTranslator>
 
 #include <mutex>
@@ -34,6 +42,10 @@ ZeqAgentCtrlMgr::ZeqAgentCtrlMgr(QObject* pParent) : QObject(pParent)
     pairSettingsFiles();
     m_bQuorvane = QFile::exists(AgentFolders::programPath("/Quorvane.bin"));
     QDir().mkpath(AgentFolders::tempDir());
+    // Until a device arrives the record names the brand's default SKU.
+    m_curDevice.type = 2;
+    m_curDevice.devInfo.sSkuID = m_bQuorvane ? "2" : "1";
+    createGeneralWorker();
     Worker::registerMetaTypes();
     QString sLang;
     {
@@ -68,18 +80,19 @@ void ZeqAgentCtrlMgr::pairSettingsFiles()
 
 void ZeqAgentCtrlMgr::exportToDebugLog(const QString& sPath)
 {
-    writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog]file Name %s", sPath.toUtf8().constData());
-    if (!DebugLog::isOn())
-        return;
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    while (!stream.atEnd()) {
-        const QString sLine = stream.readLine();
-        writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog] %s", sLine.toUtf8().constData());
-    }
+    DebugLog::exportFile(sPath);
+}
+
+void ZeqAgentCtrlMgr::createGeneralWorker()
+{
+    m_pGeneralWorker = new GeneralWorker();
+    connect(m_pGeneralWorker, &GeneralWorker::emitStatus, this, &ZeqAgentCtrlMgr::slotHandleResults);
+    connect(this, &ZeqAgentCtrlMgr::emitLogin, m_pGeneralWorker, &GeneralWorker::slotLogin);
+    connect(this, &ZeqAgentCtrlMgr::emitCheckRegDev, m_pGeneralWorker, &GeneralWorker::slotCheckRegDev);
+    connect(this, &ZeqAgentCtrlMgr::emitRegDev, m_pGeneralWorker, &GeneralWorker::slotRegDev);
+    connect(this, &ZeqAgentCtrlMgr::emitDeRegDev, m_pGeneralWorker, &GeneralWorker::slotDeRegDev);
+    connect(this, &ZeqAgentCtrlMgr::emitSetCustomSetting, m_pGeneralWorker, &GeneralWorker::slotSetCustomSetting);
+    connect(this, &ZeqAgentCtrlMgr::emitGetCustomSetting, m_pGeneralWorker, &GeneralWorker::slotGetCustomSetting);
 }
 
 // ---- results ----
@@ -94,6 +107,26 @@ void ZeqAgentCtrlMgr::slotHandleResults(ACTION_STATUS status, QString sResult)
     case LOGIN_REJECTED:
     case LOGIN_INTERNETERROR:
         handleAccountResult(status, sResult);
+        break;
+    case ENUMDEV_SUCCESS:
+        ProcEnumRegDev();
+        releaseWorker(m_pEnumDevWorker);
+        break;
+    case ENUMDEV_ERROR:
+        releaseWorker(m_pEnumDevWorker);
+        break;
+    case BACKUP_SUCCESS:
+        if (m_pBackupWorker) {
+            AgentSettings settings;
+            settings.setDeviceValue(m_curDevice.devInfo.sUUID, "backuptime",
+                                    QDate::currentDate().toString("yyyy/MM/dd"));
+            releaseWorker(m_pBackupWorker);
+        }
+        break;
+    case BACKUP_FAIL:
+    case RESTORE_SUCCESS:
+    case RESTORE_FAIL:
+        releaseWorker(m_pBackupWorker);
         break;
     case MAP_CHECKERROR:
         writeLog(1, "[ZeqAgentCtrlMgr][slotHandleResults][MAP_CHECKERROR]");
@@ -277,6 +310,86 @@ void ZeqAgentCtrlMgr::openShareWeb(bool bDashboard, bool bCorrupt)
 
 // ---- account device list ----
 
+bool ZeqAgentCtrlMgr::enumRegDevs(QString sRequest)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][enumRegDevs][Entry]");
+    // A list already on its way is superseded: its result no longer counts.
+    stopWorker(m_pEnumDevWorker);
+    m_pEnumDevWorker = new EnumDevWorker();
+    m_pEnumDevWorker->setRequest(sRequest);
+    connectWorker(m_pEnumDevWorker);
+    m_pEnumDevWorker->start(QThread::InheritPriority);
+    writeLog(1, "[ZeqAgentCtrlMgr][enumRegDevs][End]");
+    return true;
+}
+
+void ZeqAgentCtrlMgr::terminateAllWorker()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][terminateAllWorker][Entry]");
+    doStopBackupRestoreWorker();
+    doStopEnumDeviceWorker();
+    writeLog(1, "[ZeqAgentCtrlMgr][terminateAllWorker][End]");
+}
+
+void ZeqAgentCtrlMgr::doStopEnumDeviceWorker()
+{
+    stopWorker(m_pEnumDevWorker);
+}
+
+bool ZeqAgentCtrlMgr::isHeldWorker(const QObject* pWorker) const
+{
+    return pWorker && (pWorker == m_pEnumDevWorker || pWorker == m_pBackupWorker);
+}
+
+// ---- backup and restore ----
+
+bool ZeqAgentCtrlMgr::backupDev(const QString& sParam)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][backupDev][Entry]");
+    startBackupWorker(sParam, BackupRestoreWorker::MODE_BACKUP);
+    writeLog(1, "[ZeqAgentCtrlMgr][backupDev][End]");
+    return true;
+}
+
+bool ZeqAgentCtrlMgr::restoreDev(const QString& sParam)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][restoreDev][Entry]");
+    startBackupWorker(sParam, BackupRestoreWorker::MODE_RESTORE);
+    writeLog(1, "[ZeqAgentCtrlMgr][restoreDev][End]");
+    return true;
+}
+
+void ZeqAgentCtrlMgr::startBackupWorker(const QString& sParam, int nMode)
+{
+    // One backup or restore at a time: a job still held is stopped rather than left running unseen.
+    stopWorker(m_pBackupWorker);
+    m_pBackupWorker = new BackupRestoreWorker();
+    m_pBackupWorker->setParam(sParam);
+    m_pBackupWorker->setMode(nMode);
+    m_pBackupWorker->setDriveRoots(m_curDevice.lstDrive);
+    connectWorker(m_pBackupWorker);
+    m_pBackupWorker->start(QThread::InheritPriority);
+}
+
+void ZeqAgentCtrlMgr::terminateBackup()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][terminateBackup]");
+    doStopBackupRestoreWorker();
+}
+
+void ZeqAgentCtrlMgr::doStopBackupRestoreWorker()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][doStopBackupRestoreWorker]");
+    stopWorker(m_pBackupWorker);
+}
+
+bool ZeqAgentCtrlMgr::ProcEnumRegDev()
+{
+    ProcEnumRegDevXml reader;
+    reader.open(AgentFolders::tempPath("enumdev.xml"));
+    return procEnumRegDevText(reader.m_sResult);
+}
+
 bool ZeqAgentCtrlMgr::procEnumRegDevText(const QString& sAnswer)
 {
     writeLog(1, "[ZeqAgentCtrlMgr][ProcEnumRegDev][Enter]");
@@ -303,4 +416,137 @@ bool ZeqAgentCtrlMgr::procEnumRegDevText(const QString& sAnswer)
     }
     writeLog(1, "[ZeqAgentCtrlMgr][ProcEnumRegDev][End]");
     return true;
+}
+
+// ---- the attached device ----
+
+void ZeqAgentCtrlMgr::notityWendoDev(Worker::DEVINFOEX devinfoex)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][Entry]");
+    if (devinfoex.bArrival == m_bDevPresent) {
+        // One device at a time: a second arrival, or a removal with nothing attached, changes nothing.
+        writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][End]");
+        return;
+    }
+    if (devinfoex.bArrival) {
+        writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][Plugin]");
+        m_bDevPresent = true;
+        m_nDevFamily = devinfoex.type;
+        m_curDevice = devinfoex;
+        {
+            AgentSettings settings;
+            settings.setDeviceValue(m_curDevice.devInfo.sUUID, "connect",
+                                    QDate::currentDate().toString("yyyy/MM/dd"));
+        }
+        emit devRefresh(true);
+    } else {
+        writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][Plugoff]");
+        m_bDevPresent = false;
+        m_nDevFamily = devinfoex.type;
+        m_curDevice = devinfoex;
+        emit devRefresh(false);
+    }
+    writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][End]");
+}
+
+QString ZeqAgentCtrlMgr::currentDrive() const
+{
+    if (m_nDevFamily == 1)
+        return m_curDevice.sComPort;
+    return m_curDevice.lstDrive.value(0);
+}
+
+void ZeqAgentCtrlMgr::saveDeviceVersions(QString sUUID, int nFamily)
+{
+    Q_UNUSED(nFamily);
+    const Worker::DEVINFO& info = m_curDevice.devInfo;
+    AgentSettings settings;
+    const QList<QPair<const char*, QString>> values = {
+        {"sku", info.sSkuID},    {"hwname", info.sHWName}, {"fwver", info.sFirmware},  {"swver", info.sAppVer},
+        {"bmver", info.sBmVer},  {"taver", info.sTaVer},   {"osmver", info.sOsmVer}, {"countryver", info.sCountryVer}};
+    for (const auto& value : values)
+        settings.setDeviceValue(sUUID, QString::fromLatin1(value.first), value.second);
+}
+
+void ZeqAgentCtrlMgr::updateDeviceVersions()
+{
+    saveDeviceVersions(m_curDevice.devInfo.sUUID, m_nDevFamily);
+}
+
+void ZeqAgentCtrlMgr::doUpdateSetting()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][doUpdateSetting][Entry]");
+    const QString sUUID = m_curDevice.devInfo.sUUID;
+    AgentSettings settings;
+    bool bAny = false;
+    QList<WorkFile::Row> rows;
+    if (WorkFile::readRows(AgentFolders::tempPath("Update.script"), &rows) && !rows.isEmpty()) {
+        settings.setDeviceValue(sUUID, "releaseurl", rows.first().value(5));
+        settings.setDeviceValue(sUUID, "update", "true");
+        bAny = true;
+        writeLog(1, "[ZeqAgentCtrlMgr][doUpdateSetting] process update.script end!");
+    }
+    if (WorkFile::readRows(AgentFolders::tempPath("map.script"), &rows) && !rows.isEmpty()) {
+        const WorkFile::Row& first = rows.first();
+        const bool bCredits = m_nDevFamily == 2 && first.value(0).contains("SellMapCredits");
+        // value() reads a missing field of a short line as "".
+        settings.setDeviceValue(sUUID, "releaseurl", first.value(bCredits ? 9 : 8));
+        settings.setDeviceValue(sUUID, "update", "true");
+        bAny = true;
+        writeLog(1, "[ZeqAgentCtrlMgr][doUpdateSetting] process map.script end!");
+    }
+    if (!bAny)
+        settings.setDeviceValue(sUUID, "update", "false");
+}
+
+bool ZeqAgentCtrlMgr::checkWendoAgentUpdateAvailable()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][checkWendoAgentUpdateAvailable][Entry]");
+    const QString sPath = AgentFolders::tempPath("Update.script");
+    QList<WorkFile::Row> rows;
+    if (WorkFile::readRows(sPath, &rows) && !rows.isEmpty() && rows.first().value(0) == "AGENT") {
+        if (WorkFile::writeRows(sPath, {rows.first()})) {
+            writeLog(1, "[ZeqAgentCtrlMgr][checkWendoAgentUpdateAvailable]Have device update");
+            return true;
+        }
+    }
+    writeLog(1, "[ZeqAgentCtrlMgr][checkWendoAgentUpdateAvailable][End]");
+    return false;
+}
+
+bool ZeqAgentCtrlMgr::checkSmartRecover()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][checkSmartRecover][Entry]");
+    if (AgentSettings().getBool("DEBUG", "SmartRecovery"))
+        return false;
+    if (m_nDevFamily != 2)
+        return true;
+    const QString sDrive = currentDrive();
+    const bool bExists = !sDrive.isEmpty() && QFileInfo(DevicePath::resolve(sDrive, "Korvo")).isDir();
+    if (bExists)
+        writeLog(1, "[ZeqAgentCtrlMgr][checkSmartRecover][End]");
+    return bExists;
+}
+
+bool ZeqAgentCtrlMgr::ChkFileCheckSume(QString sFile, QString sServerChecksum)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][ChkFileCheckSume][Entry]");
+    if (sServerChecksum.compare(QString(32, 'F'), Qt::CaseInsensitive) == 0)
+        return true;
+    QFile file(sFile);
+    QString sOwn;
+    bool bMatch = false;
+    if (file.open(QIODevice::ReadOnly)) {
+        QCryptographicHash md5(QCryptographicHash::Md5);
+        while (!file.atEnd())
+            md5.addData(file.read(2048));
+        sOwn = QString::fromLatin1(md5.result().toHex());
+        bMatch = sOwn.compare(sServerChecksum, Qt::CaseInsensitive) == 0;
+        file.close();
+    }
+    writeLog(1, "[ZeqAgentCtrlMgr][ChkFileCheckSume]file %s filechecksume %s serverchecksume %s ",
+             sFile.toUtf8().constData(), sOwn.toUtf8().constData(), sServerChecksum.toUtf8().constData());
+    if (!bMatch)
+        QFile::remove(sFile);
+    return bMatch;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ActionStatus.h"
+#include "core/DebugLog.h"
 #include "core/Worker.h"
 
 #include <QList>
@@ -8,6 +9,9 @@
 #include <QString>
 
 class QTranslator;
+class GeneralWorker;
+class EnumDevWorker;
+class BackupRestoreWorker;
 
 // The one controller of the agent: every window reaches it through getInstance() and every action
 // starts and ends here. Workers report to slotHandleResults; the windows hear actionFinish (and the map
@@ -55,12 +59,43 @@ public:
     QString pendingPassword() const { return m_sPendingPassword; }
     bool isSignedIn() const { return !m_sUser.isEmpty() && !m_sPassword.isEmpty() && !m_sSession.isEmpty(); }
 
+    // Asks the service for the account's devices; the list is rebuilt when the answer arrives.
+    bool enumRegDevs(QString sRequest);
+    // Rebuilds the list from "/temp/enumdev.xml"; false for an error answer.
+    bool ProcEnumRegDev();
+
     // The devices registered to the account, in the service's order.
     const QList<Worker::DEVINFO>& regDevList() const { return m_lstRegDev; }
     // Rebuilds the list from an account device list answer text; false for an error answer.
     bool procEnumRegDevText(const QString& sAnswer);
 
     bool isQuorvane() const { return m_bQuorvane; }
+
+    // The attached device: present flag, family (1 serial, 2 drive) and its record with the serial port
+    // or the drive roots (system drive first, data drive second).
+    bool isDevicePresent() const { return m_bDevPresent; }
+    int deviceFamily() const { return m_nDevFamily; }
+    const Worker::DEVINFOEX& currentDevice() const { return m_curDevice; }
+    // First drive root of the drive family (or the serial port name).
+    QString currentDrive() const;
+    void saveDeviceVersions(QString sUUID, int nFamily);
+    void updateDeviceVersions();
+    void doUpdateSetting();
+    bool checkWendoAgentUpdateAvailable();
+    bool checkSmartRecover();
+    bool ChkFileCheckSume(QString sFile, QString sServerChecksum);
+
+    // Backup and restore of the drive family; sParam is the parameter string of BackupRestoreParam.
+    bool backupDev(const QString& sParam);
+    bool restoreDev(const QString& sParam);
+    void terminateBackup();
+    void doStopBackupRestoreWorker();
+    void doStopEnumDeviceWorker();
+    void requestMyDeviceTab() { emit tabMyDevice(); }
+
+    // Stops every running worker at exit (those that exist), in the order backup and restore, sync,
+    // map update, account device list, device update, agent update.
+    void terminateAllWorker();
 
     // Page flags.
     void setShowMapTab(bool bShow) { m_bShowMapTab = bShow; }
@@ -86,6 +121,7 @@ signals:
     void emitGetCustomSetting(QString sRequest);
 
 public slots:
+    void notityWendoDev(Worker::DEVINFOEX devinfoex);
     void slotHandleResults(ACTION_STATUS status, QString sResult);
 
 private:
@@ -93,6 +129,40 @@ private:
     void pairSettingsFiles();
     void handleAccountResult(ACTION_STATUS status, const QString& sResult);
     void showConnectionMessage();
+    void createGeneralWorker();
+    void startBackupWorker(const QString& sParam, int nMode);
+
+    // Results of a worker reach the handler only while the controller still holds that worker: a stopped
+    // or replaced worker's late (queued) result is dropped, so it can never stop or delete another one.
+    // The worker's address is compared, never dereferenced: it may be gone by then.
+    template <typename T> void connectWorker(T* pWorker)
+    {
+        connect(pWorker, &T::emitStatus, this, [this, pWorker](ACTION_STATUS status, QString sResult) {
+            if (!isHeldWorker(pWorker)) {
+                writeLog(1, "[ZeqAgentCtrlMgr][slotHandleResults] result %d of a stopped worker dropped",
+                         int(status));
+                return;
+            }
+            slotHandleResults(status, sResult);
+        });
+    }
+    bool isHeldWorker(const QObject* pWorker) const;
+    // Takes the worker out of its member and deletes it once control is back in the event loop, so a
+    // worker is never deleted inside its own emission.
+    template <typename T> void releaseWorker(T*& pMember)
+    {
+        T* pDone = pMember;
+        pMember = nullptr;
+        if (pDone)
+            pDone->deleteLater();
+    }
+    // Deletes the worker now (a thread worker's destructor stops its thread).
+    template <typename T> void stopWorker(T*& pMember)
+    {
+        T* pDone = pMember;
+        pMember = nullptr;
+        delete pDone;
+    }
 
     // The current account and the one the last sign-in asked for.
     QString m_sUser;
@@ -100,6 +170,14 @@ private:
     QString m_sSession;
     QString m_sPendingUser;
     QString m_sPendingPassword;
+
+    GeneralWorker* m_pGeneralWorker = nullptr;
+    EnumDevWorker* m_pEnumDevWorker = nullptr;
+    BackupRestoreWorker* m_pBackupWorker = nullptr;
+
+    bool m_bDevPresent = false;
+    int m_nDevFamily = 2;
+    Worker::DEVINFOEX m_curDevice;
 
     QList<Worker::DEVINFO> m_lstRegDev;
     QTranslator* m_pTranslator = nullptr;

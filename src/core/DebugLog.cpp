@@ -3,6 +3,7 @@
 #include "LogFile.h"
 
 #include <QFile>
+#include <QTextStream>
 #include <QMutex>
 #include <QSettings>
 
@@ -96,4 +97,20 @@ void writeLog(int nLevel, const char* szFormat, ...)
     QMutexLocker lock(&g_logMutex);
     if (g_pLogFile)
         g_pLogFile->write(nLevel, buffer.data());
+}
+
+void DebugLog::exportFile(const QString& sPath)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog]file Name %s", sPath.toUtf8().constData());
+    if (!isOn())
+        return;
+    QFile file(sPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    while (!stream.atEnd()) {
+        const QString sLine = stream.readLine();
+        writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog] %s", sLine.toUtf8().constData());
+    }
 }

@@ -15,4 +15,6 @@ void shutdown();
 bool isOn();
 int level();
 QString logPath();
+// Copies a service answer file into the log line by line (the controller's exportToDebugLog).
+void exportFile(const QString& sPath);
 } // namespace DebugLog

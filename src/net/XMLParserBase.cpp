@@ -35,9 +35,9 @@ bool XMLParserBase::readSoapReturn(const QDomDocument& doc, const QString& sOper
 {
     const QDomElement body = doc.documentElement().firstChildElement("SOAP-ENV:Body");
     const QDomElement response = body.firstChildElement("ns1:" + sOperation + "Response");
-    const QDomElement result = response.firstChildElement("return");
-    if (result.isNull())
+    if (response.isNull())
         return false;
-    *pReturn = result.text();
+    // A response without "return" is an answer with an empty text.
+    *pReturn = getChildText(response, "return");
     return true;
 }

@@ -25,7 +25,7 @@ public:
     // Loads the file without namespace processing into doc; false when it is missing or not XML.
     static bool loadDocument(const QString& sPath, QDomDocument* pDoc);
     // The text of "return" in Body / "ns1:<operation>Response" of a SOAP answer, tag names matched whole.
-    // False when any of the three elements is missing.
+    // False when the body or the response element is missing; a missing "return" reads as "".
     static bool readSoapReturn(const QDomDocument& doc, const QString& sOperation, QString* pReturn);
 
 protected:

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// Where a device's backup lives in the data folder, and the two clean-up steps around a backup job: the
+// job writes only the temporary "_tmp.7z" archives; they replace the previous archives only after the job
+// reported success, so a failed or cancelled backup never costs the user the backup they already had.
+class BackupFiles
+{
+public:
+    static QString backupDir();  // data folder + "/backup"
+    static QString stagingDir(); // data folder + "/backup/temp": the keep list's copy of the system drive
+
+    // False for a UUID that cannot be one file name (empty, separators, "..", ",", ";"): it names the
+    // archives, and a UUID read from the device must not lead them out of the backup folder.
+    static bool isUsableUuid(const QString& sUUID);
+    static QString systemArchive(const QString& sUUID); // "%1/%2-sys.7z"
+    static QString dataArchive(const QString& sUUID);   // "%1/%2-data.7z"
+    // The archive path less its ".7z", followed by "_tmp.7z"; "" for a path not ending in ".7z".
+    static QString tmpArchive(const QString& sArchive);
+
+    // After BACKUP_SUCCESS: for the system pair, then the data pair, the temporary archive takes the
+    // archive's name. The old archive is moved aside first and comes back if the rename fails.
+    static bool commitArchives(const QString& sUUID);
+    // After BACKUP_FAIL and when the backup dialog closes: the temporary archives and the staging folder.
+    static void removeTemporaryFiles(const QString& sUUID);
+
+private:
+    static bool commitArchive(const QString& sArchive);
+};

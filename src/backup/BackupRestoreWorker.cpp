@@ -1,0 +1,353 @@
+#include "BackupRestoreWorker.h"
+
+#include "BackupFiles.h"
+#include "RestoreSwap.h"
+#include "core/AgentFolders.h"
+#include "core/DebugLog.h"
+#include "platform/ArchiveTool.h"
+#include "platform/DevicePath.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+const int g_nPollMs = 100;           // how often a running 7z is checked for a stop request
+const int g_nWaitLogMs = 30000;      // a long run logs that it is still waiting this often
+const int g_nKillWaitMs = 10000;     // a killed 7z is reaped within this time
+const int g_nOutputTailBytes = 4096; // the end of 7z's output, logged when a run fails
+
+bool isUnder(const QString& sPath, const QString& sRoot)
+{
+    const QString sCleanPath = QDir::cleanPath(sPath);
+    const QString sCleanRoot = QDir::cleanPath(sRoot);
+    return sCleanPath == sCleanRoot || sCleanPath.startsWith(sCleanRoot == "/" ? "/" : sCleanRoot + "/");
+}
+
+bool isSameDir(const QString& sPath, const QString& sRoot)
+{
+    return QDir::cleanPath(sPath) == QDir::cleanPath(sRoot);
+}
+
+// The folder a 7z source pattern such as "/media/x/Korvo/Settings/*" reads.
+QString patternFolder(const QString& sPattern)
+{
+    return sPattern.endsWith("/*") ? sPattern.left(sPattern.size() - 2) : QFileInfo(sPattern).path();
+}
+
+const char* utf8(const QString& sText, QByteArray* pBuffer)
+{
+    *pBuffer = sText.toUtf8();
+    return pBuffer->constData();
+}
+} // namespace
+
+BackupRestoreWorker::BackupRestoreWorker(QObject* parent) : QThread(parent) {}
+
+BackupRestoreWorker::~BackupRestoreWorker()
+{
+    writeLog(1, "[BackupRestoreWorker][~BackupRestoreWorker][Entry]");
+    requestStop();
+    quit();
+    wait();
+    writeLog(1, "[BackupRestoreWorker][~BackupRestoreWorker][End]");
+}
+
+void BackupRestoreWorker::setParam(const QString& sParam)
+{
+    m_sParam = sParam;
+}
+
+void BackupRestoreWorker::setMode(int nMode)
+{
+    m_nMode = nMode;
+}
+
+void BackupRestoreWorker::setDriveRoots(const QStringList& lstDrive)
+{
+    m_lstDrive = lstDrive;
+}
+
+void BackupRestoreWorker::setPartPause(int nMs)
+{
+    m_nPartPauseMs = nMs;
+}
+
+void BackupRestoreWorker::requestStop()
+{
+    QMutexLocker lock(&m_stopMutex);
+    m_bStop.store(true);
+    m_stopCondition.wakeAll();
+}
+
+void BackupRestoreWorker::slotDisplay() {}
+
+void BackupRestoreWorker::slotProcessFinish(int nExitCode, QProcess::ExitStatus exitStatus)
+{
+    writeLog(1, "[BackupRestoreWorker][slotProcessFinish] nExitCode:%d exitStatus:%d", nExitCode,
+             static_cast<int>(exitStatus));
+    m_bRunFinished = true;
+    m_nRunExitCode = nExitCode;
+    m_runExitStatus = exitStatus;
+    if (nExitCode != 0 || exitStatus != QProcess::NormalExit)
+        m_bFailed = true;
+}
+
+void BackupRestoreWorker::run()
+{
+    if (m_nMode == MODE_BACKUP)
+        doBackup(m_sParam);
+    else if (m_nMode == MODE_RESTORE)
+        doRestore(m_sParam);
+    else
+        exec(); // no job: wait until the worker is deleted
+}
+
+void BackupRestoreWorker::emitFinal(bool bOk)
+{
+    const bool bSuccess = bOk && !m_bFailed;
+    if (m_nMode == MODE_BACKUP)
+        emit emitStatus(bSuccess ? BACKUP_SUCCESS : BACKUP_FAIL, QString());
+    else
+        emit emitStatus(bSuccess ? RESTORE_SUCCESS : RESTORE_FAIL, QString());
+}
+
+void BackupRestoreWorker::doBackup(const QString& sParam)
+{
+    writeLog(1, "[BackupRestoreWorker][doBackup][Entry]");
+    const bool bOk = backupParts(sParam);
+    writeLog(1, "[BackupRestoreWorker][doBackup][End] %s", bOk ? "ok" : "failed");
+    emitFinal(bOk);
+}
+
+void BackupRestoreWorker::doRestore(const QString& sParam)
+{
+    writeLog(1, "[BackupRestoreWorker][doRestore][Entry]");
+    const bool bOk = restoreParts(sParam);
+    writeLog(1, "[BackupRestoreWorker][doRestore] end %s", bOk ? "ok" : "failed");
+    emitFinal(bOk);
+}
+
+bool BackupRestoreWorker::readJob(const QString& sParam, BackupRestoreParam::Values* pValues)
+{
+    if (!BackupRestoreParam::parse(sParam, pValues)) {
+        writeLog(1, "[BackupRestoreWorker][readJob] unusable parameter text");
+        return false;
+    }
+    if (m_lstDrive.size() < 2) {
+        writeLog(1, "[BackupRestoreWorker][readJob] no drive roots");
+        return false;
+    }
+    for (const QString& sRoot : qAsConst(m_lstDrive)) {
+        if (sRoot.isEmpty() || !QFileInfo(sRoot).isDir()) {
+            QByteArray buffer;
+            writeLog(1, "[BackupRestoreWorker][readJob] drive root missing: %s", utf8(sRoot, &buffer));
+            return false;
+        }
+    }
+    return checkLocations(*pValues);
+}
+
+bool BackupRestoreWorker::checkLocations(const BackupRestoreParam::Values& values)
+{
+    const QString& sSysRoot = m_lstDrive.at(0);
+    const QString& sDataRoot = m_lstDrive.at(1);
+    bool bOk = values.sSysSrc.endsWith(".7z") && values.sDataSrc.endsWith(".7z");
+    if (m_nMode == MODE_BACKUP) {
+        const QString sSysFolder = patternFolder(values.sSysDst);
+        bOk = bOk && (isUnder(sSysFolder, sSysRoot) || isUnder(sSysFolder, BackupFiles::stagingDir())) &&
+              isUnder(patternFolder(values.sDataDst), sDataRoot);
+    } else {
+        bOk = bOk && values.sSysDst.startsWith("-o") && values.sDataDst.startsWith("-o") &&
+              isUnder(values.sSysDst.mid(2), sSysRoot) && isUnder(values.sDataDst.mid(2), sDataRoot);
+    }
+    if (!bOk)
+        writeLog(1, "[BackupRestoreWorker][checkLocations] archives or folders do not match the device");
+    return bOk;
+}
+
+bool BackupRestoreWorker::removeStaleArchives()
+{
+    // 7z "a" adds to an archive that already exists; what an earlier job left must not end up in this one.
+    for (const QString& sArchive : {m_sSysTmpArchive, m_sDataTmpArchive}) {
+        if (QFileInfo::exists(sArchive) && !QFile::remove(sArchive)) {
+            QByteArray buffer;
+            writeLog(1, "[BackupRestoreWorker][doBackup] cannot remove %s", utf8(sArchive, &buffer));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool BackupRestoreWorker::backupParts(const QString& sParam)
+{
+    BackupRestoreParam::Values values;
+    if (!readJob(sParam, &values))
+        return false;
+    QDir().mkpath(BackupFiles::backupDir());
+    m_sSysTmpArchive = BackupFiles::tmpArchive(values.sSysSrc);
+    m_sDataTmpArchive = BackupFiles::tmpArchive(values.sDataSrc);
+    if (!removeStaleArchives() || !doBackupSysProcess(m_sSysTmpArchive, values.sSysDst))
+        return false;
+    emit emitStatus(BACKUP_PROCESS, QStringLiteral("50"));
+    return pauseBetweenParts() && doBackupDataProcess(m_sDataTmpArchive, values.sDataDst);
+}
+
+bool BackupRestoreWorker::restoreParts(const QString& sParam)
+{
+    BackupRestoreParam::Values values;
+    if (!readJob(sParam, &values))
+        return false;
+    const QString& sSysRoot = m_lstDrive.at(0);
+    const QString sSysDst = values.sSysDst.mid(2);
+    const QString sDataDst = values.sDataDst.mid(2);
+    // Nothing is touched until the program runs and both archives read back whole.
+    if (!doTestProcess(&m_pSysProcess, values.sSysSrc) || !doTestProcess(&m_pDataProcess, values.sDataSrc))
+        return false;
+    const bool bOverlaySys = BackupRestoreParam::hasKeepList(sSysRoot) || isSameDir(sSysDst, sSysRoot);
+    RestoreSwap sys(sSysDst, bOverlaySys ? RestoreSwap::OVERLAY : RestoreSwap::REPLACE);
+    RestoreSwap data(sDataDst,
+                     isSameDir(sDataDst, m_lstDrive.at(1)) ? RestoreSwap::OVERLAY : RestoreSwap::REPLACE);
+    writeLog(1, "[BackupRestoreWorker][doRestore] sys");
+    bool bOk = doRestoreProcess(&m_pSysProcess, values.sSysSrc, &sys);
+    if (bOk) {
+        writeLog(1, "[BackupRestoreWorker][doRestore] data");
+        emit emitStatus(RESTORE_PROCESS, QStringLiteral("50"));
+        bOk = pauseBetweenParts() && doRestoreProcess(&m_pDataProcess, values.sDataSrc, &data);
+    }
+    bOk = bOk && !isStopRequested() && commitRestore(&sys, &data);
+    if (!bOk) {
+        sys.discard();
+        data.discard();
+    }
+    return bOk;
+}
+
+bool BackupRestoreWorker::commitRestore(RestoreSwap* pSys, RestoreSwap* pData)
+{
+    if (!pSys->commit())
+        return false;
+    if (!pData->commit()) {
+        pSys->rollback();
+        return false;
+    }
+    pSys->finish();
+    pData->finish();
+    return true;
+}
+
+bool BackupRestoreWorker::doBackupSysProcess(const QString& sArchive, const QString& sSource)
+{
+    QByteArray archive, source;
+    writeLog(1, "[BackupRestoreWorker][doBackupSysProcess] a -r %s %s", utf8(sArchive, &archive),
+             utf8(sSource, &source));
+    return runArchiveProgram(&m_pSysProcess, ArchiveTool::addArgs(sArchive, sSource),
+                             "[BackupRestoreWorker][doBackupSysProcess]");
+}
+
+bool BackupRestoreWorker::doBackupDataProcess(const QString& sArchive, const QString& sSource)
+{
+    QByteArray archive, source;
+    writeLog(1, "[BackupRestoreWorker][doBackupDataProcess] a -r %s %s", utf8(sArchive, &archive),
+             utf8(sSource, &source));
+    return runArchiveProgram(&m_pDataProcess, ArchiveTool::addArgs(sArchive, sSource),
+                             "[BackupRestoreWorker][doBackupDataProcess]");
+}
+
+bool BackupRestoreWorker::doTestProcess(QProcess** ppProcess, const QString& sArchive)
+{
+    QByteArray archive;
+    writeLog(1, "[BackupRestoreWorker][doTestProcess] t %s", utf8(sArchive, &archive));
+    if (!QFileInfo(sArchive).isFile()) {
+        writeLog(1, "[BackupRestoreWorker][doTestProcess] no archive %s", archive.constData());
+        return false;
+    }
+    return runArchiveProgram(ppProcess, ArchiveTool::testArgs(sArchive),
+                             "[BackupRestoreWorker][doTestProcess]");
+}
+
+bool BackupRestoreWorker::doRestoreProcess(QProcess** ppProcess, const QString& sArchive, RestoreSwap* pSwap)
+{
+    QByteArray archive, output;
+    writeLog(1, "[BackupRestoreWorker][doRestoreProcess] x -y %s -o%s", utf8(sArchive, &archive),
+             utf8(pSwap->extractDir(), &output));
+    if (!pSwap->prepare()) {
+        writeLog(1, "[BackupRestoreWorker][doRestoreProcess] cannot create %s", output.constData());
+        return false;
+    }
+    return runArchiveProgram(ppProcess, ArchiveTool::extractArgs(sArchive, pSwap->extractDir()),
+                             "[BackupRestoreWorker][doRestoreProcess]");
+}
+
+bool BackupRestoreWorker::runArchiveProgram(QProcess** ppProcess, const QStringList& args,
+                                            const char* szPrefix)
+{
+    const QString sProgram = ArchiveTool::findProgram(AgentFolders::programDir());
+    if (sProgram.isEmpty()) {
+        writeLog(1, "%s No 7z",
+                 m_nMode == MODE_BACKUP ? "[BackupRestoreWorker][doBackup]"
+                                        : "[BackupRestoreWorker][doRestoreProcess]");
+        m_bFailed = true;
+        return false;
+    }
+    if (isStopRequested())
+        return false;
+    m_bRunFinished = false;
+    m_nRunExitCode = -1;
+    m_runExitStatus = QProcess::NormalExit;
+    QProcess* pProcess = new QProcess;
+    *ppProcess = pProcess;
+    pProcess->setProcessChannelMode(QProcess::MergedChannels);
+    pProcess->setReadChannel(QProcess::StandardOutput);
+    connect(pProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &BackupRestoreWorker::slotProcessFinish, Qt::DirectConnection);
+    pProcess->start(sProgram, args, QIODevice::ReadWrite);
+    const bool bOk = waitProcess(pProcess, szPrefix);
+    delete pProcess;
+    *ppProcess = nullptr;
+    return bOk;
+}
+
+bool BackupRestoreWorker::waitProcess(QProcess* pProcess, const char* szPrefix)
+{
+    if (!pProcess->waitForStarted(-1)) {
+        QByteArray error;
+        writeLog(1, "%s cannot start 7z: %s", szPrefix, utf8(pProcess->errorString(), &error));
+        m_bFailed = true;
+        return false;
+    }
+    QElapsedTimer sinceLog;
+    sinceLog.start();
+    QByteArray tail;
+    while (!m_bRunFinished && pProcess->state() != QProcess::NotRunning) {
+        if (isStopRequested()) {
+            writeLog(1, "%s stopped: killing 7z", szPrefix);
+            pProcess->kill();
+            pProcess->waitForFinished(g_nKillWaitMs);
+            return false;
+        }
+        if (!pProcess->waitForFinished(g_nPollMs) && sinceLog.elapsed() >= g_nWaitLogMs) {
+            writeLog(1, "%s waiting process finish", szPrefix);
+            sinceLog.restart();
+        }
+        tail = (tail + pProcess->readAll()).right(g_nOutputTailBytes);
+    }
+    tail = (tail + pProcess->readAll()).right(g_nOutputTailBytes);
+    const bool bOk = m_bRunFinished && m_runExitStatus == QProcess::NormalExit && m_nRunExitCode == 0;
+    if (!bOk) {
+        m_bFailed = true;
+        writeLog(1, "%s 7z failed (code %d, %s): %s", szPrefix, m_nRunExitCode,
+                 m_runExitStatus == QProcess::CrashExit ? "crashed" : "exited", tail.constData());
+    }
+    return bOk;
+}
+
+bool BackupRestoreWorker::pauseBetweenParts()
+{
+    QMutexLocker lock(&m_stopMutex);
+    if (!m_bStop.load() && m_nPartPauseMs > 0)
+        m_stopCondition.wait(&m_stopMutex, static_cast<unsigned long>(m_nPartPauseMs));
+    return !m_bStop.load();
+}

@@ -1,0 +1,589 @@
+#include "NetInterface.h"
+
+#include "GzipMember.h"
+#include "core/AgentSettings.h"
+#include "core/AgentTiming.h"
+#include "core/DebugLog.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace
+{
+
+const char* const SOAP_USER_AGENT =
+    "Mozilla/4.0 (compatible; MSIE 6.0; MS Web Services Client Protocol 2.0.50727.3082)";
+const char* const DOWNLOAD_USER_AGENT = "WendoAgent";
+const int MAX_REDIRECTS = 10;
+// Qt keeps reading the socket only while the reply holds less than this, so a disk slower than the
+// network holds the transfer back instead of piling the file up in memory.
+const qint64 READ_BUFFER_SIZE = 4 * 1024 * 1024;
+
+bool isHttpUrl(const QUrl& url)
+{
+    const QString sScheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty() && (sScheme == "http" || sScheme == "https");
+}
+
+// The Host field names the host alone, also when the URL gives a port (the service expects it so).
+QByteArray hostField(const QUrl& url)
+{
+    const QString sHost = url.host(QUrl::FullyEncoded);
+    return (sHost.contains(':') ? "[" + sHost + "]" : sHost).toLatin1();
+}
+
+bool isPassingRequestStatus(int nStatus)
+{
+    return nStatus == 200 || nStatus == 301 || nStatus == 302 || nStatus == 303 || nStatus == 307;
+}
+
+bool isRedirectStatus(int nStatus)
+{
+    return nStatus == 301 || nStatus == 302 || nStatus == 303 || nStatus == 307 || nStatus == 308;
+}
+
+// First byte of "bytes 400-999/1000", or -1 when the field is missing or malformed.
+qint64 contentRangeStart(const QByteArray& field)
+{
+    const QByteArray sValue = field.trimmed();
+    const int nDash = sValue.indexOf('-');
+    if (!sValue.toLower().startsWith("bytes ") || nDash <= 6)
+        return -1;
+    bool bOk = false;
+    const qint64 nStart = sValue.mid(6, nDash - 6).trimmed().toLongLong(&bOk);
+    return bOk ? nStart : -1;
+}
+
+// Qt may end a reply normally although the peer closed the connection before the announced length
+// arrived; the length decides.
+bool isBodyComplete(QNetworkReply* pReply, qint64 nBodyBytes)
+{
+    const QVariant length = pReply->header(QNetworkRequest::ContentLengthHeader);
+    return !length.isValid() || length.toLongLong() == nBodyBytes;
+}
+
+int statusOf(QNetworkReply* pReply)
+{
+    const QVariant status = pReply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    return status.isValid() ? status.toInt() : 0;
+}
+
+// What the system and the settings say about proxies is logged only: every connection goes direct.
+void logProxySetup()
+{
+    if (!DebugLog::isOn())
+        return;
+    const QNetworkProxyQuery query(QString(), -1, "http", QNetworkProxyQuery::UrlRequest);
+    const QList<QNetworkProxy> lstProxies = QNetworkProxyFactory::systemProxyForQuery(query);
+    if (!lstProxies.isEmpty() && lstProxies.first().type() != QNetworkProxy::NoProxy)
+        writeLog(1, "[NetInterface][NetInterface]proxy hostname:%sporxyPort:%d",
+                 lstProxies.first().hostName().toUtf8().constData(), int(lstProxies.first().port()));
+    else
+        writeLog(1, "[NetInterface][NetInterface]No proxy server setting");
+    AgentSettings settings;
+    const QString sAddress = settings.getString("Proxy", "address");
+    if (!sAddress.isEmpty())
+        writeLog(1, "[NetInterface][NetInterface]Setting hostname:%sporxyPort:%d",
+                 sAddress.toUtf8().constData(), settings.getInt("Proxy", "port"));
+}
+
+} // namespace
+
+NetInterface::NetInterface(QObject* /*pOwner*/, const QString& sResponseFile, int /*nTimeOut*/)
+    : QObject(nullptr), m_sResponseFile(sResponseFile), m_answerFile(sResponseFile),
+      m_pManager(new QNetworkAccessManager(this))
+{
+    writeLog(1, "[NetInterface][NetInterface][Entry]");
+    logProxySetup();
+    m_pManager->setProxy(QNetworkProxy::NoProxy);
+    connect(&m_watchdog, &QTimer::timeout, this, &NetInterface::slotMonitorTimeOut);
+    writeLog(1, "[NetInterface][NetInterface][End]");
+}
+
+NetInterface::~NetInterface()
+{
+    writeLog(1, "[NetInterface][~NetInterface][Entry]");
+    m_watchdog.stop();
+    const bool bRequestRunning = m_eState == STATE_REQUEST;
+    dropReply();
+    m_answerFile.close();
+    // Half an answer must not be read as a whole one later.
+    if (bRequestRunning)
+        QFile::remove(m_sResponseFile);
+    m_downloadFile.close();
+    writeLog(1, "[NetInterface][~NetInterface][End]");
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Requests
+
+bool NetInterface::sendRequest(const QString& sUrl, const QString& sBody)
+{
+    writeLog(1, "[NetInterface][sendRequest][Entry1]");
+    QNetworkRequest request;
+    buildPost(sUrl, &request);
+    request.setRawHeader("User-Agent", SOAP_USER_AGENT);
+    request.setRawHeader("Connection", "Keep-Alive");
+    request.setRawHeader("SOAPAction", QByteArray(""));
+    request.setRawHeader("Content-Encoding", "gzip");
+    const bool bSent = startPost("sendRequest", request, GzipMember::compress(sBody.toUtf8()));
+    writeLog(1, "[NetInterface][sendRequest][End]");
+    return bSent;
+}
+
+bool NetInterface::sendRequestEx(const QString& sUrl, const QString& sBody)
+{
+    writeLog(1, "[NetInterface][sendRequestEx][Entry]url:%s request:%s", sUrl.toUtf8().constData(),
+             sBody.toUtf8().constData());
+    QNetworkRequest request;
+    buildPost(sUrl, &request);
+    request.setRawHeader("SOAPAction", QByteArray(""));
+    return startPost("sendRequestEx", request, sBody.toUtf8());
+}
+
+void NetInterface::buildPost(const QString& sUrl, QNetworkRequest* pRequest)
+{
+    const QUrl url(sUrl);
+    QUrl target(url);
+    // The request line carries the path alone.
+    target.setQuery(QString());
+    target.setFragment(QString());
+    pRequest->setUrl(target);
+    pRequest->setRawHeader("Host", hostField(url));
+    pRequest->setRawHeader("Content-Type", "text/xml; charset=utf-8");
+    // Answers are stored as they come, so they must come undecoded (Qt would otherwise offer gzip).
+    pRequest->setRawHeader("Accept-Encoding", "identity");
+    pRequest->setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+}
+
+bool NetInterface::startPost(const char* szMethod, const QNetworkRequest& request, const QByteArray& body)
+{
+    if (m_eState != STATE_IDLE) {
+        writeLog(1, "[NetInterface][%s] refused: the previous transfer has not ended", szMethod);
+        reportFinish(false);
+        return false;
+    }
+    if (!openAnswerFile() || !isHttpUrl(request.url())) {
+        writeLog(1, "[NetInterface][%s] refused: bad address or answer file", szMethod);
+        m_answerFile.close();
+        reportFinish(false);
+        return false;
+    }
+    QNetworkRequest post(request);
+    post.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    m_eState = STATE_REQUEST;
+    m_bStatusChecked = false;
+    m_bAccepted = false;
+    m_pReply = m_pManager->post(post, body);
+    connect(m_pReply, &QNetworkReply::metaDataChanged, this, &NetInterface::readResponseHeader);
+    connect(m_pReply, &QNetworkReply::readyRead, this, &NetInterface::slotAnswerReadyRead);
+    connect(m_pReply, &QNetworkReply::uploadProgress, this, &NetInterface::slotDataSendProgress);
+    connect(m_pReply, &QNetworkReply::finished, this, &NetInterface::httpRequestFinished);
+    connect(m_pReply, &QNetworkReply::sslErrors, this, &NetInterface::slotSslErr);
+    startWatchdog();
+    return true;
+}
+
+bool NetInterface::openAnswerFile()
+{
+    m_answerFile.close();
+    if (m_sResponseFile.isEmpty())
+        return false;
+    // A stale answer never survives a new request.
+    if (QFile::exists(m_sResponseFile) && !QFile::remove(m_sResponseFile))
+        return false;
+    QDir().mkpath(QFileInfo(m_sResponseFile).absolutePath());
+    return m_answerFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+void NetInterface::readResponseHeader()
+{
+    if (m_eState != STATE_REQUEST || m_bStatusChecked || statusOf(m_pReply) == 0)
+        return;
+    writeLog(1, "[NetInterface][readResponseHeader][Entry]");
+    m_bStatusChecked = true;
+    const int nStatus = statusOf(m_pReply);
+    m_bAccepted = isPassingRequestStatus(nStatus);
+    if (!m_bAccepted) {
+        writeLog(1, "[NetInterface][readResponseHeader] Error:%d", nStatus);
+        endRequest(false);
+    }
+    writeLog(1, "[NetInterface][readResponseHeader][End]");
+}
+
+void NetInterface::slotAnswerReadyRead()
+{
+    readResponseHeader();
+    if (m_eState != STATE_REQUEST)
+        return;
+    const QByteArray data = m_pReply->readAll();
+    m_nReceived += data.size();
+    if (m_answerFile.write(data) != data.size()) {
+        writeLog(1, "[NetInterface][httpRequestFinished] answer file write error");
+        endRequest(false);
+    }
+}
+
+void NetInterface::httpRequestFinished()
+{
+    writeLog(1, "[NetInterface][httpRequestFinished][Entry]");
+    slotAnswerReadyRead();
+    if (m_eState != STATE_REQUEST)
+        return;
+    const QNetworkReply::NetworkError eError = m_pReply->error();
+    const bool bComplete = isBodyComplete(m_pReply, m_nReceived);
+    if (eError != QNetworkReply::NoError || !bComplete)
+        writeLog(1, "[NetInterface][httpRequestFinished] error %d: %s (%lld bytes)", int(eError),
+                 m_pReply->errorString().toUtf8().constData(), m_nReceived);
+    endRequest(m_bAccepted && eError == QNetworkReply::NoError && bComplete);
+    writeLog(1, "[NetInterface][httpRequestFinished][End]");
+}
+
+void NetInterface::endRequest(bool bSuccess)
+{
+    m_watchdog.stop();
+    dropReply();
+    if (bSuccess && !m_answerFile.flush())
+        bSuccess = false;
+    m_answerFile.close();
+    if (!bSuccess)
+        QFile::remove(m_sResponseFile);
+    m_nSent = m_nReceived = m_nLastTick = 0;
+    m_eState = STATE_IDLE;
+    writeLog(1, bSuccess ? "[NetInterface][httpRequestFinished] Request Finish"
+                         : "[NetInterface][httpRequestFinished] Request error");
+    reportFinish(bSuccess);
+}
+
+void NetInterface::slotDataSendProgress(qint64 nSend, qint64 /*nTotal*/)
+{
+    writeLog(1, "[NetInterface][slotDataSendProgress]send %lld", nSend);
+    if (nSend > m_nSent)
+        m_nSent = nSend;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Downloads
+
+bool NetInterface::getFile(const QString& sUrl, const QString& sDest, qint64 nSize)
+{
+    writeLog(1, "[NetInterface][getFile][Entry]");
+    writeLog(1, "[NetInterface][getFile] Url:%s Dest:%s", sUrl.toUtf8().constData(),
+             sDest.toUtf8().constData());
+    if (m_eState != STATE_IDLE) {
+        writeLog(1, "[NetInterface][getFile] refused: the previous transfer has not ended");
+        reportFinish(false);
+        return false;
+    }
+    const QUrl url(sUrl);
+    m_nExpectedSize = qMax<qint64>(nSize, 0);
+    m_downloadFile.close();
+    m_downloadFile.setFileName(sDest);
+    m_nRedirects = 0;
+    m_bDownloadOk = false;
+    if (!isHttpUrl(url) || sDest.isEmpty() || !QDir().mkpath(QFileInfo(sDest).absolutePath())) {
+        writeLog(1, "[NetInterface][getFile] refused: bad address or destination folder");
+        reportFinish(false);
+        return false;
+    }
+    QEventLoop loop;
+    m_pLoop = &loop;
+    startHead(url);
+    loop.exec();
+    m_pLoop = nullptr;
+    // The loop also ends when the thread is told to quit; the download is then given up.
+    if (m_eState != STATE_IDLE)
+        finishDownload(false, KEEP_FILE);
+    writeLog(1, "[NetInterface][getFile][End]");
+    return m_bDownloadOk;
+}
+
+QNetworkRequest NetInterface::downloadRequest(const QUrl& url)
+{
+    QNetworkRequest request(url);
+    request.setRawHeader("User-Agent", DOWNLOAD_USER_AGENT);
+    request.setRawHeader("Connection", "Keep-Alive");
+    // Byte ranges count the file's own bytes, so nothing may be decoded on the way.
+    request.setRawHeader("Accept-Encoding", "identity");
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    return request;
+}
+
+void NetInterface::startHead(const QUrl& url)
+{
+    m_eState = STATE_HEAD;
+    m_downloadUrl = url;
+    m_pReply = m_pManager->head(downloadRequest(url));
+    connect(m_pReply, &QNetworkReply::finished, this, &NetInterface::slotHeadFinished);
+    connect(m_pReply, &QNetworkReply::sslErrors, this, &NetInterface::slotSslErr);
+    startWatchdog();
+}
+
+void NetInterface::slotHeadFinished()
+{
+    if (m_eState != STATE_HEAD)
+        return;
+    const qint64 nLength = m_pReply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    writeLog(1, "[NetInterface][getFile] Size %lld (status %d)", nLength, statusOf(m_pReply));
+    m_watchdog.stop();
+    dropReply();
+    startGet(m_downloadUrl);
+}
+
+void NetInterface::startGet(const QUrl& url)
+{
+    m_eState = STATE_GET;
+    m_downloadUrl = url;
+    m_redirectTarget.clear();
+    m_bStatusChecked = false;
+    m_bAccepted = false;
+    if (!prepareDownloadFile())
+        return;
+    QNetworkRequest request = downloadRequest(url);
+    if (m_nResumeOffset > 0)
+        request.setRawHeader("Range", "bytes=" + QByteArray::number(m_nResumeOffset) + "-");
+    m_nFileBytes = m_nResumeOffset;
+    m_pReply = m_pManager->get(request);
+    m_pReply->setReadBufferSize(READ_BUFFER_SIZE);
+    connect(m_pReply, &QNetworkReply::metaDataChanged, this, &NetInterface::slotDownloadHeader);
+    connect(m_pReply, &QNetworkReply::readyRead, this, &NetInterface::slotReadyRead);
+    connect(m_pReply, &QNetworkReply::finished, this, &NetInterface::slotfinished);
+    connect(m_pReply, &QNetworkReply::sslErrors, this, &NetInterface::slotSslErr);
+    m_progressTime.start();
+    startWatchdog();
+}
+
+// Applies the resume rule to the file as it stands. False when the download has already ended here.
+// A fresh file is only created once an answer has been accepted, so a refused one leaves no file.
+bool NetInterface::prepareDownloadFile()
+{
+    m_downloadFile.close();
+    m_nResumeOffset = 0;
+    const QFileInfo info(m_downloadFile.fileName());
+    const qint64 nLocal = info.exists() ? info.size() : -1;
+    if (m_nExpectedSize > 0 && nLocal == m_nExpectedSize) {
+        writeLog(1, "[NetInterface][getFile] download completed");
+        finishDownload(true, KEEP_FILE);
+        return false;
+    }
+    if (m_nExpectedSize > 0 && nLocal > 0 && nLocal < m_nExpectedSize) {
+        writeLog(1, "[NetInterface][getFile] appened download from %lld", nLocal);
+        if (!m_downloadFile.open(QIODevice::ReadWrite) || !m_downloadFile.seek(nLocal)) {
+            writeLog(1, "[NetInterface][getFile] appened download error");
+            finishDownload(false, KEEP_FILE);
+            return false;
+        }
+        m_nResumeOffset = nLocal;
+        return true;
+    }
+    writeLog(1, "[NetInterface][getFile] fetching whole (local %lld, expected %lld)", nLocal,
+             m_nExpectedSize);
+    if (nLocal >= 0 && !m_downloadFile.remove()) {
+        writeLog(1, "[NetInterface][getFile] remove file error");
+        finishDownload(false, KEEP_FILE);
+        return false;
+    }
+    return true;
+}
+
+void NetInterface::slotDownloadHeader()
+{
+    checkDownloadAnswer();
+}
+
+// True once the status is known and the step goes on; a refused status ends the download here.
+bool NetInterface::checkDownloadAnswer()
+{
+    if (m_eState != STATE_GET)
+        return false;
+    if (m_bStatusChecked)
+        return true;
+    const int nStatus = statusOf(m_pReply);
+    if (nStatus == 0)
+        return false;
+    m_bStatusChecked = true;
+    writeLog(1, "[NetInterface][slotDownloadHeader] status:%d", nStatus);
+    const QUrl location = QUrl::fromEncoded(m_pReply->rawHeader("Location").trimmed());
+    if (isRedirectStatus(nStatus) && !location.isEmpty()) {
+        m_redirectTarget = m_downloadUrl.resolved(location);
+        return true;
+    }
+    m_bAccepted = acceptSuccessStatus(nStatus);
+    if (!m_bAccepted) {
+        writeLog(1, "[NetInterface][slotfinished] refused status:%d", nStatus);
+        finishDownload(false, REMOVE_FILE);
+    }
+    return m_bAccepted;
+}
+
+bool NetInterface::acceptSuccessStatus(int nStatus)
+{
+    if (nStatus == 206) {
+        const qint64 nStart = contentRangeStart(m_pReply->rawHeader("Content-Range"));
+        if (m_nResumeOffset > 0 && nStart == m_nResumeOffset)
+            return true;
+        writeLog(1, "[NetInterface][slotDownloadHeader] partial answer from %lld, asked from %lld", nStart,
+                 m_nResumeOffset);
+        return false;
+    }
+    if (nStatus < 200 || nStatus > 299 || (m_nResumeOffset > 0 && nStatus != 200))
+        return false;
+    if (m_nResumeOffset > 0) {
+        // The server sends the whole file instead of the asked range: start the file over.
+        writeLog(1, "[NetInterface][slotDownloadHeader] range ignored, restarting from zero");
+        m_nResumeOffset = 0;
+        m_nFileBytes = 0;
+        return m_downloadFile.resize(0) && m_downloadFile.seek(0);
+    }
+    if (!m_downloadFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        writeLog(1, "[NetInterface][getFile] open file error");
+        return false;
+    }
+    return true;
+}
+
+void NetInterface::slotReadyRead()
+{
+    if (!checkDownloadAnswer())
+        return;
+    const QByteArray data = m_pReply->readAll();
+    m_nReceived += data.size();
+    // A redirect's own body is read to keep the connection going, and dropped.
+    if (m_bAccepted)
+        writeDownloadData(data);
+}
+
+void NetInterface::writeDownloadData(const QByteArray& data)
+{
+    if (data.isEmpty())
+        return;
+    if (m_downloadFile.write(data) != data.size()) {
+        writeLog(1, "[NetInterface][slotReadyRead] file write error");
+        finishDownload(false, REMOVE_FILE);
+        return;
+    }
+    m_nFileBytes += data.size();
+    reportProgress();
+}
+
+void NetInterface::reportProgress()
+{
+    if (m_progressTime.elapsed() < AgentTiming::ms(AgentTiming::DOWNLOAD_PROGRESS))
+        return;
+    m_progressTime.restart();
+    writeLog(1, "[NetInterface][slotDataReadProgress] done:%lld ,total:%lld", m_nFileBytes, m_nExpectedSize);
+    emit emitDownloadProcess(m_nFileBytes, m_nExpectedSize);
+}
+
+void NetInterface::slotfinished()
+{
+    writeLog(1, "[NetInterface][slotfinished]");
+    slotReadyRead();
+    if (m_eState != STATE_GET)
+        return;
+    if (m_redirectTarget.isValid()) {
+        followRedirect();
+        return;
+    }
+    const QNetworkReply::NetworkError eError = m_pReply->error();
+    const bool bComplete = isBodyComplete(m_pReply, m_nReceived);
+    writeLog(1, "[NetInterface][slotfinished] error code:%d %s (%lld bytes%s)", int(eError),
+             m_pReply->errorString().toUtf8().constData(), m_nReceived, bComplete ? "" : ", cut short");
+    // A broken transfer keeps what arrived, so the next attempt resumes it.
+    finishDownload(m_bAccepted && eError == QNetworkReply::NoError && bComplete, KEEP_FILE);
+}
+
+void NetInterface::followRedirect()
+{
+    const QUrl target = m_redirectTarget;
+    m_watchdog.stop();
+    dropReply();
+    if (++m_nRedirects > MAX_REDIRECTS || !isHttpUrl(target)) {
+        writeLog(1, "[NetInterface][slotfinished] redirect refused (%d): %s", m_nRedirects,
+                 target.toString().toUtf8().constData());
+        finishDownload(false, KEEP_FILE);
+        return;
+    }
+    writeLog(1, "[NetInterface][slotfinished] redirect to %s", target.toString().toUtf8().constData());
+    startGet(target);
+}
+
+void NetInterface::finishDownload(bool bSuccess, FILE_FATE eFate)
+{
+    m_watchdog.stop();
+    dropReply();
+    if (m_downloadFile.isOpen() && !m_downloadFile.flush()) {
+        bSuccess = false;
+        eFate = REMOVE_FILE;
+    }
+    m_downloadFile.close();
+    if (!bSuccess && eFate == REMOVE_FILE) {
+        writeLog(1, "[NetInterface][slotfinished] removing %s",
+                 m_downloadFile.fileName().toUtf8().constData());
+        m_downloadFile.remove();
+    }
+    m_nSent = m_nReceived = m_nLastTick = 0;
+    m_eState = STATE_IDLE;
+    m_bDownloadOk = bSuccess;
+    writeLog(1, bSuccess ? "[NetInterface][slotfinished] no error" : "[NetInterface][slotfinished] error");
+    if (m_pLoop)
+        m_pLoop->quit();
+    reportFinish(bSuccess);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Shared
+
+void NetInterface::startWatchdog()
+{
+    m_nSent = m_nReceived = m_nLastTick = 0;
+    m_watchdog.start(qMax(1, AgentTiming::ms(AgentTiming::NET_WATCHDOG)));
+}
+
+void NetInterface::slotMonitorTimeOut()
+{
+    const qint64 nMoved = m_nSent + m_nReceived;
+    writeLog(1, "[NetInterface][slotMonitorTimeOut]Org:%lld Read:%lld", m_nLastTick, nMoved);
+    if (nMoved > m_nLastTick) {
+        m_nLastTick = nMoved;
+        return;
+    }
+    writeLog(1, "[NetInterface][slotMonitorTimeOut] timeout");
+    m_watchdog.stop();
+    if (m_eState == STATE_REQUEST)
+        endRequest(false);
+    else if (m_eState != STATE_IDLE)
+        finishDownload(false, KEEP_FILE);
+}
+
+void NetInterface::slotSslErr(const QList<QSslError>& lstErrors)
+{
+    // Not ignored: the reply then fails with a handshake error and the transfer reports false.
+    for (const QSslError& error : lstErrors)
+        writeLog(1, "[NetInterface][slotSslErr] %s", error.errorString().toUtf8().constData());
+}
+
+void NetInterface::dropReply()
+{
+    if (!m_pReply)
+        return;
+    QNetworkReply* pReply = m_pReply;
+    m_pReply = nullptr;
+    pReply->disconnect(this);
+    // Deleting a reply cancels its transfer. Not at once: this may run inside the reply's own signal,
+    // and Qt still works on the reply after the signal returns.
+    pReply->deleteLater();
+}
+
+void NetInterface::reportFinish(bool bSuccess)
+{
+    QMetaObject::invokeMethod(
+        this, [this, bSuccess] { emit emitRequestFinish(bSuccess); }, Qt::QueuedConnection);
+}

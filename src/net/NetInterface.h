@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QList>
+#include <QObject>
+#include <QSslError>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+
+class QEventLoop;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QNetworkRequest;
+
+// The agent's only HTTP client. One object serves one transfer at a time and lives in the thread that
+// made it (the GUI thread for the account worker, a job thread for WorkerThread).
+//
+// Requests: sendRequest posts a SOAP envelope as one gzip member, sendRequestEx posts a plain body. The
+// answer is streamed into the answer file given to the constructor; the old file is removed before each
+// request, so after a failure there is no answer file at all. Status 200, 301, 302, 303 and 307 pass and
+// redirects are not followed: the redirect's own body is the answer. Anything else, a broken connection
+// or a TLS failure is a failure (certificate errors are never ignored).
+//
+// Downloads: getFile asks HEAD (logged only), then GETs with the resume rule: a shorter local file is
+// continued with "Range: bytes=N-", a longer one is fetched anew, one of exactly the expected size is
+// complete without a GET, and with no expected size (0) any old file is replaced. A resumed download must
+// be answered 206 with a Content-Range starting at the local size, or 200, which restarts the file from
+// zero; every other status fails. Redirects are followed (relative targets resolved, at most 10) and their
+// bodies are never written. A failed status removes the file; a stalled or broken transfer keeps the
+// partial file so the next getFile resumes it.
+//
+// Every transfer ends in exactly one emitRequestFinish, always delivered queued (also when it could not
+// start), so an owner's slot never runs inside its own call and may start the next transfer from there.
+// A watchdog aborts any transfer that moved no byte, sent or received, during one whole period
+// (AgentTiming::NET_WATCHDOG, 30 s).
+class NetInterface : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Neither pOwner nor nTimeOut has an effect: the client has no parent and the watchdog period comes
+    // from AgentTiming. Callers pass 60000.
+    NetInterface(QObject* pOwner, const QString& sResponseFile, int nTimeOut);
+    ~NetInterface() override;
+
+    // False when the request could not be sent (bad URL, answer file not writable, a transfer still
+    // running); the failure is still reported through emitRequestFinish. Owners act on the signal only.
+    bool sendRequest(const QString& sUrl, const QString& sBody);
+    bool sendRequestEx(const QString& sUrl, const QString& sBody);
+    // Blocks the calling thread in a local event loop until the download has ended and returns its
+    // outcome; the same outcome is then emitted once, queued. nSize is the expected size (0: unknown).
+    bool getFile(const QString& sUrl, const QString& sDest, qint64 nSize);
+
+signals:
+    void emitRequestFinish(bool bSuccess);
+    // Bytes of the file so far (a resumed part included) and the expected size, at most once per
+    // AgentTiming::DOWNLOAD_PROGRESS (2 s). 64-bit because map archives exceed 2 GiB.
+    void emitDownloadProcess(qint64 nRead, qint64 nTotal);
+
+private slots:
+    void readResponseHeader();
+    void slotAnswerReadyRead();
+    void httpRequestFinished();
+    void slotDataSendProgress(qint64 nSend, qint64 nTotal);
+    void slotHeadFinished();
+    void slotDownloadHeader();
+    void slotReadyRead();
+    void slotfinished();
+    void slotMonitorTimeOut();
+    void slotSslErr(const QList<QSslError>& lstErrors);
+
+private:
+    enum STATE { STATE_IDLE, STATE_REQUEST, STATE_HEAD, STATE_GET };
+    enum FILE_FATE { KEEP_FILE, REMOVE_FILE };
+
+    static void buildPost(const QString& sUrl, QNetworkRequest* pRequest);
+    static QNetworkRequest downloadRequest(const QUrl& url);
+    bool startPost(const char* szMethod, const QNetworkRequest& request, const QByteArray& body);
+    bool openAnswerFile();
+    void endRequest(bool bSuccess);
+
+    void startHead(const QUrl& url);
+    void startGet(const QUrl& url);
+    bool prepareDownloadFile();
+    bool checkDownloadAnswer();
+    bool acceptSuccessStatus(int nStatus);
+    void writeDownloadData(const QByteArray& data);
+    void reportProgress();
+    void followRedirect();
+    void finishDownload(bool bSuccess, FILE_FATE eFate);
+
+    void watchReply(const char* szFinishedSlot);
+    void startWatchdog();
+    void dropReply();
+    void reportFinish(bool bSuccess);
+
+    QString m_sResponseFile;
+    QFile m_answerFile;
+    QFile m_downloadFile;
+    QNetworkAccessManager* m_pManager = nullptr;
+    QNetworkReply* m_pReply = nullptr;
+    STATE m_eState = STATE_IDLE;
+    bool m_bStatusChecked = false;
+    bool m_bAccepted = false;
+
+    QEventLoop* m_pLoop = nullptr;
+    QUrl m_downloadUrl;
+    QUrl m_redirectTarget;
+    int m_nRedirects = 0;
+    bool m_bDownloadOk = false;
+    qint64 m_nExpectedSize = 0;
+    qint64 m_nResumeOffset = 0;
+    qint64 m_nFileBytes = 0;
+    QElapsedTimer m_progressTime;
+
+    // Watchdog: bytes moved either way in this transfer, and that count at the last tick.
+    QTimer m_watchdog;
+    qint64 m_nSent = 0;
+    qint64 m_nReceived = 0;
+    qint64 m_nLastTick = 0;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ProcSoapReturnXml.h"
+
+// The device deregistration answer.
+class ProcDeRegDevXml : public ProcSoapReturnXml
+{
+public:
+    ProcDeRegDevXml() : ProcSoapReturnXml("deregisterDevice") {}
+};

@@ -1,0 +1,108 @@
+#include "backup/BackupFiles.h"
+#include "backup/BackupRestoreParam.h"
+#include "controller/ZeqAgentCtrlMgr.h"
+#include "core/AgentSettings.h"
+#include "platform/ArchiveTool.h"
+#include "support/BackupTestDevice.h"
+#include "support/TestFolders.h"
+
+#include <QDate>
+#include <QFile>
+#include <QSignalSpy>
+#include <QtTest>
+
+// Backup and restore driven through the controller with the real archive program, as the backup dialog
+// drives them: the device arrives, the parameter string is built, the result reaches the windows once.
+class TestBackupCtrl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void backupThenRestore();
+    void stoppedBackupReportsNothing();
+
+private:
+    QList<int> waitForFinal(QSignalSpy& spy);
+    QScopedPointer<TestFolders> m_pFolders;
+    BackupTestDevice m_device;
+    const QString m_sUUID = "0123456789ABCDEF";
+};
+
+void TestBackupCtrl::initTestCase()
+{
+    if (ArchiveTool::findProgram(QString()).isEmpty())
+        QSKIP("No 7-Zip program (7z, 7zz or 7za) is installed; the set-up scripts install Debian's 7zip.");
+    m_pFolders.reset(new TestFolders);
+    QVERIFY(m_device.isValid());
+    Worker::DEVINFOEX arrival;
+    arrival.bArrival = true;
+    arrival.type = 2;
+    arrival.devInfo.sUUID = m_sUUID;
+    arrival.lstDrive = m_device.drives();
+    ZeqAgentCtrlMgr::getInstance()->notityWendoDev(arrival);
+    QVERIFY(ZeqAgentCtrlMgr::getInstance()->isDevicePresent());
+}
+
+QList<int> TestBackupCtrl::waitForFinal(QSignalSpy& spy)
+{
+    QList<int> statuses;
+    const bool bFinal = QTest::qWaitFor(
+        [&] {
+            for (; statuses.size() < spy.size();)
+                statuses << int(spy.at(statuses.size()).at(0).value<ACTION_STATUS>());
+            return !statuses.isEmpty() && statuses.last() != BACKUP_PROCESS && statuses.last() != RESTORE_PROCESS;
+        },
+        60000);
+    if (!bFinal)
+        return statuses;
+    QTest::qWait(100); // a second final result would show up here
+    for (; statuses.size() < spy.size();)
+        statuses << int(spy.at(statuses.size()).at(0).value<ACTION_STATUS>());
+    return statuses;
+}
+
+void TestBackupCtrl::backupThenRestore()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    const QMap<QString, QByteArray> original = m_device.snapshot();
+    QString sParam;
+    QVERIFY(BackupRestoreParam::buildBackup(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
+
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    QVERIFY(pCtrl->backupDev(sParam));
+    QCOMPARE(waitForFinal(finish), QList<int>({BACKUP_PROCESS, BACKUP_SUCCESS}));
+    QCOMPARE(AgentSettings().getDeviceString(m_sUUID, "backuptime"), QDate::currentDate().toString("yyyy/MM/dd"));
+    QVERIFY(QFile::exists(BackupFiles::tmpArchive(BackupFiles::systemArchive(m_sUUID))));
+    QVERIFY(BackupFiles::commitArchives(m_sUUID)); // the dialog's step after a good backup
+
+    QVERIFY(m_device.damage());
+    QVERIFY(m_device.snapshot() != original);
+    QVERIFY(BackupRestoreParam::buildRestore(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
+    finish.clear();
+    QVERIFY(pCtrl->restoreDev(sParam));
+    QCOMPARE(waitForFinal(finish), QList<int>({RESTORE_PROCESS, RESTORE_SUCCESS}));
+    QCOMPARE(m_device.snapshot(), original);
+}
+
+void TestBackupCtrl::stoppedBackupReportsNothing()
+{
+    QTemporaryDir scripts;
+    const QString sHang = scripts.filePath("hang7z");
+    QVERIFY(TestFolders::writeFile(sHang, "#!/bin/sh\nexec sleep 600\n"));
+    QFile::setPermissions(sHang, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ArchiveTool::setProgramOverride(sHang);
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    QString sParam;
+    QVERIFY(BackupRestoreParam::buildBackup(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    pCtrl->backupDev(sParam);
+    QTest::qWait(300);
+    pCtrl->terminateBackup();
+    QTest::qWait(500); // the stopped worker's late failure must not reach the windows
+    ArchiveTool::setProgramOverride(QString());
+    QCOMPARE(finish.count(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestBackupCtrl)
+#include "tst_backupctrl.moc"

@@ -1,0 +1,303 @@
+#include "core/AgentTiming.h"
+#include "net/NetInterface.h"
+#include "support/TestFolders.h"
+#include "support/TestHttpServer.h"
+
+#include <QtTest>
+
+#include <memory>
+
+// The download side of the HTTP client against the in-process server, whose answers can misbehave in
+// ways nginx never does.
+class TestNetDownload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void resumeRule_data();
+    void resumeRule();
+    void trickleOutlastsWatchdog();
+    void progressBeyond2GiB();
+    void refusedDownloadIsReportedQueued_data();
+    void refusedDownloadIsReportedQueued();
+
+private:
+    struct Outcome {
+        bool bReturned = false;
+        QList<QVariantList> lstFinish;
+        QList<QVariantList> lstProgress;
+    };
+    Outcome download(const QString& sUrl, qint64 nExpected);
+    QList<TestHttpServer::Request> requestsOf(const QByteArray& method) const;
+    QString destPath() const { return m_pFolders->dataDir() + "/downloads/map.7z"; }
+
+    std::unique_ptr<TestFolders> m_pFolders;
+    TestHttpServer m_server;
+};
+
+namespace
+{
+
+QByteArray fileContent()
+{
+    QByteArray content;
+    for (int i = 0; i < 1000; ++i)
+        content.append(char('A' + (i * 7) % 26));
+    return content;
+}
+
+} // namespace
+
+void TestNetDownload::init()
+{
+    m_pFolders.reset(new TestFolders(true));
+    // Long enough for answers that should pass on a loaded machine, short enough for the stalled rows.
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 1000);
+    AgentTiming::set(AgentTiming::DOWNLOAD_PROGRESS, 0);
+    QVERIFY(m_server.start());
+}
+
+void TestNetDownload::cleanup()
+{
+    m_server.stop();
+    m_server.reset();
+    AgentTiming::resetDefaults();
+    m_pFolders.reset();
+}
+
+TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 nExpected)
+{
+    NetInterface client(nullptr, QString(), 60000);
+    QSignalSpy finishSpy(&client, &NetInterface::emitRequestFinish);
+    QSignalSpy progressSpy(&client, &NetInterface::emitDownloadProcess);
+    Outcome outcome;
+    outcome.bReturned = client.getFile(sUrl, destPath(), nExpected);
+    // The report is queued: it comes once the caller's loop runs, and only once.
+    if (finishSpy.isEmpty())
+        finishSpy.wait(5000);
+    QTest::qWait(50);
+    outcome.lstFinish = finishSpy;
+    outcome.lstProgress = progressSpy;
+    return outcome;
+}
+
+QList<TestHttpServer::Request> TestNetDownload::requestsOf(const QByteArray& method) const
+{
+    QList<TestHttpServer::Request> lstFound;
+    for (const TestHttpServer::Request& request : m_server.requests()) {
+        if (request.method == method)
+            lstFound.append(request);
+    }
+    return lstFound;
+}
+
+void TestNetDownload::resumeRule_data()
+{
+    QTest::addColumn<qint64>("expected");   // the caller's expected size
+    QTest::addColumn<int>("local");         // bytes already at the destination, -1 for no file
+    QTest::addColumn<QString>("behaviour"); // how the server answers the GET
+    QTest::addColumn<QByteArray>("range");  // Range of the first GET ("" for none)
+    QTest::addColumn<int>("gets");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("final");    // "content", "absent", "untouched", "prefix300"
+    QTest::addColumn<qint64>("firstRead"); // lowest first progress count; -1 when none may come
+
+    // Local bytes are the file's own beginning, except for a longer file, which is junk.
+    QTest::newRow("fresh") << qint64(1000) << -1 << "file" << QByteArray() << 1 << true << "content"
+                           << qint64(1);
+    QTest::newRow("resume") << qint64(1000) << 400 << "file" << QByteArray("bytes=400-") << 1 << true
+                            << "content" << qint64(401);
+    QTest::newRow("complete, no GET")
+        << qint64(1000) << 1000 << "file" << QByteArray() << 0 << true << "untouched" << qint64(-1);
+    QTest::newRow("longer, fetched anew")
+        << qint64(1000) << 1200 << "file" << QByteArray() << 1 << true << "content" << qint64(1);
+    QTest::newRow("size unknown replaces")
+        << qint64(0) << 300 << "file" << QByteArray() << 1 << true << "content" << qint64(1);
+    QTest::newRow("empty local, fresh")
+        << qint64(1000) << 0 << "file" << QByteArray() << 1 << true << "content" << qint64(1);
+    QTest::newRow("range ignored restarts")
+        << qint64(1000) << 400 << "ignoreRange" << QByteArray("bytes=400-") << 1 << true << "content"
+        << qint64(1);
+    QTest::newRow("206 from the wrong place")
+        << qint64(1000) << 400 << "wrongRange" << QByteArray("bytes=400-") << 1 << false << "absent"
+        << qint64(-1);
+    QTest::newRow("416 not kept") << qint64(1200) << 1000 << "file" << QByteArray("bytes=1000-") << 1 << false
+                                  << "absent" << qint64(-1);
+    QTest::newRow("404 not kept") << qint64(1000) << -1 << "404" << QByteArray() << 1 << false << "absent"
+                                  << qint64(-1);
+    QTest::newRow("500 on resume removes")
+        << qint64(1000) << 400 << "500" << QByteArray("bytes=400-") << 1 << false << "absent" << qint64(-1);
+    QTest::newRow("relative redirect")
+        << qint64(1000) << -1 << "redirect" << QByteArray() << 2 << true << "content" << qint64(1);
+    QTest::newRow("redirect while resuming") << qint64(1000) << 400 << "redirect" << QByteArray("bytes=400-")
+                                             << 2 << true << "content" << qint64(401);
+    QTest::newRow("redirect loop") << qint64(1000) << -1 << "redirectLoop" << QByteArray() << 11 << false
+                                   << "absent" << qint64(-1);
+    QTest::newRow("closed mid-body keeps part")
+        << qint64(1000) << -1 << "close" << QByteArray() << 1 << false << "prefix300" << qint64(1);
+    QTest::newRow("stalled mid-body keeps part")
+        << qint64(1000) << -1 << "stall" << QByteArray() << 1 << false << "prefix300" << qint64(1);
+    QTest::newRow("stalled HEAD") << qint64(1000) << 400 << "headStall" << QByteArray() << 0 << false
+                                  << "untouched" << qint64(-1);
+}
+
+void TestNetDownload::resumeRule()
+{
+    QFETCH(qint64, expected);
+    QFETCH(int, local);
+    QFETCH(QString, behaviour);
+    QFETCH(QByteArray, range);
+    QFETCH(int, gets);
+    QFETCH(bool, result);
+    QFETCH(QString, final);
+    QFETCH(qint64, firstRead);
+
+    const QByteArray content = fileContent();
+    QByteArray localBytes;
+    if (local > 0)
+        localBytes = local <= content.size() ? content.left(local) : QByteArray(local, 'j');
+    if (local >= 0)
+        QVERIFY(TestFolders::writeFile(destPath(), localBytes));
+
+    m_server.setHandler([&](const TestHttpServer::Request& request) {
+        if (request.method == "HEAD" && behaviour == "headStall")
+            return TestHttpServer::Answer::stall();
+        if (request.path() == "/moved/map.7z" || request.method == "HEAD")
+            return TestHttpServer::fileAnswer(request, content).trickled(100, 1, false);
+        if (behaviour == "redirect")
+            return TestHttpServer::Answer::redirect(302, "../moved/map.7z");
+        if (behaviour == "redirectLoop")
+            return TestHttpServer::Answer::redirect(307, request.target);
+        if (behaviour == "404" || behaviour == "500")
+            return TestHttpServer::Answer::status(behaviour.toInt(), "<html>error page</html>");
+        if (behaviour == "wrongRange")
+            return TestHttpServer::Answer::status(206, content)
+                .withHeader("Content-Range", "bytes 0-999/1000");
+        TestHttpServer::Answer answer =
+            TestHttpServer::fileAnswer(request, content, behaviour != "ignoreRange");
+        if (behaviour == "close")
+            return answer.closedAfter(300, 20);
+        if (behaviour == "stall")
+            return answer.stalledAfter(300);
+        return answer.trickled(100, 1, false);
+    });
+
+    const Outcome outcome = download(m_server.url("/files/map.7z"), expected);
+
+    QCOMPARE(outcome.lstFinish.size(), 1);
+    QCOMPARE(outcome.lstFinish.at(0).at(0).toBool(), result);
+    QCOMPARE(outcome.bReturned, result);
+    const QList<TestHttpServer::Request> lstGets = requestsOf("GET");
+    QCOMPARE(lstGets.size(), gets);
+    QCOMPARE(requestsOf("HEAD").size(), 1);
+    if (gets > 0) {
+        QCOMPARE(lstGets.first().header("Range"), range);
+        QCOMPARE(lstGets.first().header("User-Agent"), QByteArray("WendoAgent"));
+        QCOMPARE(lstGets.first().path(), QByteArray("/files/map.7z"));
+    }
+    if (behaviour == "redirect")
+        QCOMPARE(lstGets.last().path(), QByteArray("/moved/map.7z"));
+
+    const QByteArray finalBytes = TestFolders::readFile(destPath());
+    if (final == "content")
+        QCOMPARE(finalBytes, content);
+    else if (final == "untouched")
+        QCOMPARE(finalBytes, localBytes);
+    else if (final == "prefix300")
+        QCOMPARE(finalBytes, content.left(300));
+    else
+        QVERIFY(!QFile::exists(destPath()));
+
+    if (firstRead < 0)
+        return;
+    QVERIFY(!outcome.lstProgress.isEmpty());
+    QVERIFY(outcome.lstProgress.first().at(0).toLongLong() >= firstRead);
+    qint64 nLast = 0;
+    for (const QVariantList& progress : outcome.lstProgress) {
+        QCOMPARE(progress.at(1).toLongLong(), expected);
+        QVERIFY(progress.at(0).toLongLong() <= content.size());
+        QVERIFY(progress.at(0).toLongLong() >= nLast);
+        nLast = progress.at(0).toLongLong();
+    }
+}
+
+void TestNetDownload::trickleOutlastsWatchdog()
+{
+    // Fifty pieces 40 ms apart take four watchdog periods; bytes arrive in each of them. Progress is
+    // reported less often than the watchdog ticks: received bytes must count, not progress reports.
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 500);
+    AgentTiming::set(AgentTiming::DOWNLOAD_PROGRESS, 60000);
+    const QByteArray content = fileContent();
+    m_server.setHandler([&](const TestHttpServer::Request& request) {
+        return TestHttpServer::fileAnswer(request, content).trickled(20, 40);
+    });
+    const Outcome outcome = download(m_server.url("/slow.bin"), content.size());
+    QCOMPARE(outcome.lstFinish.size(), 1);
+    QCOMPARE(outcome.lstFinish.at(0).at(0).toBool(), true);
+    QCOMPARE(TestFolders::readFile(destPath()), content);
+}
+
+void TestNetDownload::progressBeyond2GiB()
+{
+    // A sparse local file of 3 GiB: the last 100 bytes of a map archive are still missing.
+    const qint64 nLocal = qint64(3) << 30;
+    const qint64 nTotal = nLocal + 100;
+    QFile partial(destPath());
+    QDir().mkpath(QFileInfo(destPath()).absolutePath());
+    QVERIFY(partial.open(QIODevice::WriteOnly));
+    if (!partial.resize(nLocal))
+        QSKIP("the temporary folder cannot hold a sparse 3 GiB file");
+    partial.close();
+
+    const QByteArray tail(100, 't');
+    m_server.setHandler([&](const TestHttpServer::Request& request) {
+        if (request.header("Range") != "bytes=" + QByteArray::number(nLocal) + "-")
+            return TestHttpServer::Answer::status(400);
+        TestHttpServer::Answer answer = TestHttpServer::Answer::status(206, tail);
+        return answer.withHeader("Content-Range", QByteArray("bytes ") + QByteArray::number(nLocal) + "-" +
+                                                      QByteArray::number(nTotal - 1) + "/" +
+                                                      QByteArray::number(nTotal));
+    });
+    m_server.enqueue(
+        TestHttpServer::Answer::status(200).withHeader("Content-Length", QByteArray::number(nTotal)));
+
+    const Outcome outcome = download(m_server.url("/big.7z"), nTotal);
+    QCOMPARE(outcome.lstFinish.size(), 1);
+    QCOMPARE(outcome.lstFinish.at(0).at(0).toBool(), true);
+    QCOMPARE(QFileInfo(destPath()).size(), nTotal);
+    QVERIFY(!outcome.lstProgress.isEmpty());
+    QCOMPARE(outcome.lstProgress.last().at(0).toLongLong(), nTotal);
+    QCOMPARE(outcome.lstProgress.last().at(1).toLongLong(), nTotal);
+    QFile result(destPath());
+    QVERIFY(result.open(QIODevice::ReadOnly) && result.seek(nLocal));
+    QCOMPARE(result.readAll(), tail);
+}
+
+void TestNetDownload::refusedDownloadIsReportedQueued_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("blockedFolder");
+    QTest::newRow("not http") << "ftp://127.0.0.1/x" << false;
+    QTest::newRow("folder cannot be made") << "" << true;
+}
+
+void TestNetDownload::refusedDownloadIsReportedQueued()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, blockedFolder);
+    if (blockedFolder)
+        QVERIFY(TestFolders::writeFile(m_pFolders->dataDir() + "/downloads", "a file, not a folder"));
+    NetInterface client(nullptr, QString(), 60000);
+    QSignalSpy spy(&client, &NetInterface::emitRequestFinish);
+    QVERIFY(!client.getFile(url.isEmpty() ? m_server.url("/x") : url, destPath(), 10));
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(spy.wait(5000));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toBool(), false);
+    QCOMPARE(m_server.requestCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestNetDownload)
+#include "tst_netdownload.moc"
