@@ -12,6 +12,9 @@
 #include "core/WorkFile.h"
 #include "platform/DevicePath.h"
 #include "backup/BackupRestoreWorker.h"
+#include "core/AgentTiming.h"
+#include "device/DevMonitorThread.h"
+#include "device/UsbMonitor.h"
 #include "net/EnumDevWorker.h"
 #include "net/GeneralWorker.h"
 #include "net/ProcEnumRegDevXml.h"
@@ -23,6 +26,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include <mutex>
@@ -42,11 +46,12 @@ ZeqAgentCtrlMgr::ZeqAgentCtrlMgr(QObject* pParent) : QObject(pParent)
     pairSettingsFiles();
     m_bQuorvane = QFile::exists(AgentFolders::programPath("/Quorvane.bin"));
     QDir().mkpath(AgentFolders::tempDir());
+    Worker::registerMetaTypes();
+    startDeviceWatch();
     // Until a device arrives the record names the brand's default SKU.
     m_curDevice.type = 2;
     m_curDevice.devInfo.sSkuID = m_bQuorvane ? "2" : "1";
     createGeneralWorker();
-    Worker::registerMetaTypes();
     QString sLang;
     {
         AgentSettings settings;
@@ -81,6 +86,19 @@ void ZeqAgentCtrlMgr::pairSettingsFiles()
 void ZeqAgentCtrlMgr::exportToDebugLog(const QString& sPath)
 {
     DebugLog::exportFile(sPath);
+}
+
+// USB notices feed the device monitor, whose checks run on its own thread; each change reaches
+// notityWendoDev queued, with the device's record by value.
+void ZeqAgentCtrlMgr::startDeviceWatch()
+{
+    m_pUsbMonitor = new UsbMonitor(this);
+    m_pUsbMonitor->startMonitor();
+    m_pDevMonitor = new DevMonitorThread();
+    connect(m_pUsbMonitor, &UsbMonitor::notifyDev, m_pDevMonitor, &DevMonitorThread::notifyDev);
+    connect(m_pDevMonitor, &DevMonitorThread::notityWendoDev, this, &ZeqAgentCtrlMgr::notityWendoDev);
+    DevMonitorThread* pMonitor = m_pDevMonitor;
+    QTimer::singleShot(AgentTiming::ms(AgentTiming::MONITOR_START), pMonitor, [pMonitor] { pMonitor->start(); });
 }
 
 void ZeqAgentCtrlMgr::createGeneralWorker()
@@ -423,8 +441,11 @@ bool ZeqAgentCtrlMgr::procEnumRegDevText(const QString& sAnswer)
 void ZeqAgentCtrlMgr::notityWendoDev(Worker::DEVINFOEX devinfoex)
 {
     writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][Entry]");
-    if (devinfoex.bArrival == m_bDevPresent) {
-        // One device at a time: a second arrival, or a removal with nothing attached, changes nothing.
+    // One device at a time: a second arrival, a removal with nothing attached, or the removal of a
+    // device of the other family changes nothing.
+    const bool bOtherRemoved = !devinfoex.bArrival && m_bDevPresent &&
+                               (devinfoex.type != m_nDevFamily || devinfoex.devInfo.sUUID != m_curDevice.devInfo.sUUID);
+    if (devinfoex.bArrival == m_bDevPresent || bOtherRemoved) {
         writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][End]");
         return;
     }
@@ -526,6 +547,19 @@ bool ZeqAgentCtrlMgr::checkSmartRecover()
     if (bExists)
         writeLog(1, "[ZeqAgentCtrlMgr][checkSmartRecover][End]");
     return bExists;
+}
+
+quint64 ZeqAgentCtrlMgr::getDiskFreeSpace()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][getDiskFreeSpace]");
+    quint64 nFree = 0;
+    // The record is left as it is: the query only reads the drive root.
+    if (m_nDevFamily == 2 && m_pDevMonitor && m_pDevMonitor->getDiskFreeSpace(currentDrive(), &nFree)) {
+        writeLog(1, "[ZeqAgentCtrlMgr][getDiskFreeSpace] size %llu", static_cast<unsigned long long>(nFree));
+        return nFree;
+    }
+    writeLog(1, "[ZeqAgentCtrlMgr][getDiskFreeSpace] size %d", 0);
+    return 0;
 }
 
 bool ZeqAgentCtrlMgr::ChkFileCheckSume(QString sFile, QString sServerChecksum)

@@ -12,6 +12,8 @@ class QTranslator;
 class GeneralWorker;
 class EnumDevWorker;
 class BackupRestoreWorker;
+class UsbMonitor;
+class DevMonitorThread;
 
 // The one controller of the agent: every window reaches it through getInstance() and every action
 // starts and ends here. Workers report to slotHandleResults; the windows hear actionFinish (and the map
@@ -84,6 +86,9 @@ public:
     bool checkWendoAgentUpdateAvailable();
     bool checkSmartRecover();
     bool ChkFileCheckSume(QString sFile, QString sServerChecksum);
+    // Free bytes on the device's first drive; 0 when the query fails (counted as no room).
+    quint64 getDiskFreeSpace();
+    bool isDeviceConnected() const { return m_bDevPresent; }
 
     // Backup and restore of the drive family; sParam is the parameter string of BackupRestoreParam.
     bool backupDev(const QString& sParam);
@@ -130,6 +135,7 @@ private:
     void handleAccountResult(ACTION_STATUS status, const QString& sResult);
     void showConnectionMessage();
     void createGeneralWorker();
+    void startDeviceWatch();
     void startBackupWorker(const QString& sParam, int nMode);
 
     // Results of a worker reach the handler only while the controller still holds that worker: a stopped
@@ -171,6 +177,8 @@ private:
     QString m_sPendingUser;
     QString m_sPendingPassword;
 
+    UsbMonitor* m_pUsbMonitor = nullptr;
+    DevMonitorThread* m_pDevMonitor = nullptr;
     GeneralWorker* m_pGeneralWorker = nullptr;
     EnumDevWorker* m_pEnumDevWorker = nullptr;
     BackupRestoreWorker* m_pBackupWorker = nullptr;

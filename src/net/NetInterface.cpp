@@ -23,7 +23,7 @@ const char* const DOWNLOAD_USER_AGENT = "WendoAgent";
 const int MAX_REDIRECTS = 10;
 // Qt keeps reading the socket only while the reply holds less than this, so a disk slower than the
 // network holds the transfer back instead of piling the file up in memory.
-const qint64 READ_BUFFER_SIZE = 4 * 1024 * 1024;
+const qint64 READ_BUFFER_SIZE = 1024 * 1024;
 
 bool isHttpUrl(const QUrl& url)
 {

@@ -1,5 +1,6 @@
 #include "backup/BackupFiles.h"
 #include "backup/BackupRestoreParam.h"
+#include "ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "platform/ArchiveTool.h"
@@ -31,6 +32,7 @@ private:
 
 void TestBackupCtrl::initTestCase()
 {
+    ControllerTestDevices::install();
     if (ArchiveTool::findProgram(QString()).isEmpty())
         QSKIP("No 7-Zip program (7z, 7zz or 7za) is installed; the set-up scripts install Debian's 7zip.");
     m_pFolders.reset(new TestFolders);

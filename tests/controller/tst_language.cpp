@@ -1,4 +1,5 @@
 #include "controller/LanguageTable.h"
+#include "ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "support/TestFolders.h"
@@ -22,6 +23,7 @@ private:
 
 void TestLanguage::initTestCase()
 {
+    ControllerTestDevices::install();
     m_pFolders.reset(new TestFolders);
     QDir().mkpath(m_pFolders->programPath("lang"));
     QVERIFY(QFile::copy(TEST_QM_DIR "/test_de.qm", m_pFolders->programPath("lang/WendoAgent_de.qm")));

@@ -1,3 +1,4 @@
+#include "ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "support/RecordingNotifier.h"
@@ -31,6 +32,7 @@ private:
 
 void TestResults::initTestCase()
 {
+    ControllerTestDevices::install();
     m_pFolders.reset(new TestFolders);
     ZeqAgentCtrlMgr::getInstance();
 }

@@ -1,3 +1,4 @@
+#include "ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
@@ -34,6 +35,7 @@ private:
 
 void TestSignIn::initTestCase()
 {
+    ControllerTestDevices::install();
     AgentTiming::set(AgentTiming::NET_WATCHDOG, 500);
     m_pFolders.reset(new TestFolders);
     m_pServer.reset(new TestHttpServer);

@@ -1,3 +1,4 @@
+#include "ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
@@ -101,6 +102,7 @@ void TestStartup::singleInstanceAcrossThreads()
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    ControllerTestDevices::install();
     if (argc > 1 && QByteArray(argv[1]) == "childStart") {
         AgentFolders::setProgramDir(qEnvironmentVariable("WENDO_CHILD_PROGRAM_DIR"));
         AgentFolders::setDataDir(qEnvironmentVariable("WENDO_CHILD_DATA_DIR"));

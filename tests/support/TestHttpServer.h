@@ -28,7 +28,9 @@ class QTcpServer;
 // start(true) speaks TLS with a built-in self-signed certificate for 127.0.0.1; clients reject it unless
 // the test calls trustCertificate(). stop() (also run by the destructor) closes the listener and every
 // connection. Keep-alive connections are served request after request; a stalled answer holds its
-// connection until stop(). Request bodies must come with Content-Length (Qt always sends one).
+// connection until stop(). Request bodies must come with Content-Length (Qt always sends one). The
+// handler runs in the server's thread, so it may read and change the test's own variables; a redirect
+// chain is a handler answering Answer::redirect() until the last hop.
 class TestHttpServer : public QObject
 {
     Q_OBJECT

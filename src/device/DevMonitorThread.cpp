@@ -1,0 +1,423 @@
+#include "DevMonitorThread.h"
+
+#include "ComDevice.h"
+#include "DriveVersions.h"
+#include "GetDevInfoXml.h"
+#include "core/AgentTiming.h"
+#include "core/DebugLog.h"
+#include "platform/DeviceNoticeRules.h"
+#include "platform/DevicePath.h"
+#include "platform/LinuxVolumeInfo.h"
+#include "platform/QtSerialPorts.h"
+#include "platform/TermiosSerialLink.h"
+
+#include <QFile>
+
+namespace
+{
+const int SERIAL_READ_PAUSE_MS = 50;
+// A pass over the volumes pauses as long as a pass over the nineteen candidate drive letters used to.
+const int PAUSES_PER_PASS = 20;
+
+QByteArray utf8(const QString& sText)
+{
+    return sText.toUtf8();
+}
+
+struct InstalledSources {
+    QMutex mutex;
+    VolumeInfo* pVolumes = nullptr;
+    SerialPorts* pPorts = nullptr;
+    SerialLinkFactory linkFactory;
+};
+
+InstalledSources& installed()
+{
+    static InstalledSources sources;
+    return sources;
+}
+
+VolumeInfo* installedVolumes()
+{
+    QMutexLocker lock(&installed().mutex);
+    return installed().pVolumes;
+}
+
+SerialPorts* installedPorts()
+{
+    QMutexLocker lock(&installed().mutex);
+    return installed().pPorts;
+}
+
+SerialLinkFactory installedLinks()
+{
+    QMutexLocker lock(&installed().mutex);
+    return installed().linkFactory;
+}
+} // namespace
+
+DevMonitorThread::DevMonitorThread(QObject* pParent)
+    : DevMonitorThread(installedVolumes(), installedPorts(), installedLinks(), pParent)
+{
+}
+
+void DevMonitorThread::installSources(VolumeInfo* pVolumes, SerialPorts* pPorts,
+                                      SerialLinkFactory linkFactory)
+{
+    QMutexLocker lock(&installed().mutex);
+    installed().pVolumes = pVolumes;
+    installed().pPorts = pPorts;
+    installed().linkFactory = std::move(linkFactory);
+}
+
+DevMonitorThread::DevMonitorThread(VolumeInfo* pVolumes, SerialPorts* pPorts, SerialLinkFactory linkFactory,
+                                   QObject* pParent)
+    : QThread(pParent), m_pVolumes(pVolumes), m_pPorts(pPorts),
+      m_linkFactory(linkFactory ? std::move(linkFactory) : TermiosSerialLink::factory())
+{
+    if (!m_pVolumes) {
+        m_pOwnedVolumes = std::make_unique<LinuxVolumeInfo>();
+        m_pVolumes = m_pOwnedVolumes.get();
+    }
+    if (!m_pPorts) {
+        m_pOwnedPorts = std::make_unique<QtSerialPorts>();
+        m_pPorts = m_pOwnedPorts.get();
+    }
+    Worker::registerMetaTypes();
+    qRegisterMetaType<DeviceNotice>("UsbNotification::USBNOTIFYINFO");
+    qRegisterMetaType<DeviceNotice>("DeviceNotice");
+}
+
+DevMonitorThread::~DevMonitorThread()
+{
+    stopMonitor();
+}
+
+void DevMonitorThread::stopMonitor()
+{
+    {
+        QMutexLocker lock(&m_pauseMutex);
+        m_bStopping = true;
+        m_pauseWake.wakeAll();
+    }
+    quit();
+    wait();
+}
+
+bool DevMonitorThread::pause(int nMs)
+{
+    QMutexLocker lock(&m_pauseMutex);
+    if (!m_bStopping && nMs > 0)
+        m_pauseWake.wait(&m_pauseMutex, ulong(nMs));
+    return !m_bStopping;
+}
+
+void DevMonitorThread::run()
+{
+    writeLog(1, "[DevMonitorThread][RUN]Current Thread %lld",
+             static_cast<long long>(quintptr(currentThreadId())));
+    QObject context;
+    {
+        QMutexLocker lock(&m_queueMutex);
+        m_pContext = &context;
+    }
+    scanAtStart();
+    QList<UsbNotification::USBNOTIFYINFO> lstPending;
+    {
+        QMutexLocker lock(&m_queueMutex);
+        lstPending.swap(m_lstPending);
+    }
+    for (const UsbNotification::USBNOTIFYINFO& notice : lstPending)
+        procNotice(notice);
+    exec();
+    {
+        QMutexLocker lock(&m_queueMutex);
+        m_pContext = nullptr;
+    }
+    writeLog(1, "[DevMonitorThread][RUN][End]");
+}
+
+void DevMonitorThread::scanAtStart()
+{
+    if (checkWendo100Dev())
+        return;
+    const QStringList lstRoots = m_pVolumes->volumeRoots();
+    for (const QString& sRoot : lstRoots) {
+        if (m_bStopping || checkWendo500Dev(UsbNotification::USBNOTIFYINFO{sRoot, true}))
+            return;
+    }
+}
+
+void DevMonitorThread::notifyDev(UsbNotification::USBNOTIFYINFO usbnotifyinfo)
+{
+    writeLog(1, "[DevMonitorThread][notifyDev][Entry]");
+    QMutexLocker lock(&m_queueMutex);
+    if (m_pContext)
+        QMetaObject::invokeMethod(
+            m_pContext, [this, usbnotifyinfo]() { procNotice(usbnotifyinfo); }, Qt::QueuedConnection);
+    else
+        m_lstPending.append(usbnotifyinfo);
+    writeLog(1, "[DevMonitorThread][notifyDev][End]");
+}
+
+void DevMonitorThread::procNotice(const UsbNotification::USBNOTIFYINFO& notice)
+{
+    if (m_bStopping)
+        return;
+    if (notice.sPath == QLatin1String(SERIAL_PORT_PATH))
+        checkWendo100Dev();
+    else
+        checkWendo500Dev(notice);
+}
+
+void DevMonitorThread::emitNotice(bool bArrival, int nType)
+{
+    Worker::DEVINFOEX devinfo;
+    devinfo.bArrival = bArrival;
+    devinfo.type = nType;
+    if (nType == 1) {
+        devinfo.devInfo = m_comDevInfo;
+        devinfo.sComPort = m_comDevInfo.sComPort;
+    } else {
+        devinfo.devInfo = m_driveDevInfo;
+        devinfo.lstDrive = m_driveDevInfo.lstDrive;
+    }
+    emit notityWendoDev(devinfo);
+}
+
+bool DevMonitorThread::getDiskFreeSpace(const QString& sRoot, quint64* pnBytes) const
+{
+    return m_pVolumes->freeSpace(sRoot, pnBytes);
+}
+
+// ---- serial family ----
+
+QStringList DevMonitorThread::getComPortList()
+{
+    QStringList lstPorts;
+    const QList<SerialPortEntry> entries = m_pPorts->ports();
+    for (const SerialPortEntry& entry : entries)
+        lstPorts.append(entry.sName);
+    return lstPorts;
+}
+
+bool DevMonitorThread::detectWendo100Dev(const QString& sPort)
+{
+    const QList<SerialPortEntry> entries = m_pPorts->ports();
+    for (const SerialPortEntry& entry : entries) {
+        if (entry.sName == sPort && entry.bHasIds && entry.nVendorId == DeviceNoticeRules::SERIAL_VENDOR_ID &&
+            entry.nProductId == DeviceNoticeRules::SERIAL_PRODUCT_ID) {
+            writeLog(1, "[DevMonitorThread][detectWendo100Dev] comPort:%s", utf8(sPort).constData());
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList DevMonitorThread::devicePorts()
+{
+    QStringList lstDevicePorts;
+    const QStringList lstPorts = getComPortList();
+    for (const QString& sPort : lstPorts) {
+        writeLog(1, "[DevMonitorThread][checkWendo100Dev] detect com:%s", utf8(sPort).constData());
+        if (!sPort.isEmpty() && detectWendo100Dev(sPort))
+            lstDevicePorts.append(sPort);
+    }
+    return lstDevicePorts;
+}
+
+bool DevMonitorThread::checkWendo100Dev()
+{
+    QMutexLocker lock(&m_mutex);
+    writeLog(1, "[DevMonitorThread][checkWendo100Dev][Entry]");
+    const QStringList lstDevicePorts = devicePorts();
+    const DevicePresence::Action action = m_presence.serialAction(lstDevicePorts);
+    bool bReported = false;
+    if (action == DevicePresence::ACTION_REMOVE || action == DevicePresence::ACTION_REMOVE_AND_IDENTIFY) {
+        reportSerialRemoval();
+        bReported = true;
+    }
+    if (action == DevicePresence::ACTION_IDENTIFY || action == DevicePresence::ACTION_REMOVE_AND_IDENTIFY) {
+        for (const QString& sPort : lstDevicePorts) {
+            if (m_bStopping)
+                break;
+            if (identifySerial(sPort)) {
+                bReported = true;
+                break;
+            }
+        }
+    }
+    writeLog(1, "[DevMonitorThread][checkWendo100Dev][End]");
+    return bReported;
+}
+
+bool DevMonitorThread::readSerialField(ComDevice& device, bool (ComDevice::*pGetter)(QString&),
+                                       bool bPauseBeforeRetry, QString* pValue)
+{
+    QString sValue;
+    if ((device.*pGetter)(sValue) ||
+        ((!bPauseBeforeRetry || pause(SERIAL_READ_PAUSE_MS)) && (device.*pGetter)(sValue))) {
+        *pValue = sValue;
+        return true;
+    }
+    return false;
+}
+
+bool DevMonitorThread::identifySerial(const QString& sPort)
+{
+    ComDevice device(sPort, m_linkFactory);
+    COMDEVINFO info;
+    const bool bFirmware = readSerialField(device, &ComDevice::getFirmware, true, &info.sFirmware);
+    pause(SERIAL_READ_PAUSE_MS);
+    readSerialField(device, &ComDevice::getUuid, true, &info.sUUID);
+    pause(SERIAL_READ_PAUSE_MS);
+    const bool bSku = readSerialField(device, &ComDevice::getSkuId, true, &info.sSkuID);
+    pause(SERIAL_READ_PAUSE_MS);
+    const bool bHwName = readSerialField(device, &ComDevice::getHwName, false, &info.sHWName);
+    if (info.sUUID.isEmpty()) {
+        // No settings group may be named "": a device that does not tell its UUID is not reported.
+        writeLog(1, "[DevMonitorThread][checkWendo100Dev] no UUID on %s", utf8(sPort).constData());
+        return false;
+    }
+    // A field that could not be read keeps what the same device told last time.
+    if (info.sUUID == m_comDevInfo.sUUID) {
+        info.sFirmware = bFirmware ? info.sFirmware : m_comDevInfo.sFirmware;
+        info.sSkuID = bSku ? info.sSkuID : m_comDevInfo.sSkuID;
+        info.sHWName = bHwName ? info.sHWName : m_comDevInfo.sHWName;
+    }
+    info.sComPort = sPort;
+    m_comDevInfo = info;
+    m_presence.setSerialPresent(sPort);
+    writeLog(
+        1,
+        "[DevMonitorThread][checkWendo100Dev] UUID:%s  Firmware:%s  SkuID:%s  HWName:%s, Port:%s Arrival:%d",
+        utf8(info.sUUID).constData(), utf8(info.sFirmware).constData(), utf8(info.sSkuID).constData(),
+        utf8(info.sHWName).constData(), utf8(sPort).constData(), 1);
+    emitNotice(true, 1);
+    return true;
+}
+
+void DevMonitorThread::reportSerialRemoval()
+{
+    m_presence.setSerialAbsent();
+    emitNotice(false, 1);
+    writeLog(1, "[DevMonitorThread][checkWendo100Dev][plug-off] %s", utf8(m_comDevInfo.sComPort).constData());
+}
+
+// ---- drive family ----
+
+QString DevMonitorThread::getVolumeLabel(const QString& sRoot)
+{
+    return m_pVolumes->volumeLabel(sRoot).trimmed();
+}
+
+bool DevMonitorThread::isSystemDrive(const QString& sRoot)
+{
+    const QString sLabel = getVolumeLabel(sRoot).toUpper();
+    return sLabel == "ZEQ_SYSTEM" || sLabel == "QRV_SYSTEM" ||
+           QFile::exists(DevicePath::resolve(sRoot, "device.xml"));
+}
+
+bool DevMonitorThread::isDataDrive(const QString& sRoot)
+{
+    const QString sLabel = getVolumeLabel(sRoot).toUpper();
+    return sLabel == "ZEQ_DATA" || sLabel == "QRV_DATA" ||
+           QFile::exists(DevicePath::resolve(sRoot, "user.xml"));
+}
+
+QString DevMonitorThread::findSystemDrive()
+{
+    const QStringList lstRoots = m_pVolumes->volumeRoots();
+    for (const QString& sRoot : lstRoots) {
+        if (isSystemDrive(sRoot))
+            return sRoot;
+    }
+    return QString();
+}
+
+bool DevMonitorThread::checkWendo500Dev(UsbNotification::USBNOTIFYINFO usbnotifyinfo)
+{
+    QMutexLocker lock(&m_mutex);
+    const QString sRoot = DevicePath::normalizeRoot(usbnotifyinfo.sPath);
+    writeLog(1, "[DevMonitorThread][checkWendo500Dev][Entry]");
+    writeLog(1, "[DevMonitorThread][checkWendo500Dev] drive:%s %s arrival:%d", utf8(sRoot).constData(),
+             utf8(getVolumeLabel(sRoot).toUpper()).constData(), int(usbnotifyinfo.bArrival));
+    switch (m_presence.driveAction(sRoot, usbnotifyinfo.bArrival)) {
+    case DevicePresence::ACTION_REMOVE:
+    case DevicePresence::ACTION_REMOVE_AND_IDENTIFY:
+        reportDriveRemoval();
+        return true;
+    case DevicePresence::ACTION_IDENTIFY: {
+        // The data drive may be mounted before the system drive: then the system drive is looked for.
+        QString sSystemRoot = isSystemDrive(sRoot) ? sRoot : QString();
+        if (sSystemRoot.isEmpty() && isDataDrive(sRoot))
+            sSystemRoot = findSystemDrive();
+        if (!sSystemRoot.isEmpty() && identifyDrive(sSystemRoot))
+            return true;
+        break;
+    }
+    case DevicePresence::ACTION_NOTHING:
+        break;
+    }
+    writeLog(1, "[DevMonitorThread][checkWendo500Dev][End]");
+    return false;
+}
+
+bool DevMonitorThread::identifyDrive(const QString& sRoot)
+{
+    GetDevInfoXml reader;
+    reader.open(DevicePath::resolve(sRoot, "device.xml"));
+    DRIVEDEVINFO info;
+    static_cast<Worker::DEVINFO&>(info) = reader.m_devInfo;
+    if (info.sUUID.isEmpty() || info.sSkuID.isEmpty() || info.sHWName.isEmpty()) {
+        writeLog(1, "[DevMonitorThread][checkWendo500Dev] no identity in %s", utf8(sRoot).constData());
+        return false;
+    }
+    DriveVersions::read(sRoot, &info);
+    info.lstDrive.append(sRoot);
+    QString sDataRoot;
+    if (!findDataDrive(sRoot, &sDataRoot))
+        return false;
+    if (!sDataRoot.isEmpty())
+        info.lstDrive.append(sDataRoot);
+    m_driveDevInfo = info;
+    m_presence.setDrivePresent(info.lstDrive);
+    writeLog(1,
+             "[DevMonitorThread][checkWendo500Dev] UUID:%s  Firmware:%s  SkuID:%s  HWName:%s, Zeq_sys:%s "
+             "Zeq_data:%s",
+             utf8(info.sUUID).constData(), utf8(info.sFirmware).constData(), utf8(info.sSkuID).constData(),
+             utf8(info.sHWName).constData(), utf8(sRoot).constData(), utf8(sDataRoot).constData());
+    emitNotice(true, 2);
+    writeLog(1, "[DevMonitorThread][checkWendo500Dev][Plug-in]");
+    return true;
+}
+
+bool DevMonitorThread::findDataDrive(const QString& sSystemRoot, QString* pDataRoot)
+{
+    const int nPasses = AgentTiming::ms(AgentTiming::DRIVE_PASSES);
+    const int nPause = AgentTiming::ms(AgentTiming::DRIVE_PASS_PAUSE) * PAUSES_PER_PASS;
+    for (int nPass = 0; nPass < nPasses; ++nPass) {
+        const QStringList lstRoots = m_pVolumes->volumeRoots();
+        if (!lstRoots.contains(sSystemRoot)) {
+            writeLog(1, "[DevMonitorThread][checkWendo500Dev] %s went away", utf8(sSystemRoot).constData());
+            return false;
+        }
+        for (const QString& sCandidate : lstRoots) {
+            if (sCandidate != sSystemRoot && isDataDrive(sCandidate)) {
+                *pDataRoot = sCandidate;
+                return true;
+            }
+        }
+        if (nPass + 1 < nPasses && !pause(nPause))
+            return false;
+    }
+    pDataRoot->clear();
+    return true;
+}
+
+void DevMonitorThread::reportDriveRemoval()
+{
+    m_presence.setDriveAbsent();
+    emitNotice(false, 2);
+    writeLog(1, "[DevMonitorThread][checkWendo500Dev][Device Plug-off]");
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "DevicePresence.h"
+#include "UsbNotification.h"
+#include "core/Worker.h"
+#include "platform/SerialLink.h"
+
+#include <QList>
+#include <QMutex>
+#include <QThread>
+#include <QWaitCondition>
+
+#include <atomic>
+#include <memory>
+
+class ComDevice;
+class SerialPorts;
+class VolumeInfo;
+
+// Decides whether a device of either family is attached, reads its identity and versions, and reports
+// each plug-in and plug-off by notityWendoDev. At start it scans once (the serial family first, then the
+// volumes); afterwards every notice given to notifyDev is checked in this thread, never in the caller's.
+//
+// Presence is kept per family with the port or the drives the device was found on: only the going away
+// of that port or of a recorded drive reports a removal, and a notice of one family never removes a device
+// of the other. The record travels by value in the signal; connect it queued (the default across threads).
+class DevMonitorThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    // The serial family's record: the identity and the port it answers on.
+    struct COMDEVINFO : Worker::DEVINFO {
+        QString sComPort;
+    };
+    // The drive family's record: the identity and its drive roots, system drive first, data drive second
+    // when one was found.
+    struct DRIVEDEVINFO : Worker::DEVINFO {
+        QStringList lstDrive;
+    };
+
+    // Production: the system's volumes, serial ports and serial links, unless installSources() said
+    // otherwise.
+    explicit DevMonitorThread(QObject* pParent = nullptr);
+    // Tests: the given sources (not owned; they must outlive the monitor). An empty link factory opens
+    // the real ports, which is what a pseudo-terminal test wants.
+    DevMonitorThread(VolumeInfo* pVolumes, SerialPorts* pPorts, SerialLinkFactory linkFactory,
+                     QObject* pParent = nullptr);
+    ~DevMonitorThread() override;
+
+    // For tests of code that builds its monitor itself (the controller): the sources every later
+    // parameterless construction uses (not owned; they must outlive those monitors). Null pointers and an
+    // empty factory bring the system's back.
+    static void installSources(VolumeInfo* pVolumes, SerialPorts* pPorts, SerialLinkFactory linkFactory);
+
+    // Ends a running search, quits the event loop and waits for the thread. Called by the destructor.
+    void stopMonitor();
+
+    // The serial family's check: true when it reported a plug-in or plug-off.
+    bool checkWendo100Dev();
+    // The drive family's check of one volume root: true when it reported a plug-in or plug-off.
+    bool checkWendo500Dev(UsbNotification::USBNOTIFYINFO usbnotifyinfo);
+    // Every serial port's name, in the system's order.
+    QStringList getComPortList();
+    // True when the port carries the serial family's USB ids (vendor 0483, product 5740).
+    bool detectWendo100Dev(const QString& sPort);
+    QString getVolumeLabel(const QString& sRoot);
+    // Free bytes on a volume (e.g. the device's first drive root); false when the query failed, which
+    // callers count as not enough room. Safe from any thread.
+    bool getDiskFreeSpace(const QString& sRoot, quint64* pnBytes) const;
+
+public slots:
+    // One notice; safe from any thread. The check runs later in the monitor thread (notices that come
+    // before the thread runs are kept and checked after its start-up scan).
+    void notifyDev(UsbNotification::USBNOTIFYINFO usbnotifyinfo);
+
+signals:
+    // Emitted in the monitor thread, once per reported plug-in or plug-off.
+    void notityWendoDev(Worker::DEVINFOEX devinfo);
+
+protected:
+    void run() override;
+
+private:
+    void procNotice(const UsbNotification::USBNOTIFYINFO& notice);
+    void scanAtStart();
+    QStringList devicePorts();
+    bool identifySerial(const QString& sPort);
+    bool readSerialField(ComDevice& device, bool (ComDevice::*pGetter)(QString&), bool bPauseBeforeRetry,
+                         QString* pValue);
+    void reportSerialRemoval();
+    bool isSystemDrive(const QString& sRoot);
+    bool isDataDrive(const QString& sRoot);
+    QString findSystemDrive();
+    bool identifyDrive(const QString& sRoot);
+    bool findDataDrive(const QString& sSystemRoot, QString* pDataRoot);
+    void reportDriveRemoval();
+    void emitNotice(bool bArrival, int nType);
+    // A pause that a stop ends early; false when the monitor is stopping.
+    bool pause(int nMs);
+
+    std::unique_ptr<VolumeInfo> m_pOwnedVolumes;
+    std::unique_ptr<SerialPorts> m_pOwnedPorts;
+    VolumeInfo* m_pVolumes;
+    SerialPorts* m_pPorts;
+    SerialLinkFactory m_linkFactory;
+
+    COMDEVINFO m_comDevInfo;
+    DRIVEDEVINFO m_driveDevInfo;
+    DevicePresence m_presence;
+    QMutex m_mutex; // held for each check
+
+    QMutex m_queueMutex;
+    QObject* m_pContext = nullptr; // lives in the monitor thread while it runs
+    QList<UsbNotification::USBNOTIFYINFO> m_lstPending;
+
+    QMutex m_pauseMutex;
+    QWaitCondition m_pauseWake;
+    std::atomic<bool> m_bStopping{false};
+};

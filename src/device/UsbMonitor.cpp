@@ -1,0 +1,55 @@
+#include "UsbMonitor.h"
+
+#include "core/DebugLog.h"
+#include "platform/LinuxDeviceNotices.h"
+
+#include <QMutex>
+
+namespace
+{
+QMutex g_factoryMutex;
+UsbMonitor::SourceFactory g_sourceFactory;
+
+std::unique_ptr<DeviceNotices> makeSource()
+{
+    QMutexLocker lock(&g_factoryMutex);
+    return g_sourceFactory ? g_sourceFactory() : std::make_unique<LinuxDeviceNotices>();
+}
+} // namespace
+
+UsbMonitor::UsbMonitor(QObject* pOwner) : UsbMonitor(makeSource(), pOwner) {}
+
+void UsbMonitor::installSourceFactory(SourceFactory factory)
+{
+    QMutexLocker lock(&g_factoryMutex);
+    g_sourceFactory = std::move(factory);
+}
+
+UsbMonitor::UsbMonitor(std::unique_ptr<DeviceNotices> pSource, QObject* pOwner)
+    : QObject(pOwner), m_pSource(std::move(pSource))
+{
+    qRegisterMetaType<DeviceNotice>("UsbNotification::USBNOTIFYINFO");
+    qRegisterMetaType<DeviceNotice>("DeviceNotice");
+    if (!m_pSource)
+        return;
+    connect(m_pSource.get(), &DeviceNotices::noticeArrived, this, &UsbMonitor::deviceChange);
+    m_pNotification = new UsbNotification(m_pSource.get(), this);
+}
+
+UsbMonitor::~UsbMonitor()
+{
+    // The source must be back in this thread, its watch ended, before it is deleted.
+    delete m_pNotification;
+    m_pNotification = nullptr;
+}
+
+bool UsbMonitor::startMonitor()
+{
+    return m_pNotification && m_pNotification->startMonitor();
+}
+
+void UsbMonitor::deviceChange(const DeviceNotice& notice)
+{
+    writeLog(1, "[UsbMonitor][deviceChange] %s %d", notice.sPath.toUtf8().constData(), int(notice.bArrival));
+    emit notifyDev(notice);
+}

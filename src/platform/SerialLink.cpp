@@ -1,0 +1,3 @@
+#include "SerialLink.h"
+
+SerialLink::~SerialLink() = default;

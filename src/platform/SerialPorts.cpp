@@ -1,0 +1,3 @@
+#include "SerialPorts.h"
+
+SerialPorts::~SerialPorts() = default;

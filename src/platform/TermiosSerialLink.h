@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SerialLink.h"
+
+// The serial link on a Linux tty (a USB CDC port, or a pseudo-terminal in tests). Exclusive use is
+// enforced with flock(), which holds even against root and against a second open in this process, and
+// announced to other programs with TIOCEXCL.
+class TermiosSerialLink : public SerialLink
+{
+public:
+    explicit TermiosSerialLink(const QString& sPort);
+    ~TermiosSerialLink() override;
+
+    bool open() override;
+    void close() override;
+    bool isOpen() const override { return m_nFd >= 0; }
+    bool write(const QByteArray& data) override;
+    int read(char* pBuffer, int nMax, int nTimeoutMs) override;
+    void purge() override;
+
+    static SerialLinkFactory factory();
+
+private:
+    bool configure();
+    void release();
+
+    QString m_sPort;
+    int m_nFd = -1;
+};

@@ -1,0 +1,3 @@
+#include "VolumeInfo.h"
+
+VolumeInfo::~VolumeInfo() = default;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// The mounted volumes as the device code sees them. A root is a mount path ending in "/", so
+// root + "KORVO/version.app" is a path. Implementations are safe to call from any thread.
+class VolumeInfo
+{
+public:
+    virtual ~VolumeInfo();
+
+    // Every mounted volume root except the system's own mounts, in a stable (sorted) order.
+    virtual QStringList volumeRoots() const = 0;
+    // The volume's label with surrounding blanks trimmed; "" when it has none or it cannot be read.
+    virtual QString volumeLabel(const QString& sRoot) const = 0;
+    // Free bytes of the volume at sRoot (all free blocks, not only those open to this user). False when
+    // the query failed; callers count that as not enough room.
+    virtual bool freeSpace(const QString& sRoot, quint64* pnBytes) const = 0;
+};

@@ -1,0 +1,101 @@
+#include "DriveTree.h"
+
+#include "TestFolders.h"
+
+#include <QFile>
+#include <QProcess>
+
+DriveTree::DriveTree()
+{
+    m_sImage = m_mountDir.path() + ".img";
+}
+
+DriveTree::~DriveTree()
+{
+    unmountImage();
+    QFile::remove(m_sImage);
+}
+
+QString DriveTree::root() const
+{
+    return (m_bMounted ? m_mountDir.path() : m_files.path()) + "/";
+}
+
+bool DriveTree::writeFile(const QString& sRelative, const QByteArray& content)
+{
+    return TestFolders::writeFile(root() + sRelative, content);
+}
+
+QByteArray DriveTree::deviceXml(const QString& sUuid, const QString& sSkuId, const QString& sHwName,
+                                const QString& sFirmware, const QString& sModel)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<device>\n";
+    if (!sFirmware.isNull())
+        xml += "  <kernel><version>" + sFirmware.toUtf8() + "</version></kernel>\n";
+    xml += "  <hardware><type>" + sModel.toUtf8() + "</type><displayname>" + sHwName.toUtf8() +
+           "</displayname><id>" + sUuid.toUtf8() + "</id></hardware>\n";
+    if (!sSkuId.isNull())
+        xml += "  <sku><skuid>" + sSkuId.toUtf8() + "</skuid></sku>\n";
+    return xml + "</device>\n";
+}
+
+bool DriveTree::writeDeviceXml(const QString& sUuid, const QString& sSkuId, const QString& sHwName,
+                               const QString& sFirmware, const QString& sModel)
+{
+    return writeFile("device.xml", deviceXml(sUuid, sSkuId, sHwName, sFirmware, sModel));
+}
+
+bool DriveTree::writeVersion(const QString& sExt, const QByteArray& content)
+{
+    return writeFile("KORVO/version." + sExt, content);
+}
+
+bool DriveTree::runTool(const QString& sProgram, const QStringList& args, QString* pWhy)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(sProgram, args);
+    if (!process.waitForStarted(10000)) {
+        *pWhy = sProgram + " could not be started";
+        return false;
+    }
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished(5000);
+        *pWhy = sProgram + " did not finish";
+        return false;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        *pWhy = sProgram + ": " + QString::fromLocal8Bit(process.readAll()).trimmed();
+        return false;
+    }
+    return true;
+}
+
+bool DriveTree::makeImage(QString* pWhy)
+{
+    QFile::remove(m_sImage);
+    return runTool("mkfs.ext4", {"-q", "-F", "-L", m_sLabel, "-d", m_files.path(), m_sImage, "8M"}, pWhy);
+}
+
+bool DriveTree::mountImage(QString* pWhy)
+{
+    if (m_bMounted)
+        return true;
+    if (!runTool("mount", {"-o", "loop", m_sImage, m_mountDir.path()}, pWhy))
+        return false;
+    m_bMounted = true;
+    return true;
+}
+
+bool DriveTree::unmountImage()
+{
+    if (!m_bMounted)
+        return true;
+    QString sWhy;
+    if (!runTool("umount", {m_mountDir.path()}, &sWhy) &&
+        !runTool("umount", {"-l", m_mountDir.path()}, &sWhy))
+        return false;
+    m_bMounted = false;
+    return true;
+}
