@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The desktop's start-up entry of the agent: while it exists the desktop starts the program at sign-in.
+// The program writes or removes it to match its "Run at Startup" choice.
+class Autostart
+{
+public:
+    virtual ~Autostart();
+
+    // Makes the desktop start the program at sProgramPath at sign-in; false when the entry could not be
+    // written.
+    virtual bool setEntry(const QString& sProgramPath) = 0;
+    // Removes the entry; true when none is left.
+    virtual bool removeEntry() = 0;
+    virtual bool hasEntry() const = 0;
+
+    // The one the program uses: the XDG entry unless a test installed another (no ownership taken;
+    // nullptr restores the default).
+    static Autostart* instance();
+    static void setInstance(Autostart* pAutostart);
+};

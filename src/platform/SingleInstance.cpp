@@ -1,0 +1,3 @@
+#include "SingleInstance.h"
+
+SingleInstance::~SingleInstance() = default;

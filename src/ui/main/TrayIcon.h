@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include <functional>
+
+class QIcon;
+class QMenu;
+
+// The agent's icon in the notification area with its menu and balloons. Behind this interface because
+// some desktops (and the offscreen platform of the tests) have no notification area.
+class TrayIcon : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Factory = std::function<TrayIcon*(QObject* pParent)>;
+
+    explicit TrayIcon(QObject* pParent = nullptr) : QObject(pParent) {}
+
+    virtual void setIcon(const QIcon& icon) = 0;
+    virtual void setContextMenu(QMenu* pMenu) = 0;
+    virtual void setVisible(bool bVisible) = 0;
+    virtual bool isVisible() const = 0;
+    // A balloon with the information icon, shown for AgentTiming::BALLOON.
+    virtual void showMessage(const QString& sTitle, const QString& sText) = 0;
+
+    // The system tray icon, unless a test installed a factory (an empty one restores the default).
+    static TrayIcon* create(QObject* pParent);
+    static void setFactory(Factory factory);
+
+signals:
+    void messageClicked();
+    void activated(QSystemTrayIcon::ActivationReason reason);
+};

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "core/ActionStatus.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPoint>
+#include <QSystemTrayIcon>
+#include <QVBoxLayout>
+
+class BottomBar;
+class Login_fbWidget;
+class QAction;
+class QMenu;
+class TitleBar;
+class TrayIcon;
+class Ui_ZeqAgentMainDialog;
+class ZeqAgentCtrlMgr;
+
+// The agent's one top-level window: a frameless 800 x 600 dialog stacking the title strip, one page and
+// the bottom strip, plus the tray icon and its menu, which stay while the window is hidden. Views:
+// welcome (no page; only while the automatic sign-in at start is pending), signed out and signed in.
+class ZeqAgentMainDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The kind of the last balloon, read when the user clicks a balloon.
+    enum TRAY_MESSAGE { TRAY_NONE = 0, TRAY_DISCONNECT = 1, TRAY_SYNC = 2, TRAY_UPDATE = 3 };
+
+    explicit ZeqAgentMainDialog(QWidget* pParent = nullptr);
+    ~ZeqAgentMainDialog() override;
+
+    TrayIcon* trayIcon() const { return m_pTray; }
+    TRAY_MESSAGE trayState() const { return m_eTrayState; }
+
+    // The second half of "Exit WendoAgent": strips, pages, layout, menu and tray icon go, the workers
+    // stop. Runs once every event loop has ended, so no nested loop returns into a deleted page.
+    void doExitSequence();
+
+protected:
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseReleaseEvent(QMouseEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
+
+private slots:
+    void devRefresh(bool bArrival);
+    void slotActionFinish(ACTION_STATUS status, QString sResult);
+    void slotMessageClicked();
+    void about();
+    void login();
+    void checkupdate();
+    void zeqshareweb();
+    void exit();
+    void RunAtStartup();
+    void SetRunAtStartup(bool bStat);
+    void iconActivated(QSystemTrayIcon::ActivationReason active);
+    void setExitEnable();
+
+private:
+    void createTray();
+    void completeTrayMenu();
+    void retranslateTray();
+    void applyRunAtStartup();
+    static QString runAtStartupSetting();
+    void welcomePause();
+    void startAutoLogin();
+
+    void doProcUpdateCheck(bool bAuto);
+    void skinLogin(int nStatus);
+    void skinLogout();
+    void showSignInView();
+    void placeView(QWidget* pPage);
+    QList<QWidget*> viewWidgets() const;
+    template <typename T> void removeAndDelete(T*& pWidget)
+    {
+        if (!pWidget)
+            return;
+        if (m_pLayout)
+            m_pLayout->removeWidget(pWidget);
+        delete pWidget;
+        pWidget = nullptr;
+    }
+    bool hasView() const;
+    QWidget* createSignedInPage();
+    void showBalloon(TRAY_MESSAGE eKind, const QString& sTitle, const QString& sText);
+    void showWindow();
+    static void closeModalWindows();
+
+    Ui_ZeqAgentMainDialog* m_pUi;
+    TitleBar* m_pTitleBar = nullptr;
+    BottomBar* m_pBottomBar = nullptr;
+    Login_fbWidget* m_pLoginWidget = nullptr;
+    // The signed-in page; for now a plain picture until the tabbed page exists.
+    QWidget* m_pInfoWidget = nullptr;
+    ZeqAgentCtrlMgr* m_pCtrl;
+    QVBoxLayout* m_pLayout = nullptr;
+
+    TrayIcon* m_pTray = nullptr;
+    QMenu* m_pTrayMenu = nullptr;
+    QAction* m_pOpenAction = nullptr;
+    QAction* m_pAboutAction = nullptr;
+    QAction* m_pCheckAction = nullptr;
+    QAction* m_pWebAction = nullptr;
+    QAction* m_pSignAction = nullptr;
+    QAction* m_pExitAction = nullptr;
+    QAction* m_pRunAction = nullptr;
+
+    QPoint m_pressOffset;
+    bool m_bDragging = false;
+    TRAY_MESSAGE m_eTrayState = TRAY_NONE;
+    bool m_bExitDone = false;
+};

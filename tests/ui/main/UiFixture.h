@@ -1,0 +1,121 @@
+#pragma once
+
+#include "controller/ZeqAgentCtrlMgr.h"
+#include "core/AgentSettings.h"
+#include "core/AgentTiming.h"
+#include "platform/Autostart.h"
+#include "platform/FakeAutostart.h"
+#include "support/RecordingNotifier.h"
+#include "support/TestFolders.h"
+#include "ui/main/FakeTrayIcon.h"
+#include "ui/main/TrayIcon.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+// Collects the addresses handed to the desktop's browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    UrlCatcher()
+    {
+        QDesktopServices::setUrlHandler("https", this, "catchUrl");
+        QDesktopServices::setUrlHandler("http", this, "catchUrl");
+    }
+    ~UrlCatcher() override
+    {
+        QDesktopServices::unsetUrlHandler("https");
+        QDesktopServices::unsetUrlHandler("http");
+    }
+
+    QList<QUrl> m_lstUrls;
+
+public slots:
+    void catchUrl(const QUrl& url) { m_lstUrls.append(url); }
+};
+
+// What every window test needs: temporary folders with the log on, the start-up entry, tray icon and
+// notices recorded instead of touching the desktop, no welcome pause, and no sign-in request leaving
+// the process (tests watch the controller's request signal and answer through its result slot). The
+// controller is one per process, so the fixture lives as long as the test object.
+class UiFixture
+{
+public:
+    explicit UiFixture(bool bQuorvane = false)
+    {
+        if (bQuorvane) // the brand is fixed when the controller is first made
+            TestFolders::writeFile(m_folders.programPath("Quorvane.bin"), "");
+        Autostart::setInstance(&m_autostart);
+        TrayIcon::setFactory([this](QObject* pParent) {
+            FakeTrayIcon* pTray = new FakeTrayIcon(pParent);
+            m_pTray = pTray;
+            return pTray;
+        });
+        AgentTiming::set(AgentTiming::WELCOME_PAUSE, 0);
+        ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+        QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitLogin, nullptr, nullptr);
+    }
+    ~UiFixture()
+    {
+        Autostart::setInstance(nullptr);
+        TrayIcon::setFactory(TrayIcon::Factory());
+    }
+
+    // Between cases: no settings, no account, no recorded notices.
+    void reset()
+    {
+        QFile::remove(m_folders.dataPath("settings.ini"));
+        ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+        pCtrl->slotHandleResults(LOGIN_ERROR, QString());
+        if (pCtrl->isDevicePresent())
+            plugDevice(false);
+        m_autostart.m_lstCalls.clear();
+        m_notifier.m_notices.clear();
+        AgentTiming::set(AgentTiming::EXIT_ENABLE, 30000);
+    }
+
+    static void setValue(const QString& sGroup, const QString& sKey, const QString& sValue)
+    {
+        AgentSettings settings;
+        settings.setValue(sGroup, sKey, sValue);
+    }
+    static QString value(const QString& sGroup, const QString& sKey)
+    {
+        AgentSettings settings;
+        return settings.getString(sGroup, sKey);
+    }
+    // Stores an account for the automatic sign-in as "Remember me" does.
+    static void rememberAccount(const QString& sUser, const QString& sPassword)
+    {
+        setValue("LOGIN", "AutoLogin", "true");
+        setValue("LOGIN", "user", sUser);
+        setValue("LOGIN", "password", ZeqAgentCtrlMgr::scramblePassword(sPassword));
+        setValue("LOGIN", "len", QString::number(sPassword.length()));
+    }
+
+    // A drive-family device "Wendo 500" arriving or leaving, as the device monitor reports it.
+    static void plugDevice(bool bArrival)
+    {
+        Worker::DEVINFOEX device;
+        device.bArrival = bArrival;
+        device.type = 2;
+        device.devInfo.sUUID = "0123456789ABCDEF";
+        device.devInfo.sSkuID = "1";
+        device.devInfo.sHWName = "Wendo 500";
+        device.lstDrive = QStringList{"/media/ZEQ_SYSTEM/", "/media/ZEQ_DATA/"};
+        ZeqAgentCtrlMgr::getInstance()->notityWendoDev(device);
+    }
+
+    QByteArray log() const { return TestFolders::readFile(m_folders.dataPath("WendoAgent.log")); }
+
+    TestFolders m_folders{true};
+    FakeAutostart m_autostart;
+    RecordingNotifier m_notifier;
+    QPointer<FakeTrayIcon> m_pTray;
+};
