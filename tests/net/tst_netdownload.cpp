@@ -190,7 +190,12 @@ void TestNetDownload::resumeRule()
     QCOMPARE(outcome.lstFinish.at(0).at(0).toBool(), result);
     QCOMPARE(outcome.bReturned, result);
     const QList<TestHttpServer::Request> lstGets = requestsOf("GET");
-    QCOMPARE(lstGets.size(), gets);
+    // Qt itself sends a GET again when its connection closes before the status line arrived (under
+    // load the cut can land there); that retry restarts the answer, so only the count may differ.
+    if (behaviour == "close")
+        QVERIFY(lstGets.size() >= gets);
+    else
+        QCOMPARE(lstGets.size(), gets);
     QCOMPARE(requestsOf("HEAD").size(), 1);
     if (gets > 0) {
         QCOMPARE(lstGets.first().header("Range"), range);
