@@ -2,9 +2,10 @@
 
 #include <QStringList>
 
-namespace {
-const char* const CODES[] = {"bg", "ca", "cs", "da", "de", "et", "es", "el", "fr", "hr",
-                             "it", "lv", "lt", "hu", "nl", "no", "pl", "pt", "ru", "ro",
+namespace
+{
+const char* const CODES[] = {"bg", "ca", "cs", "da", "de", "et", "es",    "el",   "fr", "hr",
+                             "it", "lv", "lt", "hu", "nl", "no", "pl",    "pt",   "ru", "ro",
                              "sl", "sk", "sr", "fi", "sv", "tr", "zh-tw", "zh-cn"};
 } // namespace
 

@@ -4,20 +4,20 @@
 #include "PasswordScrambler.h"
 #include "ShareWebLauncher.h"
 #include "UrlOpener.h"
+#include "backup/BackupRestoreWorker.h"
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
+#include "core/AgentTiming.h"
 #include "core/DebugLog.h"
 #include "core/JsonHelper.h"
 #include "core/Notifier.h"
 #include "core/WorkFile.h"
-#include "platform/DevicePath.h"
-#include "backup/BackupRestoreWorker.h"
-#include "core/AgentTiming.h"
 #include "device/DevMonitorThread.h"
 #include "device/UsbMonitor.h"
 #include "net/EnumDevWorker.h"
 #include "net/GeneralWorker.h"
 #include "net/ProcEnumRegDevXml.h"
+#include "platform/DevicePath.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -98,7 +98,8 @@ void ZeqAgentCtrlMgr::startDeviceWatch()
     connect(m_pUsbMonitor, &UsbMonitor::notifyDev, m_pDevMonitor, &DevMonitorThread::notifyDev);
     connect(m_pDevMonitor, &DevMonitorThread::notityWendoDev, this, &ZeqAgentCtrlMgr::notityWendoDev);
     DevMonitorThread* pMonitor = m_pDevMonitor;
-    QTimer::singleShot(AgentTiming::ms(AgentTiming::MONITOR_START), pMonitor, [pMonitor] { pMonitor->start(); });
+    QTimer::singleShot(AgentTiming::ms(AgentTiming::MONITOR_START), pMonitor,
+                       [pMonitor] { pMonitor->start(); });
 }
 
 void ZeqAgentCtrlMgr::createGeneralWorker()
@@ -109,8 +110,10 @@ void ZeqAgentCtrlMgr::createGeneralWorker()
     connect(this, &ZeqAgentCtrlMgr::emitCheckRegDev, m_pGeneralWorker, &GeneralWorker::slotCheckRegDev);
     connect(this, &ZeqAgentCtrlMgr::emitRegDev, m_pGeneralWorker, &GeneralWorker::slotRegDev);
     connect(this, &ZeqAgentCtrlMgr::emitDeRegDev, m_pGeneralWorker, &GeneralWorker::slotDeRegDev);
-    connect(this, &ZeqAgentCtrlMgr::emitSetCustomSetting, m_pGeneralWorker, &GeneralWorker::slotSetCustomSetting);
-    connect(this, &ZeqAgentCtrlMgr::emitGetCustomSetting, m_pGeneralWorker, &GeneralWorker::slotGetCustomSetting);
+    connect(this, &ZeqAgentCtrlMgr::emitSetCustomSetting, m_pGeneralWorker,
+            &GeneralWorker::slotSetCustomSetting);
+    connect(this, &ZeqAgentCtrlMgr::emitGetCustomSetting, m_pGeneralWorker,
+            &GeneralWorker::slotGetCustomSetting);
 }
 
 // ---- results ----
@@ -173,9 +176,11 @@ void ZeqAgentCtrlMgr::showConnectionMessage()
 {
     const QString sCode = takeErrorCode();
     const QString sString = takeErrorString();
-    QString sText = m_bQuorvane
-                        ? QObject::tr("Failed to connect to the QuorvaneShare Server. Please check your internet connection.")
-                        : QObject::tr("Failed to connect to the ZeqShare Server. Please check your internet connection.");
+    QString sText =
+        m_bQuorvane
+            ? QObject::tr(
+                  "Failed to connect to the QuorvaneShare Server. Please check your internet connection.")
+            : QObject::tr("Failed to connect to the ZeqShare Server. Please check your internet connection.");
     if (!sCode.isEmpty())
         sText = QString("%1(%2)").arg(sText, sCode);
     Notifier::instance()->showMessage(QObject::tr("Internet connection"), sText, Notifier::OK);
@@ -218,44 +223,38 @@ bool ZeqAgentCtrlMgr::login(QString sRequest)
     return true;
 }
 
+bool ZeqAgentCtrlMgr::forwardRequest(const char* szOperation, void (ZeqAgentCtrlMgr::*pSignal)(QString),
+                                     const QString& sRequest)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][%s][Entry]", szOperation);
+    emit(this->*pSignal)(sRequest);
+    writeLog(1, "[ZeqAgentCtrlMgr][%s][End]", szOperation);
+    return true;
+}
+
 bool ZeqAgentCtrlMgr::isRegisterDev(QString sRequest)
 {
-    writeLog(1, "[ZeqAgentCtrlMgr][isRegisterDev][Entry]");
-    emit emitCheckRegDev(sRequest);
-    writeLog(1, "[ZeqAgentCtrlMgr][isRegisterDev][End]");
-    return true;
+    return forwardRequest("isRegisterDev", &ZeqAgentCtrlMgr::emitCheckRegDev, sRequest);
 }
 
 bool ZeqAgentCtrlMgr::registerDev(QString sRequest)
 {
-    writeLog(1, "[ZeqAgentCtrlMgr][registerDev][Entry]");
-    emit emitRegDev(sRequest);
-    writeLog(1, "[ZeqAgentCtrlMgr][registerDev][End]");
-    return true;
+    return forwardRequest("registerDev", &ZeqAgentCtrlMgr::emitRegDev, sRequest);
 }
 
 bool ZeqAgentCtrlMgr::deRegDev(QString sRequest)
 {
-    writeLog(1, "[ZeqAgentCtrlMgr][deRegDev][Entry]");
-    emit emitDeRegDev(sRequest);
-    writeLog(1, "[ZeqAgentCtrlMgr][deRegDev][End]");
-    return true;
+    return forwardRequest("deRegDev", &ZeqAgentCtrlMgr::emitDeRegDev, sRequest);
 }
 
 bool ZeqAgentCtrlMgr::getCustomSetting(QString sRequest)
 {
-    writeLog(1, "[ZeqAgentCtrlMgr][getCustomSetting][Entry]");
-    emit emitGetCustomSetting(sRequest);
-    writeLog(1, "[ZeqAgentCtrlMgr][getCustomSetting][End]");
-    return true;
+    return forwardRequest("getCustomSetting", &ZeqAgentCtrlMgr::emitGetCustomSetting, sRequest);
 }
 
 bool ZeqAgentCtrlMgr::setCustomSetting(QString sRequest)
 {
-    writeLog(1, "[ZeqAgentCtrlMgr][setCustomSetting][Entry]");
-    emit emitSetCustomSetting(sRequest);
-    writeLog(1, "[ZeqAgentCtrlMgr][setCustomSetting][End]");
-    return true;
+    return forwardRequest("setCustomSetting", &ZeqAgentCtrlMgr::emitSetCustomSetting, sRequest);
 }
 
 void ZeqAgentCtrlMgr::logout()
@@ -322,7 +321,7 @@ void ZeqAgentCtrlMgr::openShareWeb(bool bDashboard, bool bCorrupt)
 {
     writeLog(1, "[ZeqAgentCtrlMgr][openShareWeb][Entry]");
     UrlOpener::open(ShareWebLauncher::launcherAddress(m_bQuorvane, m_sSession, m_sUser, m_sPassword,
-                                                       ShareWebLauncher::pageFor(bDashboard, bCorrupt)));
+                                                      ShareWebLauncher::pageFor(bDashboard, bCorrupt)));
     writeLog(1, "[ZeqAgentCtrlMgr][openShareWeb][End]");
 }
 
@@ -443,8 +442,9 @@ void ZeqAgentCtrlMgr::notityWendoDev(Worker::DEVINFOEX devinfoex)
     writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][Entry]");
     // One device at a time: a second arrival, a removal with nothing attached, or the removal of a
     // device of the other family changes nothing.
-    const bool bOtherRemoved = !devinfoex.bArrival && m_bDevPresent &&
-                               (devinfoex.type != m_nDevFamily || devinfoex.devInfo.sUUID != m_curDevice.devInfo.sUUID);
+    const bool bOtherRemoved =
+        !devinfoex.bArrival && m_bDevPresent &&
+        (devinfoex.type != m_nDevFamily || devinfoex.devInfo.sUUID != m_curDevice.devInfo.sUUID);
     if (devinfoex.bArrival == m_bDevPresent || bOtherRemoved) {
         writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][End]");
         return;
@@ -483,8 +483,9 @@ void ZeqAgentCtrlMgr::saveDeviceVersions(QString sUUID, int nFamily)
     const Worker::DEVINFO& info = m_curDevice.devInfo;
     AgentSettings settings;
     const QList<QPair<const char*, QString>> values = {
-        {"sku", info.sSkuID},    {"hwname", info.sHWName}, {"fwver", info.sFirmware},  {"swver", info.sAppVer},
-        {"bmver", info.sBmVer},  {"taver", info.sTaVer},   {"osmver", info.sOsmVer}, {"countryver", info.sCountryVer}};
+        {"sku", info.sSkuID},     {"hwname", info.sHWName},        {"fwver", info.sFirmware},
+        {"swver", info.sAppVer},  {"bmver", info.sBmVer},          {"taver", info.sTaVer},
+        {"osmver", info.sOsmVer}, {"countryver", info.sCountryVer}};
     for (const auto& value : values)
         settings.setDeviceValue(sUUID, QString::fromLatin1(value.first), value.second);
 }

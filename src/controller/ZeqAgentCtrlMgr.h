@@ -135,6 +135,9 @@ private:
     void handleAccountResult(ACTION_STATUS status, const QString& sResult);
     void showConnectionMessage();
     void createGeneralWorker();
+    // Hands a page's request text on to the account worker unchanged.
+    bool forwardRequest(const char* szOperation, void (ZeqAgentCtrlMgr::*pSignal)(QString),
+                        const QString& sRequest);
     void startDeviceWatch();
     void startBackupWorker(const QString& sParam, int nMode);
 

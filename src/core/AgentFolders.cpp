@@ -5,7 +5,8 @@
 #include <QMutex>
 #include <QStandardPaths>
 
-namespace {
+namespace
+{
 QMutex g_folderMutex;
 QString g_sProgramDir;
 QString g_sDataDir;

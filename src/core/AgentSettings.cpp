@@ -5,7 +5,8 @@
 #include <QFile>
 #include <QSettings>
 
-namespace {
+namespace
+{
 QSettings* openIni(const QString& sPath)
 {
     QSettings* pSettings = new QSettings(sPath, QSettings::IniFormat);

@@ -6,16 +6,16 @@ class AgentTiming
 {
 public:
     enum Delay {
-        NET_WATCHDOG,         // no byte moved for this long aborts a transfer (30000)
-        DOWNLOAD_PROGRESS,    // at most one download progress report per period (2000)
-        WELCOME_PAUSE,        // the welcome picture at start (3000)
-        EXIT_ENABLE,          // "Exit" becomes available after start (30000)
-        MONITOR_START,        // the device monitor's first scan after start (50)
-        DRIVE_PASS_PAUSE,     // pause between passes over the drives while the data drive is searched (50)
-        DRIVE_PASSES,         // how many passes (a count, not ms) (50)
-        SERIAL_SILENCE,       // a serial data frame that does not arrive in this time is given up (5000)
-        DAILY_CHECK,          // the daily check of every known device (24 h)
-        BALLOON,              // how long a tray balloon is shown (10000)
+        NET_WATCHDOG,      // no byte moved for this long aborts a transfer (30000)
+        DOWNLOAD_PROGRESS, // at most one download progress report per period (2000)
+        WELCOME_PAUSE,     // the welcome picture at start (3000)
+        EXIT_ENABLE,       // "Exit" becomes available after start (30000)
+        MONITOR_START,     // the device monitor's first scan after start (50)
+        DRIVE_PASS_PAUSE,  // pause between passes over the drives while the data drive is searched (50)
+        DRIVE_PASSES,      // how many passes (a count, not ms) (50)
+        SERIAL_SILENCE,    // a serial data frame that does not arrive in this time is given up (5000)
+        DAILY_CHECK,       // the daily check of every known device (24 h)
+        BALLOON,           // how long a tray balloon is shown (10000)
         DELAY_COUNT
     };
 

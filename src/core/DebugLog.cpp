@@ -3,9 +3,9 @@
 #include "LogFile.h"
 
 #include <QFile>
-#include <QTextStream>
 #include <QMutex>
 #include <QSettings>
+#include <QTextStream>
 
 #include <atomic>
 #include <cstdarg>
@@ -13,7 +13,8 @@
 #include <memory>
 #include <vector>
 
-namespace {
+namespace
+{
 const char* const SWITCH_FILE = "msg.ini";
 const int MAX_LOG_FILES = 3;
 const size_t MESSAGE_BUFFER = 64000;

@@ -6,7 +6,8 @@
 // switch file "msg.ini" in the data folder could be opened at start and its DEBUG LOG_LEVEL exceeds nLevel.
 void writeLog(int nLevel, const char* szFormat, ...) __attribute__((format(printf, 2, 3)));
 
-namespace DebugLog {
+namespace DebugLog
+{
 // Reads the switch file in sDataDir, rotates an oversized "WendoAgent.log" there and opens the log.
 // Called once, first thing at start (and by tests for each fixture folder).
 void init(const QString& sDataDir);

@@ -8,12 +8,23 @@ QString Escaping::xml(const QString& sValue)
     sOut.reserve(sValue.size());
     for (const QChar c : sValue) {
         switch (c.unicode()) {
-        case '&': sOut += QLatin1String("&amp;"); break;
-        case '<': sOut += QLatin1String("&lt;"); break;
-        case '>': sOut += QLatin1String("&gt;"); break;
-        case '"': sOut += QLatin1String("&quot;"); break;
-        case '\'': sOut += QLatin1String("&apos;"); break;
-        default: sOut += c;
+        case '&':
+            sOut += QLatin1String("&amp;");
+            break;
+        case '<':
+            sOut += QLatin1String("&lt;");
+            break;
+        case '>':
+            sOut += QLatin1String("&gt;");
+            break;
+        case '"':
+            sOut += QLatin1String("&quot;");
+            break;
+        case '\'':
+            sOut += QLatin1String("&apos;");
+            break;
+        default:
+            sOut += c;
         }
     }
     return sOut;
@@ -26,13 +37,27 @@ QString Escaping::jsonString(const QString& sValue)
     for (const QChar c : sValue) {
         const ushort u = c.unicode();
         switch (u) {
-        case '"': sOut += QLatin1String("\\\""); break;
-        case '\\': sOut += QLatin1String("\\\\"); break;
-        case '\n': sOut += QLatin1String("\\n"); break;
-        case '\r': sOut += QLatin1String("\\r"); break;
-        case '\t': sOut += QLatin1String("\\t"); break;
-        case '\b': sOut += QLatin1String("\\b"); break;
-        case '\f': sOut += QLatin1String("\\f"); break;
+        case '"':
+            sOut += QLatin1String("\\\"");
+            break;
+        case '\\':
+            sOut += QLatin1String("\\\\");
+            break;
+        case '\n':
+            sOut += QLatin1String("\\n");
+            break;
+        case '\r':
+            sOut += QLatin1String("\\r");
+            break;
+        case '\t':
+            sOut += QLatin1String("\\t");
+            break;
+        case '\b':
+            sOut += QLatin1String("\\b");
+            break;
+        case '\f':
+            sOut += QLatin1String("\\f");
+            break;
         default:
             if (u < 0x20 || u == 0x2028 || u == 0x2029)
                 sOut += QString("\\u%1").arg(u, 4, 16, QChar('0'));

@@ -5,7 +5,8 @@
 
 // One escaper per target language. Templates stay letter for letter; only the values put into them are
 // escaped, and they are substituted in one pass so a value holding "%2" is never substituted again.
-namespace Escaping {
+namespace Escaping
+{
 // &, <, >, " and ' as entities: safe in element text and in attribute values.
 QString xml(const QString& sValue);
 // The inside of a JSON string literal (without the surrounding quotes).

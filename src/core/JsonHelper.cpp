@@ -5,7 +5,8 @@
 #include <QScriptEngine>
 #include <QScriptValueIterator>
 
-namespace {
+namespace
+{
 QVariant convert(const QScriptValue& value);
 
 QVariantList convertArray(const QScriptValue& array)

@@ -4,18 +4,21 @@
 
 #include <atomic>
 
-namespace {
+namespace
+{
 class LogOnlyNotifier : public Notifier
 {
 public:
     int showMessage(const QString& sTitle, const QString& sText, int nButtons) override
     {
-        writeLog(1, "[Notifier][showMessage] %s: %s", sTitle.toUtf8().constData(), sText.toUtf8().constData());
+        writeLog(1, "[Notifier][showMessage] %s: %s", sTitle.toUtf8().constData(),
+                 sText.toUtf8().constData());
         return nButtons & OK ? int(OK) : nButtons;
     }
     void showBalloon(const QString& sTitle, const QString& sText) override
     {
-        writeLog(1, "[Notifier][showBalloon] %s: %s", sTitle.toUtf8().constData(), sText.toUtf8().constData());
+        writeLog(1, "[Notifier][showBalloon] %s: %s", sTitle.toUtf8().constData(),
+                 sText.toUtf8().constData());
     }
 };
 

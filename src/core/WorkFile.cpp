@@ -9,11 +9,20 @@ QString WorkFile::encodeField(const QString& sField)
     sOut.reserve(sField.size());
     for (const QChar c : sField) {
         switch (c.unicode()) {
-        case '%': sOut += QLatin1String("%25"); break;
-        case ';': sOut += QLatin1String("%3B"); break;
-        case '\n': sOut += QLatin1String("%0A"); break;
-        case '\r': sOut += QLatin1String("%0D"); break;
-        default: sOut += c;
+        case '%':
+            sOut += QLatin1String("%25");
+            break;
+        case ';':
+            sOut += QLatin1String("%3B");
+            break;
+        case '\n':
+            sOut += QLatin1String("%0A");
+            break;
+        case '\r':
+            sOut += QLatin1String("%0D");
+            break;
+        default:
+            sOut += c;
         }
     }
     return sOut;

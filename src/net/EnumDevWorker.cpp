@@ -36,9 +36,9 @@ void EnumDevWorker::doEnumDevList(const QString& sRequest)
 {
     writeLog(1, "[EnumDevWorker][doEnumDevList][Entry]");
     const QVariantMap request = JsonHelper().parse(sRequest);
-    const QString sEnvelope = SoapEnvelopes::fill(
-        SoapEnvelopes::getDeviceListTemplate(),
-        {request.value("session").toString(), request.value("user").toString()});
+    const QString sEnvelope =
+        SoapEnvelopes::fill(SoapEnvelopes::getDeviceListTemplate(),
+                            {request.value("session").toString(), request.value("user").toString()});
     m_pNetInterface->sendRequest(m_sUrl, sEnvelope);
     writeLog(1, "[EnumDevWorker][doEnumDevList][End]");
 }
@@ -47,7 +47,7 @@ void EnumDevWorker::slotNetFinish(bool bSuccess)
 {
     // A transfer that delivered an unreadable answer or a refusal is a failure too.
     ProcEnumRegDevXml reader;
-    const bool bListed = bSuccess && reader.open(m_sResponseFile) &&
-                         !reader.m_sResult.trimmed().startsWith("ERROR");
+    const bool bListed =
+        bSuccess && reader.open(m_sResponseFile) && !reader.m_sResult.trimmed().startsWith("ERROR");
     emit emitStatus(bListed ? ENUMDEV_SUCCESS : ENUMDEV_ERROR, QString());
 }

@@ -16,7 +16,8 @@
 #include <QFile>
 #include <QTimer>
 
-namespace {
+namespace
+{
 QString field(const QVariantMap& request, const char* szKey)
 {
     return request.value(QLatin1String(szKey)).toString();
@@ -31,8 +32,10 @@ QString connectionFailureText()
 {
     const bool bQuorvane = QFile::exists(AgentFolders::programPath("/Quorvane.bin"));
     return bQuorvane
-               ? QObject::tr("Failed to connect to the QuorvaneShare Server. Please check your internet connection.")
-               : QObject::tr("Failed to connect to the ZeqShare Server. Please check your internet connection.");
+               ? QObject::tr(
+                     "Failed to connect to the QuorvaneShare Server. Please check your internet connection.")
+               : QObject::tr(
+                     "Failed to connect to the ZeqShare Server. Please check your internet connection.");
 }
 } // namespace
 
@@ -75,13 +78,26 @@ void GeneralWorker::slotNetFinish(bool bSuccess)
         return; // an end with no request of ours outstanding
     m_bInFlight = false;
     switch (m_curStatus) {
-    case KIND_LOGIN: procLogin(bSuccess); break;
-    case KIND_CHECKREG: procCheckRegDev(); break;
-    case KIND_REG: procRegDev(); break;
-    case KIND_DEREG: procDeRegDev(); break;
-    case KIND_SETSETTING: procSetCustomSetting(); break;
-    case KIND_GETSETTING: procGetCustomSetting(); break;
-    default: break;
+    case KIND_LOGIN:
+        procLogin(bSuccess);
+        break;
+    case KIND_CHECKREG:
+        procCheckRegDev();
+        break;
+    case KIND_REG:
+        procRegDev();
+        break;
+    case KIND_DEREG:
+        procDeRegDev();
+        break;
+    case KIND_SETSETTING:
+        procSetCustomSetting();
+        break;
+    case KIND_GETSETTING:
+        procGetCustomSetting();
+        break;
+    default:
+        break;
     }
     // A handler's status may have made a window ask for the next request; it waited in the queue.
     if (!m_bInFlight)
@@ -148,9 +164,9 @@ void GeneralWorker::registerDev(const QString& sRequest)
 void GeneralWorker::doDeRegDev(const QString& sRequest)
 {
     const QVariantMap request = JsonHelper().parse(sRequest);
-    sendOrQueue(KIND_DEREG, SoapEnvelopes::fill(SoapEnvelopes::deregisterDeviceTemplate(),
-                                                {field(request, "session"), field(request, "user"),
-                                                 field(request, "uuid")}));
+    sendOrQueue(KIND_DEREG, SoapEnvelopes::fill(
+                                SoapEnvelopes::deregisterDeviceTemplate(),
+                                {field(request, "session"), field(request, "user"), field(request, "uuid")}));
 }
 
 void GeneralWorker::doSetCustomSetting(const QString& sRequest)
@@ -161,8 +177,9 @@ void GeneralWorker::doSetCustomSetting(const QString& sRequest)
     const QString sSetting = QString("{\"afterUpload\":\"%1\",\"syncType\":\"%2\"}")
                                  .arg(bKept ? "dont_delete_after_upload" : "delete_after_upload",
                                       bSync ? "auto_sync" : "manual_sync");
-    sendOrQueue(KIND_SETSETTING, SoapEnvelopes::fill(SoapEnvelopes::setCustomerSettingTemplate(),
-                                                     {field(request, "session"), field(request, "user"), sSetting}));
+    sendOrQueue(KIND_SETSETTING,
+                SoapEnvelopes::fill(SoapEnvelopes::setCustomerSettingTemplate(),
+                                    {field(request, "session"), field(request, "user"), sSetting}));
 }
 
 void GeneralWorker::doGetCustomSetting(const QString& sRequest)
@@ -257,6 +274,7 @@ void GeneralWorker::procGetCustomSetting()
         emit emitStatus(GETSETTING_ERROR, QString());
         return;
     }
-    emit emitStatus(GETSETTING_SUCCESS, QString("{\"kept\":\"%1\",\"sync\":\"%2\"}")
-                                            .arg(reader.m_bKept ? "true" : "false", reader.m_bSync ? "true" : "false"));
+    emit emitStatus(GETSETTING_SUCCESS,
+                    QString("{\"kept\":\"%1\",\"sync\":\"%2\"}")
+                        .arg(reader.m_bKept ? "true" : "false", reader.m_bSync ? "true" : "false"));
 }

@@ -19,8 +19,15 @@ class GeneralWorker : public QObject
 
 public:
     // Request kinds (m_curStatus).
-    enum Kind { KIND_NONE = 0, KIND_LOGIN = 1, KIND_CHECKREG = 2, KIND_REG = 3, KIND_DEREG = 4,
-                KIND_SETSETTING = 5, KIND_GETSETTING = 6 };
+    enum Kind {
+        KIND_NONE = 0,
+        KIND_LOGIN = 1,
+        KIND_CHECKREG = 2,
+        KIND_REG = 3,
+        KIND_DEREG = 4,
+        KIND_SETSETTING = 5,
+        KIND_GETSETTING = 6
+    };
 
     explicit GeneralWorker(QObject* pParent = nullptr);
     ~GeneralWorker() override;

@@ -6,7 +6,8 @@
 
 #include <QFile>
 
-namespace {
+namespace
+{
 const char* const HEAD = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
                          "<soapenv:Envelope xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
                          "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\" "
@@ -41,8 +42,8 @@ QString SoapEnvelopes::makeTemplate(const QString& sOperation, const QStringList
 
 QString SoapEnvelopes::loginTemplate()
 {
-    return operation("login", parameter("CustomerEMail", 2) +
-                                  "<Password xsi:type=\"xsd:string\">%3</Password >");
+    return operation("login",
+                     parameter("CustomerEMail", 2) + "<Password xsi:type=\"xsd:string\">%3</Password >");
 }
 
 QString SoapEnvelopes::checkDeviceRegTemplate()

@@ -4,7 +4,8 @@
 #include <QMutex>
 #include <QStandardPaths>
 
-namespace {
+namespace
+{
 QMutex g_overrideMutex;
 QString g_sOverride;
 } // namespace

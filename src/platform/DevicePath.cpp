@@ -4,7 +4,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 QString matchEntry(const QString& sDir, const QString& sName)
 {
     if (QFileInfo::exists(sDir + sName))

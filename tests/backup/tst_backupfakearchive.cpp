@@ -1,10 +1,10 @@
-#include "support/BackupTestDevice.h"
 #include "BackupTestJob.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupRestoreParam.h"
 #include "backup/BackupRestoreWorker.h"
 #include "core/Worker.h"
 #include "platform/ArchiveTool.h"
+#include "support/BackupTestDevice.h"
 #include "support/TestFolders.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "support/BackupTestDevice.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupRestoreParam.h"
+#include "support/BackupTestDevice.h"
 #include "support/TestFolders.h"
 
 #include <QDir>

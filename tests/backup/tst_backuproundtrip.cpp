@@ -1,4 +1,3 @@
-#include "support/BackupTestDevice.h"
 #include "BackupTestJob.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupRestoreParam.h"
@@ -6,6 +5,7 @@
 #include "backup/ProcKeepFileXml.h"
 #include "core/Worker.h"
 #include "platform/ArchiveTool.h"
+#include "support/BackupTestDevice.h"
 #include "support/TestFolders.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "support/BackupTestDevice.h"
 #include "backup/BackupFiles.h"
 #include "backup/ProcKeepFileXml.h"
 #include "platform/DevicePath.h"
+#include "support/BackupTestDevice.h"
 #include "support/TestFolders.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "support/BackupTestDevice.h"
 #include "backup/RestoreSwap.h"
+#include "support/BackupTestDevice.h"
 #include "support/TestFolders.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
+#include "ControllerTestDevices.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupRestoreParam.h"
-#include "ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "platform/ArchiveTool.h"
@@ -53,7 +53,8 @@ QList<int> TestBackupCtrl::waitForFinal(QSignalSpy& spy)
         [&] {
             for (; statuses.size() < spy.size();)
                 statuses << int(spy.at(statuses.size()).at(0).value<ACTION_STATUS>());
-            return !statuses.isEmpty() && statuses.last() != BACKUP_PROCESS && statuses.last() != RESTORE_PROCESS;
+            return !statuses.isEmpty() && statuses.last() != BACKUP_PROCESS &&
+                   statuses.last() != RESTORE_PROCESS;
         },
         60000);
     if (!bFinal)
@@ -74,7 +75,8 @@ void TestBackupCtrl::backupThenRestore()
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     QVERIFY(pCtrl->backupDev(sParam));
     QCOMPARE(waitForFinal(finish), QList<int>({BACKUP_PROCESS, BACKUP_SUCCESS}));
-    QCOMPARE(AgentSettings().getDeviceString(m_sUUID, "backuptime"), QDate::currentDate().toString("yyyy/MM/dd"));
+    QCOMPARE(AgentSettings().getDeviceString(m_sUUID, "backuptime"),
+             QDate::currentDate().toString("yyyy/MM/dd"));
     QVERIFY(QFile::exists(BackupFiles::tmpArchive(BackupFiles::systemArchive(m_sUUID))));
     QVERIFY(BackupFiles::commitArchives(m_sUUID)); // the dialog's step after a good backup
 

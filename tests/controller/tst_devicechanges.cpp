@@ -85,7 +85,8 @@ void TestDeviceChanges::arrivalAndRemovalThroughTheMonitor()
     QCOMPARE(pCtrl->currentDevice().devInfo.sUUID, QString("TREE-UUID-1"));
     QCOMPARE(pCtrl->currentDevice().devInfo.sAppVer, QString("1.2.3"));
     QCOMPARE(pCtrl->currentDrive(), tree.root());
-    QCOMPARE(AgentSettings().getDeviceString("TREE-UUID-1", "connect"), QDate::currentDate().toString("yyyy/MM/dd"));
+    QCOMPARE(AgentSettings().getDeviceString("TREE-UUID-1", "connect"),
+             QDate::currentDate().toString("yyyy/MM/dd"));
 
     m_pDevices->m_volumes.removeVolume(tree.root());
     m_pDevices->m_pNotices->send(tree.root(), false);
@@ -127,16 +128,27 @@ void TestDeviceChanges::updateSetting_data()
     QTest::addColumn<int>("family");
     QTest::addColumn<QString>("update");
     QTest::addColumn<QString>("releaseUrl");
-    QTest::newRow("neither") << "" << "" << 2 << "false" << "";
-    QTest::newRow("update line") << "APPLICATION;a;b;c;d;https://r.example/u;g" << "" << 2 << "true"
+    QTest::newRow("neither") << ""
+                             << "" << 2 << "false"
+                             << "";
+    QTest::newRow("update line") << "APPLICATION;a;b;c;d;https://r.example/u;g"
+                                 << "" << 2 << "true"
                                  << "https://r.example/u";
-    QTest::newRow("short update line") << "APPLICATION;a" << "" << 2 << "true" << "";
-    QTest::newRow("map line, drive family") << "" << "Map;1;2;3;4;5;6;7;https://r.example/m;https://r.example/c" << 2
-                                            << "true" << "https://r.example/m";
-    QTest::newRow("credits line, drive family") << "" << "SellMapCredits;1;2;3;4;5;6;7;https://r.example/m;https://r.example/c"
-                                                << 2 << "true" << "https://r.example/c";
-    QTest::newRow("credits line, serial family") << "" << "SellMapCredits;1;2;3;4;5;6;7;https://r.example/m;x" << 1
-                                                 << "true" << "https://r.example/m";
+    QTest::newRow("short update line") << "APPLICATION;a"
+                                       << "" << 2 << "true"
+                                       << "";
+    QTest::newRow("map line, drive family")
+        << ""
+        << "Map;1;2;3;4;5;6;7;https://r.example/m;https://r.example/c" << 2 << "true"
+        << "https://r.example/m";
+    QTest::newRow("credits line, drive family")
+        << ""
+        << "SellMapCredits;1;2;3;4;5;6;7;https://r.example/m;https://r.example/c" << 2 << "true"
+        << "https://r.example/c";
+    QTest::newRow("credits line, serial family")
+        << ""
+        << "SellMapCredits;1;2;3;4;5;6;7;https://r.example/m;x" << 1 << "true"
+        << "https://r.example/m";
 }
 
 void TestDeviceChanges::updateSetting()
@@ -168,7 +180,8 @@ void TestDeviceChanges::agentUpdateTest_data()
     QTest::addColumn<bool>("available");
     QTest::addColumn<QString>("after");
     QTest::newRow("agent first") << "AGENT;1;2\nAPPLICATION;3\n" << true << "AGENT;1;2\n";
-    QTest::newRow("application first") << "APPLICATION;3\nAGENT;1;2\n" << false << "APPLICATION;3\nAGENT;1;2\n";
+    QTest::newRow("application first") << "APPLICATION;3\nAGENT;1;2\n"
+                                       << false << "APPLICATION;3\nAGENT;1;2\n";
     QTest::newRow("empty") << "" << false << "";
 }
 
@@ -188,7 +201,8 @@ void TestDeviceChanges::checksum_data()
     QTest::addColumn<QString>("server");
     QTest::addColumn<bool>("match");
     QTest::addColumn<bool>("kept");
-    const QString sRight = QString::fromLatin1(QCryptographicHash::hash("map data", QCryptographicHash::Md5).toHex());
+    const QString sRight =
+        QString::fromLatin1(QCryptographicHash::hash("map data", QCryptographicHash::Md5).toHex());
     QTest::newRow("match") << sRight << true << true;
     QTest::newRow("match upper case") << sRight.toUpper() << true << true;
     QTest::newRow("all f skips the check") << QString(32, 'f') << true << true;

@@ -1,5 +1,5 @@
-#include "controller/LanguageTable.h"
 #include "ControllerTestDevices.h"
+#include "controller/LanguageTable.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "support/TestFolders.h"
@@ -35,12 +35,24 @@ void TestLanguage::table_data()
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("file");
-    QTest::newRow("DE") << "DE" << "de" << "/lang/WendoAgent_de.qm";
-    QTest::newRow("lt") << "lt" << "lt" << "/lang/WendoAgent_lt.qm";
-    QTest::newRow("zh-TW") << "zh-TW" << "zh-tw" << "/lang/WendoAgent_zh_tw.qm";
-    QTest::newRow("zh_CN matches nothing") << "zh_CN" << "en" << "/lang/WendoAgent_en.qm";
-    QTest::newRow("de_DE matches nothing") << "de_DE" << "en" << "/lang/WendoAgent_en.qm";
-    QTest::newRow("empty") << "" << "en" << "/lang/WendoAgent_en.qm";
+    QTest::newRow("DE") << "DE"
+                        << "de"
+                        << "/lang/WendoAgent_de.qm";
+    QTest::newRow("lt") << "lt"
+                        << "lt"
+                        << "/lang/WendoAgent_lt.qm";
+    QTest::newRow("zh-TW") << "zh-TW"
+                           << "zh-tw"
+                           << "/lang/WendoAgent_zh_tw.qm";
+    QTest::newRow("zh_CN matches nothing") << "zh_CN"
+                                           << "en"
+                                           << "/lang/WendoAgent_en.qm";
+    QTest::newRow("de_DE matches nothing") << "de_DE"
+                                           << "en"
+                                           << "/lang/WendoAgent_en.qm";
+    QTest::newRow("empty") << ""
+                           << "en"
+                           << "/lang/WendoAgent_en.qm";
 }
 
 void TestLanguage::table()

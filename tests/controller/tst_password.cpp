@@ -35,10 +35,13 @@ void TestPassword::roundTrip_data()
 {
     QTest::addColumn<QString>("clear");
     QTest::addColumn<QString>("back");
-    QTest::newRow("even") << "secret12" << "secret12";
-    QTest::newRow("odd is padded") << "abc" << "abc0";
+    QTest::newRow("even") << "secret12"
+                          << "secret12";
+    QTest::newRow("odd is padded") << "abc"
+                                   << "abc0";
     QTest::newRow("latin-1") << QString::fromUtf8("pässwörd") << QString::fromUtf8("pässwörd");
-    QTest::newRow("symbols") << "a+b&c=d\"\\x" << "a+b&c=d\"\\x";
+    QTest::newRow("symbols") << "a+b&c=d\"\\x"
+                             << "a+b&c=d\"\\x";
 }
 
 void TestPassword::roundTrip()
@@ -55,7 +58,9 @@ void TestPassword::malformedStoredValues_data()
     QTest::newRow("not base64") << "!!!!";
     QTest::newRow("odd length after decoding") << QString::fromLatin1(QByteArray("abc").toBase64());
     QTest::newRow("non-ascii") << QString::fromUtf8("YWBjYg==é");
-    QTest::newRow("code 255") << QString::fromLatin1(QByteArray("\xff" "a").toBase64());
+    QTest::newRow("code 255") << QString::fromLatin1(QByteArray("\xff"
+                                                                "a")
+                                                         .toBase64());
 }
 
 void TestPassword::malformedStoredValues()
@@ -85,8 +90,8 @@ void TestPassword::launcher()
     TestFolders folders;
     const QString sUser = "rider+1@example.org";
     const QString sPassword = "p&ss=+w/rd";
-    const QString sAddress = ShareWebLauncher::launcherAddress(
-        false, session, sUser, sPassword, ShareWebLauncher::pageFor(dashboard, corrupt));
+    const QString sAddress = ShareWebLauncher::launcherAddress(false, session, sUser, sPassword,
+                                                               ShareWebLauncher::pageFor(dashboard, corrupt));
     if (redirect.isEmpty()) {
         QCOMPARE(sAddress, QString("https://www.zeqshare.example"));
         return;
@@ -109,10 +114,18 @@ void TestPassword::siteFallback_data()
     QTest::addColumn<QString>("zeqShare");
     QTest::addColumn<QString>("quorvaneWendo");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("zeq built-in") << false << "" << "https://q.example" << "https://www.zeqshare.example";
-    QTest::newRow("zeq configured") << false << "https://z.example" << "" << "https://z.example";
-    QTest::newRow("quorvane built-in") << true << "https://z.example" << "" << "https://www.quorvaneshare.example";
-    QTest::newRow("quorvane configured") << true << "" << "https://q.example" << "https://q.example";
+    QTest::newRow("zeq built-in") << false << ""
+                                  << "https://q.example"
+                                  << "https://www.zeqshare.example";
+    QTest::newRow("zeq configured") << false << "https://z.example"
+                                    << ""
+                                    << "https://z.example";
+    QTest::newRow("quorvane built-in") << true << "https://z.example"
+                                       << ""
+                                       << "https://www.quorvaneshare.example";
+    QTest::newRow("quorvane configured") << true << ""
+                                         << "https://q.example"
+                                         << "https://q.example";
 }
 
 void TestPassword::siteFallback()

@@ -40,9 +40,9 @@ void TestResults::initTestCase()
 void TestResults::passedOnOnce_data()
 {
     QTest::addColumn<int>("status");
-    const int values[] = {0,  1,  2,  3,  4,  6,  11, 12, 13, 14, 21, 22, 26, 27, 36, 37, 40, 41, 51, 52,
-                          53, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 71, 72, 73, 74, 75, 76,
-                          77, 78, 81, 83, 84, 86, 87, 88, 89, 90, 91, 92, 93, 94, 99, 113, 120};
+    const int values[] = {0,  1,  2,  3,  4,  6,  11, 12, 13, 14, 21, 22, 26, 27, 36, 37, 40, 41,  51,
+                          52, 53, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 71, 72, 73,  74,
+                          75, 76, 77, 78, 81, 83, 84, 86, 87, 88, 89, 90, 91, 92, 93, 94, 99, 113, 120};
     for (int nValue : values)
         QTest::addRow("%d", nValue) << nValue;
 }
@@ -139,7 +139,8 @@ void TestResults::connectionMessage()
     pCtrl->slotHandleResults(MAP_CHECKERROR, "reason");
     pCtrl->slotHandleResults(MAP_CHECKERROR, "reason");
     QCOMPARE(notifier.m_notices.size(), 2);
-    const QString sMessage = "Failed to connect to the ZeqShare Server. Please check your internet connection.";
+    const QString sMessage =
+        "Failed to connect to the ZeqShare Server. Please check your internet connection.";
     QCOMPARE(notifier.m_notices.at(0).sTitle, QString("Internet connection"));
     QCOMPARE(notifier.m_notices.at(0).sText, sMessage + "(E1)");
     QCOMPARE(notifier.m_notices.at(1).sText, sMessage);
@@ -151,17 +152,20 @@ void TestResults::regDevList_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QStringList>("uuids");
-    const QString sFull = R"({"UUID":"U1","SKUID":"S1","Model":"M1","HardwareName":"Wendo 500","AddDate":"2026-01-02"})";
+    const QString sFull =
+        R"({"UUID":"U1","SKUID":"S1","Model":"M1","HardwareName":"Wendo 500","AddDate":"2026-01-02"})";
     QTest::newRow("two objects") << "[" + sFull + R"(,{"UUID":"U2"}])" << true << QStringList({"U1", "U2"});
-    QTest::newRow("pretty and trailing space") << "[\n  " + sFull + ",\n  {\"UUID\": \"U2\"}\n]\n  " << true
-                                              << QStringList({"U1", "U2"});
-    QTest::newRow("brace inside a value") << R"([{"UUID":"U1","HardwareName":"a{b"}])" << true << QStringList({"U1"});
-    QTest::newRow("entry without uuid skipped") << R"([{"SKUID":"S"},{"UUID":"U3"}])" << true << QStringList({"U3"});
+    QTest::newRow("pretty and trailing space")
+        << "[\n  " + sFull + ",\n  {\"UUID\": \"U2\"}\n]\n  " << true << QStringList({"U1", "U2"});
+    QTest::newRow("brace inside a value")
+        << R"([{"UUID":"U1","HardwareName":"a{b"}])" << true << QStringList({"U1"});
+    QTest::newRow("entry without uuid skipped")
+        << R"([{"SKUID":"S"},{"UUID":"U3"}])" << true << QStringList({"U3"});
     QTest::newRow("empty array") << "[]" << true << QStringList();
     QTest::newRow("single object") << sFull << true << QStringList({"U1"});
     QTest::newRow("error") << "ERROR:E0007" << false << QStringList();
-    QTest::newRow("ERROR inside a name is a device") << R"([{"UUID":"U1","HardwareName":"NOERROR"}])" << true
-                                                     << QStringList({"U1"});
+    QTest::newRow("ERROR inside a name is a device")
+        << R"([{"UUID":"U1","HardwareName":"NOERROR"}])" << true << QStringList({"U1"});
     QTest::newRow("empty") << "" << true << QStringList();
 }
 

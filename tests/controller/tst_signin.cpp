@@ -111,7 +111,8 @@ void TestSignIn::openShareWebSignedIn()
     QVERIFY2(sUrl.startsWith("https://www.zeqshare.example/login/agentLauncher?"), qPrintable(sUrl));
     const QString sQuery = ZeqAgentCtrlMgr::unscramblePassword(
         QUrl::fromPercentEncoding(catcher.m_urls.first().query(QUrl::FullyEncoded).toLatin1()));
-    QVERIFY2(sQuery.contains("password=pw%2B%26&autologin=true&redirectPage=recording/corrupt"), qPrintable(sQuery));
+    QVERIFY2(sQuery.contains("password=pw%2B%26&autologin=true&redirectPage=recording/corrupt"),
+             qPrintable(sQuery));
 }
 
 void TestSignIn::noServerListening()

@@ -28,12 +28,15 @@ void TestStartup::pairing_data()
     QTest::addColumn<QByteArray>("user");     // empty: no settings.ini
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("lang");
-    QTest::newRow("first start copies defaults") << QByteArray("[AGENT]\nversion=2.1\nrelease=7\n[SETTING]\nLang=fr\n")
-                                                 << QByteArray() << "2.1" << "fr";
+    QTest::newRow("first start copies defaults")
+        << QByteArray("[AGENT]\nversion=2.1\nrelease=7\n[SETTING]\nLang=fr\n") << QByteArray() << "2.1"
+        << "fr";
     QTest::newRow("old version replaced, choices kept")
         << QByteArray("[AGENT]\nversion=2.1\nrelease=7\n[SETTING]\nLang=fr\n")
-        << QByteArray("[AGENT]\nversion=1.0\nrelease=1\n[SETTING]\nLang=de\n") << "2.1" << "de";
-    QTest::newRow("no defaults") << QByteArray() << QByteArray("[SETTING]\nLang=it\n") << "" << "it";
+        << QByteArray("[AGENT]\nversion=1.0\nrelease=1\n[SETTING]\nLang=de\n") << "2.1"
+        << "de";
+    QTest::newRow("no defaults") << QByteArray() << QByteArray("[SETTING]\nLang=it\n") << ""
+                                 << "it";
 }
 
 void TestStartup::pairing()

@@ -57,7 +57,8 @@ void TestDebugLog::levelSwitch()
 void TestDebugLog::lineFormat()
 {
     const QDateTime when(QDate(2026, 3, 7), QTime(9, 5, 1, 42));
-    QCOMPARE(LogFile::formatLine(when, "[A][b][Entry]"), QByteArray("2026/3/7 09:05:01:42 \t[A][b][Entry]\r\n"));
+    QCOMPARE(LogFile::formatLine(when, "[A][b][Entry]"),
+             QByteArray("2026/3/7 09:05:01:42 \t[A][b][Entry]\r\n"));
     const QDateTime late(QDate(2026, 12, 31), QTime(23, 59, 59, 999));
     QCOMPARE(LogFile::formatLine(late, "x\xe9"), QByteArray("2026/12/31 23:59:59:999 \tx\xe9\r\n"));
 }
@@ -123,8 +124,9 @@ void TestDebugLog::threadsWriteWholeLines()
     }
     const QList<QByteArray> lines = TestFolders::readFile(folders.dataPath("WendoAgent.log")).split('\n');
     QCOMPARE(lines.size(), nThreads * nLines + 1);
-    QRegularExpression whole("^\\d+/\\d+/\\d+ \\d\\d:\\d\\d:\\d\\d:\\d+ \\t\\[T\\d\\]\\[line\\] \\d+ payload-payload-"
-                             "payload-payload\\r$");
+    QRegularExpression whole(
+        "^\\d+/\\d+/\\d+ \\d\\d:\\d\\d:\\d\\d:\\d+ \\t\\[T\\d\\]\\[line\\] \\d+ payload-payload-"
+        "payload-payload\\r$");
     for (int i = 0; i < lines.size() - 1; ++i)
         QVERIFY2(whole.match(QString::fromLatin1(lines.at(i))).hasMatch(), lines.at(i).constData());
 }

@@ -29,8 +29,9 @@ void TestJsonHelper::parse_data()
     QTest::newRow("booleans kept") << R"({"t":true,"f":false,"s":"x"})" << true
                                    << QVariantMap{{"t", true}, {"f", false}, {"s", "x"}};
     QTest::newRow("nested") << R"({"o":{"k":"v"},"l":[{"x":"1"},{"x":"2"}]})" << true
-                            << QVariantMap{{"o", QVariantMap{{"k", "v"}}},
-                                           {"l", QVariantList{QVariantMap{{"x", "1"}}, QVariantMap{{"x", "2"}}}}};
+                            << QVariantMap{
+                                   {"o", QVariantMap{{"k", "v"}}},
+                                   {"l", QVariantList{QVariantMap{{"x", "1"}}, QVariantMap{{"x", "2"}}}}};
     QTest::newRow("array with bool") << R"({"a":[1,true,2]})" << true
                                      << QVariantMap{{"a", QVariantList{1.0, true, 2.0}}};
     QTest::newRow("unicode") << QString::fromUtf8(R"({"n":"Zürich \u00e9 ✓"})") << true
@@ -76,9 +77,11 @@ void TestJsonHelper::requestRoundTrip_data()
 {
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
-    QTest::newRow("quote and backslash") << "rider@example.org" << "pa\"ss\\word";
+    QTest::newRow("quote and backslash") << "rider@example.org"
+                                         << "pa\"ss\\word";
     QTest::newRow("non-ascii") << QString::fromUtf8("jörg@exämple.org") << QString::fromUtf8("påsswörd€");
-    QTest::newRow("markers and controls") << "%2@x" << "%1\n\t}{,:";
+    QTest::newRow("markers and controls") << "%2@x"
+                                          << "%1\n\t}{,:";
 }
 
 void TestJsonHelper::requestRoundTrip()

@@ -22,9 +22,15 @@ void TestWorkFile::escapers_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("xml");
     QTest::addColumn<QString>("json");
-    QTest::newRow("plain") << "abc@d.e" << "abc@d.e" << "abc@d.e";
-    QTest::newRow("markup") << "a&b<c\"d'" << "a&amp;b&lt;c&quot;d&apos;" << "a&b<c\\\"d'";
-    QTest::newRow("backslash") << "a\\b" << "a\\b" << "a\\\\b";
+    QTest::newRow("plain") << "abc@d.e"
+                           << "abc@d.e"
+                           << "abc@d.e";
+    QTest::newRow("markup") << "a&b<c\"d'"
+                            << "a&amp;b&lt;c&quot;d&apos;"
+                            << "a&b<c\\\"d'";
+    QTest::newRow("backslash") << "a\\b"
+                               << "a\\b"
+                               << "a\\\\b";
     QTest::newRow("control") << QString("a\nb\x01") << QString("a\nb\x01") << "a\\nb\\u0001";
 }
 

@@ -20,11 +20,16 @@ void TestDevicePath::resolve_data()
 {
     QTest::addColumn<QString>("relative");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("exact") << "Korvo/Tracks/a.gpx" << "Korvo/Tracks/a.gpx";
-    QTest::newRow("other case") << "KORVO/tracks/A.GPX" << "Korvo/Tracks/a.gpx";
-    QTest::newRow("backslashes") << "korvo\\TRACKS" << "Korvo/Tracks";
-    QTest::newRow("missing tail keeps spelling") << "KORVO/Settings/x.xml" << "Korvo/Settings/x.xml";
-    QTest::newRow("missing file") << "korvo/tracks/New.gpx" << "Korvo/Tracks/New.gpx";
+    QTest::newRow("exact") << "Korvo/Tracks/a.gpx"
+                           << "Korvo/Tracks/a.gpx";
+    QTest::newRow("other case") << "KORVO/tracks/A.GPX"
+                                << "Korvo/Tracks/a.gpx";
+    QTest::newRow("backslashes") << "korvo\\TRACKS"
+                                 << "Korvo/Tracks";
+    QTest::newRow("missing tail keeps spelling") << "KORVO/Settings/x.xml"
+                                                 << "Korvo/Settings/x.xml";
+    QTest::newRow("missing file") << "korvo/tracks/New.gpx"
+                                  << "Korvo/Tracks/New.gpx";
 }
 
 void TestDevicePath::resolve()

@@ -27,7 +27,8 @@ QByteArray FakeShareService::soapAnswer(const QString& sOperation, const QString
             "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
             "xmlns:SOAP-ENC=\"http://schemas.xmlsoap.org/soap/encoding/\" "
             "SOAP-ENV:encodingStyle=\"http://schemas.xmlsoap.org/soap/encoding/\"><SOAP-ENV:Body>"
-            "<ns1:" + sOperation + "Response>" + sReturnElement + "</ns1:" + sOperation +
+            "<ns1:" +
+            sOperation + "Response>" + sReturnElement + "</ns1:" + sOperation +
             "Response></SOAP-ENV:Body></SOAP-ENV:Envelope>\n")
         .toUtf8();
 }
@@ -36,8 +37,8 @@ QByteArray FakeShareService::soapFault(const QString& sText)
 {
     return ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\"><SOAP-ENV:Body>"
-            "<SOAP-ENV:Fault><faultcode>SOAP-ENV:Server</faultcode><faultstring>" + sText.toHtmlEscaped() +
-            "</faultstring></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>\n")
+            "<SOAP-ENV:Fault><faultcode>SOAP-ENV:Server</faultcode><faultstring>" +
+            sText.toHtmlEscaped() + "</faultstring></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>\n")
         .toUtf8();
 }
 
@@ -46,12 +47,12 @@ bool FakeShareService::parseCall(const QByteArray& body, Call* pCall)
     QDomDocument doc;
     if (!doc.setContent(body, true))
         return false;
-    const QDomElement operation =
-        doc.documentElement().firstChildElement("Body").firstChildElement();
+    const QDomElement operation = doc.documentElement().firstChildElement("Body").firstChildElement();
     if (operation.isNull())
         return false;
     pCall->sOperation = operation.localName();
-    for (QDomElement param = operation.firstChildElement(); !param.isNull(); param = param.nextSiblingElement()) {
+    for (QDomElement param = operation.firstChildElement(); !param.isNull();
+         param = param.nextSiblingElement()) {
         pCall->params.insert(param.localName(), param.text());
         pCall->order.append(param.localName());
     }
@@ -71,12 +72,18 @@ TestHttpServer::Answer FakeShareService::answer(const TestHttpServer::Request& r
     else if (m_standing.contains(call.sOperation))
         script = m_standing.value(call.sOperation);
     switch (script.first) {
-    case RETURN: return TestHttpServer::Answer::ok(soapAnswer(call.sOperation, script.second));
-    case NO_RETURN: return TestHttpServer::Answer::ok(soapAnswer(call.sOperation, QString(), false));
-    case FAULT: return TestHttpServer::Answer::ok(soapFault(script.second));
-    case HTTP_500: return TestHttpServer::Answer::status(500, soapFault("internal"));
-    case STALL: return TestHttpServer::Answer::stall();
-    case GARBAGE: return TestHttpServer::Answer::ok("<html><body>Bad Gateway");
+    case RETURN:
+        return TestHttpServer::Answer::ok(soapAnswer(call.sOperation, script.second));
+    case NO_RETURN:
+        return TestHttpServer::Answer::ok(soapAnswer(call.sOperation, QString(), false));
+    case FAULT:
+        return TestHttpServer::Answer::ok(soapFault(script.second));
+    case HTTP_500:
+        return TestHttpServer::Answer::status(500, soapFault("internal"));
+    case STALL:
+        return TestHttpServer::Answer::stall();
+    case GARBAGE:
+        return TestHttpServer::Answer::ok("<html><body>Bad Gateway");
     }
     return TestHttpServer::Answer::status(500);
 }
