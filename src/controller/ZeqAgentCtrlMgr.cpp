@@ -18,6 +18,7 @@
 #include "net/GeneralWorker.h"
 #include "net/ProcEnumRegDevXml.h"
 #include "platform/DevicePath.h"
+#include "sync/SyncWorker.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -148,6 +149,16 @@ void ZeqAgentCtrlMgr::slotHandleResults(ACTION_STATUS status, QString sResult)
     case RESTORE_SUCCESS:
     case RESTORE_FAIL:
         releaseWorker(m_pBackupWorker);
+        break;
+    case SYNC_CHECKSUCCESS:
+    case SYNC_UPLOADERROR:
+    case SYNC_SUCCESS:
+    case SYNC_CORRUPTION: // a final result too: the queue has ended
+    case SYNC_PARTIALERROR:
+    case SYNC_NETERROR:
+    case SYNC_SIZENOTENOUGH:
+        releaseWorker(m_pSyncWorker);
+        emit emitMapStatus(status, sResult);
         break;
     case MAP_CHECKERROR:
         writeLog(1, "[ZeqAgentCtrlMgr][slotHandleResults][MAP_CHECKERROR]");
@@ -344,6 +355,7 @@ void ZeqAgentCtrlMgr::terminateAllWorker()
 {
     writeLog(1, "[ZeqAgentCtrlMgr][terminateAllWorker][Entry]");
     doStopBackupRestoreWorker();
+    doStopSyncWorker();
     doStopEnumDeviceWorker();
     writeLog(1, "[ZeqAgentCtrlMgr][terminateAllWorker][End]");
 }
@@ -355,7 +367,42 @@ void ZeqAgentCtrlMgr::doStopEnumDeviceWorker()
 
 bool ZeqAgentCtrlMgr::isHeldWorker(const QObject* pWorker) const
 {
-    return pWorker && (pWorker == m_pEnumDevWorker || pWorker == m_pBackupWorker);
+    return pWorker && (pWorker == m_pEnumDevWorker || pWorker == m_pBackupWorker || pWorker == m_pSyncWorker);
+}
+
+// ---- ride sync ----
+
+void ZeqAgentCtrlMgr::checkSync(QString sRequest)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][checkSync][Entry]");
+    // One sync at a time: a check or queue still held is stopped rather than left running unseen.
+    stopWorker(m_pSyncWorker);
+    m_pSyncWorker = new SyncWorker();
+    connectWorker(m_pSyncWorker);
+    m_pSyncWorker->checkSync(sRequest);
+    writeLog(1, "[ZeqAgentCtrlMgr][checkSync][End]");
+}
+
+void ZeqAgentCtrlMgr::synclist(const QString& sRequest)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][synclist][Entry]");
+    writeLog(1, "[ZeqAgentCtrlMgr][synclist]Stop previous syncworker");
+    doStopSyncWorker();
+    m_pSyncWorker = new SyncWorker();
+    connectWorker(m_pSyncWorker);
+    m_pSyncWorker->synclist(sRequest);
+    writeLog(1, "[ZeqAgentCtrlMgr][synclist][End]");
+}
+
+void ZeqAgentCtrlMgr::terminateSync()
+{
+    doStopSyncWorker();
+}
+
+void ZeqAgentCtrlMgr::doStopSyncWorker()
+{
+    // The worker's destructor stops its preparation thread and transfer and removes a partial track.
+    stopWorker(m_pSyncWorker);
 }
 
 // ---- backup and restore ----

@@ -13,6 +13,7 @@ class GeneralWorker;
 class EnumDevWorker;
 class BackupRestoreWorker;
 class UsbMonitor;
+class SyncWorker;
 class DevMonitorThread;
 
 // The one controller of the agent: every window reaches it through getInstance() and every action
@@ -97,6 +98,12 @@ public:
     void doStopBackupRestoreWorker();
     void doStopEnumDeviceWorker();
     void requestMyDeviceTab() { emit tabMyDevice(); }
+
+    // Ride sync: the check (catalogues sent, work list received), then the queue of the work list.
+    void checkSync(QString sRequest);
+    void synclist(const QString& sRequest);
+    void terminateSync();
+    void doStopSyncWorker();
 
     // Stops every running worker at exit (those that exist), in the order backup and restore, sync,
     // map update, account device list, device update, agent update.
@@ -185,6 +192,7 @@ private:
     GeneralWorker* m_pGeneralWorker = nullptr;
     EnumDevWorker* m_pEnumDevWorker = nullptr;
     BackupRestoreWorker* m_pBackupWorker = nullptr;
+    SyncWorker* m_pSyncWorker = nullptr;
 
     bool m_bDevPresent = false;
     int m_nDevFamily = 2;

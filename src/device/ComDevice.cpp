@@ -67,7 +67,7 @@ bool ComDevice::writeFrame(const QByteArray& frame)
     return isOpen() && m_pLink->write(frame);
 }
 
-bool ComDevice::readReply(unsigned char* pReply, int nFirstByteMs, int nLimitMs, int* pnLength)
+bool ComDevice::readReply(unsigned char* pReply, int nFirstByteMs, int nLimitMs, int* pnLength, int nCapacity)
 {
     if (!isOpen())
         return false;
@@ -87,7 +87,7 @@ bool ComDevice::readReply(unsigned char* pReply, int nFirstByteMs, int nLimitMs,
         nRead += nGot;
         if (nExpected == 0 && nRead >= 3) {
             nExpected = 256 * pReply[1] + pReply[2] + 4;
-            if (nExpected > REPLY_SIZE)
+            if (nExpected > nCapacity)
                 return false;
         }
     }
@@ -96,12 +96,13 @@ bool ComDevice::readReply(unsigned char* pReply, int nFirstByteMs, int nLimitMs,
     return true;
 }
 
-bool ComDevice::transact(const unsigned char* pFrame, unsigned int nLength, unsigned char* pReply)
+bool ComDevice::transact(const unsigned char* pFrame, unsigned int nLength, unsigned char* pReply,
+                         int nCapacity)
 {
     if (!open())
         return false;
     bool bOk = writeFrame(QByteArray(reinterpret_cast<const char*>(pFrame), int(nLength)));
-    bOk = bOk && readReply(pReply, FIRST_BYTE_MS, REPLY_LIMIT_MS);
+    bOk = bOk && readReply(pReply, FIRST_BYTE_MS, REPLY_LIMIT_MS, nullptr, nCapacity);
     close();
     return bOk;
 }

@@ -15,7 +15,10 @@ class ComDevice
 {
 public:
     enum {
-        REPLY_SIZE = 8050,      // every reply buffer; a longer reply is a failed exchange
+        REPLY_SIZE = 8050, // every reply buffer; a longer reply is a failed exchange
+        // The ride list alone may be longer (24 bytes a ride): its buffer holds the longest reply a
+        // frame's 16-bit length can announce, so a device with many rides can still be read.
+        LONGEST_REPLY_SIZE = 65535 + 4,
         INFO_BLOCK_SIZE = 90,   // command 0x85
         FIRMWARE_OFFSET = 26,   // firmware text in the information block
         UUID_FIELD_SIZE = 50,   // the UUID text with its NUL
@@ -50,7 +53,8 @@ public:
 
     // One request and its whole reply into pReply, a zero-filled buffer of REPLY_SIZE bytes. True only
     // when the reply began in time and all L + 4 bytes arrived; bytes queued after them are left unread.
-    bool transact(const unsigned char* pFrame, unsigned int nLength, unsigned char* pReply);
+    bool transact(const unsigned char* pFrame, unsigned int nLength, unsigned char* pReply,
+                  int nCapacity = REPLY_SIZE);
     // Command 0x85: the 90-byte information block into pBlock (a short payload is zero-padded).
     bool readInfoBlock(unsigned char* pBlock);
     // The getters return false and leave sValue untouched when the exchange fails or the text does not fit
@@ -66,7 +70,8 @@ public:
     // For the ride exchanges: write a frame on the open port, and read one reply frame (time limits as in
     // transact, but measured from the call) into pReply of REPLY_SIZE bytes, giving its total length.
     bool writeFrame(const QByteArray& frame);
-    bool readReply(unsigned char* pReply, int nFirstByteMs, int nLimitMs, int* pnLength = nullptr);
+    bool readReply(unsigned char* pReply, int nFirstByteMs, int nLimitMs, int* pnLength = nullptr,
+                   int nCapacity = REPLY_SIZE);
 
 private:
     bool commandReply(unsigned char cCommand, QByteArray* pReply);

@@ -1,4 +1,4 @@
-#include "ControllerTestDevices.h"
+#include "support/ControllerTestDevices.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupRestoreParam.h"
 #include "controller/ZeqAgentCtrlMgr.h"

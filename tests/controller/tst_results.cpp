@@ -1,4 +1,4 @@
-#include "ControllerTestDevices.h"
+#include "support/ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "support/RecordingNotifier.h"
@@ -52,8 +52,12 @@ void TestResults::passedOnOnce()
     QFETCH(int, status);
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    QSignalSpy mapStatus(pCtrl, &ZeqAgentCtrlMgr::emitMapStatus);
     pCtrl->slotHandleResults(ACTION_STATUS(status), "text");
     QCOMPARE(finish.count(), 1);
+    // The map page hears the end of a sync check or run too.
+    const bool bSyncEnd = status >= SYNC_CHECKSUCCESS && status <= SYNC_SIZENOTENOUGH;
+    QCOMPARE(mapStatus.count(), bSyncEnd ? 1 : 0);
     QCOMPARE(finish.at(0).at(0).value<ACTION_STATUS>(), ACTION_STATUS(status));
     QCOMPARE(finish.at(0).at(1).toString(), QString("text"));
 }

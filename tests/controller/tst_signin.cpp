@@ -1,4 +1,4 @@
-#include "ControllerTestDevices.h"
+#include "support/ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"

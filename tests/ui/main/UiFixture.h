@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
@@ -58,6 +59,8 @@ public:
             return pTray;
         });
         AgentTiming::set(AgentTiming::WELCOME_PAUSE, 0);
+        // Only the devices a test makes: never a volume another test mounts meanwhile.
+        ControllerTestDevices::install();
         ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
         QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitLogin, nullptr, nullptr);
     }

@@ -1,0 +1,123 @@
+#include "PreSyncWorker.h"
+
+#include "ComRides.h"
+#include "SyncCatalogue.h"
+#include "SyncEnvelopes.h"
+#include "SyncPlatform.h"
+#include "core/AgentFolders.h"
+#include "core/DebugLog.h"
+#include "core/JsonHelper.h"
+#include "platform/DevicePath.h"
+
+#include <QDir>
+#include <QFile>
+
+PreSyncWorker::PreSyncWorker(const QString& sRequest, QObject* pParent)
+    : QThread(pParent), m_sRequest(sRequest), m_sTempPath(AgentFolders::tempDir())
+{
+}
+
+PreSyncWorker::~PreSyncWorker()
+{
+    requestAbort();
+    wait();
+}
+
+void PreSyncWorker::run()
+{
+    doCheckSync();
+}
+
+int PreSyncWorker::doCheckSync()
+{
+    writeLog(1, "[PreSyncWorker][doCheckSync][Entry]");
+    const QVariantMap request = JsonHelper().parse(m_sRequest);
+    const QString sType = request.value("type").toString();
+    const QString sMount = request.value("mount").toString();
+    if (!prepareTemp()) {
+        finish(false, QString());
+        return 0;
+    }
+    QStringList rides;
+    QStringList routes;
+    if (sType == QLatin1String("100"))
+        collectSerial(sMount, &rides);
+    else
+        collectDrive(sMount, &rides, &routes);
+    QString sRcf;
+    QString sTcf;
+    if (!buildCatalogues(rides, routes, &sRcf, &sTcf)) {
+        finish(false, QString());
+        return 0;
+    }
+    const QString sEnvelope = SyncEnvelopes::routeSyncList(request.value("session").toString(),
+                                                           request.value("user").toString(), sRcf, sTcf);
+    finish(SyncCatalogue::doDumpCF(sEnvelope, m_sTempPath + "/Sync.xml"), sEnvelope);
+    writeLog(1, "[PreSyncWorker][doCheckSync][End]");
+    return 0;
+}
+
+void PreSyncWorker::finish(bool bSuccess, const QString& sSync)
+{
+    if (m_bAbort)
+        return;
+    if (!bSuccess)
+        writeLog(1, "[PreSyncWorker][doCheckSync] preparation failed");
+    emit emitPreSync(bSuccess, bSuccess ? sSync : QString());
+}
+
+bool PreSyncWorker::prepareTemp()
+{
+    QDir().mkpath(m_sTempPath);
+    if (!QFileInfo(m_sTempPath).isDir()) {
+        writeLog(1, "[PreSyncWorker][doCheckSync] no folder %s", m_sTempPath.toUtf8().constData());
+        return false;
+    }
+    // A catalogue of an earlier check must never stand for this device's rides.
+    for (const char* szName : {"/RCF.txt", "/TCF.txt"}) {
+        const QString sPath = m_sTempPath + QLatin1String(szName);
+        if (QFile::exists(sPath) && !QFile::remove(sPath))
+            return false;
+    }
+    return true;
+}
+
+void PreSyncWorker::removeTempRides()
+{
+    QStringList files;
+    SyncCatalogue::listTempGpxFiles(m_sTempPath, files);
+    for (const QString& sPath : files)
+        QFile::remove(sPath);
+}
+
+void PreSyncWorker::collectSerial(const QString& sPort, QStringList* pRides)
+{
+    removeTempRides();
+    writeLog(1, "[SyncWorker][doCheckSync][Entry]");
+    ComRides rides(sPort, SyncPlatform::serialLinks());
+    rides.setAbortFlag(&m_bAbort);
+    if (!rides.getTracks(m_sTempPath))
+        writeLog(1, "[SyncWorker][doCheckSync] not every ride was fetched");
+    writeLog(1, "[SyncWorker][doCheckSync] getTrack Wendo 100");
+    SyncCatalogue::listTempGpxFiles(m_sTempPath, *pRides);
+}
+
+void PreSyncWorker::collectDrive(const QString& sMount, QStringList* pRides, QStringList* pRoutes)
+{
+    if (sMount.isEmpty())
+        return; // no drive named: nothing on it to list, never the working folder
+    const QString sTracks = DevicePath::resolve(DevicePath::normalizeRoot(sMount), "Korvo/Tracks");
+    SyncCatalogue::scanGpxFilesRecursive(sTracks, *pRides);
+    SyncCatalogue::listGpxFiles(sTracks, *pRoutes);
+}
+
+bool PreSyncWorker::buildCatalogues(const QStringList& rides, const QStringList& routes, QString* pRcf,
+                                    QString* pTcf)
+{
+    bool bWritten = true;
+    if (!routes.isEmpty())
+        *pTcf = SyncCatalogue::doGenerateTCFFile(routes, m_sTempPath + "/TCF.txt", &bWritten, &m_bAbort);
+    if (bWritten && !rides.isEmpty())
+        *pRcf = SyncCatalogue::doGenerateRCFFile(rides, m_sTempPath + "/RCF.txt", &bWritten, &m_bAbort);
+    return bWritten && !m_bAbort;
+}

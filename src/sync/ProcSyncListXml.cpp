@@ -1,0 +1,64 @@
+#include "ProcSyncListXml.h"
+
+#include "SyncScript.h"
+#include "core/DebugLog.h"
+#include "core/JsonHelper.h"
+
+#include <QDomDocument>
+#include <QFile>
+
+bool ProcSyncListXml::open(const QString& sPath)
+{
+    writeLog(1, "[ProcSyncListXml][open][Entry]");
+    QFile::remove(SyncScript::path());
+    QDomDocument doc("ZeqAgent");
+    if (!loadDocument(sPath, &doc) || !readSoapReturn(doc, "getRouteSyncList", &m_sReturn)) {
+        writeLog(1, "[ProcSyncListXml][open] no answer");
+        return false;
+    }
+    if (m_sReturn.trimmed().startsWith(QLatin1String("ERROR:"))) {
+        writeLog(1, "[ProcSyncListXml][open] return %s", m_sReturn.toUtf8().constData());
+        return false;
+    }
+    bool bArray = false;
+    const QVariantList items = JsonHelper().parseArray(m_sReturn, &bArray);
+    if (!bArray) {
+        writeLog(1, "[ProcSyncListXml][open] not a list");
+        return false;
+    }
+    QList<WorkFile::Row> rows;
+    for (const QVariant& item : items)
+        takeItem(item.toMap(), &rows);
+    if (!WorkFile::writeRows(SyncScript::path(), rows)) {
+        writeLog(1, "[ProcSyncListXml][open] cannot write the work list");
+        return false;
+    }
+    writeLog(1, "[ProcSyncListXml][open][End]");
+    return true;
+}
+
+bool ProcSyncListXml::takeItem(const QVariantMap& item, QList<WorkFile::Row>* pRows)
+{
+    const QString sAction = item.value("o_action").toString();
+    const QString sHash = item.value("o_hash").toString();
+    const QString sTitle = item.value("o_title").toString();
+    const QString sUrl = item.value("o_url").toString();
+    writeLog(1, "[ProcSyncListXml][open]sSyncString %s", sHash.right(10).toUtf8().constData());
+    if (sAction == QLatin1String("upload")) {
+        pRows->append({sAction, sHash});
+        writeLog(1, "[ProcSyncListXml][open] upload count:%d", ++m_nUploadCount);
+    } else if (sAction == QLatin1String("download")) {
+        if (!SyncScript::isWebAddress(sUrl)) {
+            writeLog(1, "[ProcSyncListXml][open] refused address %s", sUrl.toUtf8().constData());
+            return false;
+        }
+        pRows->append({sAction, sHash, sTitle, sUrl});
+        writeLog(1, "[ProcSyncListXml][open] download count:%d", ++m_nDownloadCount);
+    } else if (sAction == QLatin1String("delete")) {
+        pRows->append({sAction, sHash, sTitle, sUrl});
+        writeLog(1, "[ProcSyncListXml][open] delete count:%d", ++m_nDeleteCount);
+    } else {
+        return false;
+    }
+    return true;
+}

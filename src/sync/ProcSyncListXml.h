@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/WorkFile.h"
+#include "net/XMLParserBase.h"
+
+#include <QList>
+#include <QString>
+#include <QVariantMap>
+
+// Reads the service's answer to getRouteSyncList, a JSON array of work items in the SOAP return text,
+// and writes the sync work list (SyncScript) with one line per known item, in the answer's order.
+class ProcSyncListXml : public XMLParserBase
+{
+public:
+    ProcSyncListXml() = default;
+    ~ProcSyncListXml() = default;
+
+    // The old work list is removed first. False when the answer does not load, lacks the return text,
+    // returns an "ERROR:" text or anything that is not a JSON array, or the work list cannot be written:
+    // a failure is never reported as a list without work.
+    bool open(const QString& sPath) override;
+
+    int m_nUploadCount = 0;
+    int m_nDownloadCount = 0;
+    int m_nDeleteCount = 0;
+    QString m_sReturn; // the answer's return text
+
+private:
+    bool takeItem(const QVariantMap& item, QList<WorkFile::Row>* pRows);
+};

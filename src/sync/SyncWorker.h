@@ -1,0 +1,100 @@
+#pragma once
+
+#include "RcfLookup.h"
+#include "core/ActionStatus.h"
+#include "core/WorkFile.h"
+
+#include <QObject>
+#include <QString>
+
+class PreSyncWorker;
+class WorkerThread;
+
+// One sync action with the sharing service, living in the GUI thread. Two entries, each on a fresh worker:
+//
+// checkSync({"type","mount","session","user"}): the check. A PreSyncWorker thread collects the rides and
+// routes and builds the catalogues; the getRouteSyncList request runs on a WorkerThread; the answer
+// becomes the work list "Sync.script". Ends with SYNC_CHECKSUCCESS (61)
+// {"records":"%1","tracks":"%2","delete":"%3"} or SYNC_NETERROR (66).
+//
+// synclist({"type","drive","session","user","kept"}): the queue, one work-list line per step, each step
+// preceded by SYNC_PROCESS (68) {"records":"%1","tracks":"%2"}. Uploads send the ride with uploadRec and,
+// with "kept" "false", delete it from the device only once the answer's return text starts "SUCCESS:";
+// downloads fetch a route track into "Korvo/Tracks"; deletes remove a ride. Ends with SYNC_SUCCESS (63),
+// SYNC_CORRUPTION (64, "true") when an answer was "SUCCESS:S0006", SYNC_NETERROR (66) for a failed or
+// unconfirmed transfer or an unusable work list, or SYNC_SIZENOTENOUGH (67, "true") below 2 MB free.
+//
+// Exactly one final status ends each action and is the last thing the worker does, so the receiver may
+// delete it from inside the emission. Deleting the worker stops it: the preparation thread is told to
+// stop and waited for, a running transfer is abandoned, and a partly written track download is removed.
+class SyncWorker : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SyncWorker(QObject* pParent = nullptr);
+    ~SyncWorker() override;
+
+    void checkSync(const QString& sRequest);
+    bool synclist(const QString& sRequest);
+
+    // Free megabytes on the volume of sDrive; 0 when the query fails (counted as no room).
+    static quint64 getFreeSpaceMB(const QString& sDrive);
+    // The route file for a track title below the drive's "Korvo/Tracks" (the folder is created):
+    // characters a FAT name cannot hold become "_", and an existing name gets "_(1)", "_(2)", ...
+    static QString trackFileName(const QString& sDrive, const QString& sTitle);
+
+signals:
+    void emitStatus(ACTION_STATUS status, QString sResult);
+
+public slots:
+    void netFinish(bool bSuccess);
+    void preSyncFinish(bool bSuccess, QString sSync);
+    void slotDownloadProcess(qint64 nRead, qint64 nTotal);
+
+private:
+    enum Step { STEP_NEXT, STEP_WAIT, STEP_END };
+    enum Job { JOB_NONE, JOB_CHECK, JOB_UPLOAD, JOB_DOWNLOAD };
+
+    void doCheckSyn(const QString& sRequest);
+    void finishCheck(bool bSuccess);
+    bool procSyncList(QString* pResult);
+
+    void runQueue();
+    Step runStep(const WorkFile::Row& row);
+    Step stepUpload(const WorkFile::Row& row);
+    Step stepDownload(const WorkFile::Row& row);
+    Step stepDelete(const WorkFile::Row& row);
+    Step dropLine(const char* szWhy);
+    bool readList(QList<WorkFile::Row>* pRows);
+    void reportProgress(const QList<WorkFile::Row>& rows);
+    bool confirmUpload();
+    void finishJob();
+
+    bool doSyncUpload(const QString& sSession, const QString& sUser, const QString& sHash);
+    bool syncdownload(const QString& sUrl, const QString& sFile);
+    bool doDeleteSync(const QString& sHash, const QString& sPort);
+    void deleteRide(const QString& sLocation, const QString& sPort);
+    void deleteRideFiles(const QString& sLocation);
+    bool loadCatalogue();
+    void startJob(Job eJob, WorkerThread* pThread);
+
+    int m_nMode = 0;
+    QString m_sUrl;
+    QString m_sResponseFile;
+    QString m_sRequest;
+    QString m_sTempPath;
+    bool m_bSerialDev = false;
+    bool m_bCorruption = false;
+    bool m_bKeptHistory = true;
+    QString m_sDrive;
+    QString m_sSession;
+    QString m_sUser;
+    QString m_sDownloadFile;
+    QString m_sUploadLocation;
+    WorkerThread* m_pWorkerThread = nullptr;
+    PreSyncWorker* m_pPreSyncWorker = nullptr;
+    Job m_eJob = JOB_NONE;
+    RcfLookup m_catalogue;
+    bool m_bCatalogueLoaded = false;
+};
