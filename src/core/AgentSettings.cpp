@@ -113,6 +113,13 @@ QString AgentSettings::getDeviceString(const QString& sUUID, const QString& sKey
 
 void AgentSettings::sync()
 {
+    // A new file is made private while still empty; the settings writer keeps the mode of the file it
+    // replaces, so the password never sits in a file others can read.
+    if (!QFile::exists(m_sSettingsPath)) {
+        QFile file(m_sSettingsPath);
+        if (file.open(QIODevice::WriteOnly))
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
     m_pUser->sync();
     protectFile(m_sSettingsPath);
 }

@@ -8,26 +8,18 @@ QString Escaping::xml(const QString& sValue)
     sOut.reserve(sValue.size());
     for (const QChar c : sValue) {
         switch (c.unicode()) {
-        case '&':
-            sOut += QLatin1String("&amp;");
-            break;
-        case '<':
-            sOut += QLatin1String("&lt;");
-            break;
-        case '>':
-            sOut += QLatin1String("&gt;");
-            break;
-        case '"':
-            sOut += QLatin1String("&quot;");
-            break;
-        case '\'':
-            sOut += QLatin1String("&apos;");
-            break;
-        default:
-            sOut += c;
+        case '&': sOut += QLatin1String("&amp;"); break;
+        case '<': sOut += QLatin1String("&lt;"); break;
+        case '>': sOut += QLatin1String("&gt;"); break;
+        default: sOut += c;
         }
     }
     return sOut;
+}
+
+QString Escaping::xmlAttribute(const QString& sValue)
+{
+    return xml(sValue).replace('"', QLatin1String("&quot;")).replace('\'', QLatin1String("&apos;"));
 }
 
 QString Escaping::jsonString(const QString& sValue)

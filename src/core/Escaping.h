@@ -7,8 +7,11 @@
 // escaped, and they are substituted in one pass so a value holding "%2" is never substituted again.
 namespace Escaping
 {
-// &, <, >, " and ' as entities: safe in element text and in attribute values.
+// &, < and > as entities: safe in element text, where quotes need no escaping (so a value with quotes
+// keeps the bytes a plain template fill gives).
 QString xml(const QString& sValue);
+// Also " and ': safe inside an attribute value.
+QString xmlAttribute(const QString& sValue);
 // The inside of a JSON string literal (without the surrounding quotes).
 QString jsonString(const QString& sValue);
 // RFC 3986 percent-encoding of a URL query value ("+", "&", "=" and non-ASCII included).

@@ -171,7 +171,9 @@ bool NetInterface::startPost(const char* szMethod, const QNetworkRequest& reques
     }
     if (!openAnswerFile() || !isHttpUrl(request.url())) {
         writeLog(1, "[NetInterface][%s] refused: bad address or answer file", szMethod);
+        // The answer file may already have been created empty; after a failure there is none.
         m_answerFile.close();
+        QFile::remove(m_sResponseFile);
         reportFinish(false);
         return false;
     }

@@ -26,7 +26,7 @@ void TestWorkFile::escapers_data()
                            << "abc@d.e"
                            << "abc@d.e";
     QTest::newRow("markup") << "a&b<c\"d'"
-                            << "a&amp;b&lt;c&quot;d&apos;"
+                            << "a&amp;b&lt;c\"d'"
                             << "a&b<c\\\"d'";
     QTest::newRow("backslash") << "a\\b"
                                << "a\\b"
@@ -41,6 +41,7 @@ void TestWorkFile::escapers()
     QFETCH(QString, json);
     QCOMPARE(Escaping::xml(value), xml);
     QCOMPARE(Escaping::jsonString(value), json);
+    QCOMPARE(Escaping::xmlAttribute("a\"b'c&"), QString("a&quot;b&apos;c&amp;"));
 }
 
 void TestWorkFile::fillIsOnePass()

@@ -146,7 +146,7 @@ void TestAccountReaders::envelopesLetterForLetter()
         sHead + "<setCustomerSetting" + sEnc +
             "<SessionID xsi:type=\"xsd:string\">S</SessionID>"
             "<CustomerEMail xsi:type=\"xsd:string\">u</CustomerEMail>"
-            "<SettingJSONString  xsi:type=\"xsd:string\">{&quot;k&quot;:&quot;v&quot;}</SettingJSONString>"
+            "<SettingJSONString  xsi:type=\"xsd:string\">{\"k\":\"v\"}</SettingJSONString>"
             "</setCustomerSetting>" +
             sTail);
     QCOMPARE(

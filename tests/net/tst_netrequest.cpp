@@ -263,6 +263,8 @@ void TestNetRequest::refusedRequestIsReportedQueued()
     // A file standing where the answer's folder should be makes the answer file impossible.
     TestFolders::writeFile(m_pFolders->tempDir() + "/blocker", "x");
     const QString sAnswer = writableAnswer ? answerPath() : m_pFolders->tempDir() + "/blocker/genwork.xml";
+    if (writableAnswer)
+        TestFolders::writeFile(sAnswer, "<stale/>");
     NetInterface client(nullptr, sAnswer, 60000);
     QSignalSpy spy(&client, &NetInterface::emitRequestFinish);
     QVERIFY(!client.sendRequest(url.isEmpty() ? m_server.url("/svc") : url, "<a/>"));
@@ -271,6 +273,8 @@ void TestNetRequest::refusedRequestIsReportedQueued()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toBool(), false);
     QCOMPARE(m_server.requestCount(), 0);
+    // Neither the stale answer nor an empty one may be read as this request's answer.
+    QVERIFY(!QFile::exists(sAnswer));
 }
 
 void TestNetRequest::secondRequestWhileBusyIsRefused()
