@@ -23,7 +23,9 @@ bool BackupFiles::isUsableUuid(const QString& sUUID)
     if (sUUID.isEmpty() || sUUID == "." || sUUID.contains(".."))
         return false;
     for (const QChar ch : sUUID) {
-        if (ch == '/' || ch == '\\' || ch == ',' || ch == ';' || ch == ':' || ch.unicode() < 0x20)
+        // "*" and "?" would make 7z read the archive name as a pattern matching other devices' archives.
+        if (ch == '/' || ch == '\\' || ch == ',' || ch == ';' || ch == ':' || ch == '*' || ch == '?' ||
+            ch.unicode() < 0x20)
             return false;
     }
     return true;

@@ -11,8 +11,9 @@ public:
     static QString backupDir();  // data folder + "/backup"
     static QString stagingDir(); // data folder + "/backup/temp": the keep list's copy of the system drive
 
-    // False for a UUID that cannot be one file name (empty, separators, "..", ",", ";"): it names the
-    // archives, and a UUID read from the device must not lead them out of the backup folder.
+    // False for a UUID that cannot be one file name (empty, separators, "..", ",", ";", "*", "?"): it names
+    // the archives, and a UUID read from the device must not lead them out of the backup folder or make
+    // 7z take the archive name as a pattern.
     static bool isUsableUuid(const QString& sUUID);
     static QString systemArchive(const QString& sUUID); // "%1/%2-sys.7z"
     static QString dataArchive(const QString& sUUID);   // "%1/%2-data.7z"

@@ -32,6 +32,11 @@ bool BackupRestoreParam::isCarried(const QString& sValue)
     return !sValue.contains(',') && !sValue.contains(';');
 }
 
+bool BackupRestoreParam::hasPattern(const QString& sPath)
+{
+    return sPath.contains('*') || sPath.contains('?');
+}
+
 bool BackupRestoreParam::checkDevice(const char* szMethod, const QString& sUUID, const QStringList& lstDrive)
 {
     if (!BackupFiles::isUsableUuid(sUUID)) {
@@ -40,6 +45,12 @@ bool BackupRestoreParam::checkDevice(const char* szMethod, const QString& sUUID,
     }
     if (lstDrive.size() < 2 || lstDrive.at(0).isEmpty() || lstDrive.at(1).isEmpty()) {
         writeLog(1, "[BackupRestoreParam][%s] the device has no data drive", szMethod);
+        return false;
+    }
+    // A pattern in a root would let 7z read or write the folders of whatever else the pattern matches.
+    if (hasPattern(lstDrive.at(0)) || hasPattern(lstDrive.at(1))) {
+        writeLog(1, "[BackupRestoreParam][%s] a drive root with \"*\" or \"?\" cannot be passed to 7z",
+                 szMethod);
         return false;
     }
     return true;

@@ -29,6 +29,9 @@ public:
     static bool compose(const Values& values, QString* pParam);
     static bool parse(const QString& sParam, Values* pValues);
 
+    // True when sPath holds "*" or "?", which 7z expands in archive names, sources and output folders.
+    static bool hasPattern(const QString& sPath);
+
     // "HDD/APP/keepfile.xml" below the system drive root, matched without regard to case.
     static QString keepListPath(const QString& sSystemRoot);
     static bool hasKeepList(const QString& sSystemRoot);

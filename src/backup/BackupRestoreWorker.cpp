@@ -154,14 +154,23 @@ bool BackupRestoreWorker::checkLocations(const BackupRestoreParam::Values& value
 {
     const QString& sSysRoot = m_lstDrive.at(0);
     const QString& sDataRoot = m_lstDrive.at(1);
-    bool bOk = values.sSysSrc.endsWith(".7z") && values.sDataSrc.endsWith(".7z");
+    // 7z expands "*" and "?" in archive names and folders: "x" of "*-sys.7z" would restore every device's
+    // archive. The one pattern a job holds is the last part of a backup source.
+    bool bOk = values.sSysSrc.endsWith(".7z") && values.sDataSrc.endsWith(".7z") &&
+               !BackupRestoreParam::hasPattern(values.sSysSrc) &&
+               !BackupRestoreParam::hasPattern(values.sDataSrc);
     if (m_nMode == MODE_BACKUP) {
         const QString sSysFolder = patternFolder(values.sSysDst);
-        bOk = bOk && (isUnder(sSysFolder, sSysRoot) || isUnder(sSysFolder, BackupFiles::stagingDir())) &&
-              isUnder(patternFolder(values.sDataDst), sDataRoot);
+        const QString sDataFolder = patternFolder(values.sDataDst);
+        bOk = bOk && !BackupRestoreParam::hasPattern(sSysFolder) &&
+              !BackupRestoreParam::hasPattern(sDataFolder) &&
+              (isUnder(sSysFolder, sSysRoot) || isUnder(sSysFolder, BackupFiles::stagingDir())) &&
+              isUnder(sDataFolder, sDataRoot);
     } else {
         bOk = bOk && values.sSysDst.startsWith("-o") && values.sDataDst.startsWith("-o") &&
-              isUnder(values.sSysDst.mid(2), sSysRoot) && isUnder(values.sDataDst.mid(2), sDataRoot);
+              !BackupRestoreParam::hasPattern(values.sSysDst) &&
+              !BackupRestoreParam::hasPattern(values.sDataDst) && isUnder(values.sSysDst.mid(2), sSysRoot) &&
+              isUnder(values.sDataDst.mid(2), sDataRoot);
     }
     if (!bOk)
         writeLog(1, "[BackupRestoreWorker][checkLocations] archives or folders do not match the device");

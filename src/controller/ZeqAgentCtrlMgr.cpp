@@ -172,9 +172,14 @@ void ZeqAgentCtrlMgr::slotHandleResults(ACTION_STATUS status, QString sResult)
 
 void ZeqAgentCtrlMgr::handleAccountResult(ACTION_STATUS status, const QString& sResult)
 {
+    // Sign-ins are answered in the order they were sent; a second one sent before the first was answered
+    // must not lend its account to the first answer.
+    QPair<QString, QString> account(m_sPendingUser, m_sPendingPassword);
+    if (!m_lstSignInsInFlight.isEmpty())
+        account = m_lstSignInsInFlight.takeFirst();
     if (status == LOGIN_SUCCESS) {
-        m_sUser = m_sPendingUser;
-        m_sPassword = m_sPendingPassword;
+        m_sUser = account.first;
+        m_sPassword = account.second;
         m_sSession = sResult;
     } else {
         m_sUser.clear();
@@ -229,6 +234,7 @@ bool ZeqAgentCtrlMgr::login(QString sRequest)
         m_sPendingUser = request.value("user").toString();
     if (request.contains("password"))
         m_sPendingPassword = request.value("password").toString();
+    m_lstSignInsInFlight.append(qMakePair(m_sPendingUser, m_sPendingPassword));
     emit emitLogin(sRequest);
     writeLog(1, "[ZeqAgentCtrlMgr][login][End]");
     return true;
@@ -357,6 +363,10 @@ void ZeqAgentCtrlMgr::terminateAllWorker()
     doStopBackupRestoreWorker();
     doStopSyncWorker();
     doStopEnumDeviceWorker();
+    // The program is ending: the device monitor may be in the middle of a long data-drive search, which
+    // must not run on while the process tears down.
+    if (m_pDevMonitor)
+        m_pDevMonitor->stopMonitor();
     writeLog(1, "[ZeqAgentCtrlMgr][terminateAllWorker][End]");
 }
 

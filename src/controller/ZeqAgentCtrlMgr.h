@@ -186,6 +186,8 @@ private:
     QString m_sSession;
     QString m_sPendingUser;
     QString m_sPendingPassword;
+    // The accounts of sign-ins still on their way, oldest first: each answer belongs to the oldest.
+    QList<QPair<QString, QString>> m_lstSignInsInFlight;
 
     UsbMonitor* m_pUsbMonitor = nullptr;
     DevMonitorThread* m_pDevMonitor = nullptr;

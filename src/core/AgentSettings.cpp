@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QStringList>
 
 namespace
 {
@@ -94,8 +95,11 @@ bool AgentSettings::defBool(const QString& sGroup, const QString& sKey) const
 
 bool AgentSettings::isValidDeviceGroup(const QString& sUUID)
 {
+    // The agent's own groups are never a device's, whatever the device reports.
+    static const QStringList RESERVED = {"SETTING", "LOGIN", "SYNC",  "AGENT",
+                                         "URL",     "Proxy", "DEBUG", "General"};
     return !sUUID.trimmed().isEmpty() && !sUUID.contains('/') && !sUUID.contains('\\') &&
-           !sUUID.contains("..");
+           !sUUID.contains("..") && !RESERVED.contains(sUUID, Qt::CaseInsensitive);
 }
 
 bool AgentSettings::setDeviceValue(const QString& sUUID, const QString& sKey, const QString& sValue)

@@ -87,8 +87,13 @@ QString LinuxVolumeInfo::labelFromByLabel(const QString& sDevice)
 
 bool LinuxVolumeInfo::freeSpace(const QString& sRoot, quint64* pnBytes) const
 {
+    // The folder of a volume that went away is still there, on the volume above it: its free space is
+    // not the device's, so only a root that is mounted now counts.
+    MountEntry entry;
+    if (sRoot.isEmpty() || !MountTable::findByRoot(readMountTable(), sRoot, &entry))
+        return false;
     QStorageInfo storage(sRoot);
-    if (sRoot.isEmpty() || !storage.isValid() || !storage.isReady() || storage.bytesFree() < 0)
+    if (!storage.isValid() || !storage.isReady() || storage.bytesFree() < 0)
         return false;
     *pnBytes = quint64(storage.bytesFree());
     return true;

@@ -39,7 +39,7 @@ bool TermiosSerialLink::open()
         release();
         return false;
     }
-    ::ioctl(m_nFd, TIOCEXCL);
+    m_bExclusive = ::ioctl(m_nFd, TIOCEXCL) == 0;
     purge();
     return true;
 }
@@ -77,7 +77,9 @@ void TermiosSerialLink::release()
 {
     if (m_nFd < 0)
         return;
-    ::ioctl(m_nFd, TIOCNXCL);
+    if (m_bExclusive)
+        ::ioctl(m_nFd, TIOCNXCL);
+    m_bExclusive = false;
     ::close(m_nFd); // also drops the flock
     m_nFd = -1;
 }

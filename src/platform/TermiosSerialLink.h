@@ -26,4 +26,6 @@ private:
 
     QString m_sPort;
     int m_nFd = -1;
+    // The exclusive mode belongs to the port, not to this descriptor: only the holder that set it clears it.
+    bool m_bExclusive = false;
 };

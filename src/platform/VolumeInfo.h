@@ -16,6 +16,6 @@ public:
     // The volume's label with surrounding blanks trimmed; "" when it has none or it cannot be read.
     virtual QString volumeLabel(const QString& sRoot) const = 0;
     // Free bytes of the volume at sRoot (all free blocks, not only those open to this user). False when
-    // the query failed; callers count that as not enough room.
+    // no volume is mounted at sRoot or the query failed; callers count that as not enough room.
     virtual bool freeSpace(const QString& sRoot, quint64* pnBytes) const = 0;
 };

@@ -19,7 +19,6 @@ public:
     bool load(const QString& sPath);
     // The first node carrying the hash, or null.
     const Node* find(const QString& sHash) const;
-    int size() const { return m_nodes.size(); }
 
     // The texts of the objects at the top level of a JSON array, strings and escapes respected.
     static QStringList objectTexts(const QString& sArray);

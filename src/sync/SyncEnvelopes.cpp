@@ -5,35 +5,6 @@
 
 namespace
 {
-QString escape(const QString& sValue, bool bQuotes)
-{
-    QString sOut;
-    sOut.reserve(sValue.size() + sValue.size() / 16);
-    for (const QChar c : sValue) {
-        switch (c.unicode()) {
-        case '&':
-            sOut += QLatin1String("&amp;");
-            break;
-        case '<':
-            sOut += QLatin1String("&lt;");
-            break;
-        case '>':
-            sOut += QLatin1String("&gt;");
-            break;
-        case '"':
-            if (bQuotes) {
-                sOut += QLatin1String("&quot;");
-                break;
-            }
-            sOut += c;
-            break;
-        default:
-            sOut += c;
-        }
-    }
-    return sOut;
-}
-
 QString asIs(const QString& sValue)
 {
     return sValue;
@@ -42,12 +13,13 @@ QString asIs(const QString& sValue)
 
 QString SyncEnvelopes::escapeText(const QString& sValue)
 {
-    return escape(sValue, false);
+    return Escaping::xml(sValue);
 }
 
+// The track travels with its double quotes escaped as well, as the service expects it.
 QString SyncEnvelopes::escapeTrack(const QString& sValue)
 {
-    return escape(sValue, true);
+    return Escaping::xml(sValue).replace('"', QLatin1String("&quot;"));
 }
 
 QString SyncEnvelopes::routeSyncList(const QString& sSession, const QString& sUser, const QString& sRcf,

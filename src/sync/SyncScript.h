@@ -18,8 +18,6 @@ public:
     static bool isUpload(const WorkFile::Row& row) { return kind(row) == QLatin1String("upload"); }
     static bool isDownload(const WorkFile::Row& row) { return kind(row) == QLatin1String("download"); }
     static bool isDelete(const WorkFile::Row& row) { return kind(row) == QLatin1String("delete"); }
-    // The field at nIndex, "" when the line is shorter.
-    static QString field(const WorkFile::Row& row, int nIndex) { return row.value(nIndex); }
     static QString kind(const WorkFile::Row& row) { return row.value(0); }
     static QString hash(const WorkFile::Row& row) { return row.value(1); }
     static QString title(const WorkFile::Row& row) { return row.value(2); }

@@ -395,9 +395,12 @@ quint64 SyncWorker::getFreeSpaceMB(const QString& sDrive)
 
 QString SyncWorker::trackFileName(const QString& sDrive, const QString& sTitle)
 {
+    // No drive, no folder: an empty root would otherwise name the system's own "/".
+    if (sDrive.trimmed().isEmpty())
+        return QString();
     bool bOk = false;
     const QString sFolder = DevicePath::resolveDir(DevicePath::normalizeRoot(sDrive), "Korvo/Tracks", &bOk);
-    if (!bOk || sDrive.isEmpty())
+    if (!bOk)
         return QString();
     QString sName = sTitle;
     for (QChar& c : sName) {

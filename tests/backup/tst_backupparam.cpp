@@ -100,6 +100,16 @@ void TestBackupParam::buildRefuses_data()
     QTest::newRow("UUID with comma") << "a,b"
                                      << "/media/s/"
                                      << "/media/d/";
+    // 7z would read these as patterns matching other devices' archives or other folders.
+    QTest::newRow("UUID with *") << "*"
+                                 << "/media/s/"
+                                 << "/media/d/";
+    QTest::newRow("UUID with ?") << "U?"
+                                 << "/media/s/"
+                                 << "/media/d/";
+    QTest::newRow("pattern in a root") << "U1"
+                                       << "/media/s/"
+                                       << "/media/*/";
 }
 
 void TestBackupParam::buildRefuses()

@@ -77,6 +77,8 @@ private slots:
     void missingDriveRoot_data();
     void missingDriveRoot();
     void cutParameterFailsBackup();
+    void patternInJobFails_data();
+    void patternInJobFails();
     void otherModeDoesNothing();
 };
 
@@ -237,6 +239,50 @@ void TestBackupRoundTrip::cutParameterFailsBackup()
     QCOMPARE(BackupTestJob::run(BackupRestoreWorker::MODE_BACKUP, sParam, device.drives()),
              QStringList({"52:"}));
     QVERIFY(backupFolder().isEmpty());
+}
+
+void TestBackupRoundTrip::patternInJobFails_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value"); // %1 backup folder, %2 system root
+    QTest::newRow("restore, archive pattern") << int(BackupRestoreWorker::MODE_RESTORE) << "syssrc"
+                                              << "%1/U?-sys.7z";
+    QTest::newRow("restore, output pattern") << int(BackupRestoreWorker::MODE_RESTORE) << "sysdst"
+                                             << "-o%2Korv?/Settings";
+    QTest::newRow("backup, source folder pattern") << int(BackupRestoreWorker::MODE_BACKUP) << "sysdst"
+                                                   << "%2Korv?/Settings/*";
+}
+
+// A "*" or "?" in an archive name or folder is a pattern to 7z: "x" of "U?-sys.7z" restores whatever
+// device's archive it matches. The job fails before 7z sees it.
+void TestBackupRoundTrip::patternInJobFails()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    TestFolders folders;
+    BackupTestDevice device;
+    QVERIFY(backUp(device));
+    QVERIFY(device.damage());
+    const QMap<QString, QByteArray> before = device.snapshot();
+    BackupRestoreParam::Values values;
+    QVERIFY(BackupRestoreParam::parse(
+        mode == BackupRestoreWorker::MODE_BACKUP ? prepareBackup(device) : restoreParam(device), &values));
+    value.replace("%1", BackupFiles::backupDir()).replace("%2", device.systemRoot());
+    QStringList archives{"U1-data.7z", "U1-sys.7z"};
+    if (key == "syssrc") {
+        // A device whose UUID reads "U?" has its archive under that very name.
+        QVERIFY(QFile::copy(BackupFiles::systemArchive("U1"), value));
+        archives.append("U?-sys.7z");
+    }
+    (key == "syssrc" ? values.sSysSrc : values.sSysDst) = value;
+    QString sParam;
+    QVERIFY(BackupRestoreParam::compose(values, &sParam));
+    QCOMPARE(BackupTestJob::run(mode, sParam, device.drives()),
+             QStringList({mode == BackupRestoreWorker::MODE_BACKUP ? "52:" : "57:"}));
+    QCOMPARE(device.snapshot(), before);
+    QCOMPARE(backupFolder(), archives);
 }
 
 void TestBackupRoundTrip::otherModeDoesNothing()

@@ -1,6 +1,6 @@
-#include "support/ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
+#include "support/ControllerTestDevices.h"
 #include "support/RecordingNotifier.h"
 #include "support/TestFolders.h"
 
@@ -20,6 +20,7 @@ private slots:
     void passedOnOnce();
     void accountResults();
     void loginKeepsPendingUntilResult();
+    void twoSignInsInFlight();
     void logout();
     void buttonsAnnounceTwice();
     void connectionMessage();
@@ -93,6 +94,20 @@ void TestResults::loginKeepsPendingUntilResult()
     QCOMPARE(pCtrl->pendingUser(), QString("second@x.org"));
     QCOMPARE(pCtrl->pendingPassword(), QString("one"));
     QCOMPARE(pCtrl->currentUser(), QString("first@x.org"));
+    pCtrl->slotHandleResults(LOGIN_ERROR, QString()); // the answer to the second sign-in
+}
+
+void TestResults::twoSignInsInFlight()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    pCtrl->login(R"({"user":"anna@x.org","password":"a"})");
+    pCtrl->login(R"({"user":"bob@x.org","password":"b"})");
+    pCtrl->slotHandleResults(LOGIN_SUCCESS, "S-ANNA");
+    QCOMPARE(pCtrl->currentUser(), QString("anna@x.org"));
+    QCOMPARE(pCtrl->currentPassword(), QString("a"));
+    pCtrl->slotHandleResults(LOGIN_SUCCESS, "S-BOB");
+    QCOMPARE(pCtrl->currentUser(), QString("bob@x.org"));
+    QCOMPARE(pCtrl->currentSession(), QString("S-BOB"));
 }
 
 void TestResults::logout()

@@ -105,6 +105,7 @@ void TestAgentSettings::deviceGroups_data()
     QTest::newRow("slash") << "AB/CD" << false;
     QTest::newRow("backslash") << "AB\\CD" << false;
     QTest::newRow("dots") << "..AB" << false;
+    QTest::newRow("the agent's own group") << "login" << false;
 }
 
 void TestAgentSettings::deviceGroups()

@@ -59,6 +59,9 @@ void TestLinuxVolumes::labelRootAndFreeSpace()
     QVERIFY(volumes.freeSpace(sRoot, &nFree));
     QVERIFY(nFree > 0 && nFree < 8ull * 1024 * 1024);
     QVERIFY(QFile::exists(sRoot + "Korvo/readme.txt"));
+    // Unmounted, the folder is left on the volume above it; its room is not the device's.
+    QVERIFY(m_pTree->unmountImage());
+    QVERIFY(!volumes.freeSpace(sRoot, &nFree));
 }
 
 void TestLinuxVolumes::mountAndUnmountGiveNotices()
@@ -93,7 +96,10 @@ void TestLinuxVolumes::failedFreeSpaceQuery()
     quint64 nFree = 12345;
     QVERIFY(!volumes.freeSpace(m_pFolders->dataPath("gone/away/"), &nFree));
     QVERIFY(!volumes.freeSpace(QString(), &nFree));
+    // A folder that exists but is no mount point: no volume there.
+    QVERIFY(!volumes.freeSpace(m_pFolders->dataDir() + "/", &nFree));
     QCOMPARE(nFree, quint64(12345));
+    QVERIFY(volumes.freeSpace("/", &nFree));
     QCOMPARE(volumes.volumeLabel(m_pFolders->dataDir() + "/"), QString());
 }
 

@@ -4,7 +4,11 @@
 
 #include <QtTest>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 
 class TestTermiosSerialLink : public QObject
 {
@@ -53,6 +57,19 @@ int readAll(SerialLink& link, QByteArray* pOut, int nWant)
     }
     return pOut->size();
 }
+// The port's exclusive-mode flag as the kernel keeps it: root may open an exclusive port and look, anyone
+// else is refused with EBUSY. -1 when it cannot be told.
+int exclusiveMode(const QString& sPort)
+{
+    const int nFd = ::open(QFile::encodeName(sPort).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (nFd < 0)
+        return errno == EBUSY ? 1 : -1;
+    int nExclusive = -1;
+    if (::ioctl(nFd, TIOCGEXCL, &nExclusive) != 0)
+        nExclusive = -1;
+    ::close(nFd);
+    return nExclusive;
+}
 } // namespace
 
 void TestTermiosSerialLink::exchangesBytes()
@@ -77,7 +94,10 @@ void TestTermiosSerialLink::heldPortCannotBeOpenedTwice()
     TermiosSerialLink second(m_pSim->portName());
     QVERIFY(first.open());
     QVERIFY(!second.open());
+    // The refused open leaves the holder's claim on the port as it was, for other programs to see.
+    QCOMPARE(exclusiveMode(m_pSim->portName()), 1);
     first.close();
+    QCOMPARE(exclusiveMode(m_pSim->portName()), 0);
     QVERIFY(second.open()); // free again once the first let go
 }
 

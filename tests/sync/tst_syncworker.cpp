@@ -429,27 +429,27 @@ void TestSyncWorker::linesThatCannotRunAreDropped()
 {
     SyncFixture f;
     const QString sRide = f.addRide("Profile1/r.gpx", rideGpx(15));
+    const QString sHash = hashOf(sRide);
     f.service.setAnswer("getRouteSyncList", FakeShareService::RETURN,
-                        list({SyncItems::item("upload", hashOf(sRide))}));
+                        list({SyncItems::item("upload", sHash)}));
     QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{61});
     QVERIFY(WorkFile::writeRows(SyncScript::path(), {{"upload", "unknown-hash"},
                                                      {"delete", "unknown-hash", "", ""},
                                                      {"rename", "x"},
                                                      {"download", "t", "x", "file:///etc/passwd"},
-                                                     {"delete", hashOf(sRide), "", ""}}));
-    const QString sMoved = sRide + ".moved";
+                                                     {"delete", sHash, "", ""}}));
     QList<Status> queue = f.run(false, f.queueRequest("500", f.sDrive, true));
     QCOMPARE(codes(queue), QList<int>({68, 68, 68, 68, 68, 68, 63}));
     QCOMPARE(queue.first().sText, progress(1, 1));
     QVERIFY(!QFile::exists(sRide)); // the delete line with a known hash did its work
     QCOMPARE(f.service.calls().size(), 1);
-    Q_UNUSED(sMoved);
 
-    // A ride whose file has gone since the check: logged, dropped, the queue goes on.
-    QVERIFY(WorkFile::writeRows(SyncScript::path(),
-                                {{"upload", hashOf(f.folders.tempDir() + "/RCF.txt")}, {"upload", "x"}}));
+    // The catalogue still names the ride, but its file has gone since the check: logged, dropped, the
+    // queue goes on without sending anything.
+    QVERIFY(WorkFile::writeRows(SyncScript::path(), {{"upload", sHash}, {"upload", "x"}}));
     queue = f.run(false, f.queueRequest("500", f.sDrive, true));
     QCOMPARE(codes(queue), QList<int>({68, 68, 68, 63}));
+    QCOMPARE(f.service.calls().size(), 1);
 }
 
 void TestSyncWorker::unusableWorkList()
@@ -469,17 +469,28 @@ void TestSyncWorker::stopDuringSerialCheck()
     SerialDeviceSim sim;
     QVERIFY(sim.start());
     SerialRideScript script(sim);
+    // A long ride on a slow line: left alone, its download would run for many seconds.
     SerialRideScript::Ride ride;
     ride.nId = 1;
-    ride.nSilentAfterFrames = 1;
+    SerialRideScript::Point point;
+    point.nLat = 1000000;
+    point.nLon = 2000000;
+    for (int i = 0; i < 200; ++i)
+        ride.points.append(point);
+    ride.laps = {{0, 199}};
+    script.setPointsPerFrame(1);
+    script.setBaud(9600);
     script.addRide(ride);
     QPointer<SyncWorker> worker;
     f.run(true, f.checkRequest("100", sim.portName()), &worker);
-    QTRY_VERIFY_WITH_TIMEOUT(sim.frameCount(0x80) == 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.frameCount(0x81) >= 2, 20000);
     delete worker.data();
+    // The download stopped at its next frame: the worker did not wait for the ride to come in whole.
+    QVERIFY2(sim.frameCount(0x81) < 100, QByteArray::number(sim.frameCount(0x81)).constData());
     QCoreApplication::processEvents();
     QVERIFY(f.statuses.isEmpty());
     QCOMPARE(f.server.requestCount(), 0);
+    QVERIFY(!QFile::exists(f.folders.tempDir() + "/20120315083005.gpx"));
 }
 
 void TestSyncWorker::trackFileNames()
@@ -491,6 +502,10 @@ void TestSyncWorker::trackFileNames()
     QCOMPARE(SyncWorker::trackFileName(sDrive, "a/b:c*d"), sDrive + "Korvo/Tracks/a_b_c_d_(1).gpx");
     QVERIFY(TestFolders::writeFile(sDrive + "Korvo/Tracks/A_B_C_D_(1).GPX", "1"));
     QCOMPARE(SyncWorker::trackFileName(sDrive, "a/b:c*d"), sDrive + "Korvo/Tracks/a_b_c_d_(2).gpx");
+    // Without a drive there is no name, and nothing is made below "/".
+    const bool bRootHadTracks = QFileInfo::exists("/Korvo/Tracks");
+    QCOMPARE(SyncWorker::trackFileName(QString(), "x"), QString());
+    QCOMPARE(QFileInfo::exists("/Korvo/Tracks"), bRootHadTracks);
     QCOMPARE(SyncWorker::trackFileName(sDrive, "..\\x\n\"y\"<z>|?"),
              sDrive + "Korvo/Tracks/.._x__y__z___.gpx");
 }
