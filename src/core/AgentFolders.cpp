@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMutex>
 #include <QStandardPaths>
 
@@ -50,11 +51,24 @@ QString AgentFolders::defaultDataDir()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-void AgentFolders::ensureFilled()
+bool AgentFolders::ensureFilled()
 {
     if (programDir().isEmpty())
         setProgramDir(QCoreApplication::applicationDirPath());
     if (dataDir().isEmpty())
         setDataDir(defaultDataDir());
-    QDir().mkpath(dataDir());
+    return makePrivateDir(dataDir());
+}
+
+bool AgentFolders::makePrivateDir(const QString& sDir)
+{
+    if (!QDir().mkpath(sDir))
+        return false;
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    const QFile::Permissions current = QFile::permissions(sDir);
+    if ((current & owner) == owner && !(current & others))
+        return true;
+    return QFile::setPermissions(sDir, owner);
 }

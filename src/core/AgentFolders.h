@@ -18,8 +18,12 @@ public:
 
     // The desktop data location for the application name "WendoAgent" (~/.local/share/WendoAgent).
     static QString defaultDataDir();
-    // Fills whichever folder is still empty from the application, and creates the data folder.
-    static void ensureFilled();
+    // Fills whichever folder is still empty from the application, and creates the data folder private
+    // to its owner (it holds the session and the scrambled password); false when it cannot be made so.
+    static bool ensureFilled();
+    // Creates the folder with its parents when missing and restricts it to its owner (0700), also when
+    // it already existed with a wider mode. The parents keep their usual mode.
+    static bool makePrivateDir(const QString& sDir);
 
     static QString programPath(const QString& sRelative) { return programDir() + sRelative; }
     static QString dataPath(const QString& sRelative) { return dataDir() + sRelative; }

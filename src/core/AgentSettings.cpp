@@ -1,10 +1,22 @@
 #include "AgentSettings.h"
 
 #include "AgentFolders.h"
+#include "DebugLog.h"
+#include "IniText.h"
+#include "Notifier.h"
+#include "SafeFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QSettings>
 #include <QStringList>
+#include <QThread>
+
+#include <atomic>
 
 namespace
 {
@@ -14,6 +26,26 @@ QSettings* openIni(const QString& sPath)
     pSettings->setIniCodec("UTF-8");
     return pSettings;
 }
+
+// Changes not yet saved, per settings file, as "group/key" -> text; shared by every object and thread.
+struct WaitingChanges {
+    QMutex mutex;
+    QHash<QString, QMap<QString, QString>> byFile;
+};
+
+WaitingChanges& waiting()
+{
+    static WaitingChanges changes;
+    return changes;
+}
+
+QString fullKey(const QString& sGroup, const QString& sKey)
+{
+    return sGroup.isEmpty() ? sKey : sGroup + '/' + sKey;
+}
+
+// True from a failed save until the next good one: the user is told once per such stretch.
+std::atomic<bool> g_bSaveFailing{false};
 } // namespace
 
 AgentSettings::AgentSettings()
@@ -57,6 +89,15 @@ int AgentSettings::textToInt(const QString& sValue)
 
 QString AgentSettings::getString(const QString& sGroup, const QString& sKey) const
 {
+    {
+        QMutexLocker lock(&waiting().mutex);
+        const auto file = waiting().byFile.constFind(m_sSettingsPath);
+        if (file != waiting().byFile.constEnd()) {
+            const auto value = file->constFind(fullKey(sGroup, sKey));
+            if (value != file->constEnd())
+                return *value;
+        }
+    }
     return read(m_pUser, sGroup, sKey);
 }
 
@@ -72,9 +113,8 @@ bool AgentSettings::getBool(const QString& sGroup, const QString& sKey) const
 
 void AgentSettings::setValue(const QString& sGroup, const QString& sKey, const QString& sValue)
 {
-    m_pUser->beginGroup(sGroup);
-    m_pUser->setValue(sKey, sValue);
-    m_pUser->endGroup();
+    QMutexLocker lock(&waiting().mutex);
+    waiting().byFile[m_sSettingsPath].insert(fullKey(sGroup, sKey), sValue);
     m_bWritten = true;
 }
 
@@ -115,17 +155,66 @@ QString AgentSettings::getDeviceString(const QString& sUUID, const QString& sKey
     return isValidDeviceGroup(sUUID) ? getString(sUUID, sKey) : QString();
 }
 
-void AgentSettings::sync()
+bool AgentSettings::sync()
 {
-    // A new file is made private while still empty; the settings writer keeps the mode of the file it
-    // replaces, so the password never sits in a file others can read.
-    if (!QFile::exists(m_sSettingsPath)) {
-        QFile file(m_sSettingsPath);
-        if (file.open(QIODevice::WriteOnly))
-            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
+    QString sError;
+    const bool bSaved = save(&sError);
+    reportSave(bSaved, sError);
+    return bSaved;
+}
+
+// The whole file is written anew from what the settings library reads now plus the waiting changes,
+// so keys written by others since are kept.
+bool AgentSettings::save(QString* pError)
+{
+    QMutexLocker lock(&waiting().mutex);
+    const QMap<QString, QString> changes = waiting().byFile.value(m_sSettingsPath);
+    if (changes.isEmpty())
+        return true;
     m_pUser->sync();
-    protectFile(m_sSettingsPath);
+    IniText::Values values;
+    for (const QString& sKey : m_pUser->allKeys())
+        values.insert(sKey, m_pUser->value(sKey));
+    for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
+        values.insert(it.key(), it.value());
+    const QString sFolder = QFileInfo(m_sSettingsPath).absolutePath();
+    if (!QFileInfo(sFolder).isDir() && !AgentFolders::makePrivateDir(sFolder)) {
+        *pError = "the data folder cannot be created";
+        return false;
+    }
+    if (!SafeFile::writePrivate(m_sSettingsPath, IniText::write(values), pError))
+        return false;
+    waiting().byFile.remove(m_sSettingsPath);
+    m_pUser->sync();
+    return true;
+}
+
+void AgentSettings::reportSave(bool bSaved, const QString& sError)
+{
+    if (bSaved) {
+        if (g_bSaveFailing.exchange(false))
+            writeLog(1, "[AgentSettings][sync] settings.ini saved again");
+        return;
+    }
+    writeLog(1, "[AgentSettings][sync] settings.ini not saved, the old file is kept: %s",
+             sError.toUtf8().constData());
+    if (!g_bSaveFailing.exchange(true))
+        tellSaveFailed();
+}
+
+// Settings are saved from worker threads too; the notice is shown by the application's own thread.
+void AgentSettings::tellSaveFailed()
+{
+    const QString sTitle = QCoreApplication::translate("AgentSettings", "Settings");
+    const QString sText = QCoreApplication::translate(
+        "AgentSettings", "Your settings could not be saved, the disk may be full. The settings saved before "
+                         "are kept.");
+    const auto tell = [sTitle, sText] { Notifier::instance()->showBalloon(sTitle, sText); };
+    QCoreApplication* pApp = QCoreApplication::instance();
+    if (!pApp || QThread::currentThread() == pApp->thread())
+        tell();
+    else
+        QMetaObject::invokeMethod(pApp, tell, Qt::QueuedConnection);
 }
 
 void AgentSettings::protectFile(const QString& sPath)

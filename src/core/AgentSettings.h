@@ -7,6 +7,11 @@ class QSettings;
 // The user's "settings.ini" in the data folder paired with the read-only "defsettings.ini" in the
 // program folder. Built on the stack where a value is needed; every value is text; an absent value reads
 // as "", 0 or false. Changes reach the disk at the latest when the object is destroyed.
+//
+// The settings library only reads "settings.ini". Changes wait in a list shared by the whole process
+// (so every object sees them at once) and are saved by our own writer in the library's INI form: the
+// file is replaced whole or not at all, private to its owner. A save that fails (a full disk) keeps the
+// old file and the waiting changes, is logged, and is told to the user once until a save succeeds.
 class AgentSettings
 {
 public:
@@ -30,9 +35,12 @@ public:
     bool setDeviceValue(const QString& sUUID, const QString& sKey, const QString& sValue);
     QString getDeviceString(const QString& sUUID, const QString& sKey) const;
 
-    // Writes pending changes now and keeps the file private to its owner (it holds the scrambled password).
-    void sync();
+    // Saves the waiting changes now; false when the file could not be replaced (the old one is kept).
+    // The file is private to its owner: it holds the scrambled password.
+    bool sync();
 
+    // The saved settings as the settings library reads them (changes not yet saved are not in it); for
+    // reading only, writing through it would bypass the whole-or-nothing save.
     QSettings* user() const { return m_pUser; }
     QString settingsPath() const { return m_sSettingsPath; }
     QString defSettingsPath() const { return m_sDefSettingsPath; }
@@ -44,6 +52,9 @@ public:
 
 private:
     static QString read(QSettings* pSettings, const QString& sGroup, const QString& sKey);
+    bool save(QString* pError);
+    static void reportSave(bool bSaved, const QString& sError);
+    static void tellSaveFailed();
 
     QString m_sSettingsPath;
     QString m_sDefSettingsPath;

@@ -1,7 +1,8 @@
 #include "WorkFile.h"
 
+#include "SafeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 QString WorkFile::encodeField(const QString& sField)
 {
@@ -81,14 +82,7 @@ bool WorkFile::readText(const QString& sPath, QString* pText)
 
 bool WorkFile::writeBytes(const QString& sPath, const QByteArray& bytes)
 {
-    QSaveFile file(sPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SafeFile::write(sPath, bytes);
 }
 
 bool WorkFile::writeText(const QString& sPath, const QString& sText)
