@@ -1,0 +1,111 @@
+#include "SmallVolume.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace
+{
+const int BLOCK = 4096;
+
+bool runTool(const QString& sProgram, const QStringList& args, QString* pWhy)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(sProgram, args);
+    if (!process.waitForStarted(10000)) {
+        *pWhy = sProgram + " could not be started";
+        return false;
+    }
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished(5000);
+        *pWhy = sProgram + " did not finish";
+        return false;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        *pWhy = sProgram + ": " + QString::fromLocal8Bit(process.readAll()).trimmed();
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+SmallVolume::SmallVolume(Kind kind) : m_kind(kind)
+{
+    m_sImage = m_mountDir.path() + ".img";
+}
+
+SmallVolume::~SmallVolume()
+{
+    unmount();
+    QFile::remove(m_sImage);
+}
+
+bool SmallVolume::mount(QString* pWhy)
+{
+    if (m_bMounted)
+        return true;
+    if (!m_mountDir.isValid()) {
+        *pWhy = "no temporary folder";
+        return false;
+    }
+    if (m_kind == TMPFS) {
+        if (!runTool("mount", {"-t", "tmpfs", "-o", "size=64k,mode=0700", "tmpfs", path()}, pWhy))
+            return false;
+    } else {
+        // No blocks reserved for root: the tests run as root and must meet the same full disk as a user.
+        if (!runTool("truncate", {"-s", "4M", m_sImage}, pWhy) ||
+            !runTool("mkfs.ext4", {"-q", "-F", "-m", "0", "-b", "4096", m_sImage}, pWhy) ||
+            !runTool("mount", {"-o", "loop", m_sImage, path()}, pWhy))
+            return false;
+    }
+    m_bMounted = true;
+    return true;
+}
+
+bool SmallVolume::unmount()
+{
+    if (!m_bMounted)
+        return true;
+    QString sWhy;
+    if (!runTool("umount", {path()}, &sWhy) && !runTool("umount", {"-l", path()}, &sWhy))
+        return false;
+    m_bMounted = false;
+    return true;
+}
+
+// Writes until the file system refuses; every chunk is flushed so the refusal is seen where it happens.
+bool SmallVolume::fillUntilFull(const QString& sPath)
+{
+    QFile file(sPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const QByteArray chunk(BLOCK, 'f');
+    while (file.write(chunk) == chunk.size() && file.flush()) {
+    }
+    file.close();
+    return true;
+}
+
+bool SmallVolume::fillLeaving(int nFreeBlocks, QString* pWhy)
+{
+    // The room to leave is held by a spacer while the filler takes everything else.
+    const QString sSpacer = path() + "/spacer";
+    QFile spacer(sSpacer);
+    if (!spacer.open(QIODevice::WriteOnly) || spacer.write(QByteArray(nFreeBlocks * BLOCK, 's')) < 0 ||
+        !spacer.flush()) {
+        *pWhy = "no room for the spacer";
+        return false;
+    }
+    spacer.close();
+    if (!fillUntilFull(path() + "/filler")) {
+        *pWhy = "the filler cannot be written";
+        return false;
+    }
+    return QFile::remove(sSpacer);
+}
+
+bool SmallVolume::makeRoom()
+{
+    return QFile::remove(path() + "/filler");
+}
