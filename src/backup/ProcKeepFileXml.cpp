@@ -3,6 +3,7 @@
 #include "BackupFiles.h"
 #include "BackupRestoreParam.h"
 #include "core/DebugLog.h"
+#include "platform/DeviceFileReader.h"
 #include "platform/DevicePath.h"
 
 #include <QDir>
@@ -24,9 +25,13 @@ QString cleanAbsolute(const QString& sPath)
 bool ProcKeepFileXml::open(const QString& sPath)
 {
     writeLog(1, "[ProcKeepFileXml][open][Entry]");
+    QByteArray bytes;
+    const DeviceFileReader::Result result =
+        DeviceFileReader::readFile(sPath, DeviceFileReader::XML_LIMIT, &bytes);
     QDomDocument doc("ZeqAgent");
-    if (!loadDocument(sPath, &doc)) {
-        writeLog(1, "[ProcKeepFileXml][open] cannot read %s", sPath.toUtf8().constData());
+    if (result != DeviceFileReader::READ_OK || !doc.setContent(bytes, false)) {
+        writeLog(1, "[ProcKeepFileXml][open] cannot read %s: %s", sPath.toUtf8().constData(),
+                 result == DeviceFileReader::READ_OK ? "not XML" : DeviceFileReader::resultName(result));
         return false;
     }
     m_fileList.clear();

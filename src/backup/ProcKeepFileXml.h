@@ -20,7 +20,9 @@ public:
     ProcKeepFileXml() = default;
     ~ProcKeepFileXml() = default;
 
-    // Reads the keep list into the two lists; false only when the file cannot be read as XML.
+    // Reads the keep list into the two lists; false only when the file cannot be read as XML. The list
+    // is the device's: anything but a regular file of at most DeviceFileReader::XML_LIMIT bytes is
+    // refused unread.
     bool open(const QString& sPath) override;
     // The system drive root (a mount path ending in "/") the entries are read from.
     void setSystemRoot(const QString& sRoot);

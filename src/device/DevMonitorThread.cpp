@@ -5,6 +5,7 @@
 #include "GetDevInfoXml.h"
 #include "core/AgentTiming.h"
 #include "core/DebugLog.h"
+#include "platform/DeviceFileReader.h"
 #include "platform/DeviceNoticeRules.h"
 #include "platform/DevicePath.h"
 #include "platform/LinuxVolumeInfo.h"
@@ -90,10 +91,15 @@ DevMonitorThread::DevMonitorThread(VolumeInfo* pVolumes, SerialPorts* pPorts, Se
 
 DevMonitorThread::~DevMonitorThread()
 {
-    stopMonitor();
+    if (!stopMonitor()) {
+        // A thread may not be destroyed while it runs. Only a check wedged in the system itself (a volume
+        // that no longer answers) gets here; the agent's own quit stops the monitor without deleting it.
+        writeLog(1, "[DevMonitorThread][~DevMonitorThread] waiting for the monitor thread");
+        wait();
+    }
 }
 
-void DevMonitorThread::stopMonitor()
+bool DevMonitorThread::stopMonitor(int nWaitMs)
 {
     {
         QMutexLocker lock(&m_pauseMutex);
@@ -101,7 +107,10 @@ void DevMonitorThread::stopMonitor()
         m_pauseWake.wakeAll();
     }
     quit();
-    wait();
+    if (wait(ulong(qMax(nWaitMs, 0))))
+        return true;
+    writeLog(1, "[DevMonitorThread][stopMonitor] the monitor thread did not end within %d ms", nWaitMs);
+    return false;
 }
 
 bool DevMonitorThread::pause(int nMs)
@@ -366,7 +375,7 @@ bool DevMonitorThread::checkWendo500Dev(UsbNotification::USBNOTIFYINFO usbnotify
 bool DevMonitorThread::identifyDrive(const QString& sRoot)
 {
     GetDevInfoXml reader;
-    reader.open(DevicePath::resolve(sRoot, "device.xml"));
+    reader.open(DeviceFileReader::drivePath(sRoot, "device.xml"));
     DRIVEDEVINFO info;
     static_cast<Worker::DEVINFO&>(info) = reader.m_devInfo;
     if (info.sUUID.isEmpty() || info.sSkuID.isEmpty() || info.sHWName.isEmpty()) {

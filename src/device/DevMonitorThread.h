@@ -53,8 +53,14 @@ public:
     // empty factory bring the system's back.
     static void installSources(VolumeInfo* pVolumes, SerialPorts* pPorts, SerialLinkFactory linkFactory);
 
-    // Ends a running search, quits the event loop and waits for the thread. Called by the destructor.
-    void stopMonitor();
+    // How long a stop waits for the thread by default: a check ends at its next pause or file, all of
+    // which are bounded, so this is only reached when the system itself does not answer.
+    enum { STOP_WAIT_MS = 5000 };
+
+    // Ends a running search, quits the event loop and waits for the thread at most nWaitMs. True when the
+    // thread has ended; false (logged) when it still runs, so that quitting never hangs on the monitor.
+    // The destructor stops too, and then waits for as long as it takes.
+    bool stopMonitor(int nWaitMs = STOP_WAIT_MS);
 
     // The serial family's check: true when it reported a plug-in or plug-off.
     bool checkWendo100Dev();

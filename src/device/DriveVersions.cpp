@@ -1,16 +1,30 @@
 #include "DriveVersions.h"
 
-#include "platform/DevicePath.h"
+#include "core/DebugLog.h"
+#include "platform/DeviceFileReader.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 bool DriveVersions::readLine(const QString& sPath, QString* pVersion, QString* pDate)
 {
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray head;
+    // Only the head is read: the first line is all that counts, however large the file claims to be.
+    const DeviceFileReader::Result result =
+        DeviceFileReader::readHead(sPath, DeviceFileReader::LINE_LIMIT, &head);
+    if (result != DeviceFileReader::READ_OK) {
+        if (result != DeviceFileReader::READ_MISSING)
+            writeLog(1, "[DriveVersions][readLine] refused %s: %s", sPath.toUtf8().constData(),
+                     DeviceFileReader::resultName(result));
         return false;
-    QString sLine = QString::fromLatin1(file.readLine());
-    while (sLine.endsWith('\n') || sLine.endsWith('\r'))
+    }
+    const int nEnd = head.indexOf('\n');
+    if (nEnd < 0 && head.size() >= DeviceFileReader::LINE_LIMIT) {
+        // No version line is that long: a file of zeros or noise, not a version.
+        writeLog(1, "[DriveVersions][readLine] no line end in the head of %s", sPath.toUtf8().constData());
+        return false;
+    }
+    QString sLine = QString::fromLatin1(nEnd < 0 ? head : head.left(nEnd));
+    while (sLine.endsWith('\r'))
         sLine.chop(1);
     *pVersion = sLine.section(';', 0, 0);
     *pDate = sLine.contains(';') ? sLine.section(';', 1, 1) : QString();
@@ -28,12 +42,17 @@ bool DriveVersions::readVersion(const QString& sRoot, const QString& sFile, QStr
 {
     QString sVersion;
     QString sDate;
-    if (!readLine(DevicePath::resolve(sRoot, "KORVO/" + sFile), &sVersion, &sDate))
+    if (!readLine(versionPath(sRoot, sFile), &sVersion, &sDate))
         return false;
     *pVersion = sVersion.isEmpty() ? QString("0") : sVersion;
     if (pDate)
         *pDate = sDate;
     return true;
+}
+
+QString DriveVersions::versionPath(const QString& sRoot, const QString& sFile)
+{
+    return DeviceFileReader::drivePath(sRoot, "KORVO/" + sFile);
 }
 
 void DriveVersions::read(const QString& sRoot, Worker::DEVINFO* pInfo)
@@ -43,9 +62,9 @@ void DriveVersions::read(const QString& sRoot, Worker::DEVINFO* pInfo)
     pInfo->bTaMap = true;
     pInfo->sTaVer = "0";
     // A map file that exists but cannot be read leaves the map version as it was.
-    if (QFile::exists(DevicePath::resolve(sRoot, "KORVO/version.map")))
+    if (QFileInfo::exists(versionPath(sRoot, "version.map")))
         readVersion(sRoot, "version.map", &pInfo->sTaVer, &pInfo->sTaDate);
-    if (QFile::exists(DevicePath::resolve(sRoot, "KORVO/version.nq"))) {
+    if (QFileInfo::exists(versionPath(sRoot, "version.nq"))) {
         readVersion(sRoot, "version.nq", &pInfo->sTaVer, &pInfo->sTaDate);
         pInfo->bTaMap = false;
     }

@@ -1,11 +1,23 @@
 #include "GetDevInfoXml.h"
 
+#include "core/DebugLog.h"
+#include "platform/DeviceFileReader.h"
+
 #include <QDomDocument>
 
 bool GetDevInfoXml::open(const QString& sPath)
 {
+    QByteArray bytes;
+    const DeviceFileReader::Result result =
+        DeviceFileReader::readFile(sPath, DeviceFileReader::XML_LIMIT, &bytes);
+    if (result != DeviceFileReader::READ_OK) {
+        if (result != DeviceFileReader::READ_MISSING)
+            writeLog(1, "[GetDevInfoXml][open] refused %s: %s", sPath.toUtf8().constData(),
+                     DeviceFileReader::resultName(result));
+        return false;
+    }
     QDomDocument doc("ZeqAgent");
-    if (!loadDocument(sPath, &doc))
+    if (!doc.setContent(bytes, false))
         return false;
     const QDomElement root = doc.documentElement();
     m_devInfo.sFirmware = getChildText(root.firstChildElement("kernel"), "version");

@@ -11,7 +11,8 @@ public:
     GetDevInfoXml() = default;
 
     // True when the file has both "hardware" and "sku" below its root; what was read before a missing
-    // part is kept. An unreadable or malformed file changes nothing.
+    // part is kept. An unreadable or malformed file changes nothing, and so does anything but a regular
+    // file of at most DeviceFileReader::XML_LIMIT bytes (refused unread, and logged).
     bool open(const QString& sPath) override;
 
     Worker::DEVINFO m_devInfo;

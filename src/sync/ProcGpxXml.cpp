@@ -1,6 +1,8 @@
 #include "ProcGpxXml.h"
 
-#include <QFile>
+#include "core/DebugLog.h"
+#include "platform/DeviceFileReader.h"
+
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -31,12 +33,18 @@ int statisticIndex(const QString& sName)
 
 bool ProcGpxXml::open(const QString& sPath)
 {
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
     // One read of the whole file: a ride is a few megabytes at most, and parsing from memory is much
-    // faster than through the device's small reads.
-    QXmlStreamReader xml(file.readAll());
+    // faster than through the device's small reads. The file is on the device, so it is read only when it
+    // is a regular file within the ride bound.
+    QByteArray bytes;
+    const DeviceFileReader::Result result =
+        DeviceFileReader::readFile(sPath, DeviceFileReader::RIDE_LIMIT, &bytes);
+    if (result != DeviceFileReader::READ_OK) {
+        writeLog(1, "[ProcGpxXml][open] refused %s: %s", sPath.toUtf8().constData(),
+                 DeviceFileReader::resultName(result));
+        return false;
+    }
+    QXmlStreamReader xml(bytes);
     // Names are matched as whole texts, prefixes included, as the service's other readers do.
     xml.setNamespaceProcessing(false);
     Scan state;

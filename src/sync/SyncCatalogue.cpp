@@ -5,6 +5,7 @@
 #include "core/Escaping.h"
 #include "core/Sha2.h"
 #include "core/WorkFile.h"
+#include "platform/DeviceFileReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,10 +101,17 @@ bool SyncCatalogue::scanFolder(const QString& sRoot, const QString& sRelative, Q
 
 bool SyncCatalogue::doGenerateHash512(const QString& sPath, QString& sHash)
 {
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly))
+    // The hash covers the first HASH_CHARACTERS characters, at most four bytes each: only that head of the
+    // ride file on the device is read.
+    QByteArray head;
+    const DeviceFileReader::Result result =
+        DeviceFileReader::readHead(sPath, qint64(HASH_CHARACTERS) * 4, &head);
+    if (result != DeviceFileReader::READ_OK) {
+        writeLog(1, "[SyncCatalogue][doGenerateHash512] refused %s: %s", sPath.toUtf8().constData(),
+                 DeviceFileReader::resultName(result));
         return false;
-    QTextStream stream(&file);
+    }
+    QTextStream stream(head);
     stream.setCodec("UTF-8");
     QByteArray bytes = stream.read(HASH_CHARACTERS).toUtf8();
     if (bytes.size() > HASH_CHARACTERS)

@@ -13,6 +13,7 @@
 #include "core/Worker.h"
 #include "net/SoapEnvelopes.h"
 #include "net/WorkerThread.h"
+#include "platform/DeviceFileReader.h"
 #include "platform/DevicePath.h"
 #include "platform/VolumeInfo.h"
 
@@ -321,9 +322,15 @@ bool SyncWorker::doSyncUpload(const QString& sSession, const QString& sUser, con
     if (!pNode)
         return false;
     writeLog(1, "[SyncWorker][doSyncUpload][Entry] 1");
-    QString sTrack;
-    if (!WorkFile::readText(pNode->sLocation, &sTrack))
+    QByteArray track;
+    const DeviceFileReader::Result result =
+        DeviceFileReader::readFile(pNode->sLocation, DeviceFileReader::RIDE_LIMIT, &track);
+    if (result != DeviceFileReader::READ_OK) {
+        writeLog(1, "[SyncWorker][doSyncUpload] refused %s: %s", pNode->sLocation.toUtf8().constData(),
+                 DeviceFileReader::resultName(result));
         return false;
+    }
+    const QString sTrack = QString::fromUtf8(track);
     writeLog(1, "[SyncWorker][doSyncUpload][Entry] 2");
     m_sUploadLocation = pNode->sLocation;
     auto* pThread = new WorkerThread(this, 60000);

@@ -2,6 +2,8 @@
 #include "backup/ProcKeepFileXml.h"
 #include "platform/DevicePath.h"
 #include "support/BackupTestDevice.h"
+#include "support/DriveTree.h"
+#include "support/HangGuard.h"
 #include "support/TestFolders.h"
 
 #include <QDir>
@@ -53,6 +55,8 @@ private slots:
     void openReadsListsInOrder();
     void openOtherTopElement();
     void openNotXml();
+    void openRefusesHostileList_data();
+    void openRefusesHostileList();
     void staging_data();
     void staging();
     void stagingEmptiesOldStaging();
@@ -94,6 +98,31 @@ void TestKeepFileXml::openNotXml()
     ProcKeepFileXml keep;
     QVERIFY(!keep.open(sPath));
     QVERIFY(!keep.open(folders.dataPath("missing.xml")));
+}
+
+void TestKeepFileXml::openRefusesHostileList_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("fifo") << int(DriveTree::HOSTILE_FIFO);
+    QTest::newRow("link to /dev/zero") << int(DriveTree::HOSTILE_ZERO_LINK);
+    QTest::newRow("folder") << int(DriveTree::HOSTILE_FOLDER);
+    QTest::newRow("200 MB") << int(DriveTree::HOSTILE_HUGE);
+}
+
+void TestKeepFileXml::openRefusesHostileList()
+{
+    QFETCH(int, kind);
+    TestFolders folders;
+    DriveTree drive;
+    QVERIFY(drive.plantHostile("HDD/APP/keepfile.xml", DriveTree::Hostile(kind)));
+    const QString sPath = drive.root() + "HDD/APP/keepfile.xml";
+    auto pbOpened = std::make_shared<bool>(true);
+    QVERIFY2(HangGuard::finishes([sPath, pbOpened]() {
+                 ProcKeepFileXml keep;
+                 *pbOpened = keep.open(sPath);
+             }),
+             "reading the keep list did not return");
+    QVERIFY(!*pbOpened);
 }
 
 void TestKeepFileXml::staging_data()

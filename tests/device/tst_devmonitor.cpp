@@ -3,7 +3,9 @@
 #include "platform/FakeSerialPorts.h"
 #include "platform/FakeVolumeInfo.h"
 #include "support/DriveTree.h"
+#include "support/HangGuard.h"
 #include "support/SerialDeviceSim.h"
+#include "support/StuckVolumeInfo.h"
 #include "support/TestFolders.h"
 
 #include <QSignalSpy>
@@ -59,6 +61,10 @@ private slots:
     void stopEndsASearch();
     void systemDriveGoneDuringSearch();
     void freeSpace();
+
+    void hostileDriveFile_data();
+    void hostileDriveFile();
+    void stopIsBoundedWhenACheckHangs();
 
 private:
     DriveTree* addSystemDrive(const QString& sLabel = "ZEQ_SYSTEM", const QString& sUuid = "UUID-500");
@@ -537,6 +543,89 @@ void TestDevMonitor::freeSpace()
     m_volumes.setFreeSpace(-1);
     QVERIFY(!pMonitor->getDiskFreeSpace(pSystem->root(), &nFree));
     QVERIFY(!pMonitor->getDiskFreeSpace("/media/not-mounted/", &nFree));
+}
+
+// ---- hostile drives ----
+
+void TestDevMonitor::hostileDriveFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("device"); // the drive is still a device, with the version "0"
+    const QList<QPair<const char*, DriveTree::Hostile>> kinds = {
+        {"fifo", DriveTree::HOSTILE_FIFO},
+        {"link to /dev/zero", DriveTree::HOSTILE_ZERO_LINK},
+        {"folder", DriveTree::HOSTILE_FOLDER},
+        {"200 MB", DriveTree::HOSTILE_HUGE}};
+    for (const auto& kind : kinds) {
+        QTest::newRow(qPrintable(QString("device.xml: %1").arg(kind.first)))
+            << "device.xml" << int(kind.second) << false;
+        QTest::newRow(qPrintable(QString("version.app: %1").arg(kind.first)))
+            << "KORVO/version.app" << int(kind.second) << true;
+        QTest::newRow(qPrintable(QString("version.nq: %1").arg(kind.first)))
+            << "KORVO/version.nq" << int(kind.second) << true;
+    }
+}
+
+void TestDevMonitor::hostileDriveFile()
+{
+    QFETCH(QString, file);
+    QFETCH(int, kind);
+    QFETCH(bool, device);
+    auto pMonitor = makeMonitor();
+    Recorder recorder;
+    connect(pMonitor.get(), &DevMonitorThread::notityWendoDev, &recorder, &Recorder::notityWendoDev);
+    pMonitor->start();
+    DriveTree* pHostile = addSystemDrive("ZEQ_SYSTEM", "UUID-HOSTILE");
+    QVERIFY(pHostile->writeVersion("map", "3.1;2011-01-01;\n"));
+    QVERIFY(pHostile->plantHostile(file, DriveTree::Hostile(kind)));
+    pMonitor->notifyDev(notice(pHostile->root(), true));
+    if (device) {
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.lstRecords.size(), 1, 20000);
+        const Worker::DEVINFO info = recorder.lstRecords.at(0).devInfo;
+        QCOMPARE(info.sUUID, QString("UUID-HOSTILE"));
+        QCOMPARE(file.endsWith("app") ? info.sAppVer : info.sTaVer,
+                 QString(file.endsWith("app") ? "0" : "3.1"));
+    }
+    // The drive goes, and the next device is noticed.
+    m_volumes.removeVolume(pHostile->root());
+    pMonitor->notifyDev(notice(pHostile->root(), false));
+    DriveTree* pNext = addSystemDrive("ZEQ_SYSTEM", "UUID-NEXT");
+    pMonitor->notifyDev(notice(pNext->root(), true));
+    const int nExpected = device ? 3 : 1;
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.lstRecords.size(), nExpected, 20000);
+    QCOMPARE(recorder.lstRecords.last().devInfo.sUUID, QString("UUID-NEXT"));
+    QVERIFY(recorder.lstRecords.last().bArrival);
+    // And quitting ends the monitor.
+    DevMonitorThread* pRaw = pMonitor.get();
+    auto pbStopped = std::make_shared<bool>(false);
+    QVERIFY2(HangGuard::finishes([pRaw, pbStopped]() { *pbStopped = pRaw->stopMonitor(); }),
+             "stopping the monitor did not return");
+    QVERIFY(*pbStopped);
+    QVERIFY(pMonitor->isFinished());
+}
+
+void TestDevMonitor::stopIsBoundedWhenACheckHangs()
+{
+    StuckVolumeInfo volumes;
+    auto pMonitor = std::make_unique<DevMonitorThread>(&volumes, &m_ports, SerialLinkFactory());
+    pMonitor->start();
+    DriveTree tree;
+    volumes.addVolume(tree.root(), "ZEQ_SYSTEM");
+    volumes.stickOn(tree.root());
+    pMonitor->notifyDev(notice(tree.root(), true));
+    QTRY_VERIFY_WITH_TIMEOUT(volumes.hasCaller(), 20000);
+    // The check cannot end, yet the stop returns and says so.
+    DevMonitorThread* pRaw = pMonitor.get();
+    auto pbStopped = std::make_shared<bool>(true);
+    QVERIFY2(HangGuard::finishes([pRaw, pbStopped]() { *pbStopped = pRaw->stopMonitor(100); }),
+             "stopping the monitor did not return");
+    QVERIFY(!*pbStopped);
+    QVERIFY(pMonitor->isRunning());
+    // Once the volume answers, the monitor ends.
+    volumes.release();
+    QVERIFY(pMonitor->stopMonitor());
+    QVERIFY(pMonitor->isFinished());
 }
 
 QTEST_GUILESS_MAIN(TestDevMonitor)

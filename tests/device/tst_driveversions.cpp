@@ -1,5 +1,6 @@
 #include "device/DriveVersions.h"
 #include "support/DriveTree.h"
+#include "support/HangGuard.h"
 #include "support/TestFolders.h"
 
 #include <QtTest>
@@ -15,6 +16,9 @@ private slots:
     void mapTable();
     void missingFilesGiveZero();
     void foldersMatchWithoutCase();
+    void hostileVersionFile_data();
+    void hostileVersionFile();
+    void overlongLineIsNoVersion();
 };
 
 void TestDriveVersions::line_data()
@@ -115,6 +119,51 @@ void TestDriveVersions::foldersMatchWithoutCase()
     DriveVersions::read(tree.root(), &info);
     QCOMPARE(info.sAppVer, QString("5.5"));
     QCOMPARE(info.sCountryVer, QString("6.6"));
+}
+
+void TestDriveVersions::hostileVersionFile_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("fifo") << int(DriveTree::HOSTILE_FIFO);
+    QTest::newRow("link to /dev/zero") << int(DriveTree::HOSTILE_ZERO_LINK);
+    QTest::newRow("folder") << int(DriveTree::HOSTILE_FOLDER);
+    QTest::newRow("200 MB of zeros") << int(DriveTree::HOSTILE_HUGE);
+}
+
+void TestDriveVersions::hostileVersionFile()
+{
+    QFETCH(int, kind);
+    TestFolders folders(true);
+    DriveTree tree;
+    QVERIFY(tree.writeVersion("cnt", "6.6\n"));
+    for (const char* szExt : {"app", "osm", "bm", "map"})
+        QVERIFY(tree.plantHostile(QString("KORVO/version.") + szExt, DriveTree::Hostile(kind)));
+    Worker::DEVINFO info;
+    info.sTaDate = "kept";
+    QVERIFY2(HangGuard::finishes([&tree, &info]() { DriveVersions::read(tree.root(), &info); }),
+             "reading the versions did not return");
+    QCOMPARE(QStringList({info.sAppVer, info.sOsmVer, info.sBmVer, info.sTaVer, info.sCountryVer}),
+             QStringList({"0", "0", "0", "0", "6.6"}));
+    QCOMPARE(info.sTaDate, QString("kept"));
+    QVERIFY(info.bTaMap);
+    QString sVersion = "untouched";
+    QString sDate;
+    QVERIFY(!DriveVersions::readLine(tree.root() + "KORVO/version.app", &sVersion, &sDate));
+    QCOMPARE(sVersion, QString("untouched"));
+}
+
+void TestDriveVersions::overlongLineIsNoVersion()
+{
+    DriveTree tree;
+    QString sVersion = "untouched";
+    QString sDate;
+    QVERIFY(tree.writeVersion("app", QByteArray(8000, '1') + ";2012-05-01;\n"));
+    QVERIFY(!DriveVersions::readLine(tree.root() + "KORVO/version.app", &sVersion, &sDate));
+    QCOMPARE(sVersion, QString("untouched"));
+    // A line that ends within the head is read, whatever follows it.
+    QVERIFY(tree.writeVersion("app", "2.0;2012-05-01;\n" + QByteArray(8000, 'x')));
+    QVERIFY(DriveVersions::readLine(tree.root() + "KORVO/version.app", &sVersion, &sDate));
+    QCOMPARE(sVersion, QString("2.0"));
 }
 
 QTEST_GUILESS_MAIN(TestDriveVersions)

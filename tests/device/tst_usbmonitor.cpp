@@ -8,6 +8,7 @@
 #include "support/SerialDeviceSim.h"
 #include "support/TestFolders.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -69,18 +70,51 @@ void TestUsbMonitor::noticesArriveInTheMonitorsThread()
     QCOMPARE(lstThreads, QList<QThread*>({QThread::currentThread(), QThread::currentThread()}));
 }
 
+namespace
+{
+// Tells how the watch ended, from inside the source's own destructor (the monitor owns the source).
+class WatchProbe : public FakeDeviceNotices
+{
+public:
+    struct End {
+        bool bDestroyed = false;
+        bool bWatchingAtEnd = true;
+        QThread* pHomeAtEnd = nullptr;
+    };
+    explicit WatchProbe(End* pEnd) : m_pEnd(pEnd) {}
+    ~WatchProbe() override
+    {
+        m_pEnd->bDestroyed = true;
+        m_pEnd->bWatchingAtEnd = isWatching();
+        m_pEnd->pHomeAtEnd = thread();
+    }
+
+private:
+    End* m_pEnd;
+};
+} // namespace
+
 void TestUsbMonitor::watchStartsAndEnds()
 {
-    auto pSource = std::make_unique<FakeDeviceNotices>();
-    FakeDeviceNotices* pFake = pSource.get();
+    WatchProbe::End end;
+    auto pSource = std::make_unique<WatchProbe>(&end);
+    WatchProbe* pFake = pSource.get();
+    QPointer<QThread> pWatchThread;
     {
         UsbMonitor monitor(std::move(pSource));
         QVERIFY(!pFake->isWatching());
         QVERIFY(monitor.startMonitor());
         QTRY_VERIFY(pFake->isWatching());
         QCOMPARE(pFake->thread() == QThread::currentThread(), false);
+        pWatchThread = pFake->thread();
+        QVERIFY(pWatchThread->isRunning());
     }
-    // The source went with its monitor; nothing is left running.
+    // The watch was stopped and its thread ended before the source went with its monitor: the source was
+    // handed back to this thread, no longer watching, and the watch thread is gone.
+    QVERIFY(end.bDestroyed);
+    QVERIFY(!end.bWatchingAtEnd);
+    QCOMPARE(end.pHomeAtEnd, QThread::currentThread());
+    QVERIFY(pWatchThread.isNull());
 }
 
 void TestUsbMonitor::serialArrivalEndToEnd()

@@ -2,8 +2,12 @@
 
 #include "TestFolders.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+
+#include <sys/stat.h>
 
 DriveTree::DriveTree()
 {
@@ -24,6 +28,27 @@ QString DriveTree::root() const
 bool DriveTree::writeFile(const QString& sRelative, const QByteArray& content)
 {
     return TestFolders::writeFile(root() + sRelative, content);
+}
+
+bool DriveTree::plantHostile(const QString& sRelative, Hostile kind)
+{
+    const QString sPath = root() + sRelative;
+    if (!QDir().mkpath(QFileInfo(sPath).absolutePath()))
+        return false;
+    QFile::remove(sPath);
+    switch (kind) {
+    case HOSTILE_FIFO:
+        return ::mkfifo(QFile::encodeName(sPath).constData(), 0644) == 0;
+    case HOSTILE_ZERO_LINK:
+        return QFile::link("/dev/zero", sPath);
+    case HOSTILE_FOLDER:
+        return QDir().mkpath(sPath);
+    case HOSTILE_HUGE: {
+        QFile file(sPath);
+        return file.open(QIODevice::WriteOnly) && file.resize(HUGE_SIZE);
+    }
+    }
+    return false;
 }
 
 QByteArray DriveTree::deviceXml(const QString& sUuid, const QString& sSkuId, const QString& sHwName,

@@ -21,7 +21,18 @@ public:
     QString label() const { return m_sLabel; }
     void setLabel(const QString& sLabel) { m_sLabel = sLabel; }
 
+    // What a hostile drive may show under a harmless name.
+    enum Hostile {
+        HOSTILE_FIFO,      // a named pipe nobody writes to
+        HOSTILE_ZERO_LINK, // a link to /dev/zero
+        HOSTILE_FOLDER,    // a folder
+        HOSTILE_HUGE,      // a sparse file of HUGE_SIZE bytes (zeros, no line end)
+    };
+    static const qint64 HUGE_SIZE = 200LL * 1024 * 1024;
+
     bool writeFile(const QString& sRelative, const QByteArray& content);
+    // Puts such an entry at sRelative (parent folders created), replacing a file there.
+    bool plantHostile(const QString& sRelative, Hostile kind);
     bool writeDeviceXml(const QString& sUuid, const QString& sSkuId, const QString& sHwName,
                         const QString& sFirmware = "2.1.0", const QString& sModel = "Z500");
     // "KORVO/version.<sExt>" with the given content.
