@@ -1,16 +1,19 @@
-#include "support/ControllerTestDevices.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupRestoreParam.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "platform/ArchiveTool.h"
 #include "support/BackupTestDevice.h"
+#include "support/ControllerTestDevices.h"
+#include "support/FakeArchivePrograms.h"
 #include "support/TestFolders.h"
 
 #include <QDate>
 #include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <signal.h>
 
 // Backup and restore driven through the controller with the real archive program, as the backup dialog
 // drives them: the device arrives, the parameter string is built, the result reaches the windows once.
@@ -91,20 +94,25 @@ void TestBackupCtrl::backupThenRestore()
 
 void TestBackupCtrl::stoppedBackupReportsNothing()
 {
-    QTemporaryDir scripts;
-    const QString sHang = scripts.filePath("hang7z");
-    QVERIFY(TestFolders::writeFile(sHang, "#!/bin/sh\nexec sleep 600\n"));
-    QFile::setPermissions(sHang, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    ArchiveTool::setProgramOverride(sHang);
+    FakeArchivePrograms programs;
+    ArchiveTool::setProgramOverride(programs.hanging());
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     QString sParam;
     QVERIFY(BackupRestoreParam::buildBackup(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
-    pCtrl->backupDev(sParam);
-    QTest::qWait(300);
+    QVERIFY(pCtrl->backupDev(sParam));
+    QTRY_VERIFY_WITH_TIMEOUT(programs.hangingPid() > 0, 20000);
+    const qint64 nPid = programs.hangingPid();
+    finish.clear();
+
     pCtrl->terminateBackup();
-    QTest::qWait(500); // the stopped worker's late failure must not reach the windows
+    // The stop is done when terminateBackup returns: the archive program is killed and reaped.
+    const bool bKilled = !FakeArchivePrograms::isProcessAlive(nPid);
+    if (!bKilled)
+        ::kill(pid_t(nPid), SIGKILL); // a worker still running would now report its failed program
+    QTest::qWait(500);                // the stopped worker's late result must not reach the windows
     ArchiveTool::setProgramOverride(QString());
+    QVERIFY2(bKilled, "the archive program still runs after the stop");
     QCOMPARE(finish.count(), 0);
 }
 

@@ -1,13 +1,101 @@
-#include "support/ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
+#include "core/WorkFile.h"
 #include "platform/FakeVolumeInfo.h"
+#include "support/ControllerTestDevices.h"
 #include "support/FakeShareService.h"
 #include "support/TestFolders.h"
+#include "sync/SyncCatalogue.h"
+#include "sync/SyncItems.h"
 #include "sync/SyncPlatform.h"
+#include "sync/SyncScript.h"
 
+#include <QPointer>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
+
+namespace
+{
+QByteArray rideGpx(int nDay)
+{
+    return "<?xml version=\"1.0\"?>\r\n<gpx version=\"1.1\">\r\n  <trk>\r\n    <type>1</type>\r\n"
+           "    <extensions>\r\n    <time>2012-03-" +
+           QByteArray::number(nDay) +
+           "T07:30:05Z</time>\r\n    <avgspeed>12.5</avgspeed>\r\n    </extensions>\r\n  "
+           "</trk>\r\n</gpx>\r\n";
+}
+
+QString hashOf(const QString& sPath)
+{
+    QString sHash;
+    SyncCatalogue::doGenerateHash512(sPath, sHash);
+    return sHash;
+}
+
+// A track server that sends the first part of a track and then holds the transfer: it shows whether the
+// agent closed its connections, and can send the rest to any connection the agent left open.
+class HeldTrackServer : public QObject
+{
+public:
+    HeldTrackServer(const QByteArray& track, int nFirstPart) : m_track(track), m_nFirstPart(nFirstPart)
+    {
+        connect(&m_listener, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* pSocket = m_listener.nextPendingConnection()) {
+                m_lstSockets.append(pSocket);
+                connect(pSocket, &QTcpSocket::readyRead, this, [this, pSocket] { answer(pSocket); });
+            }
+        });
+    }
+
+    bool start() { return m_listener.listen(QHostAddress::LocalHost); }
+    QString url() const { return QString("http://127.0.0.1:%1/held.gpx").arg(m_listener.serverPort()); }
+    bool isHolding() const { return !m_lstHeld.isEmpty(); }
+
+    int openConnections() const
+    {
+        int nOpen = 0;
+        for (const QPointer<QTcpSocket>& pSocket : m_lstSockets)
+            nOpen += pSocket && pSocket->state() == QAbstractSocket::ConnectedState ? 1 : 0;
+        return nOpen;
+    }
+
+    void sendRest()
+    {
+        for (const QPointer<QTcpSocket>& pSocket : m_lstHeld)
+            if (pSocket && pSocket->state() == QAbstractSocket::ConnectedState)
+                pSocket->write(m_track.mid(m_nFirstPart));
+    }
+
+private:
+    void answer(QTcpSocket* pSocket)
+    {
+        QByteArray& buffer = m_buffers[pSocket];
+        buffer += pSocket->readAll();
+        for (int nEnd = buffer.indexOf("\r\n\r\n"); nEnd >= 0; nEnd = buffer.indexOf("\r\n\r\n")) {
+            const bool bHead = buffer.startsWith("HEAD ");
+            buffer.remove(0, nEnd + 4);
+            const QByteArray head =
+                "HTTP/1.1 200 OK\r\nContent-Type: application/gpx+xml\r\nContent-Length: " +
+                QByteArray::number(m_track.size()) + "\r\n\r\n";
+            if (bHead) {
+                pSocket->write(head);
+                continue;
+            }
+            pSocket->write(head + m_track.left(m_nFirstPart));
+            m_lstHeld.append(pSocket);
+        }
+    }
+
+    QTcpServer m_listener;
+    QByteArray m_track;
+    int m_nFirstPart;
+    QList<QPointer<QTcpSocket>> m_lstSockets;
+    QList<QPointer<QTcpSocket>> m_lstHeld;
+    QHash<QTcpSocket*, QByteArray> m_buffers;
+};
+} // namespace
 
 // A drive-family sync driven through the controller, as the sync page drives it: the check, then the
 // queue, each ending in one final result that reaches the windows and the map page.
@@ -23,11 +111,16 @@ private slots:
 
 private:
     QList<int> statusesUntilFinal(QSignalSpy& spy);
+    QList<FakeShareService::Call> callsOf(const QString& sOperation) const;
+    QString checkRequest() const;
+    QString queueRequest(bool bKept) const;
     QScopedPointer<TestFolders> m_pFolders;
     QScopedPointer<TestHttpServer> m_pServer;
+    QScopedPointer<TestHttpServer> m_pTracks;
     QScopedPointer<FakeShareService> m_pService;
     FakeVolumeInfo m_volumes;
     QString m_sDrive;
+    QString m_sRides;
 };
 
 void TestSyncCtrl::initTestCase()
@@ -37,16 +130,15 @@ void TestSyncCtrl::initTestCase()
     m_pServer.reset(new TestHttpServer);
     QVERIFY(m_pServer->start());
     m_pService.reset(new FakeShareService(*m_pServer));
+    m_pTracks.reset(new TestHttpServer);
+    QVERIFY(m_pTracks->start());
     AgentSettings().setValue("URL", "WebApi", m_pService->serviceUrl());
     m_sDrive = m_pFolders->dataPath("drive/");
+    m_sRides = m_sDrive + "Korvo/Tracks/Profile1/";
     m_volumes.addVolume(m_sDrive);
     m_volumes.setFreeSpace(100LL * 1024 * 1024);
     SyncPlatform::setVolumes(&m_volumes);
-    QVERIFY(TestFolders::writeFile(
-        m_sDrive + "Korvo/Tracks/Profile1/ride.gpx",
-        "<?xml version=\"1.0\"?>\r\n<gpx version=\"1.1\">\r\n  <trk>\r\n    <type>1</type>"
-        "\r\n    <extensions>\r\n    <time>2012-03-15T07:30:05Z</time>\r\n"
-        "    <avgspeed>12.5</avgspeed>\r\n    </extensions>\r\n  </trk>\r\n</gpx>\r\n"));
+    QVERIFY(TestFolders::writeFile(m_sRides + "ride.gpx", rideGpx(15)));
 }
 
 void TestSyncCtrl::cleanupTestCase()
@@ -69,37 +161,109 @@ QList<int> TestSyncCtrl::statusesUntilFinal(QSignalSpy& spy)
     return codes();
 }
 
+QList<FakeShareService::Call> TestSyncCtrl::callsOf(const QString& sOperation) const
+{
+    QList<FakeShareService::Call> calls;
+    for (const FakeShareService::Call& call : m_pService->calls())
+        if (call.sOperation == sOperation)
+            calls << call;
+    return calls;
+}
+
+QString TestSyncCtrl::checkRequest() const
+{
+    return QString(R"({"type":"500","mount":"%1","session":"S","user":"u"})").arg(m_sDrive);
+}
+
+QString TestSyncCtrl::queueRequest(bool bKept) const
+{
+    return QString(R"({"type":"500","drive":"%1","session":"S","user":"u","kept":"%2"})")
+        .arg(m_sDrive, bKept ? "true" : "false");
+}
+
 void TestSyncCtrl::checkThenQueue()
 {
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
-    m_pService->setAnswer("getRouteSyncList", FakeShareService::RETURN, "[]");
+    const QString sRide = m_sRides + "ride.gpx";
+    const QString sGone = m_sRides + "gone.gpx";
+    QVERIFY(TestFolders::writeFile(sGone, rideGpx(16)));
+    const QString sRideHash = hashOf(sRide);
+    QVERIFY(!sRideHash.isEmpty() && sRideHash != hashOf(sGone));
+    m_pTracks->setHandler([](const TestHttpServer::Request& request) {
+        return request.path() == "/loop.gpx" ? TestHttpServer::fileAnswer(request, "<gpx>loop</gpx>")
+                                             : TestHttpServer::Answer::status(404);
+    });
+    m_pService->setAnswer("getRouteSyncList", FakeShareService::RETURN,
+                          "[" + SyncItems::item("upload", sRideHash) + "," +
+                              SyncItems::item("download", "t1", "Morning loop", m_pTracks->url("/loop.gpx")) +
+                              "," + SyncItems::item("delete", hashOf(sGone)) + "]");
+    m_pService->setAnswer("uploadRec", FakeShareService::RETURN, "SUCCESS:S0001");
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     QSignalSpy mapStatus(pCtrl, &ZeqAgentCtrlMgr::emitMapStatus);
-    pCtrl->checkSync(QString(R"({"type":"500","mount":"%1","session":"S","user":"u"})").arg(m_sDrive));
+    pCtrl->checkSync(checkRequest());
     QCOMPARE(statusesUntilFinal(finish), QList<int>({SYNC_CHECKSUCCESS}));
-    QCOMPARE(finish.first().at(1).toString(), QString(R"({"records":"0","tracks":"0","delete":"0"})"));
+    QCOMPARE(finish.first().at(1).toString(), QString(R"({"records":"1","tracks":"1","delete":"1"})"));
     QCOMPARE(mapStatus.count(), 1);
     const QByteArray rcf = TestFolders::readFile(m_pFolders->tempDir() + "/RCF.txt");
     QVERIFY2(rcf.contains("ride.gpx"), rcf.constData());
 
     finish.clear();
-    pCtrl->synclist(
-        QString(R"({"type":"500","drive":"%1","session":"S","user":"u","kept":"true"})").arg(m_sDrive));
-    const QList<int> statuses = statusesUntilFinal(finish);
-    QCOMPARE(statuses.last(), int(SYNC_SUCCESS));
-    QCOMPARE(statuses.count(SYNC_SUCCESS), 1);
+    mapStatus.clear();
+    pCtrl->synclist(queueRequest(false));
+    QCOMPARE(statusesUntilFinal(finish),
+             QList<int>({SYNC_PROCESS, SYNC_PROCESS, SYNC_PROCESS, SYNC_PROCESS, SYNC_SUCCESS}));
+    QCOMPARE(mapStatus.count(), 1);
+    QCOMPARE(mapStatus.first().at(0).value<ACTION_STATUS>(), SYNC_SUCCESS);
+
+    // What reached the service and the track server.
+    const QList<FakeShareService::Call> uploads = callsOf("uploadRec");
+    QCOMPARE(uploads.size(), 1);
+    QCOMPARE(uploads.first().params.value("SHA512"), sRideHash);
+    QCOMPARE(uploads.first().params.value("SessionID"), QString("S"));
+    QCOMPARE(uploads.first().params.value("CustomerEMail"), QString("u"));
+    QCOMPARE(uploads.first().params.value("TrackContent").toUtf8(), rideGpx(15));
+    QVERIFY(m_pTracks->lastRequest().method == "GET" && m_pTracks->lastRequest().path() == "/loop.gpx");
+
+    // What the device holds now: the uploaded ride went (history not kept), the track came, the deleted
+    // ride went, and the work list is done.
+    QVERIFY(!QFile::exists(sRide));
+    QVERIFY(!QFile::exists(sGone));
+    QCOMPARE(TestFolders::readFile(m_sDrive + "Korvo/Tracks/Morning loop.gpx"),
+             QByteArray("<gpx>loop</gpx>"));
+    QList<WorkFile::Row> rows;
+    QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
+    QVERIFY(rows.isEmpty());
 }
 
 void TestSyncCtrl::stoppedQueueReportsNothing()
 {
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
-    m_pService->setAnswer("getRouteSyncList", FakeShareService::STALL);
+    HeldTrackServer held(QByteArray(100000, 'x'), 1000);
+    QVERIFY(held.start());
+    m_pService->setAnswer("getRouteSyncList", FakeShareService::RETURN,
+                          "[" + SyncItems::item("download", "t2", "Held", held.url()) + "]");
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
-    pCtrl->checkSync(QString(R"({"type":"500","mount":"%1","session":"S","user":"u"})").arg(m_sDrive));
-    QVERIFY(m_pServer->waitForRequests(m_pServer->requestCount() + 1, 10000));
+    pCtrl->checkSync(checkRequest());
+    QCOMPARE(statusesUntilFinal(finish), QList<int>({SYNC_CHECKSUCCESS}));
+    pCtrl->synclist(queueRequest(true));
+    const QString sTrack = m_sDrive + "Korvo/Tracks/Held.gpx";
+    QTRY_VERIFY_WITH_TIMEOUT(held.isHolding() && QFile::exists(sTrack), 20000);
+    finish.clear();
+
     pCtrl->terminateSync();
-    QTest::qWait(300);
+    // The stop is done when terminateSync returns: the partial track is gone from the device.
+    const bool bPartialRemoved = !QFile::exists(sTrack);
+    const bool bClosed = QTest::qWaitFor([&held] { return held.openConnections() == 0; }, 10000);
+    held.sendRest(); // a transfer still running would now complete and its worker report
+    QTest::qWait(500);
+    QVERIFY2(bPartialRemoved, "the partial track stayed on the device");
+    QVERIFY2(bClosed, "the track transfer was not aborted");
     QCOMPARE(finish.count(), 0);
+    QVERIFY(!QFile::exists(sTrack));
+    // The unfinished download stays in the work list for the next sync.
+    QList<WorkFile::Row> rows;
+    QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
+    QCOMPARE(rows.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSyncCtrl)

@@ -130,6 +130,9 @@ void TestSyncList::uploadAnswer_data()
         << FakeShareService::soapAnswer("uploadRec", "SUCCESS:S0006") << true << "SUCCESS:S0006" << true;
     QTest::newRow("error") << FakeShareService::soapAnswer("uploadRec", "ERROR:E0008") << true
                            << "ERROR:E0008" << false;
+    // Only a text starting "SUCCESS:" confirms: neither a bare word nor a code without it does.
+    for (const char* szText : {"SUCCESS", "OK", "S0001", "success:S0001"})
+        QTest::newRow(szText) << FakeShareService::soapAnswer("uploadRec", szText) << true << szText << false;
     QTest::newRow("no return") << QByteArray("<e><SOAP-ENV:Body><ns1:uploadRecResponse/></SOAP-ENV:Body></e>")
                                << true << "" << false;
     QTest::newRow("other operation") << FakeShareService::soapAnswer("getRouteSyncList", "SUCCESS:S0001")

@@ -246,6 +246,9 @@ void TestSyncWorker::deleteAfterUpload_data()
     QTest::newRow("corruption notice")
         << int(FakeShareService::RETURN) << "SUCCESS:S0006" << false << true << 64;
     QTest::newRow("error text") << int(FakeShareService::RETURN) << "ERROR:E0008" << false << false << 66;
+    // Only a text starting "SUCCESS:" confirms the upload; any other answer keeps the ride.
+    for (const char* szText : {"SUCCESS", "OK", "S0001", "success:S0001"})
+        QTest::newRow(szText) << int(FakeShareService::RETURN) << szText << false << false << 66;
     QTest::newRow("soap fault") << int(FakeShareService::FAULT) << "denied" << false << false << 66;
     QTest::newRow("unreadable") << int(FakeShareService::GARBAGE) << "" << false << false << 66;
     QTest::newRow("no return") << int(FakeShareService::NO_RETURN) << "" << false << false << 66;
