@@ -2,22 +2,36 @@
 
 #include "SingleInstance.h"
 
-#include <QLockFile>
 #include <QString>
 
-// A lock file "WendoAgent.lock" in a per-user folder (the agent's data folder). The running instance keeps
-// it open and locked; a file whose process is gone counts as stale and is taken over.
+// A lock file "WendoAgent.lock" (0600) in a per-user folder (the agent's data folder), held by an exclusive
+// flock() for as long as the agent runs. The kernel drops that lock when its process ends in any way, so a
+// file nobody holds is stale whatever it contains (empty after a power cut, garbage, the pid of a
+// process that has ended or of an unrelated one) and is taken over. The file carries "pid\nname\nhost\n"
+// for people and for older agents that judge it by its contents.
 class LinuxSingleInstance : public SingleInstance
 {
 public:
     explicit LinuxSingleInstance(const QString& sLockDir);
+    ~LinuxSingleInstance() override;
 
-    bool tryAcquire() override;
+    Result tryAcquire() override;
+    QString failureReason() const override { return m_sFailure; }
     void release() override;
 
     QString lockPath() const { return m_sLockPath; }
 
 private:
+    // nErrno 0 when the words say it all.
+    Result fail(const QString& sWhat, int nErrno);
+    bool createFolder();
+    // The open, locked lock file, or -1 with nResult OTHER_RUNNING or CANNOT_LOCK.
+    int openLocked(Result& nResult);
+    bool stillAtPath(int nFd) const;
+    static bool writeOwner(int nFd);
+
+    QString m_sLockDir;
     QString m_sLockPath;
-    QLockFile m_lock;
+    QString m_sFailure;
+    int m_nFd = -1;
 };

@@ -6,6 +6,44 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace
+{
+// Platforms that draw for nobody: a modal box there would wait for ever for a click that never comes.
+bool isInvisiblePlatform(const QString& sPlatform)
+{
+    return sPlatform.startsWith("offscreen") || sPlatform.startsWith("minimal");
+}
+
+// Without a display the toolkit cannot start at all (a start over ssh, a service): there is only the
+// terminal then.
+bool displayPresent()
+{
+    if (isInvisiblePlatform(QString::fromLocal8Bit(qgetenv("QT_QPA_PLATFORM"))))
+        return false;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// A start that cannot make its data folder or lock says why, where a person looks: the terminal it was
+// started from, the log when it can be written, and a box on the desktop.
+int refuseStart(int& argc, char** argv, const QString& sReason)
+{
+    const QString sLine = "WendoAgent cannot start: " + sReason + ".";
+    std::fprintf(stderr, "%s\n", sLine.toLocal8Bit().constData());
+    std::fflush(stderr);
+    writeLog(1, "[main][refuseStart] %s", sLine.toUtf8().constData());
+    if (displayPresent()) {
+        QApplication app(argc, argv);
+        if (!isInvisiblePlatform(QGuiApplication::platformName())) {
+            WidgetNotifier notifier;
+            notifier.showMessage("WendoAgent", sLine);
+        }
+    }
+    return 1;
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
     // The log is prepared before anything else exists, so the very first steps can already be logged.
@@ -13,17 +51,23 @@ int main(int argc, char* argv[])
     DebugLog::init(sDataDir);
     writeLog(1, "[main][main][Entry]");
 
-    // One agent per user: a second start ends at once, also while the first still shows its welcome.
-    LinuxSingleInstance instanceLock(sDataDir);
-    if (!instanceLock.tryAcquire()) {
-        writeLog(1, "[main][main] another instance is running");
-        return 0;
-    }
-
     // The windows are painted by the raster engine alone; loading the X display's OpenGL stack as well would
     // more than double the resident memory of an agent that lives all day in the tray.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
+
+    // One agent per user: a second start ends at once, also while the first still shows its welcome.
+    LinuxSingleInstance instanceLock(sDataDir);
+    switch (instanceLock.tryAcquire()) {
+    case SingleInstance::HELD:
+        break;
+    case SingleInstance::OTHER_RUNNING:
+        writeLog(1, "[main][main] another instance is running");
+        return 0;
+    case SingleInstance::CANNOT_LOCK:
+        return refuseStart(argc, argv, instanceLock.failureReason());
+    }
+
     QApplication app(argc, argv);
     // Closing a message box or dialog while the window is hidden in the tray must not end the agent.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,9 +1,0 @@
-#include "FakeSingleInstance.h"
-
-bool FakeSingleInstance::tryAcquire()
-{
-    if (!m_bHeld && m_bOtherRunning)
-        return false;
-    m_bHeld = true;
-    return true;
-}

@@ -1,0 +1,85 @@
+#include "XTopWindows.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace
+{
+Display* display(void* pDisplay)
+{
+    return static_cast<Display*>(pDisplay);
+}
+} // namespace
+
+XTopWindows::XTopWindows(const QString& sDisplay)
+    : m_pDisplay(XOpenDisplay(sDisplay.toLocal8Bit().constData()))
+{
+}
+
+XTopWindows::~XTopWindows()
+{
+    if (m_pDisplay)
+        XCloseDisplay(display(m_pDisplay));
+}
+
+unsigned long XTopWindows::findShown(const QString& sTitle)
+{
+    return findBelow(DefaultRootWindow(display(m_pDisplay)), sTitle);
+}
+
+unsigned long XTopWindows::findBelow(unsigned long nParent, const QString& sTitle)
+{
+    Window root = 0;
+    Window parent = 0;
+    Window* pChildren = nullptr;
+    unsigned int nCount = 0;
+    if (!XQueryTree(display(m_pDisplay), nParent, &root, &parent, &pChildren, &nCount))
+        return 0;
+    unsigned long nFound = 0;
+    for (unsigned int n = 0; n < nCount && !nFound; ++n) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display(m_pDisplay), pChildren[n], &attributes) &&
+            attributes.map_state == IsViewable && titleOf(pChildren[n]) == sTitle)
+            nFound = pChildren[n];
+        else
+            nFound = findBelow(pChildren[n], sTitle);
+    }
+    if (pChildren)
+        XFree(pChildren);
+    return nFound;
+}
+
+QString XTopWindows::titleOf(unsigned long nWindow)
+{
+    Display* pDisplay = display(m_pDisplay);
+    Atom type = 0;
+    int nFormat = 0;
+    unsigned long nItems = 0;
+    unsigned long nLeft = 0;
+    unsigned char* pData = nullptr;
+    QString sTitle;
+    if (XGetWindowProperty(pDisplay, nWindow, XInternAtom(pDisplay, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(pDisplay, "UTF8_STRING", False), &type, &nFormat, &nItems, &nLeft,
+                           &pData) == Success &&
+        pData && nFormat == 8)
+        sTitle = QString::fromUtf8(reinterpret_cast<const char*>(pData), int(nItems));
+    if (pData)
+        XFree(pData);
+    return sTitle;
+}
+
+bool XTopWindows::close(unsigned long nWindow)
+{
+    Display* pDisplay = display(m_pDisplay);
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = nWindow;
+    event.xclient.message_type = XInternAtom(pDisplay, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(pDisplay, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const bool bSent = XSendEvent(pDisplay, nWindow, False, NoEventMask, &event) != 0;
+    XFlush(pDisplay);
+    return bSent;
+}
