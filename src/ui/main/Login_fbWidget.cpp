@@ -11,6 +11,7 @@
 #include "ui_Login_fbWidget.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
 Login_fbWidget::Login_fbWidget(QWidget* pParent)
     : QWidget(pParent), m_pUi(new Ui_Login_fbWidget), m_pCtrl(ZeqAgentCtrlMgr::getInstance())
@@ -28,6 +29,7 @@ Login_fbWidget::Login_fbWidget(QWidget* pParent)
     connect(m_pUi->txt_email, &QLineEdit::selectionChanged, this, &Login_fbWidget::emailSelChange);
     connect(m_pUi->txt_email, &QLineEdit::editingFinished, this, &Login_fbWidget::emaileditingFinished);
     connect(m_pUi->txt_pwd, &QLineEdit::selectionChanged, this, &Login_fbWidget::pwdSelChange);
+    connect(m_pUi->txt_pwd, &QLineEdit::returnPressed, this, &Login_fbWidget::pwdReturnPressed);
     connect(m_pCtrl, &ZeqAgentCtrlMgr::actionFinish, this, &Login_fbWidget::slotActionFinish);
 
     setOwnTexts();
@@ -67,10 +69,20 @@ QString Login_fbWidget::siteAddress() const
     return ShareWebLauncher::siteAddress(m_pCtrl->isQuorvane());
 }
 
+QString Login_fbWidget::emailPlaceholder()
+{
+    return QObject::tr("E-Mail Address");
+}
+
+QString Login_fbWidget::passwordPlaceholder()
+{
+    return QObject::tr("Password");
+}
+
 void Login_fbWidget::setOwnTexts()
 {
-    m_pUi->txt_email->setPlaceholderText(QObject::tr("E-Mail Address"));
-    m_pUi->txt_pwd->setPlaceholderText(QObject::tr("Password"));
+    m_pUi->txt_email->setPlaceholderText(emailPlaceholder());
+    m_pUi->txt_pwd->setPlaceholderText(passwordPlaceholder());
     m_pUi->label_login->setText(QObject::tr("Sign in"));
     m_pUi->label_error->setText(
         QObject::tr("The e-mail address and the password are incorrect. Please try again."));
@@ -79,8 +91,8 @@ void Login_fbWidget::setOwnTexts()
 
 void Login_fbWidget::clearInputs()
 {
-    m_pUi->txt_email->setPlaceholderText(QObject::tr("E-Mail Address"));
-    m_pUi->txt_pwd->setPlaceholderText(QObject::tr("Password"));
+    m_pUi->txt_email->setPlaceholderText(emailPlaceholder());
+    m_pUi->txt_pwd->setPlaceholderText(passwordPlaceholder());
     m_pUi->txt_pwd->clear();
     if (!m_pUi->check_remember->isChecked())
         m_pUi->txt_email->clear();
@@ -89,11 +101,13 @@ void Login_fbWidget::clearInputs()
 void Login_fbWidget::login()
 {
     writeLog(1, "[Login_fbWidget][login][Entry]");
-    m_pUi->btn_login->setEnabled(false);
-    m_pUi->label_error->hide();
+    // Read before anything else: disabling the focused button moves the focus on to the next field,
+    // and nothing that happens there may change what the user typed into this request.
     m_sSentUser = m_pUi->txt_email->text();
     m_sSentPassword = m_pUi->txt_pwd->text();
     m_bSent = true;
+    m_pUi->btn_login->setEnabled(false);
+    m_pUi->label_error->hide();
     m_pCtrl->login(JsonHelper::object({{"user", m_sSentUser}, {"password", m_sSentPassword}}));
     writeLog(1, "[Login_fbWidget][login][End]");
 }
@@ -102,9 +116,25 @@ void Login_fbWidget::txtChanged()
 {
     const QString sEmail = m_pUi->txt_email->text();
     const QString sPassword = m_pUi->txt_pwd->text();
-    m_pUi->btn_login->setEnabled(!sEmail.isEmpty() && !sPassword.isEmpty() &&
-                                 sEmail != QObject::tr("E-Mail Address") &&
-                                 sPassword != QObject::tr("Password"));
+    m_pUi->btn_login->setEnabled(!sEmail.isEmpty() && !sPassword.isEmpty() && sEmail != emailPlaceholder() &&
+                                 sPassword != passwordPlaceholder());
+}
+
+void Login_fbWidget::pwdReturnPressed()
+{
+    if (m_pUi->btn_login->isEnabled())
+        login();
+}
+
+void Login_fbWidget::keyPressEvent(QKeyEvent* pEvent)
+{
+    // Return in a field is this page's own: it must not reach the window, whose default button would
+    // take it (the title strip's close button hides the window).
+    if (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter) {
+        pEvent->accept();
+        return;
+    }
+    QWidget::keyPressEvent(pEvent);
 }
 
 void Login_fbWidget::emaileditingFinished()
@@ -112,16 +142,20 @@ void Login_fbWidget::emaileditingFinished()
     m_pUi->label_invaild->setVisible(!m_pUi->txt_email->text().contains('@'));
 }
 
+// A selection empties a field only while the field still holds its placeholder as text: the focus moving
+// in (which selects everything) or a double-click must never wipe what was typed or remembered.
 void Login_fbWidget::emailSelChange()
 {
-    m_pUi->txt_email->clear();
+    if (m_pUi->txt_email->text() == emailPlaceholder())
+        m_pUi->txt_email->clear();
     m_pUi->txt_email->setEchoMode(QLineEdit::Normal);
     m_pUi->txt_email->setReadOnly(false);
 }
 
 void Login_fbWidget::pwdSelChange()
 {
-    m_pUi->txt_pwd->clear();
+    if (m_pUi->txt_pwd->text() == passwordPlaceholder())
+        m_pUi->txt_pwd->clear();
     m_pUi->txt_pwd->setEchoMode(QLineEdit::Password);
     m_pUi->txt_pwd->setReadOnly(false);
 }
@@ -145,6 +179,15 @@ void Login_fbWidget::slotActionFinish(ACTION_STATUS status, QString)
     if (status == LOGIN_SUCCESS || status == LOGIN_ERROR || status == LOGIN_REJECTED ||
         status == LOGIN_INTERNETERROR)
         m_bSent = false;
+}
+
+void Login_fbWidget::showMissedResult(ACTION_STATUS status)
+{
+    writeLog(1, "[Login_fbWidget][showMissedResult] status %d", int(status));
+    // Only the error line: the verification page of a refused account needs the password the user has
+    // not typed here, and the missing connection is told by the window itself.
+    if (status == LOGIN_ERROR)
+        m_pUi->label_error->show();
 }
 
 void Login_fbWidget::procLoginSuccess()

@@ -23,8 +23,13 @@ public:
     // The built-in address of the terms link; any other link of the agreement line is the privacy one.
     static QString termsAddress();
 
+    // A sign-in result that came before this page existed (the automatic sign-in at start): the page
+    // shows what it would have shown had it been there.
+    void showMissedResult(ACTION_STATUS status);
+
 protected:
     void changeEvent(QEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
 
 private slots:
     void login();
@@ -32,12 +37,15 @@ private slots:
     void emailSelChange();
     void pwdSelChange();
     void emaileditingFinished();
+    void pwdReturnPressed();
     void slotActionFinish(ACTION_STATUS status, QString sResult);
     void forgot(QString sUrl);
     void confirm(QString sUrl);
 
 private:
     void setOwnTexts();
+    static QString emailPlaceholder();
+    static QString passwordPlaceholder();
     QString siteAddress() const;
     void procLoginSuccess();
     void openVerifyPage();

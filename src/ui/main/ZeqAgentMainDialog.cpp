@@ -314,9 +314,12 @@ void ZeqAgentMainDialog::skinLogin(int nStatus)
         break;
     case LOGIN_ERROR:
     case LOGIN_REJECTED:
-        // A failed sign-in from the page leaves the page to show its own error; one at start has no page.
-        if (!m_pLoginWidget)
+        // A failed sign-in from the page leaves the page to show its own error. One at start had no page
+        // to hear the result: the page made now is told what it missed, so the user sees why.
+        if (!m_pLoginWidget) {
             showSignInView();
+            m_pLoginWidget->showMissedResult(ACTION_STATUS(nStatus));
+        }
         break;
     default:
         break;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "support/ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "platform/Autostart.h"
 #include "platform/FakeAutostart.h"
+#include "support/ControllerTestDevices.h"
 #include "support/RecordingNotifier.h"
 #include "support/TestFolders.h"
 #include "ui/main/FakeTrayIcon.h"
@@ -43,15 +43,19 @@ public slots:
 
 // What every window test needs: temporary folders with the log on, the start-up entry, tray icon and
 // notices recorded instead of touching the desktop, no welcome pause, and no sign-in request leaving
-// the process (tests watch the controller's request signal and answer through its result slot). The
-// controller is one per process, so the fixture lives as long as the test object.
+// the process (tests watch the controller's request signal and answer through its result slot). Given
+// a service address, the sign-in requests go there instead (settings URL "WebApi", which the account
+// worker reads once, when the controller is made). The controller is one per process, so the fixture
+// lives as long as the test object.
 class UiFixture
 {
 public:
-    explicit UiFixture(bool bQuorvane = false)
+    explicit UiFixture(bool bQuorvane = false, const QString& sServiceUrl = QString())
     {
         if (bQuorvane) // the brand is fixed when the controller is first made
             TestFolders::writeFile(m_folders.programPath("Quorvane.bin"), "");
+        if (!sServiceUrl.isEmpty())
+            setValue("URL", "WebApi", sServiceUrl);
         Autostart::setInstance(&m_autostart);
         TrayIcon::setFactory([this](QObject* pParent) {
             FakeTrayIcon* pTray = new FakeTrayIcon(pParent);
@@ -62,7 +66,8 @@ public:
         // Only the devices a test makes: never a volume another test mounts meanwhile.
         ControllerTestDevices::install();
         ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
-        QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitLogin, nullptr, nullptr);
+        if (sServiceUrl.isEmpty())
+            QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitLogin, nullptr, nullptr);
     }
     ~UiFixture()
     {

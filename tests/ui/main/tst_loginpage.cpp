@@ -42,7 +42,10 @@ private slots:
     void forgotPassword();
     void termsAndPrivacy_data();
     void termsAndPrivacy();
-    void selectionEmptiesField();
+    void selectionEmptiesOnlyPlaceholder_data();
+    void selectionEmptiesOnlyPlaceholder();
+    void returnInPassword_data();
+    void returnInPassword();
     void clearInputs_data();
     void clearInputs();
 
@@ -375,23 +378,71 @@ void TestLoginPage::termsAndPrivacy()
     QVERIFY(expected.contains(QUORVANE ? "quorvane" : "zeqshare"));
 }
 
-void TestLoginPage::selectionEmptiesField()
+void TestLoginPage::selectionEmptiesOnlyPlaceholder_data()
 {
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("emptied");
+    QTest::newRow("typed text stays") << "rider@example.com"
+                                      << "secret" << false;
+    QTest::newRow("placeholder text goes") << "E-Mail Address"
+                                           << "Password" << true;
+}
+
+// A selection (a drag, a double-click, the focus arriving by Tab) empties a field only while it holds
+// its placeholder as text; what the user typed or "Remember me" kept stays.
+void TestLoginPage::selectionEmptiesOnlyPlaceholder()
+{
+    QFETCH(QString, email);
+    QFETCH(QString, password);
+    QFETCH(bool, emptied);
     Page page = makePage();
     page.pWidget->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.pWidget.get()));
-    page.pEmail->setText("rider@example.com");
+    page.pEmail->setText(email);
     page.pEmail->setSelection(0, 5);
-    QCOMPARE(page.pEmail->text(), QString());
+    QCOMPARE(page.pEmail->text(), emptied ? QString() : email);
     QCOMPARE(page.pEmail->echoMode(), QLineEdit::Normal);
 
-    // Moving into a filled field with Tab selects its text, which empties it.
-    page.pPassword->setText("secret");
+    // Moving into a filled field with Tab selects its text.
+    page.pPassword->setText(password);
     page.pEmail->setFocus();
     QTest::keyClick(page.pEmail, Qt::Key_Tab);
     QTRY_VERIFY(page.pPassword->hasFocus());
-    QCOMPARE(page.pPassword->text(), QString());
+    QCOMPARE(page.pPassword->text(), emptied ? QString() : password);
     QCOMPARE(page.pPassword->echoMode(), QLineEdit::Password);
+}
+
+void TestLoginPage::returnInPassword_data()
+{
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<bool>("signsIn");
+    QTest::newRow("button enabled") << "rider@example.com" << true;
+    QTest::newRow("button disabled") << "" << false;
+}
+
+// Return in the password field signs in exactly when the button would.
+void TestLoginPage::returnInPassword()
+{
+    QFETCH(QString, email);
+    QFETCH(bool, signsIn);
+    Page page = makePage();
+    page.pWidget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.pWidget.get()));
+    page.pEmail->setText(email);
+    page.pPassword->setFocus();
+    QTest::keyClicks(page.pPassword, "pw 1");
+    QCOMPARE(page.pButton->isEnabled(), signsIn);
+    QTest::keyClick(page.pPassword, Qt::Key_Return);
+    QCOMPARE(m_pLoginSpy->count(), signsIn ? 1 : 0);
+    if (signsIn) {
+        bool bOk = false;
+        const QVariantMap request = JsonHelper().parse(m_pLoginSpy->at(0).at(0).toString(), &bOk);
+        QVERIFY(bOk);
+        QCOMPARE(request.value("user").toString(), email);
+        QCOMPARE(request.value("password").toString(), QString("pw 1"));
+        QVERIFY(!page.pButton->isEnabled());
+    }
 }
 
 void TestLoginPage::clearInputs_data()

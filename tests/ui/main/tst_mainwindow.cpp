@@ -285,6 +285,7 @@ void TestMainWindow::trayReactions_data()
     QTest::addColumn<QString>("signItem");
     QTest::addColumn<bool>("checkEnabled");
     QTest::addColumn<int>("trayState");
+    QTest::addColumn<bool>("errorLine"); // the sign-in page tells the wrong password
 
     const QString sNet =
         "Internet connection|Failed to connect to the %BRAND% Server. Please check your internet "
@@ -293,59 +294,59 @@ void TestMainWindow::trayReactions_data()
     using M = ZeqAgentMainDialog;
     QTest::newRow("start, success") << "welcome" << false << int(LOGIN_SUCCESS) << "S1" << QStringList() << ""
                                     << "signedin"
-                                    << "Sign out" << true << int(M::TRAY_NONE);
+                                    << "Sign out" << true << int(M::TRAY_NONE) << false;
     QTest::newRow("start, wrong password")
         << "welcome" << false << int(LOGIN_ERROR) << "" << QStringList() << ""
         << "signin"
-        << "Sign in" << false << int(M::TRAY_NONE);
+        << "Sign in" << false << int(M::TRAY_NONE) << true;
     QTest::newRow("start, not verified")
         << "welcome" << true << int(LOGIN_REJECTED) << "" << QStringList() << ""
         << "signin"
-        << "Sign in" << true << int(M::TRAY_NONE);
+        << "Sign in" << true << int(M::TRAY_NONE) << false;
     QTest::newRow("start, no connection")
         << "welcome" << true << int(LOGIN_INTERNETERROR) << "" << QStringList() << sNet << "signin"
-        << "Sign in" << false << int(M::TRAY_NONE);
+        << "Sign in" << false << int(M::TRAY_NONE) << false;
     QTest::newRow("page, wrong password") << "signin" << true << int(LOGIN_ERROR) << "" << QStringList() << ""
                                           << "signin"
-                                          << "Sign in" << false << int(M::TRAY_NONE);
+                                          << "Sign in" << false << int(M::TRAY_NONE) << true;
     QTest::newRow("page, not verified")
         << "signin" << true << int(LOGIN_REJECTED) << "" << QStringList() << ""
         << "signin"
-        << "Sign in" << true << int(M::TRAY_NONE);
+        << "Sign in" << true << int(M::TRAY_NONE) << false;
     QTest::newRow("page, no connection")
         << "signin" << false << int(LOGIN_INTERNETERROR) << "" << QStringList() << sNet << "signin"
-        << "Sign in" << false << int(M::TRAY_NONE);
+        << "Sign in" << false << int(M::TRAY_NONE) << false;
     QTest::newRow("page, success") << "signin" << true << int(LOGIN_SUCCESS) << "S2" << QStringList() << ""
                                    << "signedin"
-                                   << "Sign out" << true << int(M::TRAY_NONE);
+                                   << "Sign out" << true << int(M::TRAY_NONE) << false;
     QTest::newRow("signed in, sign-out")
         << "signedin" << true << int(LOGOUT_SUCCESS) << "" << QStringList() << ""
         << "signin"
-        << "Sign in" << false << int(M::TRAY_NONE);
+        << "Sign in" << false << int(M::TRAY_NONE) << false;
     QTest::newRow("sync done, hidden")
         << "signedin" << false << int(SYNC_SUCCESS) << "" << QStringList{sSync} << ""
         << "signedin"
-        << "Sign out" << true << int(M::TRAY_SYNC);
+        << "Sign out" << true << int(M::TRAY_SYNC) << false;
     QTest::newRow("sync done, visible")
         << "signedin" << true << int(SYNC_SUCCESS) << "" << QStringList() << ""
         << "signedin"
-        << "Sign out" << true << int(M::TRAY_NONE);
+        << "Sign out" << true << int(M::TRAY_NONE) << false;
     QTest::newRow("update, visible") << "signedin" << true << int(UPDATE_AVAILABLE) << "Wendo 500"
                                      << QStringList{"Wendo 500|Update available"} << ""
                                      << "signedin"
-                                     << "Sign out" << true << int(M::TRAY_UPDATE);
+                                     << "Sign out" << true << int(M::TRAY_UPDATE) << false;
     QTest::newRow("update, hidden") << "signedin" << false << int(UPDATE_AVAILABLE) << "Wendo 100"
                                     << QStringList{"Wendo 100|Update available"} << ""
                                     << "signedin"
-                                    << "Sign out" << true << int(M::TRAY_UPDATE);
+                                    << "Sign out" << true << int(M::TRAY_UPDATE) << false;
     QTest::newRow("other result ignored")
         << "signedin" << false << int(ENUMDEV_ERROR) << "" << QStringList() << ""
         << "signedin"
-        << "Sign out" << true << int(M::TRAY_NONE);
+        << "Sign out" << true << int(M::TRAY_NONE) << false;
     QTest::newRow("welcome ignores others")
         << "welcome" << false << int(SYNC_CORRUPTION) << "" << QStringList() << ""
         << "none"
-        << "Sign in" << true << int(M::TRAY_NONE);
+        << "Sign in" << true << int(M::TRAY_NONE) << false;
 }
 
 void TestMainWindow::trayReactions()
@@ -360,6 +361,7 @@ void TestMainWindow::trayReactions()
     QFETCH(QString, signItem);
     QFETCH(bool, checkEnabled);
     QFETCH(int, trayState);
+    QFETCH(bool, errorLine);
 
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     if (view == "welcome")
@@ -395,6 +397,11 @@ void TestMainWindow::trayReactions()
     QCOMPARE(
         pWindow->findChild<BottomBar*>()->findChild<QPushButton*>("btn_logout")->isVisibleTo(pWindow.get()),
         page == "signedin");
+    // Also when the page was made only for this result (a failed automatic sign-in at start).
+    if (Login_fbWidget* pLogin = pWindow->findChild<Login_fbWidget*>())
+        QCOMPARE(pLogin->findChild<QLabel*>("label_error")->isVisibleTo(pLogin), errorLine);
+    else
+        QVERIFY(!errorLine);
 }
 
 void TestMainWindow::balloonClick_data()
