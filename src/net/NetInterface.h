@@ -44,8 +44,8 @@ class NetInterface : public QObject
     Q_OBJECT
 
 public:
-    static const qint64 MAX_ANSWER_BYTES = 4 * 1024 * 1024;
-    static const int REQUEST_LIMIT_PERIODS = 3;
+    static constexpr qint64 MAX_ANSWER_BYTES = 4 * 1024 * 1024;
+    static constexpr int REQUEST_LIMIT_PERIODS = 3;
 
     // Neither pOwner nor nTimeOut has an effect: the client has no parent and the watchdog period comes
     // from AgentTiming. Callers pass 60000.
