@@ -3,9 +3,9 @@
 #include "LogFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QSettings>
-#include <QTextStream>
 
 #include <atomic>
 #include <cstdarg>
@@ -17,7 +17,6 @@ namespace
 {
 const char* const SWITCH_FILE = "msg.ini";
 const int MAX_LOG_FILES = 3;
-const size_t MESSAGE_BUFFER = 64000;
 
 QMutex g_logMutex; // process-wide, not recursive: nothing under it may log
 std::unique_ptr<LogFile> g_pLogFile;
@@ -75,43 +74,69 @@ QString DebugLog::logPath()
     return g_sLogPath;
 }
 
+namespace
+{
+// Where a text cut at nLimit bytes may end without splitting a UTF-8 character.
+int cutPoint(const char* szText, int nLimit)
+{
+    int nCut = nLimit;
+    while (nCut > 0 && nLimit - nCut < 3 && (static_cast<unsigned char>(szText[nCut]) & 0xC0) == 0x80)
+        --nCut;
+    return nCut;
+}
+} // namespace
+
+QByteArray DebugLog::cutNote(qint64 nMore)
+{
+    return "... (" + QByteArray::number(nMore) + " bytes more)";
+}
+
 void writeLog(int nLevel, const char* szFormat, ...)
 {
     if (!g_bOn || nLevel >= g_nLevel)
         return;
 
-    // Formatted on the caller's stack or heap, outside the lock; long service answers get a larger buffer
-    // instead of being cut or overrunning one.
-    std::vector<char> buffer(MESSAGE_BUFFER, '\0');
+    // Formatted outside the lock into a bounded buffer: a message that does not fit is cut with a note
+    // saying how much is missing, so neither the file nor standard error receives a whole answer.
+    std::vector<char> buffer(size_t(DebugLog::MESSAGE_LIMIT) + 1, '\0');
     va_list args;
     va_start(args, szFormat);
-    va_list retry;
-    va_copy(retry, args);
     const int nNeeded = vsnprintf(buffer.data(), buffer.size(), szFormat, args);
     va_end(args);
-    if (nNeeded >= 0 && size_t(nNeeded) >= buffer.size()) {
-        buffer.assign(size_t(nNeeded) + 1, '\0');
-        vsnprintf(buffer.data(), buffer.size(), szFormat, retry);
+    if (nNeeded < 0)
+        return;
+    QByteArray message;
+    if (nNeeded > DebugLog::MESSAGE_LIMIT) {
+        const int nKept = cutPoint(buffer.data(), DebugLog::MESSAGE_LIMIT);
+        message = QByteArray(buffer.data(), nKept) + DebugLog::cutNote(qint64(nNeeded) - nKept);
+    } else {
+        message = QByteArray(buffer.data(), nNeeded);
     }
-    va_end(retry);
 
     QMutexLocker lock(&g_logMutex);
     if (g_pLogFile)
-        g_pLogFile->write(nLevel, buffer.data());
+        g_pLogFile->write(nLevel, message.constData());
 }
 
 void DebugLog::exportFile(const QString& sPath)
 {
     writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog]file Name %s", sPath.toUtf8().constData());
-    if (!isOn())
+    if (!isOn() || !QFileInfo(sPath).isFile())
         return;
     QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         return;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    while (!stream.atEnd()) {
-        const QString sLine = stream.readLine();
-        writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog] %s", sLine.toUtf8().constData());
+    // Only the head of the answer: enough to diagnose, never megabytes of log.
+    const QByteArray head = file.read(MESSAGE_LIMIT);
+    const qint64 nMore = file.size() - head.size();
+    QList<QByteArray> lstLines = head.split('\n');
+    if (lstLines.last().isEmpty())
+        lstLines.removeLast(); // the final line break ends the last line, it starts none
+    for (QByteArray& line : lstLines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog] %s", line.constData());
     }
+    if (nMore > 0)
+        writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog] %s", cutNote(nMore).constData());
 }

@@ -9,6 +9,14 @@ LogFile::LogFile(const QString& sPath, int nMaxFiles, int nLevel)
 {
     if (m_pFile->exists() && m_pFile->size() > ROTATE_ABOVE_BYTES)
         rotate(1);
+    // Logs left readable by an older run are closed up too.
+    if (m_pFile->exists())
+        makePrivate(m_pFile);
+    for (int nIndex = 1; nIndex < m_nMaxFiles; ++nIndex) {
+        QFile copy(copyPath(nIndex));
+        if (copy.exists())
+            makePrivate(&copy);
+    }
 }
 
 LogFile::~LogFile()
@@ -61,9 +69,42 @@ QByteArray LogFile::formatLine(const QDateTime& when, const QByteArray& text)
                           .arg(time.toString("HH:mm:ss"))
                           .arg(time.msec())
                           .toLatin1();
-    line += text;
+    line += escapeControls(text);
     line += "\r\n";
     return line;
+}
+
+QByteArray LogFile::escapeControls(const QByteArray& text)
+{
+    static const char HEX[] = "0123456789abcdef";
+    QByteArray escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        const unsigned char uc = static_cast<unsigned char>(c);
+        if (uc >= 0x20 && uc != 0x7f) {
+            escaped += c;
+        } else if (c == '\n') {
+            escaped += "\\n";
+        } else if (c == '\r') {
+            escaped += "\\r";
+        } else if (c == '\t') {
+            escaped += "\\t";
+        } else {
+            escaped += "\\x";
+            escaped += HEX[uc >> 4];
+            escaped += HEX[uc & 0xf];
+        }
+    }
+    return escaped;
+}
+
+void LogFile::makePrivate(QFile* pFile)
+{
+    const QFileDevice::Permissions wider = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                           QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                           QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (pFile->permissions() & wider)
+        pFile->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void LogFile::write(int nLevel, const char* szText)
@@ -73,6 +114,8 @@ void LogFile::write(int nLevel, const char* szText)
     // Append mode: the file is never read or rewritten, so a line costs the same whatever the log's size.
     if (!m_pFile->open(QIODevice::WriteOnly | QIODevice::Append))
         return;
+    // A log created just now is still empty here: it turns private before any line lands in it.
+    makePrivate(m_pFile);
     const QByteArray line = formatLine(QDateTime::currentDateTime(), QByteArray(szText));
     m_pFile->write(line);
     m_pFile->close();

@@ -6,7 +6,8 @@
 class QFile;
 
 // The rotating log file: "<base>.log" plus older copies "<base>01.log", "<base>02.log", ...
-// Rotation happens only when the object is built (once per run); every line is appended.
+// Rotation happens only when the object is built (once per run); every line is appended. The log may
+// hold session tokens, so the file and its copies are kept readable by the owner alone (0600).
 class LogFile
 {
 public:
@@ -26,9 +27,15 @@ public:
     QString copyPath(int nIndex) const;
 
     // "%1/%2/%3 %4:%5 \t%6\r\n": date without leading zeros, HH:mm:ss, milliseconds without leading zeros.
+    // Control characters in the text are written escaped, so a value holding a line break can never
+    // forge lines of its own.
     static QByteArray formatLine(const QDateTime& when, const QByteArray& text);
+    // "\n", "\r" and "\t" for those three, "\xNN" for the other control characters; other bytes unchanged.
+    static QByteArray escapeControls(const QByteArray& text);
 
 private:
+    static void makePrivate(QFile* pFile);
+
     int m_nLevel;
     int m_nMaxFiles;
     QString m_sBaseName;

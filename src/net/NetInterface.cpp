@@ -103,6 +103,8 @@ NetInterface::NetInterface(QObject* /*pOwner*/, const QString& sResponseFile, in
     logProxySetup();
     m_pManager->setProxy(QNetworkProxy::NoProxy);
     connect(&m_watchdog, &QTimer::timeout, this, &NetInterface::slotMonitorTimeOut);
+    m_requestLimit.setSingleShot(true);
+    connect(&m_requestLimit, &QTimer::timeout, this, &NetInterface::slotRequestLimit);
     writeLog(1, "[NetInterface][NetInterface][End]");
 }
 
@@ -110,6 +112,7 @@ NetInterface::~NetInterface()
 {
     writeLog(1, "[NetInterface][~NetInterface][Entry]");
     m_watchdog.stop();
+    m_requestLimit.stop();
     const bool bRequestRunning = m_eState == STATE_REQUEST;
     dropReply();
     m_answerFile.close();
@@ -183,12 +186,15 @@ bool NetInterface::startPost(const char* szMethod, const QNetworkRequest& reques
     m_bStatusChecked = false;
     m_bAccepted = false;
     m_pReply = m_pManager->post(post, body);
+    // Qt holds no more than this of an answer before it reaches the answer file.
+    m_pReply->setReadBufferSize(READ_BUFFER_SIZE);
     connect(m_pReply, &QNetworkReply::metaDataChanged, this, &NetInterface::readResponseHeader);
     connect(m_pReply, &QNetworkReply::readyRead, this, &NetInterface::slotAnswerReadyRead);
     connect(m_pReply, &QNetworkReply::uploadProgress, this, &NetInterface::slotDataSendProgress);
     connect(m_pReply, &QNetworkReply::finished, this, &NetInterface::httpRequestFinished);
     connect(m_pReply, &QNetworkReply::sslErrors, this, &NetInterface::slotSslErr);
     startWatchdog();
+    m_requestLimit.start(REQUEST_LIMIT_PERIODS * m_watchdog.interval());
     return true;
 }
 
@@ -200,8 +206,24 @@ bool NetInterface::openAnswerFile()
     // A stale answer never survives a new request.
     if (QFile::exists(m_sResponseFile) && !QFile::remove(m_sResponseFile))
         return false;
-    QDir().mkpath(QFileInfo(m_sResponseFile).absolutePath());
-    return m_answerFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    const QString sFolder = QFileInfo(m_sResponseFile).absolutePath();
+    if (!QFileInfo::exists(sFolder) && QDir().mkpath(sFolder))
+        QFile::setPermissions(sFolder,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Answers hold the session: the file turns private while it is still empty.
+    return m_answerFile.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           m_answerFile.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+// False (and the request ended) when an answer of nBytes would pass the bound.
+bool NetInterface::answerFits(qint64 nBytes)
+{
+    if (nBytes <= MAX_ANSWER_BYTES)
+        return true;
+    writeLog(1, "[NetInterface][httpRequestFinished] answer too large: %lld bytes, at most %lld", nBytes,
+             MAX_ANSWER_BYTES);
+    endRequest(false);
+    return false;
 }
 
 void NetInterface::readResponseHeader()
@@ -215,6 +237,11 @@ void NetInterface::readResponseHeader()
     if (!m_bAccepted) {
         writeLog(1, "[NetInterface][readResponseHeader] Error:%d", nStatus);
         endRequest(false);
+    } else {
+        // An answer announced too large fails before any of it is stored.
+        const QVariant length = m_pReply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid())
+            answerFits(length.toLongLong());
     }
     writeLog(1, "[NetInterface][readResponseHeader][End]");
 }
@@ -224,7 +251,11 @@ void NetInterface::slotAnswerReadyRead()
     readResponseHeader();
     if (m_eState != STATE_REQUEST)
         return;
-    const QByteArray data = m_pReply->readAll();
+    // One byte past the bound is enough to know the answer does not fit (chunked answers announce
+    // nothing).
+    const QByteArray data = m_pReply->read(MAX_ANSWER_BYTES - m_nReceived + 1);
+    if (!answerFits(m_nReceived + data.size()))
+        return;
     m_nReceived += data.size();
     if (m_answerFile.write(data) != data.size()) {
         writeLog(1, "[NetInterface][httpRequestFinished] answer file write error");
@@ -250,6 +281,7 @@ void NetInterface::httpRequestFinished()
 void NetInterface::endRequest(bool bSuccess)
 {
     m_watchdog.stop();
+    m_requestLimit.stop();
     dropReply();
     if (bSuccess && !m_answerFile.flush())
         bSuccess = false;
@@ -563,6 +595,14 @@ void NetInterface::slotMonitorTimeOut()
         endRequest(false);
     else if (m_eState != STATE_IDLE)
         finishDownload(false, KEEP_FILE);
+}
+
+void NetInterface::slotRequestLimit()
+{
+    if (m_eState != STATE_REQUEST)
+        return;
+    writeLog(1, "[NetInterface][slotRequestLimit] request not ended after %d ms", m_requestLimit.interval());
+    endRequest(false);
 }
 
 void NetInterface::slotSslErr(const QList<QSslError>& lstErrors)

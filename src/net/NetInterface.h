@@ -31,6 +31,10 @@ class QNetworkRequest;
 // bodies are never written. A failed status removes the file; a stalled or broken transfer keeps the
 // partial file so the next getFile resumes it.
 //
+// Answers to requests are bounded: one announced or grown beyond MAX_ANSWER_BYTES fails the request (no
+// answer file is kept), and a request that has not ended after REQUEST_LIMIT_PERIODS watchdog periods
+// fails too, however steadily its answer drips in. Downloads have neither bound.
+//
 // Every transfer ends in exactly one emitRequestFinish, always delivered queued (also when it could not
 // start), so an owner's slot never runs inside its own call and may start the next transfer from there.
 // A watchdog aborts any transfer that moved no byte, sent or received, during one whole period
@@ -40,6 +44,9 @@ class NetInterface : public QObject
     Q_OBJECT
 
 public:
+    static constexpr qint64 MAX_ANSWER_BYTES = 4 * 1024 * 1024;
+    static constexpr int REQUEST_LIMIT_PERIODS = 3;
+
     // Neither pOwner nor nTimeOut has an effect: the client has no parent and the watchdog period comes
     // from AgentTiming. Callers pass 60000.
     NetInterface(QObject* pOwner, const QString& sResponseFile, int nTimeOut);
@@ -69,6 +76,7 @@ private slots:
     void slotReadyRead();
     void slotfinished();
     void slotMonitorTimeOut();
+    void slotRequestLimit();
     void slotSslErr(const QList<QSslError>& lstErrors);
 
 private:
@@ -79,6 +87,7 @@ private:
     static QNetworkRequest downloadRequest(const QUrl& url);
     bool startPost(const char* szMethod, const QNetworkRequest& request, const QByteArray& body);
     bool openAnswerFile();
+    bool answerFits(qint64 nBytes);
     void endRequest(bool bSuccess);
 
     void startHead(const QUrl& url);
@@ -120,4 +129,6 @@ private:
     qint64 m_nSent = 0;
     qint64 m_nReceived = 0;
     qint64 m_nLastTick = 0;
+    // The overall time a request may take, however its bytes move.
+    QTimer m_requestLimit;
 };

@@ -17,7 +17,13 @@ private slots:
     void rotation_data();
     void rotation();
     void threadsWriteWholeLines();
-    void longMessageIsWhole();
+    void longMessageIsCutWithANote_data();
+    void longMessageIsCutWithANote();
+    void controlCharactersAreEscaped_data();
+    void controlCharactersAreEscaped();
+    void exportedAnswerIsCut();
+    void logFilesArePrivate_data();
+    void logFilesArePrivate();
 };
 
 void TestDebugLog::levelSwitch_data()
@@ -131,12 +137,110 @@ void TestDebugLog::threadsWriteWholeLines()
         QVERIFY2(whole.match(QString::fromLatin1(lines.at(i))).hasMatch(), lines.at(i).constData());
 }
 
-void TestDebugLog::longMessageIsWhole()
+void TestDebugLog::longMessageIsCutWithANote_data()
+{
+    QTest::addColumn<int>("length"); // of the whole formatted message, "[A][b] " and "|" included
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("exactly the limit") << DebugLog::MESSAGE_LIMIT << false;
+    QTest::newRow("one byte over") << DebugLog::MESSAGE_LIMIT + 1 << true;
+    QTest::newRow("a large answer") << 5 * 1024 * 1024 << true;
+}
+
+void TestDebugLog::longMessageIsCutWithANote()
+{
+    QFETCH(int, length);
+    QFETCH(bool, cut);
+    TestFolders folders(true);
+    const QByteArray big(length - 8, 'x');
+    writeLog(1, "[A][b] %s|", big.constData());
+    writeLog(1, "[A][b] next");
+    const QByteArray log = TestFolders::readFile(folders.dataPath("WendoAgent.log"));
+    const QList<QByteArray> lines = log.split('\n');
+    QCOMPARE(lines.size(), 3); // both lines whole, the next one on its own line
+    QVERIFY(lines.at(1).endsWith(" \t[A][b] next\r"));
+    const QByteArray message = lines.at(0).mid(lines.at(0).indexOf('\t') + 1).chopped(1);
+    if (!cut) {
+        QCOMPARE(message, "[A][b] " + big + "|");
+        return;
+    }
+    const QByteArray note = DebugLog::cutNote(length - DebugLog::MESSAGE_LIMIT);
+    QCOMPARE(message, "[A][b] " + big.left(DebugLog::MESSAGE_LIMIT - 7) + note);
+}
+
+void TestDebugLog::controlCharactersAreEscaped_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("line feed") << QByteArray("U1\n2026/1/1 00:00:00:0 \t[Forged][line]")
+                               << QByteArray("U1\\n2026/1/1 00:00:00:0 \\t[Forged][line]");
+    QTest::newRow("carriage return") << QByteArray("a\r\nb") << QByteArray("a\\r\\nb");
+    QTest::newRow("escape and bell") << QByteArray("\x1b[2J\x07") << QByteArray("\\x1b[2J\\x07");
+    QTest::newRow("delete") << QByteArray("a\x7f") << QByteArray("a\\x7f");
+    QTest::newRow("latin-1 and UTF-8 stay") << QByteArray("x\xe9 \xc3\xa9") << QByteArray("x\xe9 \xc3\xa9");
+}
+
+void TestDebugLog::controlCharactersAreEscaped()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, written);
+    TestFolders folders(true);
+    writeLog(1, "[UsbMonitor][scan] uuid:%s", value.constData());
+    const QByteArray log = TestFolders::readFile(folders.dataPath("WendoAgent.log"));
+    QCOMPARE(log.count('\n'), 1);
+    QVERIFY2(log.endsWith(" \t[UsbMonitor][scan] uuid:" + written + "\r\n"), log.constData());
+}
+
+void TestDebugLog::exportedAnswerIsCut()
 {
     TestFolders folders(true);
-    const QByteArray big(100000, 'x');
-    writeLog(1, "[A][b] %s|", big.constData());
-    QVERIFY(TestFolders::readFile(folders.dataPath("WendoAgent.log")).endsWith(big + "|\r\n"));
+    // Short lines first, then one line that runs far past the limit.
+    QByteArray answer = "<a>\r\n<b>x</b>\n";
+    answer += "<c>" + QByteArray(3 * DebugLog::MESSAGE_LIMIT, 'y') + "</c>\n";
+    const QString sAnswer = folders.tempDir() + "/genwork.xml";
+    TestFolders::writeFile(sAnswer, answer);
+    DebugLog::exportFile(sAnswer);
+
+    const QByteArray log = TestFolders::readFile(folders.dataPath("WendoAgent.log"));
+    QVERIFY(log.contains(" \t[ZeqAgentCtrlMgr][exportToDebugLog] <a>\r\n"));
+    QVERIFY(log.contains(" \t[ZeqAgentCtrlMgr][exportToDebugLog] <b>x</b>\r\n"));
+    const QByteArray note = DebugLog::cutNote(answer.size() - DebugLog::MESSAGE_LIMIT);
+    QVERIFY(log.endsWith(" \t[ZeqAgentCtrlMgr][exportToDebugLog] " + note + "\r\n"));
+    QVERIFY(log.size() < 2 * DebugLog::MESSAGE_LIMIT);
+    QCOMPARE(TestFolders::readFile(sAnswer), answer);
+}
+
+void TestDebugLog::logFilesArePrivate_data()
+{
+    QTest::addColumn<bool>("existing"); // a log (and its copies) left readable by an earlier run
+    QTest::newRow("new log") << false;
+    QTest::newRow("existing wider log and copies") << true;
+}
+
+void TestDebugLog::logFilesArePrivate()
+{
+    QFETCH(bool, existing);
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
+    const QFile::Permissions wide = owner | QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther;
+    TestFolders folders(true);
+    DebugLog::shutdown();
+    const QStringList lstLogs = {folders.dataPath("WendoAgent.log"), folders.dataPath("WendoAgent01.log"),
+                                 folders.dataPath("WendoAgent02.log")};
+    if (existing) {
+        for (const QString& sPath : lstLogs) {
+            QVERIFY(TestFolders::writeFile(sPath, "old line\r\n"));
+            QVERIFY(QFile::setPermissions(sPath, wide));
+        }
+    }
+    DebugLog::init(folders.dataDir());
+    writeLog(1, "[A][b] session:SECRET");
+    const QFile::Permissions mask =
+        wide | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther | QFile::WriteGroup;
+    for (const QString& sPath : lstLogs) {
+        if (!existing && sPath != lstLogs.first())
+            continue;
+        QVERIFY2(QFile::exists(sPath), qPrintable(sPath));
+        QCOMPARE(QFile::permissions(sPath) & mask, owner);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDebugLog)

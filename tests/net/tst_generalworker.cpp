@@ -1,8 +1,10 @@
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
+#include "core/DebugLog.h"
 #include "core/Worker.h"
 #include "net/EnumDevWorker.h"
 #include "net/GeneralWorker.h"
+#include "net/NetInterface.h"
 #include "support/FakeShareService.h"
 #include "support/RecordingNotifier.h"
 #include "support/TestFolders.h"
@@ -40,8 +42,18 @@ private slots:
     void noServerIsANetworkFailure();
     void enumDevWorker_data();
     void enumDevWorker();
+    void answerSize_data();
+    void answerSize();
+    void hugeSignInAnswerIsCutInTheLog();
+    void dripEndsTheSignInAsNetworkFailure();
 
 private:
+    // Answers every request with sOperation's SOAP answer grown to exactly nSize bytes: by its return
+    // text when sReturn is empty (the text is handed back), else by a comment beside sReturn.
+    QString answerWithSize(const QString& sOperation, qint64 nSize, bool bChunked,
+                           const QString& sReturn = QString());
+    // Runs one operation and waits for its statuses; the request names the operation by its slot.
+    QList<QVariantList> runAndCollect(const QString& sOperation);
     void runOperation(const char* szSlot, const QString& sRequest, Kind eKind, const QString& sReturn,
                       const QString& sOperation);
     QScopedPointer<TestFolders> m_pFolders;
@@ -73,6 +85,7 @@ void TestGeneralWorker::init()
 
 void TestGeneralWorker::cleanup()
 {
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 300);
     m_pStatus.reset();
     m_pWorker.reset();
     m_pService.reset();
@@ -331,6 +344,151 @@ void TestGeneralWorker::enumDevWorker()
     QCOMPARE(call.sOperation, QString("getDeviceList"));
     QCOMPARE(call.params.value("SessionID"), QString());
     QCOMPARE(call.params.value("CustomerEMail"), QString("u"));
+}
+
+QString TestGeneralWorker::answerWithSize(const QString& sOperation, qint64 nSize, bool bChunked,
+                                          const QString& sReturn)
+{
+    QByteArray body;
+    QString sReturned = sReturn;
+    if (sReturn.isEmpty()) {
+        const int nPadding = int(nSize - FakeShareService::soapAnswer(sOperation, QString()).size());
+        sReturned = QString(nPadding, QLatin1Char('S'));
+        body = FakeShareService::soapAnswer(sOperation, sReturned);
+    } else {
+        // A comment inside the envelope: readers skip it, so only the size can fail the answer.
+        body = FakeShareService::soapAnswer(sOperation, sReturn);
+        const QByteArray end = "</SOAP-ENV:Envelope>";
+        const int nPadding = int(nSize - body.size()) - 7;
+        body.insert(body.lastIndexOf(end), "<!--" + QByteArray(nPadding, ' ') + "-->");
+    }
+    Q_ASSERT(body.size() == nSize);
+    m_pServer->setHandler([body, bChunked](const TestHttpServer::Request&) {
+        TestHttpServer::Answer answer = TestHttpServer::Answer::ok(body);
+        return bChunked ? answer.trickled(256 * 1024, 0) : answer;
+    });
+    return sReturned;
+}
+
+QList<QVariantList> TestGeneralWorker::runAndCollect(const QString& sOperation)
+{
+    if (sOperation == "getDeviceList") {
+        EnumDevWorker worker;
+        QSignalSpy spy(&worker, &EnumDevWorker::emitStatus);
+        worker.setRequest(R"({"session":"S","user":"u"})");
+        worker.start();
+        spy.wait(20000);
+        QTest::qWait(50);
+        return spy;
+    }
+    const QMap<QString, QPair<const char*, QString>> operationSlots = {
+        {"login", {"slotLogin", R"({"user":"a@b.c","password":"pw"})"}},
+        {"checkDeviceReg", {"slotCheckRegDev", R"({"session":"S","user":"u","uuid":"U1"})"}},
+        {"registerDevice", {"slotRegDev", R"({"session":"S","user":"u","uuid":"U1"})"}},
+        {"deregisterDevice", {"slotDeRegDev", R"({"session":"S","user":"u","uuid":"U1"})"}},
+        {"getCustomerSetting", {"slotGetCustomSetting", R"({"session":"S","user":"u"})"}},
+    };
+    const QPair<const char*, QString> call = operationSlots.value(sOperation);
+    QMetaObject::invokeMethod(m_pWorker.data(), call.first, Q_ARG(QString, call.second));
+    m_pStatus->wait(20000);
+    QTest::qWait(50); // nothing more may follow
+    return *m_pStatus;
+}
+
+void TestGeneralWorker::answerSize_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("returnText"); // empty: the return text itself fills the answer
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("chunked");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text"); // "RETURN": the answer's own return text
+    const qint64 nCap = NetInterface::MAX_ANSWER_BYTES;
+    QTest::newRow("long session at the bound") << "login"
+                                               << "" << nCap << false << int(LOGIN_SUCCESS) << "RETURN";
+    QTest::newRow("long session at the bound, chunked")
+        << "login"
+        << "" << nCap << true << int(LOGIN_SUCCESS) << "RETURN";
+    QTest::newRow("long session one byte over") << "login"
+                                                << "" << nCap + 1 << false << int(LOGIN_INTERNETERROR) << "";
+    QTest::newRow("long session one byte over, chunked")
+        << "login"
+        << "" << nCap + 1 << true << int(LOGIN_INTERNETERROR) << "";
+    QTest::newRow("long session far over, chunked")
+        << "login"
+        << "" << 3 * nCap << true << int(LOGIN_INTERNETERROR) << "";
+    QTest::newRow("padded session at the bound")
+        << "login"
+        << "SESSION-1" << nCap << true << int(LOGIN_SUCCESS) << "SESSION-1";
+    QTest::newRow("padded session one byte over")
+        << "login"
+        << "SESSION-1" << nCap + 1 << false << int(LOGIN_INTERNETERROR) << "";
+    QTest::newRow("check over, chunked")
+        << "checkDeviceReg"
+        << "SUCCESS:S0004" << nCap + 1 << true << int(DEVICE_CHECKREGERROR) << "";
+    QTest::newRow("register over") << "registerDevice"
+                                   << "SUCCESS:S0003" << nCap + 1 << false << int(DEVICE_REGERROR) << "";
+    QTest::newRow("deregister at the bound")
+        << "deregisterDevice"
+        << "SUCCESS:S0005" << nCap << false << int(DEVICE_DEREGSUCCESS) << "";
+    QTest::newRow("deregister over, chunked")
+        << "deregisterDevice"
+        << "SUCCESS:S0005" << nCap + 1 << true << int(DEVICE_DEREGERROR) << "true";
+    QTest::newRow("settings over") << "getCustomerSetting"
+                                   << "{}" << nCap + 1 << false << int(GETSETTING_ERROR) << "";
+    QTest::newRow("device list over, chunked")
+        << "getDeviceList"
+        << R"([{"UUID":"U1"}])" << nCap + 1 << true << int(ENUMDEV_ERROR) << "";
+}
+
+void TestGeneralWorker::answerSize()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, returnText);
+    QFETCH(qint64, size);
+    QFETCH(bool, chunked);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    // Megabytes on loopback: a watchdog that no loaded machine trips.
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 3000);
+    const QString sReturn = answerWithSize(operation, size, chunked, returnText);
+    const QList<QVariantList> lstStatus = runAndCollect(operation);
+    QCOMPARE(lstStatus.size(), 1);
+    QCOMPARE(lstStatus.at(0).at(0).value<ACTION_STATUS>(), ACTION_STATUS(status));
+    QVERIFY(lstStatus.at(0).at(1).toString() == (text == "RETURN" ? sReturn : text));
+    QCOMPARE(m_pServer->requestCount(), 1);
+}
+
+void TestGeneralWorker::hugeSignInAnswerIsCutInTheLog()
+{
+    TestFolders::writeFile(m_pFolders->dataPath("msg.ini"), "[DEBUG]\nLOG_LEVEL=2\n");
+    DebugLog::init(m_pFolders->dataDir());
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 3000);
+    const QString sSession = answerWithSize("login", NetInterface::MAX_ANSWER_BYTES, false);
+    const QList<QVariantList> lstStatus = runAndCollect("login");
+    QCOMPARE(lstStatus.size(), 1);
+    QCOMPARE(lstStatus.at(0).at(0).value<ACTION_STATUS>(), LOGIN_SUCCESS);
+
+    const QByteArray log = TestFolders::readFile(m_pFolders->dataPath("WendoAgent.log"));
+    QVERIFY(log.contains("[ZeqAgentCtrlMgr][exportToDebugLog] <SOAP-ENV:Envelope"));
+    QVERIFY(log.contains(" bytes more)\r\n"));
+    QVERIFY(!log.contains(sSession.toLatin1()));
+    QVERIFY(log.size() < NetInterface::MAX_ANSWER_BYTES / 8);
+}
+
+void TestGeneralWorker::dripEndsTheSignInAsNetworkFailure()
+{
+    // A byte every half watchdog period keeps the watchdog content; the request's overall limit ends it.
+    const int nWatchdog = AgentTiming::ms(AgentTiming::NET_WATCHDOG);
+    const QByteArray body = FakeShareService::soapAnswer("login", "SESSION-1");
+    m_pServer->setHandler([body, nWatchdog](const TestHttpServer::Request&) {
+        return TestHttpServer::Answer::ok(body).trickled(1, nWatchdog / 2);
+    });
+    m_pWorker->slotLogin(R"({"user":"a@b.c","password":"pw"})");
+    QTRY_COMPARE_WITH_TIMEOUT(m_pStatus->count(), 1, 20000);
+    QCOMPARE(m_pStatus->at(0).at(0).value<ACTION_STATUS>(), LOGIN_INTERNETERROR);
+    QTest::qWait(3 * nWatchdog);
+    QCOMPARE(m_pStatus->count(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestGeneralWorker)

@@ -20,6 +20,8 @@ private slots:
     void resumeRule();
     void trickleOutlastsWatchdog();
     void progressBeyond2GiB();
+    void downloadsPassTheAnswerBound_data();
+    void downloadsPassTheAnswerBound();
     void refusedDownloadIsReportedQueued_data();
     void refusedDownloadIsReportedQueued();
 
@@ -278,6 +280,32 @@ void TestNetDownload::progressBeyond2GiB()
     QFile result(destPath());
     QVERIFY(result.open(QIODevice::ReadOnly) && result.seek(nLocal));
     QCOMPARE(result.readAll(), tail);
+}
+
+void TestNetDownload::downloadsPassTheAnswerBound_data()
+{
+    QTest::addColumn<bool>("chunked");
+    QTest::newRow("with a length") << false;
+    QTest::newRow("chunked") << true;
+}
+
+void TestNetDownload::downloadsPassTheAnswerBound()
+{
+    // Request answers are bounded; files are not.
+    QFETCH(bool, chunked);
+    QByteArray content(int(2 * NetInterface::MAX_ANSWER_BYTES + 1), 'm');
+    content[1000] = 'x';
+    m_server.setHandler([&](const TestHttpServer::Request& request) {
+        TestHttpServer::Answer answer = TestHttpServer::fileAnswer(request, content);
+        if (chunked && request.method == "GET")
+            answer.trickled(256 * 1024, 0);
+        return answer;
+    });
+    const Outcome outcome = download(m_server.url("/map.7z"), 0);
+    QVERIFY(outcome.bReturned);
+    QCOMPARE(outcome.lstFinish.size(), 1);
+    QCOMPARE(outcome.lstFinish.at(0).at(0).toBool(), true);
+    QVERIFY(TestFolders::readFile(destPath()) == content);
 }
 
 void TestNetDownload::refusedDownloadIsReportedQueued_data()

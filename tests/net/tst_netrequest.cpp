@@ -31,6 +31,12 @@ private slots:
     void stallGivesExactlyOneFailure_data();
     void stallGivesExactlyOneFailure();
     void slowTrickleOutlastsWatchdog();
+    void answerSize_data();
+    void answerSize();
+    void announcedOversizeFailsBeforeTheBody();
+    void dripHitsTheOverallLimit_data();
+    void dripHitsTheOverallLimit();
+    void answerFileIsPrivate();
     void refusedRequestIsReportedQueued_data();
     void refusedRequestIsReportedQueued();
     void secondRequestWhileBusyIsRefused();
@@ -238,13 +244,119 @@ void TestNetRequest::stallGivesExactlyOneFailure()
 
 void TestNetRequest::slowTrickleOutlastsWatchdog()
 {
-    // Forty pieces 40 ms apart: over three watchdog periods in all, but bytes move in every period.
-    AgentTiming::set(AgentTiming::NET_WATCHDOG, 500);
-    const QByteArray body = QByteArray("<piece/>").repeated(40);
-    m_server.enqueue(TestHttpServer::Answer::ok(body).trickled(8, 40));
+    // Thirty pieces 50 ms apart: longer than one watchdog period in all, but bytes move in every period
+    // and the answer ends well within the overall limit of a request.
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 1000);
+    const QByteArray body = QByteArray("<piece/>").repeated(30);
+    m_server.enqueue(TestHttpServer::Answer::ok(body).trickled(8, 50));
     NetInterface client(nullptr, answerPath(), 60000);
     QVERIFY(post(&client, m_server.url("/svc"), "<a/>"));
     QCOMPARE(TestFolders::readFile(answerPath()), body);
+}
+
+void TestNetRequest::answerSize_data()
+{
+    QTest::addColumn<bool>("gzip");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("chunked");
+    QTest::addColumn<bool>("success");
+    const qint64 nCap = NetInterface::MAX_ANSWER_BYTES;
+    QTest::newRow("soap, at the bound, length") << true << nCap << false << true;
+    QTest::newRow("soap, at the bound, chunked") << true << nCap << true << true;
+    QTest::newRow("soap, one byte over, length") << true << nCap + 1 << false << false;
+    QTest::newRow("soap, one byte over, chunked") << true << nCap + 1 << true << false;
+    QTest::newRow("plain, at the bound, chunked") << false << nCap << true << true;
+    QTest::newRow("plain, one byte over, length") << false << nCap + 1 << false << false;
+    QTest::newRow("plain, one byte over, chunked") << false << nCap + 1 << true << false;
+}
+
+void TestNetRequest::answerSize()
+{
+    QFETCH(bool, gzip);
+    QFETCH(qint64, size);
+    QFETCH(bool, chunked);
+    QFETCH(bool, success);
+    const QByteArray body(int(size), 'a');
+    TestHttpServer::Answer answer = TestHttpServer::Answer::ok(body);
+    if (chunked)
+        answer.trickled(256 * 1024, 0);
+    m_server.enqueue(answer);
+    TestFolders::writeFile(answerPath(), "<stale/>");
+    NetInterface client(nullptr, answerPath(), 60000);
+    QSignalSpy spy(&client, &NetInterface::emitRequestFinish);
+    if (gzip)
+        client.sendRequest(m_server.url("/svc"), "<a/>");
+    else
+        client.sendRequestEx(m_server.url("/svc"), "<a/>");
+    QVERIFY(spy.wait(20000));
+    QTest::qWait(50); // nothing more may follow
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toBool(), success);
+    if (success)
+        QCOMPARE(TestFolders::readFile(answerPath()), body);
+    else
+        QVERIFY(!QFile::exists(answerPath()));
+}
+
+void TestNetRequest::announcedOversizeFailsBeforeTheBody()
+{
+    // The length alone decides: the body never comes, and the watchdog is far too slow to be what ends
+    // the request.
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 600000);
+    const QByteArray length = QByteArray::number(50 * 1024 * 1024);
+    m_server.enqueue(
+        TestHttpServer::Answer::ok("<start>").withHeader("Content-Length", length).stalledAfter(7));
+    NetInterface client(nullptr, answerPath(), 60000);
+    QSignalSpy spy(&client, &NetInterface::emitRequestFinish);
+    QVERIFY(client.sendRequest(m_server.url("/svc"), "<a/>"));
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 20000);
+    QCOMPARE(spy.at(0).at(0).toBool(), false);
+    QVERIFY(!QFile::exists(answerPath()));
+}
+
+void TestNetRequest::dripHitsTheOverallLimit_data()
+{
+    QTest::addColumn<bool>("gzip");
+    QTest::addColumn<bool>("chunked");
+    QTest::newRow("soap, chunked drip") << true << true;
+    QTest::newRow("soap, drip with a length") << true << false;
+    QTest::newRow("plain, chunked drip") << false << true;
+}
+
+void TestNetRequest::dripHitsTheOverallLimit()
+{
+    // One byte every half watchdog period: the watchdog always sees progress, the answer never ends.
+    QFETCH(bool, gzip);
+    QFETCH(bool, chunked);
+    const int nWatchdog = 200;
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, nWatchdog);
+    m_server.enqueue(TestHttpServer::Answer::ok(QByteArray(100000, 'd')).trickled(1, nWatchdog / 2, chunked));
+    NetInterface client(nullptr, answerPath(), 60000);
+    QSignalSpy spy(&client, &NetInterface::emitRequestFinish);
+    if (gzip)
+        QVERIFY(client.sendRequest(m_server.url("/svc"), "<a/>"));
+    else
+        QVERIFY(client.sendRequestEx(m_server.url("/svc"), "<a/>"));
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 20000);
+    QCOMPARE(spy.at(0).at(0).toBool(), false);
+    QVERIFY(!QFile::exists(answerPath()));
+    QTest::qWait(3 * nWatchdog); // and nothing more follows
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestNetRequest::answerFileIsPrivate()
+{
+    // A readable answer from an older run is replaced by a private one: answers carry the session.
+    TestFolders::writeFile(answerPath(), "<stale/>");
+    QVERIFY(QFile::setPermissions(answerPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                    QFile::ReadOther));
+    m_server.enqueue(TestHttpServer::Answer::ok("<return>SESSION</return>"));
+    NetInterface client(nullptr, answerPath(), 60000);
+    QVERIFY(post(&client, m_server.url("/svc"), "<a/>"));
+    QCOMPARE(TestFolders::readFile(answerPath()), QByteArray("<return>SESSION</return>"));
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QCOMPARE(QFile::permissions(answerPath()) & others, QFile::Permissions());
 }
 
 void TestNetRequest::refusedRequestIsReportedQueued_data()
