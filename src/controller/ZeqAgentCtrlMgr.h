@@ -1,5 +1,11 @@
 #pragma once
 
+#include "AccountActions.h"
+#include "DeviceJobs.h"
+#include "DeviceState.h"
+#include "ErrorInfo.h"
+#include "MapActions.h"
+#include "UpdateActions.h"
 #include "core/ActionStatus.h"
 #include "core/DebugLog.h"
 #include "core/Worker.h"
@@ -10,15 +16,14 @@
 
 class QTranslator;
 class GeneralWorker;
-class EnumDevWorker;
-class BackupRestoreWorker;
 class UsbMonitor;
-class SyncWorker;
 class DevMonitorThread;
 
 // The one controller of the agent: every window reaches it through getInstance() and every action
-// starts and ends here. Workers report to slotHandleResults; the windows hear actionFinish (and the map
-// page emitMapStatus) exactly once per result. Created on first use, never destroyed.
+// starts and ends here. It is the front of the action families (account, device state, device jobs,
+// updates, maps), which own their workers and do the bookkeeping of their own results. Workers report to
+// slotHandleResults; the windows hear actionFinish (and the map page emitMapStatus) exactly once per
+// result. Created on first use, never destroyed.
 class ZeqAgentCtrlMgr : public QObject
 {
     Q_OBJECT
@@ -55,12 +60,12 @@ public:
     QString takeErrorString();
 
     // The current account: signed in when all three are non-empty.
-    QString currentUser() const { return m_sUser; }
-    QString currentPassword() const { return m_sPassword; }
-    QString currentSession() const { return m_sSession; }
-    QString pendingUser() const { return m_sPendingUser; }
-    QString pendingPassword() const { return m_sPendingPassword; }
-    bool isSignedIn() const { return !m_sUser.isEmpty() && !m_sPassword.isEmpty() && !m_sSession.isEmpty(); }
+    QString currentUser() const { return m_account.user(); }
+    QString currentPassword() const { return m_account.password(); }
+    QString currentSession() const { return m_account.session(); }
+    QString pendingUser() const { return m_account.pendingUser(); }
+    QString pendingPassword() const { return m_account.pendingPassword(); }
+    bool isSignedIn() const { return m_account.isSignedIn(); }
 
     // Asks the service for the account's devices; the list is rebuilt when the answer arrives.
     bool enumRegDevs(QString sRequest);
@@ -68,7 +73,7 @@ public:
     bool ProcEnumRegDev();
 
     // The devices registered to the account, in the service's order.
-    const QList<Worker::DEVINFO>& regDevList() const { return m_lstRegDev; }
+    const QList<Worker::DEVINFO>& regDevList() const { return m_account.regDevList(); }
     // Rebuilds the list from an account device list answer text; false for an error answer.
     bool procEnumRegDevText(const QString& sAnswer);
 
@@ -76,9 +81,9 @@ public:
 
     // The attached device: present flag, family (1 serial, 2 drive) and its record with the serial port
     // or the drive roots (system drive first, data drive second).
-    bool isDevicePresent() const { return m_bDevPresent; }
-    int deviceFamily() const { return m_nDevFamily; }
-    const Worker::DEVINFOEX& currentDevice() const { return m_curDevice; }
+    bool isDevicePresent() const { return m_device.isPresent(); }
+    int deviceFamily() const { return m_device.family(); }
+    const Worker::DEVINFOEX& currentDevice() const { return m_device.current(); }
     // First drive root of the drive family (or the serial port name).
     QString currentDrive() const;
     void saveDeviceVersions(QString sUUID, int nFamily);
@@ -89,7 +94,7 @@ public:
     bool ChkFileCheckSume(QString sFile, QString sServerChecksum);
     // Free bytes on the device's first drive; 0 when the query fails (counted as no room).
     quint64 getDiskFreeSpace();
-    bool isDeviceConnected() const { return m_bDevPresent; }
+    bool isDeviceConnected() const { return m_device.isPresent(); }
 
     // Backup and restore of the drive family; sParam is the parameter string of BackupRestoreParam.
     bool backupDev(const QString& sParam);
@@ -108,6 +113,11 @@ public:
     // Stops every running worker at exit (those that exist), in the order backup and restore, sync,
     // map update, account device list, device update, agent update.
     void terminateAllWorker();
+
+    // The update dialogs live in the window layer, reached through the DialogOpener it installs.
+    bool isUpdateDialogShown() const;
+    // The modal check of the agent's own update, unless an update dialog is already open.
+    void checkWendoAgentupdate();
 
     // Page flags.
     void setShowMapTab(bool bShow) { m_bShowMapTab = bShow; }
@@ -139,73 +149,32 @@ public slots:
 private:
     explicit ZeqAgentCtrlMgr(QObject* pParent = nullptr);
     void pairSettingsFiles();
-    void handleAccountResult(ACTION_STATUS status, const QString& sResult);
-    void showConnectionMessage();
     void createGeneralWorker();
     // Hands a page's request text on to the account worker unchanged.
     bool forwardRequest(const char* szOperation, void (ZeqAgentCtrlMgr::*pSignal)(QString),
                         const QString& sRequest);
     void startDeviceWatch();
-    void startBackupWorker(const QString& sParam, int nMode);
+    // The families' bookkeeping, then the windows hear the result once. pSender is the worker that sent
+    // it (a held worker's result comes through its family, a late one of a stopped worker never comes).
+    void handleResult(const QObject* pSender, ACTION_STATUS status, const QString& sResult);
 
-    // Results of a worker reach the handler only while the controller still holds that worker: a stopped
-    // or replaced worker's late (queued) result is dropped, so it can never stop or delete another one.
-    // The worker's address is compared, never dereferenced: it may be gone by then.
-    template <typename T> void connectWorker(T* pWorker)
-    {
-        connect(pWorker, &T::emitStatus, this, [this, pWorker](ACTION_STATUS status, QString sResult) {
-            if (!isHeldWorker(pWorker)) {
-                writeLog(1, "[ZeqAgentCtrlMgr][slotHandleResults] result %d of a stopped worker dropped",
-                         int(status));
-                return;
-            }
-            slotHandleResults(status, sResult);
-        });
-    }
-    bool isHeldWorker(const QObject* pWorker) const;
-    // Takes the worker out of its member and deletes it once control is back in the event loop, so a
-    // worker is never deleted inside its own emission.
-    template <typename T> void releaseWorker(T*& pMember)
-    {
-        T* pDone = pMember;
-        pMember = nullptr;
-        if (pDone)
-            pDone->deleteLater();
-    }
-    // Deletes the worker now (a thread worker's destructor stops its thread).
-    template <typename T> void stopWorker(T*& pMember)
-    {
-        T* pDone = pMember;
-        pMember = nullptr;
-        delete pDone;
-    }
-
-    // The current account and the one the last sign-in asked for.
-    QString m_sUser;
-    QString m_sPassword;
-    QString m_sSession;
-    QString m_sPendingUser;
-    QString m_sPendingPassword;
-    // The accounts of sign-ins still on their way, oldest first: each answer belongs to the oldest.
-    QList<QPair<QString, QString>> m_lstSignInsInFlight;
+    // Set before the families that read it are built.
+    const bool m_bQuorvane;
+    ErrorInfo m_errorInfo;
+    DeviceState m_device{m_bQuorvane};
+    AccountActions m_account;
+    DeviceJobs m_jobs{m_device};
+    UpdateActions m_updates;
+    MapActions m_maps{m_bQuorvane, m_errorInfo};
+    // Asked in this order about each result.
+    const QList<ActionFamily*> m_lstFamilies{&m_account, &m_jobs, &m_updates, &m_maps};
 
     UsbMonitor* m_pUsbMonitor = nullptr;
     DevMonitorThread* m_pDevMonitor = nullptr;
     GeneralWorker* m_pGeneralWorker = nullptr;
-    EnumDevWorker* m_pEnumDevWorker = nullptr;
-    BackupRestoreWorker* m_pBackupWorker = nullptr;
-    SyncWorker* m_pSyncWorker = nullptr;
 
-    bool m_bDevPresent = false;
-    int m_nDevFamily = 2;
-    Worker::DEVINFOEX m_curDevice;
-
-    QList<Worker::DEVINFO> m_lstRegDev;
     QTranslator* m_pTranslator = nullptr;
     QString m_sLangCode;
-    bool m_bQuorvane = false;
-    QString m_sErrorCode;
-    QString m_sErrorString;
 
     bool m_bShowMapTab = false;
     bool m_bSettingNotSave = false;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ActionFamily.h"
+#include "WorkerSlot.h"
+
+#include <QString>
+
+class DeviceState;
+
+// The long jobs on the attached device: the ride sync (check, then the queue of its work list) and the
+// backup and restore of the drive family. One job of each kind at a time.
+class DeviceJobs : public ActionFamily
+{
+public:
+    explicit DeviceJobs(const DeviceState& device);
+
+    void checkSync(const QString& sRequest);
+    void synclist(const QString& sRequest);
+    void stopSync() { m_syncSlot.stop(); }
+
+    // sParam is the parameter string of BackupRestoreParam.
+    void backupDev(const QString& sParam);
+    void restoreDev(const QString& sParam);
+    void stopBackupRestore() { m_backupSlot.stop(); }
+
+    bool handleResult(const QObject* pSender, ACTION_STATUS status, const QString& sResult,
+                      Route* pRoute) override;
+
+private:
+    void startBackupWorker(const QString& sParam, int nMode);
+    void noteBackupDone();
+
+    const DeviceState& m_device;
+    WorkerSlot m_backupSlot{this, "backup and restore", WorkerSlot::EXIT_BACKUPRESTORE};
+    WorkerSlot m_syncSlot{this, "sync", WorkerSlot::EXIT_SYNC};
+};

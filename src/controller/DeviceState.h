@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/Worker.h"
+
+#include <QString>
+
+class DevMonitorThread;
+
+// The attached device as the controller knows it: present or not, its family (1 serial, 2 drive) and its
+// record, with the versions and update state kept in the device's settings group.
+class DeviceState
+{
+public:
+    // Until a device arrives the record is of the drive family and names the brand's default SKU.
+    explicit DeviceState(bool bQuorvane);
+
+    // The monitor that answers free-space queries; none: every query answers 0.
+    void setMonitor(const DevMonitorThread* pMonitor) { m_pMonitor = pMonitor; }
+
+    // Takes one change from the monitor; true when the windows must hear of it. One device at a time: a
+    // second arrival, a removal with nothing attached, or the removal of another device changes nothing.
+    bool notice(const Worker::DEVINFOEX& devinfoex);
+
+    bool isPresent() const { return m_bPresent; }
+    int family() const { return m_nFamily; }
+    const Worker::DEVINFOEX& current() const { return m_current; }
+    QString uuid() const { return m_current.devInfo.sUUID; }
+    // First drive root of the drive family (or the serial port name).
+    QString currentDrive() const;
+
+    void saveVersions(const QString& sUUID) const;
+    // The device's "update" and "releaseurl" from the update and map work lists.
+    void doUpdateSetting() const;
+    bool checkSmartRecover() const;
+    // Free bytes on the first drive; 0 when the query fails (counted as no room).
+    quint64 diskFreeSpace() const;
+    // True when the file's MD5 matches (32 "F" accept any file); a mismatched file is removed.
+    static bool checkFileChecksum(const QString& sFile, const QString& sServerChecksum);
+
+private:
+    bool m_bPresent = false;
+    int m_nFamily = 2;
+    Worker::DEVINFOEX m_current;
+    const DevMonitorThread* m_pMonitor = nullptr;
+};
