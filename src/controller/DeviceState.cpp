@@ -14,7 +14,7 @@
 
 DeviceState::DeviceState(bool bQuorvane)
 {
-    m_current.type = 2;
+    m_current.type = Worker::FAMILY_DRIVE;
     m_current.devInfo.sSkuID = bQuorvane ? "2" : "1";
 }
 
@@ -40,7 +40,7 @@ bool DeviceState::notice(const Worker::DEVINFOEX& devinfoex)
 
 QString DeviceState::currentDrive() const
 {
-    if (m_nFamily == 1)
+    if (m_nFamily == Worker::FAMILY_SERIAL)
         return m_current.sComPort;
     return m_current.lstDrive.value(0);
 }
@@ -72,7 +72,7 @@ void DeviceState::doUpdateSetting() const
     }
     if (WorkFile::readRows(AgentFolders::tempPath("map.script"), &rows) && !rows.isEmpty()) {
         const WorkFile::Row& first = rows.first();
-        const bool bCredits = m_nFamily == 2 && first.value(0).contains("SellMapCredits");
+        const bool bCredits = m_nFamily == Worker::FAMILY_DRIVE && first.value(0).contains("SellMapCredits");
         // value() reads a missing field of a short line as "".
         settings.setDeviceValue(sUUID, "releaseurl", first.value(bCredits ? 9 : 8));
         settings.setDeviceValue(sUUID, "update", "true");
@@ -88,7 +88,7 @@ bool DeviceState::checkSmartRecover() const
     writeLog(1, "[ZeqAgentCtrlMgr][checkSmartRecover][Entry]");
     if (AgentSettings().getBool("DEBUG", "SmartRecovery"))
         return false;
-    if (m_nFamily != 2)
+    if (m_nFamily != Worker::FAMILY_DRIVE)
         return true;
     const QString sDrive = currentDrive();
     const bool bExists = !sDrive.isEmpty() && QFileInfo(DevicePath::resolve(sDrive, "Korvo")).isDir();
@@ -102,7 +102,8 @@ quint64 DeviceState::diskFreeSpace() const
     writeLog(1, "[ZeqAgentCtrlMgr][getDiskFreeSpace]");
     quint64 nFree = 0;
     // The record is left as it is: the query only reads the drive root.
-    if (m_nFamily == 2 && m_pMonitor && m_pMonitor->getDiskFreeSpace(currentDrive(), &nFree)) {
+    if (m_nFamily == Worker::FAMILY_DRIVE && m_pMonitor &&
+        m_pMonitor->getDiskFreeSpace(currentDrive(), &nFree)) {
         writeLog(1, "[ZeqAgentCtrlMgr][getDiskFreeSpace] size %llu", static_cast<unsigned long long>(nFree));
         return nFree;
     }

@@ -6,8 +6,8 @@
 
 class DevMonitorThread;
 
-// The attached device as the controller knows it: present or not, its family (1 serial, 2 drive) and its
-// record, with the versions and update state kept in the device's settings group.
+// The attached device as the controller knows it: present or not, its family (a Worker::DeviceFamily)
+// and its record, with the versions and update state kept in the device's settings group.
 class DeviceState
 {
 public:
@@ -39,7 +39,7 @@ public:
 
 private:
     bool m_bPresent = false;
-    int m_nFamily = 2;
+    int m_nFamily = Worker::FAMILY_DRIVE;
     Worker::DEVINFOEX m_current;
     const DevMonitorThread* m_pMonitor = nullptr;
 };

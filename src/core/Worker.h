@@ -22,6 +22,12 @@ public:
     };
     Q_ENUM(WORK_STATUS)
 
+    // The two families of devices, by the numbers the device-change records carry.
+    enum DeviceFamily {
+        FAMILY_SERIAL = 1,
+        FAMILY_DRIVE = 2,
+    };
+
     // The identity of one connected device, copied by value. The serial family fills only the UUID,
     // SKU id, hardware name and firmware.
     struct DEVINFO {
@@ -46,7 +52,7 @@ public:
     // keeps a pointer into a record the monitor rewrites on its next check.
     struct DEVINFOEX {
         bool bArrival = false;
-        int type = 0; // 1 serial family, 2 drive family
+        int type = 0; // a DeviceFamily
         DEVINFO devInfo;
         QString sComPort;
         QStringList lstDrive;

@@ -179,12 +179,12 @@ void DevMonitorThread::procNotice(const UsbNotification::USBNOTIFYINFO& notice)
         checkWendo500Dev(notice);
 }
 
-void DevMonitorThread::emitNotice(bool bArrival, int nType)
+void DevMonitorThread::emitNotice(bool bArrival, Worker::DeviceFamily family)
 {
     Worker::DEVINFOEX devinfo;
     devinfo.bArrival = bArrival;
-    devinfo.type = nType;
-    if (nType == 1) {
+    devinfo.type = family;
+    if (family == Worker::FAMILY_SERIAL) {
         devinfo.devInfo = m_comDevInfo;
         devinfo.sComPort = m_comDevInfo.sComPort;
     } else {
@@ -302,14 +302,14 @@ bool DevMonitorThread::identifySerial(const QString& sPort)
         "[DevMonitorThread][checkWendo100Dev] UUID:%s  Firmware:%s  SkuID:%s  HWName:%s, Port:%s Arrival:%d",
         utf8(info.sUUID).constData(), utf8(info.sFirmware).constData(), utf8(info.sSkuID).constData(),
         utf8(info.sHWName).constData(), utf8(sPort).constData(), 1);
-    emitNotice(true, 1);
+    emitNotice(true, Worker::FAMILY_SERIAL);
     return true;
 }
 
 void DevMonitorThread::reportSerialRemoval()
 {
     m_presence.setSerialAbsent();
-    emitNotice(false, 1);
+    emitNotice(false, Worker::FAMILY_SERIAL);
     writeLog(1, "[DevMonitorThread][checkWendo100Dev][plug-off] %s", utf8(m_comDevInfo.sComPort).constData());
 }
 
@@ -396,7 +396,7 @@ bool DevMonitorThread::identifyDrive(const QString& sRoot)
              "Zeq_data:%s",
              utf8(info.sUUID).constData(), utf8(info.sFirmware).constData(), utf8(info.sSkuID).constData(),
              utf8(info.sHWName).constData(), utf8(sRoot).constData(), utf8(sDataRoot).constData());
-    emitNotice(true, 2);
+    emitNotice(true, Worker::FAMILY_DRIVE);
     writeLog(1, "[DevMonitorThread][checkWendo500Dev][Plug-in]");
     return true;
 }
@@ -427,6 +427,6 @@ bool DevMonitorThread::findDataDrive(const QString& sSystemRoot, QString* pDataR
 void DevMonitorThread::reportDriveRemoval()
 {
     m_presence.setDriveAbsent();
-    emitNotice(false, 2);
+    emitNotice(false, Worker::FAMILY_DRIVE);
     writeLog(1, "[DevMonitorThread][checkWendo500Dev][Device Plug-off]");
 }

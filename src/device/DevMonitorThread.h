@@ -101,7 +101,7 @@ private:
     bool identifyDrive(const QString& sRoot);
     bool findDataDrive(const QString& sSystemRoot, QString* pDataRoot);
     void reportDriveRemoval();
-    void emitNotice(bool bArrival, int nType);
+    void emitNotice(bool bArrival, Worker::DeviceFamily family);
     // A pause that a stop ends early; false when the monitor is stopping.
     bool pause(int nMs);
 
