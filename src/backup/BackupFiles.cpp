@@ -1,10 +1,9 @@
 #include "BackupFiles.h"
 
-#include "ProcKeepFileXml.h"
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
+#include "core/FolderTools.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -89,9 +88,7 @@ void BackupFiles::removeTemporaryFiles(const QString& sUUID)
         QFile::remove(tmpArchive(systemArchive(sUUID)));
         QFile::remove(tmpArchive(dataArchive(sUUID)));
     }
-    if (QFileInfo(stagingDir()).isDir()) {
-        ProcKeepFileXml keep;
-        keep.removeDir(stagingDir());
-    }
+    if (QFileInfo(stagingDir()).isDir())
+        FolderTools::removeInside(stagingDir(), stagingDir());
     writeLog(1, "[BackupFiles][removeTemporaryFiles][End]");
 }

@@ -3,6 +3,7 @@
 #include "BackupFiles.h"
 #include "BackupRestoreParam.h"
 #include "core/DebugLog.h"
+#include "core/FolderTools.h"
 #include "platform/DeviceFileReader.h"
 #include "platform/DevicePath.h"
 
@@ -15,11 +16,6 @@
 namespace
 {
 const QString g_sSystemPseudoRoot = QStringLiteral("Zeq_system/");
-
-QString cleanAbsolute(const QString& sPath)
-{
-    return QDir::cleanPath(QFileInfo(sPath).absoluteFilePath());
-}
 } // namespace
 
 bool ProcKeepFileXml::open(const QString& sPath)
@@ -112,9 +108,7 @@ void ProcKeepFileXml::stageFolders()
 
 bool ProcKeepFileXml::isInsideStaging(const QString& sPath)
 {
-    const QString sStaging = cleanAbsolute(BackupFiles::stagingDir());
-    const QString sClean = cleanAbsolute(sPath);
-    return sClean == sStaging || sClean.startsWith(sStaging + "/");
+    return FolderTools::isInside(sPath, BackupFiles::stagingDir());
 }
 
 bool ProcKeepFileXml::copyFile(const QString& sDst, const QString& sSrc)
@@ -173,16 +167,5 @@ bool ProcKeepFileXml::cpDir(const QString& sSrc, const QString& sRoot, const QSt
 
 bool ProcKeepFileXml::removeDir(const QString& sPath)
 {
-    if (sPath.isEmpty())
-        return false;
-    const QFileInfo folder(sPath);
-    if (!folder.exists() && !folder.isSymLink())
-        return true;
-    if (!isInsideStaging(sPath)) {
-        writeLog(1, "[ProcKeepFileXml][removeDir] refused %s", sPath.toUtf8().constData());
-        return false;
-    }
-    if (folder.isSymLink() || !folder.isDir())
-        return false;
-    return QDir(sPath).removeRecursively();
+    return FolderTools::removeInside(sPath, BackupFiles::stagingDir());
 }
