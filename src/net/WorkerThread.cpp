@@ -5,6 +5,27 @@
 #include "core/DebugLog.h"
 #include "core/Worker.h"
 
+namespace
+{
+const char NET_FINISH[] = "netFinish(bool)";
+const char DOWNLOAD_PROCESS[] = "slotDownloadProcess(qint64,qint64)";
+const char PROC_FINISH[] = "slotProcFinish(int,QProcess::ExitStatus)";
+const char UNZIP_PROCESS[] = "slotUnzipProcess(int)";
+} // namespace
+
+QList<QByteArray> WorkerThread::ownerSlots(MODE eMode)
+{
+    switch (eMode) {
+    case MODE_REQUEST:
+        return {NET_FINISH};
+    case MODE_DOWNLOAD:
+        return {NET_FINISH, DOWNLOAD_PROCESS};
+    case MODE_UNZIP:
+        return {PROC_FINISH, UNZIP_PROCESS};
+    }
+    return {};
+}
+
 WorkerThread::WorkerThread(QObject* pOwner, int /*nTimeOut*/) : QThread(pOwner), m_pOwner(pOwner)
 {
     // The owner's slots take QProcess::ExitStatus across threads.
@@ -59,10 +80,9 @@ void WorkerThread::runTransfer()
 {
     // The client lives exactly as long as this thread's event loop.
     NetInterface client(this, m_sResponseFile, 60000);
-    connectOwner(&client, SIGNAL(emitRequestFinish(bool)), SLOT(netFinish(bool)));
+    connectOwner(&client, SIGNAL(emitRequestFinish(bool)), NET_FINISH);
     if (m_nMode == MODE_DOWNLOAD) {
-        connectOwner(&client, SIGNAL(emitDownloadProcess(qint64, qint64)),
-                     SLOT(slotDownloadProcess(qint64, qint64)));
+        connectOwner(&client, SIGNAL(emitDownloadProcess(qint64, qint64)), DOWNLOAD_PROCESS);
         client.getFile(m_sDownloadUrl, m_sDownloadFile, sizeFromText(m_sDownloadSize));
     } else if (m_bGzip) {
         client.sendRequest(m_sUrl, m_sBody);
@@ -75,18 +95,19 @@ void WorkerThread::runTransfer()
 void WorkerThread::runUnzip()
 {
     UnzipJob job(m_sArchive, m_sOutputDir);
-    connectOwner(&job, SIGNAL(emitProcFinish(int, QProcess::ExitStatus)),
-                 SLOT(slotProcFinish(int, QProcess::ExitStatus)));
-    connectOwner(this, SIGNAL(emitUnzipProcess(int)), SLOT(slotUnzipProcess(int)));
+    connectOwner(&job, SIGNAL(emitProcFinish(int, QProcess::ExitStatus)), PROC_FINISH);
+    connectOwner(this, SIGNAL(emitUnzipProcess(int)), UNZIP_PROCESS);
     job.start();
     exec();
     job.stop();
 }
 
-void WorkerThread::connectOwner(QObject* pSender, const char* szSignal, const char* szSlot)
+void WorkerThread::connectOwner(QObject* pSender, const char* szSignal, const char* szSlotSignature)
 {
-    if (!m_pOwner || !connect(pSender, szSignal, m_pOwner, szSlot))
-        writeLog(1, "[WorkerThread][run] the owner lacks the slot %s", szSlot + 1);
+    // The code the SLOT() macro puts before a signature.
+    const QByteArray slot = QByteArray::number(QSLOT_CODE) + szSlotSignature;
+    if (!m_pOwner || !connect(pSender, szSignal, m_pOwner, slot.constData()))
+        writeLog(1, "[WorkerThread][run] the owner lacks the slot %s", szSlotSignature);
 }
 
 qint64 WorkerThread::sizeFromText(const QString& sSize)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QThread>
@@ -23,6 +25,13 @@ class WorkerThread : public QThread
     Q_OBJECT
 
 public:
+    enum MODE { MODE_REQUEST = 0, MODE_DOWNLOAD = 1, MODE_UNZIP = 2 };
+
+    // The owner slots a job of the mode connects, as normalized signatures (the form
+    // QMetaObject::indexOfSlot takes), so a test can hold each owner class to them: an owner lacking
+    // one would wait for a result that never comes.
+    static QList<QByteArray> ownerSlots(MODE eMode);
+
     // nTimeOut has no effect; owners pass 60000 or 0.
     WorkerThread(QObject* pOwner, int nTimeOut);
     ~WorkerThread() override;
@@ -39,11 +48,9 @@ protected:
     void run() override;
 
 private:
-    enum MODE { MODE_REQUEST = 0, MODE_DOWNLOAD = 1, MODE_UNZIP = 2 };
-
     void runTransfer();
     void runUnzip();
-    void connectOwner(QObject* pSender, const char* szSignal, const char* szSlot);
+    void connectOwner(QObject* pSender, const char* szSignal, const char* szSlotSignature);
     static qint64 sizeFromText(const QString& sSize);
 
     int m_nMode = MODE_REQUEST;
