@@ -9,6 +9,7 @@
 #include "SoapEnvelopes.h"
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
+#include "core/ConnectionFailure.h"
 #include "core/DebugLog.h"
 #include "core/JsonHelper.h"
 #include "core/Notifier.h"
@@ -30,12 +31,7 @@ bool isUnlistedError(const QString& sReturn)
 
 QString connectionFailureText()
 {
-    const bool bQuorvane = QFile::exists(AgentFolders::programPath("/Quorvane.bin"));
-    return bQuorvane
-               ? QObject::tr(
-                     "Failed to connect to the QuorvaneShare Server. Please check your internet connection.")
-               : QObject::tr(
-                     "Failed to connect to the ZeqShare Server. Please check your internet connection.");
+    return ConnectionFailure::text(QFile::exists(AgentFolders::programPath("/Quorvane.bin")));
 }
 } // namespace
 
@@ -263,7 +259,7 @@ void GeneralWorker::procSetCustomSetting()
         if (bSaved)
             Notifier::instance()->showMessage(QObject::tr("Settings"), QObject::tr("Saved successfully"));
         else
-            Notifier::instance()->showMessage(QObject::tr("Internet connection"), connectionFailureText());
+            Notifier::instance()->showMessage(ConnectionFailure::title(), connectionFailureText());
     });
 }
 

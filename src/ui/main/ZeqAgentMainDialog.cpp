@@ -10,6 +10,7 @@
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
+#include "core/ConnectionFailure.h"
 #include "core/DebugLog.h"
 #include "core/JsonHelper.h"
 #include "core/Notifier.h"
@@ -302,13 +303,8 @@ void ZeqAgentMainDialog::skinLogin(int nStatus)
         m_pSignAction->setText(QObject::tr("Sign out"));
         break;
     case LOGIN_INTERNETERROR:
-        Notifier::instance()->showMessage(
-            QObject::tr("Internet connection"),
-            m_pCtrl->isQuorvane()
-                ? QObject::tr(
-                      "Failed to connect to the QuorvaneShare Server. Please check your internet connection.")
-                : QObject::tr(
-                      "Failed to connect to the ZeqShare Server. Please check your internet connection."));
+        Notifier::instance()->showMessage(ConnectionFailure::title(),
+                                          ConnectionFailure::text(m_pCtrl->isQuorvane()));
         if (!m_pLoginWidget)
             showSignInView();
         break;
