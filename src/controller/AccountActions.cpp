@@ -1,7 +1,7 @@
 #include "AccountActions.h"
 
+#include "RememberedSignIn.h"
 #include "core/AgentFolders.h"
-#include "core/AgentSettings.h"
 #include "core/DebugLog.h"
 #include "core/JsonHelper.h"
 #include "net/EnumDevWorker.h"
@@ -22,8 +22,7 @@ void AccountActions::noteSignIn(const QString& sRequest)
 void AccountActions::signOut()
 {
     m_sSession.clear();
-    AgentSettings settings;
-    settings.setValue("LOGIN", "password", QString());
+    RememberedSignIn::forgetPassword();
 }
 
 bool AccountActions::handleResult(const QObject* pSender, ACTION_STATUS status, const QString& sResult,

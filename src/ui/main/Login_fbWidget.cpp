@@ -1,10 +1,10 @@
 #include "Login_fbWidget.h"
 
 #include "AgentResources.h"
+#include "controller/RememberedSignIn.h"
 #include "controller/ShareWebLauncher.h"
 #include "controller/UrlOpener.h"
 #include "controller/ZeqAgentCtrlMgr.h"
-#include "core/AgentSettings.h"
 #include "core/DebugLog.h"
 #include "core/Escaping.h"
 #include "core/JsonHelper.h"
@@ -39,13 +39,10 @@ Login_fbWidget::Login_fbWidget(QWidget* pParent)
     m_pUi->label_error->setEnabled(false);
     m_pUi->label_invaild->hide();
     m_pUi->btn_login->setEnabled(false);
-    {
-        AgentSettings settings;
-        m_pUi->check_remember->setChecked(settings.getBool("LOGIN", "AutoLogin"));
-        const QString sUser = settings.getString("LOGIN", "user");
-        if (!sUser.isEmpty())
-            m_pUi->txt_email->setText(sUser);
-    }
+    const RememberedSignIn remembered = RememberedSignIn::read();
+    m_pUi->check_remember->setChecked(remembered.autoLogin());
+    if (!remembered.user().isEmpty())
+        m_pUi->txt_email->setText(remembered.user());
     writeLog(1, "[Login_fbWidget][Login_fbWidget][End]");
 }
 
@@ -196,17 +193,10 @@ void Login_fbWidget::procLoginSuccess()
     // controller's account, never what the fields were changed to meanwhile.
     const QString sUser = m_bSent ? m_sSentUser : m_pCtrl->currentUser();
     const QString sPassword = m_bSent ? m_sSentPassword : m_pCtrl->currentPassword();
-    AgentSettings settings;
-    if (m_pUi->check_remember->isChecked()) {
-        settings.setValue("LOGIN", "user", sUser);
-        settings.setValue("LOGIN", "password", ZeqAgentCtrlMgr::scramblePassword(sPassword));
-        settings.setValue("LOGIN", "AutoLogin", "true");
-        settings.setValue("LOGIN", "len", QString::number(sPassword.length()));
-    } else {
-        settings.setValue("LOGIN", "user", QString());
-        settings.setValue("LOGIN", "password", QString());
-        settings.setValue("LOGIN", "AutoLogin", "false");
-    }
+    if (m_pUi->check_remember->isChecked())
+        RememberedSignIn::write(sUser, sPassword);
+    else
+        RememberedSignIn::clear();
 }
 
 void Login_fbWidget::openVerifyPage()

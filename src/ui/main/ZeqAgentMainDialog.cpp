@@ -6,6 +6,7 @@
 #include "Login_fbWidget.h"
 #include "TitleBar.h"
 #include "TrayIcon.h"
+#include "controller/RememberedSignIn.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
@@ -217,23 +218,11 @@ void ZeqAgentMainDialog::welcomePause()
 
 void ZeqAgentMainDialog::startAutoLogin()
 {
-    bool bAutoLogin = false;
-    QString sUser;
-    QString sPassword;
-    int nLen = 0;
-    {
-        AgentSettings settings;
-        bAutoLogin = settings.getBool("LOGIN", "AutoLogin");
-        sUser = settings.getString("LOGIN", "user");
-        sPassword = ZeqAgentCtrlMgr::unscramblePassword(settings.getString("LOGIN", "password"));
-        nLen = settings.getInt("LOGIN", "len");
-    }
-    // The scrambling pads an odd-length password with one character.
-    if (nLen != sPassword.length())
-        sPassword.chop(1);
-    if (bAutoLogin && !sUser.isEmpty() && !sPassword.isEmpty()) {
+    const RememberedSignIn remembered = RememberedSignIn::read();
+    if (remembered.canSignInByItself()) {
         writeLog(1, "[ZeqAgentMainDialog][startAutoLogin] automatic sign-in");
-        m_pCtrl->login(JsonHelper::object({{"user", sUser}, {"password", sPassword}}));
+        m_pCtrl->login(
+            JsonHelper::object({{"user", remembered.user()}, {"password", remembered.password()}}));
         return;
     }
     showSignInView();
