@@ -56,11 +56,11 @@ bool BackupFiles::commitArchive(const QString& sArchive)
     QFile::remove(sAside);
     const bool bHadOld = QFileInfo::exists(sArchive);
     if (bHadOld && !QFile::rename(sArchive, sAside)) {
-        writeLog(1, "[BackupFiles][commitArchive] cannot move aside %s", sArchive.toUtf8().constData());
+        writeLog(1, "[BackupFiles][commitArchive] cannot move aside %s", qUtf8Printable(sArchive));
         return false;
     }
     if (!QFile::rename(sTmp, sArchive)) {
-        writeLog(1, "[BackupFiles][commitArchive] cannot rename %s", sTmp.toUtf8().constData());
+        writeLog(1, "[BackupFiles][commitArchive] cannot rename %s", qUtf8Printable(sTmp));
         if (bHadOld)
             QFile::rename(sAside, sArchive);
         return false;

@@ -40,7 +40,7 @@ bool BackupRestoreParam::hasPattern(const QString& sPath)
 bool BackupRestoreParam::checkDevice(const char* szMethod, const QString& sUUID, const QStringList& lstDrive)
 {
     if (!BackupFiles::isUsableUuid(sUUID)) {
-        writeLog(1, "[BackupRestoreParam][%s] unusable UUID \"%s\"", szMethod, sUUID.toUtf8().constData());
+        writeLog(1, "[BackupRestoreParam][%s] unusable UUID \"%s\"", szMethod, qUtf8Printable(sUUID));
         return false;
     }
     if (lstDrive.size() < 2 || lstDrive.at(0).isEmpty() || lstDrive.at(1).isEmpty()) {
@@ -103,7 +103,7 @@ bool BackupRestoreParam::compose(const Values& values, QString* pParam)
         const QString& sValue = *valueOf(&copy, nKey);
         if (!isCarried(sValue)) {
             writeLog(1, "[BackupRestoreParam][compose] a path with \",\" or \";\" cannot be passed: %s",
-                     sValue.toUtf8().constData());
+                     qUtf8Printable(sValue));
             return false;
         }
     }
@@ -125,7 +125,7 @@ bool BackupRestoreParam::parse(const QString& sParam, Values* pValues)
         while (nKey < 4 && fields.at(0) != QLatin1String(g_szKeys[nKey]))
             ++nKey;
         if (nKey == 4 || fields.size() != 2 || fields.at(1).isEmpty() || bSeen[nKey]) {
-            writeLog(1, "[BackupRestoreParam][parse] unusable part \"%s\"", sPart.toUtf8().constData());
+            writeLog(1, "[BackupRestoreParam][parse] unusable part \"%s\"", qUtf8Printable(sPart));
             return false;
         }
         bSeen[nKey] = true;

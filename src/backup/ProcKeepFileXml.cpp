@@ -26,7 +26,7 @@ bool ProcKeepFileXml::open(const QString& sPath)
         DeviceFileReader::readFile(sPath, DeviceFileReader::XML_LIMIT, &bytes);
     QDomDocument doc("ZeqAgent");
     if (result != DeviceFileReader::READ_OK || !doc.setContent(bytes, false)) {
-        writeLog(1, "[ProcKeepFileXml][open] cannot read %s: %s", sPath.toUtf8().constData(),
+        writeLog(1, "[ProcKeepFileXml][open] cannot read %s: %s", qUtf8Printable(sPath),
                  result == DeviceFileReader::READ_OK ? "not XML" : DeviceFileReader::resultName(result));
         return false;
     }
@@ -57,7 +57,7 @@ QString ProcKeepFileXml::systemRelative(const QString& sEntry)
         return QString();
     const QString sRel = sPath.mid(g_sSystemPseudoRoot.size());
     if (!DevicePath::isSafeRelative(sRel)) {
-        writeLog(1, "[ProcKeepFileXml][systemRelative] refused %s", sEntry.toUtf8().constData());
+        writeLog(1, "[ProcKeepFileXml][systemRelative] refused %s", qUtf8Printable(sEntry));
         return QString();
     }
     const QString sClean = QDir::cleanPath(sRel);
@@ -91,7 +91,7 @@ void ProcKeepFileXml::stageFiles()
         if (QFileInfo(sSrc).isFile())
             QDir().mkpath(QFileInfo(sDst).path());
         if (!copyFile(sDst, sSrc))
-            writeLog(1, "[ProcKeepFileXml][backupKeepFile] file not staged %s", sRel.toUtf8().constData());
+            writeLog(1, "[ProcKeepFileXml][backupKeepFile] file not staged %s", qUtf8Printable(sRel));
     }
 }
 
@@ -102,7 +102,7 @@ void ProcKeepFileXml::stageFolders()
         if (sRel.isEmpty())
             continue;
         if (!copyFolder(BackupFiles::stagingDir(), DevicePath::resolve(m_sSystemRoot, sRel), sRel))
-            writeLog(1, "[ProcKeepFileXml][backupKeepFile] folder not staged %s", sRel.toUtf8().constData());
+            writeLog(1, "[ProcKeepFileXml][backupKeepFile] folder not staged %s", qUtf8Printable(sRel));
     }
 }
 
@@ -116,7 +116,7 @@ bool ProcKeepFileXml::copyFile(const QString& sDst, const QString& sSrc)
     if (!QFileInfo(sSrc).isFile())
         return false;
     if (!isInsideStaging(sDst)) {
-        writeLog(1, "[ProcKeepFileXml][copyFile] outside the staging folder: %s", sDst.toUtf8().constData());
+        writeLog(1, "[ProcKeepFileXml][copyFile] outside the staging folder: %s", qUtf8Printable(sDst));
         return false;
     }
     if (QFileInfo(sDst).isFile())
@@ -131,8 +131,7 @@ bool ProcKeepFileXml::copyFolder(const QString& sRoot, const QString& sSrc, cons
         return false;
     const QString sTarget = sRoot + "/" + sRel;
     if (!isInsideStaging(sTarget)) {
-        writeLog(1, "[ProcKeepFileXml][copyFolder] outside the staging folder: %s",
-                 sTarget.toUtf8().constData());
+        writeLog(1, "[ProcKeepFileXml][copyFolder] outside the staging folder: %s", qUtf8Printable(sTarget));
         return false;
     }
     if (QFileInfo(sTarget).isDir())

@@ -55,7 +55,7 @@ bool RestoreSwap::prepare()
 {
     removeTree(m_sExtractDir);
     if (present(m_sOldDir)) {
-        writeLog(1, "[RestoreSwap][prepare] putting back %s", m_sOldDir.toUtf8().constData());
+        writeLog(1, "[RestoreSwap][prepare] putting back %s", qUtf8Printable(m_sOldDir));
         if (m_mode == REPLACE && !present(m_sDestination))
             move(m_sOldDir, m_sDestination);
         else if (m_mode == OVERLAY)
@@ -83,8 +83,7 @@ bool RestoreSwap::putBack(const QString& sOldDir, const QString& sTargetDir)
 bool RestoreSwap::move(const QString& sFrom, const QString& sTo)
 {
     if (present(sTo) || !QDir().rename(sFrom, sTo)) {
-        writeLog(1, "[RestoreSwap][move] cannot move %s to %s", sFrom.toUtf8().constData(),
-                 sTo.toUtf8().constData());
+        writeLog(1, "[RestoreSwap][move] cannot move %s to %s", qUtf8Printable(sFrom), qUtf8Printable(sTo));
         return false;
     }
     m_journal.append(qMakePair(sFrom, sTo));
@@ -93,7 +92,7 @@ bool RestoreSwap::move(const QString& sFrom, const QString& sTo)
 
 bool RestoreSwap::commit()
 {
-    writeLog(1, "[RestoreSwap][commit] %s", m_sDestination.toUtf8().constData());
+    writeLog(1, "[RestoreSwap][commit] %s", qUtf8Printable(m_sDestination));
     m_journal.clear();
     bool bOk = true;
     if (m_mode == OVERLAY) {
@@ -136,7 +135,7 @@ void RestoreSwap::rollback()
         const QPair<QString, QString>& step = m_journal.at(i);
         QDir().mkpath(QFileInfo(step.first).path());
         if (!QDir().rename(step.second, step.first)) {
-            writeLog(1, "[RestoreSwap][rollback] cannot move back %s", step.second.toUtf8().constData());
+            writeLog(1, "[RestoreSwap][rollback] cannot move back %s", qUtf8Printable(step.second));
             bAllBack = false;
         }
     }

@@ -13,6 +13,6 @@ void ConnectionMessage::show(bool bQuorvane, ErrorInfo& errorInfo)
     if (!sCode.isEmpty())
         sText = QString("%1(%2)").arg(sText, sCode);
     Notifier::instance()->showMessage(ConnectionFailure::title(), sText, Notifier::OK);
-    writeLog(1, "[ZeqAgentCtrlMgr][showMsg] errCode %s ErrString %s", sCode.toUtf8().constData(),
-             sString.toUtf8().constData());
+    writeLog(1, "[ZeqAgentCtrlMgr][showMsg] errCode %s ErrString %s", qUtf8Printable(sCode),
+             qUtf8Printable(sString));
 }

@@ -73,7 +73,7 @@ void ZeqAgentCtrlMgr::pairSettingsFiles()
     AgentSettings::protectFile(sUserPath);
     AgentSettings settings;
     writeLog(1, "[ZeqAgentCtrlMgr][ZeqAgentCtrlMgr] -----------%s-------------",
-             settings.defString("AGENT", "version").toUtf8().constData());
+             qUtf8Printable(settings.defString("AGENT", "version")));
 }
 
 void ZeqAgentCtrlMgr::exportToDebugLog(const QString& sPath)

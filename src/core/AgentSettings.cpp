@@ -197,7 +197,7 @@ void AgentSettings::reportSave(bool bSaved, const QString& sError)
         return;
     }
     writeLog(1, "[AgentSettings][sync] settings.ini not saved, the old file is kept: %s",
-             sError.toUtf8().constData());
+             qUtf8Printable(sError));
     if (!g_bSaveFailing.exchange(true))
         tellSaveFailed();
 }

@@ -120,7 +120,7 @@ void writeLog(int nLevel, const char* szFormat, ...)
 
 void DebugLog::exportFile(const QString& sPath)
 {
-    writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog]file Name %s", sPath.toUtf8().constData());
+    writeLog(1, "[ZeqAgentCtrlMgr][exportToDebugLog]file Name %s", qUtf8Printable(sPath));
     if (!isOn() || !QFileInfo(sPath).isFile())
         return;
     QFile file(sPath);

@@ -11,14 +11,12 @@ class LogOnlyNotifier : public Notifier
 public:
     int showMessage(const QString& sTitle, const QString& sText, int nButtons) override
     {
-        writeLog(1, "[Notifier][showMessage] %s: %s", sTitle.toUtf8().constData(),
-                 sText.toUtf8().constData());
+        writeLog(1, "[Notifier][showMessage] %s: %s", qUtf8Printable(sTitle), qUtf8Printable(sText));
         return nButtons & OK ? int(OK) : nButtons;
     }
     void showBalloon(const QString& sTitle, const QString& sText) override
     {
-        writeLog(1, "[Notifier][showBalloon] %s: %s", sTitle.toUtf8().constData(),
-                 sText.toUtf8().constData());
+        writeLog(1, "[Notifier][showBalloon] %s: %s", qUtf8Printable(sTitle), qUtf8Printable(sText));
     }
 };
 

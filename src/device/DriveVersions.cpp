@@ -13,14 +13,14 @@ bool DriveVersions::readLine(const QString& sPath, QString* pVersion, QString* p
         DeviceFileReader::readHead(sPath, DeviceFileReader::LINE_LIMIT, &head);
     if (result != DeviceFileReader::READ_OK) {
         if (result != DeviceFileReader::READ_MISSING)
-            writeLog(1, "[DriveVersions][readLine] refused %s: %s", sPath.toUtf8().constData(),
+            writeLog(1, "[DriveVersions][readLine] refused %s: %s", qUtf8Printable(sPath),
                      DeviceFileReader::resultName(result));
         return false;
     }
     const int nEnd = head.indexOf('\n');
     if (nEnd < 0 && head.size() >= DeviceFileReader::LINE_LIMIT) {
         // No version line is that long: a file of zeros or noise, not a version.
-        writeLog(1, "[DriveVersions][readLine] no line end in the head of %s", sPath.toUtf8().constData());
+        writeLog(1, "[DriveVersions][readLine] no line end in the head of %s", qUtf8Printable(sPath));
         return false;
     }
     QString sLine = QString::fromLatin1(nEnd < 0 ? head : head.left(nEnd));

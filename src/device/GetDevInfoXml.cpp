@@ -12,7 +12,7 @@ bool GetDevInfoXml::open(const QString& sPath)
         DeviceFileReader::readFile(sPath, DeviceFileReader::XML_LIMIT, &bytes);
     if (result != DeviceFileReader::READ_OK) {
         if (result != DeviceFileReader::READ_MISSING)
-            writeLog(1, "[GetDevInfoXml][open] refused %s: %s", sPath.toUtf8().constData(),
+            writeLog(1, "[GetDevInfoXml][open] refused %s: %s", qUtf8Printable(sPath),
                      DeviceFileReader::resultName(result));
         return false;
     }

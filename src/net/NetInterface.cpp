@@ -83,14 +83,14 @@ void logProxySetup()
     const QList<QNetworkProxy> lstProxies = QNetworkProxyFactory::systemProxyForQuery(query);
     if (!lstProxies.isEmpty() && lstProxies.first().type() != QNetworkProxy::NoProxy)
         writeLog(1, "[NetInterface][NetInterface]proxy hostname:%sporxyPort:%d",
-                 lstProxies.first().hostName().toUtf8().constData(), int(lstProxies.first().port()));
+                 qUtf8Printable(lstProxies.first().hostName()), int(lstProxies.first().port()));
     else
         writeLog(1, "[NetInterface][NetInterface]No proxy server setting");
     AgentSettings settings;
     const QString sAddress = settings.getString("Proxy", "address");
     if (!sAddress.isEmpty())
-        writeLog(1, "[NetInterface][NetInterface]Setting hostname:%sporxyPort:%d",
-                 sAddress.toUtf8().constData(), settings.getInt("Proxy", "port"));
+        writeLog(1, "[NetInterface][NetInterface]Setting hostname:%sporxyPort:%d", qUtf8Printable(sAddress),
+                 settings.getInt("Proxy", "port"));
 }
 
 } // namespace
@@ -142,8 +142,8 @@ bool NetInterface::sendRequest(const QString& sUrl, const QString& sBody)
 
 bool NetInterface::sendRequestEx(const QString& sUrl, const QString& sBody)
 {
-    writeLog(1, "[NetInterface][sendRequestEx][Entry]url:%s request:%s", sUrl.toUtf8().constData(),
-             sBody.toUtf8().constData());
+    writeLog(1, "[NetInterface][sendRequestEx][Entry]url:%s request:%s", qUtf8Printable(sUrl),
+             qUtf8Printable(sBody));
     QNetworkRequest request;
     buildPost(sUrl, &request);
     request.setRawHeader("SOAPAction", QByteArray(""));
@@ -273,7 +273,7 @@ void NetInterface::httpRequestFinished()
     const bool bComplete = isBodyComplete(m_pReply, m_nReceived);
     if (eError != QNetworkReply::NoError || !bComplete)
         writeLog(1, "[NetInterface][httpRequestFinished] error %d: %s (%lld bytes)", int(eError),
-                 m_pReply->errorString().toUtf8().constData(), m_nReceived);
+                 qUtf8Printable(m_pReply->errorString()), m_nReceived);
     endRequest(m_bAccepted && eError == QNetworkReply::NoError && bComplete);
     writeLog(1, "[NetInterface][httpRequestFinished][End]");
 }
@@ -308,8 +308,7 @@ void NetInterface::slotDataSendProgress(qint64 nSend, qint64 /*nTotal*/)
 bool NetInterface::getFile(const QString& sUrl, const QString& sDest, qint64 nSize)
 {
     writeLog(1, "[NetInterface][getFile][Entry]");
-    writeLog(1, "[NetInterface][getFile] Url:%s Dest:%s", sUrl.toUtf8().constData(),
-             sDest.toUtf8().constData());
+    writeLog(1, "[NetInterface][getFile] Url:%s Dest:%s", qUtf8Printable(sUrl), qUtf8Printable(sDest));
     if (m_eState != STATE_IDLE) {
         writeLog(1, "[NetInterface][getFile] refused: the previous transfer has not ended");
         reportFinish(false);
@@ -529,7 +528,7 @@ void NetInterface::slotfinished()
     const QNetworkReply::NetworkError eError = m_pReply->error();
     const bool bComplete = isBodyComplete(m_pReply, m_nReceived);
     writeLog(1, "[NetInterface][slotfinished] error code:%d %s (%lld bytes%s)", int(eError),
-             m_pReply->errorString().toUtf8().constData(), m_nReceived, bComplete ? "" : ", cut short");
+             qUtf8Printable(m_pReply->errorString()), m_nReceived, bComplete ? "" : ", cut short");
     // A broken transfer keeps what arrived, so the next attempt resumes it.
     finishDownload(m_bAccepted && eError == QNetworkReply::NoError && bComplete, KEEP_FILE);
 }
@@ -541,11 +540,11 @@ void NetInterface::followRedirect()
     dropReply();
     if (++m_nRedirects > MAX_REDIRECTS || !isHttpUrl(target)) {
         writeLog(1, "[NetInterface][slotfinished] redirect refused (%d): %s", m_nRedirects,
-                 target.toString().toUtf8().constData());
+                 qUtf8Printable(target.toString()));
         finishDownload(false, KEEP_FILE);
         return;
     }
-    writeLog(1, "[NetInterface][slotfinished] redirect to %s", target.toString().toUtf8().constData());
+    writeLog(1, "[NetInterface][slotfinished] redirect to %s", qUtf8Printable(target.toString()));
     startGet(target);
 }
 
@@ -559,8 +558,7 @@ void NetInterface::finishDownload(bool bSuccess, FILE_FATE eFate)
     }
     m_downloadFile.close();
     if (!bSuccess && eFate == REMOVE_FILE) {
-        writeLog(1, "[NetInterface][slotfinished] removing %s",
-                 m_downloadFile.fileName().toUtf8().constData());
+        writeLog(1, "[NetInterface][slotfinished] removing %s", qUtf8Printable(m_downloadFile.fileName()));
         m_downloadFile.remove();
     }
     m_nSent = m_nReceived = m_nLastTick = 0;
@@ -609,7 +607,7 @@ void NetInterface::slotSslErr(const QList<QSslError>& lstErrors)
 {
     // Not ignored: the reply then fails with a handshake error and the transfer reports false.
     for (const QSslError& error : lstErrors)
-        writeLog(1, "[NetInterface][slotSslErr] %s", error.errorString().toUtf8().constData());
+        writeLog(1, "[NetInterface][slotSslErr] %s", qUtf8Printable(error.errorString()));
 }
 
 void NetInterface::dropReply()

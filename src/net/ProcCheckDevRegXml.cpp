@@ -8,6 +8,6 @@ bool ProcCheckDevRegXml::open(const QString& sPath)
         writeLog(1, "[ProcCheckDevRegXml][open] fail");
         return false;
     }
-    writeLog(1, "[ProcCheckDevRegXml][open] return%s", m_sResult.toLatin1().constData());
+    writeLog(1, "[ProcCheckDevRegXml][open] return%s", qUtf8Printable(m_sResult));
     return true;
 }

@@ -27,7 +27,7 @@ void UnzipJob::start()
         return;
     }
     if (!QDir().mkpath(m_sOutputDir)) {
-        writeLog(1, "[WorkerThread][doUnzip] cannot create %s", m_sOutputDir.toUtf8().constData());
+        writeLog(1, "[WorkerThread][doUnzip] cannot create %s", qUtf8Printable(m_sOutputDir));
         report(-1, QProcess::CrashExit);
         return;
     }
@@ -41,8 +41,7 @@ void UnzipJob::start()
             &UnzipJob::slotFinished);
     connect(m_pProcess, &QProcess::errorOccurred, this, &UnzipJob::slotError);
     const QStringList lstArgs = ArchiveTool::extractArgs(m_sArchive, m_sOutputDir);
-    writeLog(1, "[WorkerThread][doUnzip] %s %s", sProgram.toUtf8().constData(),
-             lstArgs.join(' ').toUtf8().constData());
+    writeLog(1, "[WorkerThread][doUnzip] %s %s", qUtf8Printable(sProgram), qUtf8Printable(lstArgs.join(' ')));
     m_pProcess->start(sProgram, lstArgs, QIODevice::ReadOnly);
 }
 
@@ -83,7 +82,7 @@ void UnzipJob::slotError(QProcess::ProcessError eError)
     if (eError != QProcess::FailedToStart)
         return;
     writeLog(1, "[WorkerThread][doUnzip] the archive program failed to start: %s",
-             m_pProcess->errorString().toUtf8().constData());
+             qUtf8Printable(m_pProcess->errorString()));
     report(-1, QProcess::CrashExit);
 }
 

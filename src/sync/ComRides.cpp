@@ -150,20 +150,20 @@ bool ComRides::getTracks(const QString& sFolder)
         ride.clear();
         const RideResult eResult = downloadRide(entry, &ride);
         if (eResult == RIDE_FAILED) {
-            writeLog(1, "[ComRides][getTracks] ride %s abandoned", entry.sName.toUtf8().constData());
+            writeLog(1, "[ComRides][getTracks] ride %s abandoned", qUtf8Printable(entry.sName));
             return false;
         }
         if (eResult == RIDE_TOO_LONG) {
-            writeLog(1, "[ComRides][getTracks] ride %s too long", entry.sName.toUtf8().constData());
+            writeLog(1, "[ComRides][getTracks] ride %s too long", qUtf8Printable(entry.sName));
             continue;
         }
         SerialRide parsed;
         if (!parsed.parse(ride)) {
-            writeLog(1, "[ComRides][getTracks] ride %s without header", entry.sName.toUtf8().constData());
+            writeLog(1, "[ComRides][getTracks] ride %s without header", qUtf8Printable(entry.sName));
             continue;
         }
         if (!WorkFile::writeBytes(sFolder + "/" + entry.sName, GpxWriter::write(parsed, profile)))
-            writeLog(1, "[ComRides][getTracks] cannot write %s", entry.sName.toUtf8().constData());
+            writeLog(1, "[ComRides][getTracks] cannot write %s", qUtf8Printable(entry.sName));
     }
     return true;
 }
@@ -217,7 +217,7 @@ bool ComRides::deleteTrack(const QString& sFileName)
     }
     // Two rides started in the same second share the name: deleting either might lose the other.
     if (nMatches != 1) {
-        writeLog(1, "[ComRides][deleteTrack] %d rides named %s", nMatches, sFileName.toUtf8().constData());
+        writeLog(1, "[ComRides][deleteTrack] %d rides named %s", nMatches, qUtf8Printable(sFileName));
         return false;
     }
     if (!preTransfer())

@@ -70,7 +70,7 @@ bool PreSyncWorker::prepareTemp()
 {
     QDir().mkpath(m_sTempPath);
     if (!QFileInfo(m_sTempPath).isDir()) {
-        writeLog(1, "[PreSyncWorker][doCheckSync] no folder %s", m_sTempPath.toUtf8().constData());
+        writeLog(1, "[PreSyncWorker][doCheckSync] no folder %s", qUtf8Printable(m_sTempPath));
         return false;
     }
     // A catalogue of an earlier check must never stand for this device's rides.

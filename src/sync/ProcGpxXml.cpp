@@ -40,7 +40,7 @@ bool ProcGpxXml::open(const QString& sPath)
     const DeviceFileReader::Result result =
         DeviceFileReader::readFile(sPath, DeviceFileReader::RIDE_LIMIT, &bytes);
     if (result != DeviceFileReader::READ_OK) {
-        writeLog(1, "[ProcGpxXml][open] refused %s: %s", sPath.toUtf8().constData(),
+        writeLog(1, "[ProcGpxXml][open] refused %s: %s", qUtf8Printable(sPath),
                  DeviceFileReader::resultName(result));
         return false;
     }

@@ -17,7 +17,7 @@ bool ProcSyncListXml::open(const QString& sPath)
         return false;
     }
     if (m_sReturn.trimmed().startsWith(QLatin1String("ERROR:"))) {
-        writeLog(1, "[ProcSyncListXml][open] return %s", m_sReturn.toUtf8().constData());
+        writeLog(1, "[ProcSyncListXml][open] return %s", qUtf8Printable(m_sReturn));
         return false;
     }
     bool bArray = false;
@@ -43,13 +43,13 @@ bool ProcSyncListXml::takeItem(const QVariantMap& item, QList<WorkFile::Row>* pR
     const QString sHash = item.value("o_hash").toString();
     const QString sTitle = item.value("o_title").toString();
     const QString sUrl = item.value("o_url").toString();
-    writeLog(1, "[ProcSyncListXml][open]sSyncString %s", sHash.right(10).toUtf8().constData());
+    writeLog(1, "[ProcSyncListXml][open]sSyncString %s", qUtf8Printable(sHash.right(10)));
     if (sAction == QLatin1String("upload")) {
         pRows->append({sAction, sHash});
         writeLog(1, "[ProcSyncListXml][open] upload count:%d", ++m_nUploadCount);
     } else if (sAction == QLatin1String("download")) {
         if (!SyncScript::isWebAddress(sUrl)) {
-            writeLog(1, "[ProcSyncListXml][open] refused address %s", sUrl.toUtf8().constData());
+            writeLog(1, "[ProcSyncListXml][open] refused address %s", qUtf8Printable(sUrl));
             return false;
         }
         pRows->append({sAction, sHash, sTitle, sUrl});

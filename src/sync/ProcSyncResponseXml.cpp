@@ -11,6 +11,6 @@ bool ProcSyncResponseXml::open(const QString& sPath)
         return false;
     if (!readSoapReturn(doc, "uploadRec", &m_sResult))
         return false;
-    writeLog(1, "[ProcSyncResponseXml][open] return %s", m_sResult.toUtf8().constData());
+    writeLog(1, "[ProcSyncResponseXml][open] return %s", qUtf8Printable(m_sResult));
     return true;
 }

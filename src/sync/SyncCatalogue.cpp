@@ -65,7 +65,7 @@ bool SyncCatalogue::listGpxFiles(const QString& sDir, QStringList& list)
         const QString sPath = sDir + "/" + info.fileName();
         if (info.size() == 0) {
             // An empty route is a failed earlier download; the device cannot use it.
-            writeLog(1, "[SyncWorker][listGpxFiles]remove empty %s", sPath.toUtf8().constData());
+            writeLog(1, "[SyncWorker][listGpxFiles]remove empty %s", qUtf8Printable(sPath));
             QFile::remove(sPath);
             continue;
         }
@@ -107,7 +107,7 @@ bool SyncCatalogue::doGenerateHash512(const QString& sPath, QString& sHash)
     const DeviceFileReader::Result result =
         DeviceFileReader::readHead(sPath, qint64(HASH_CHARACTERS) * 4, &head);
     if (result != DeviceFileReader::READ_OK) {
-        writeLog(1, "[SyncCatalogue][doGenerateHash512] refused %s: %s", sPath.toUtf8().constData(),
+        writeLog(1, "[SyncCatalogue][doGenerateHash512] refused %s: %s", qUtf8Printable(sPath),
                  DeviceFileReader::resultName(result));
         return false;
     }
@@ -260,7 +260,7 @@ bool SyncCatalogue::doDumpCF(const QString& sText, const QString& sPath)
     writeLog(1, "[PreSyncWorker][doDumpCF][Entry]");
     const bool bOk = WorkFile::writeText(sPath, sText);
     if (!bOk)
-        writeLog(1, "[PreSyncWorker][doDumpCF] cannot write %s", sPath.toUtf8().constData());
+        writeLog(1, "[PreSyncWorker][doDumpCF] cannot write %s", qUtf8Printable(sPath));
     writeLog(1, "[PreSyncWorker][doDumpCF][End]");
     return bOk;
 }

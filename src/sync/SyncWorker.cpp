@@ -326,7 +326,7 @@ bool SyncWorker::doSyncUpload(const QString& sSession, const QString& sUser, con
     const DeviceFileReader::Result result =
         DeviceFileReader::readFile(pNode->sLocation, DeviceFileReader::RIDE_LIMIT, &track);
     if (result != DeviceFileReader::READ_OK) {
-        writeLog(1, "[SyncWorker][doSyncUpload] refused %s: %s", pNode->sLocation.toUtf8().constData(),
+        writeLog(1, "[SyncWorker][doSyncUpload] refused %s: %s", qUtf8Printable(pNode->sLocation),
                  DeviceFileReader::resultName(result));
         return false;
     }

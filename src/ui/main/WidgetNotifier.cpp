@@ -41,7 +41,7 @@ int WidgetNotifier::showMessage(const QString& sTitle, const QString& sText, int
 void WidgetNotifier::showBalloon(const QString& sTitle, const QString& sText)
 {
     if (!m_pTray) {
-        writeLog(1, "[WidgetNotifier][showBalloon] no tray: %s", sText.toUtf8().constData());
+        writeLog(1, "[WidgetNotifier][showBalloon] no tray: %s", qUtf8Printable(sText));
         return;
     }
     m_pTray->showMessage(sTitle, sText);

@@ -32,7 +32,7 @@ int refuseStart(int& argc, char** argv, const QString& sReason)
     const QString sLine = "WendoAgent cannot start: " + sReason + ".";
     std::fprintf(stderr, "%s\n", sLine.toLocal8Bit().constData());
     std::fflush(stderr);
-    writeLog(1, "[main][refuseStart] %s", sLine.toUtf8().constData());
+    writeLog(1, "[main][refuseStart] %s", qUtf8Printable(sLine));
     if (displayPresent()) {
         QApplication app(argc, argv);
         if (!isInvisiblePlatform(QGuiApplication::platformName())) {
