@@ -3,6 +3,7 @@
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
 #include "platform/ArchiveTool.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 
@@ -18,7 +19,7 @@ UnzipJob::~UnzipJob()
 
 void UnzipJob::start()
 {
-    const QString sProgram = ArchiveTool::findProgram(AgentFolders::programDir());
+    const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
     if (sProgram.isEmpty()) {
         writeLog(1,
                  "[WorkerThread][doUnzip] no archive program: no 7z beside the program and no 7z, 7zz or 7za "
@@ -27,7 +28,7 @@ void UnzipJob::start()
         return;
     }
     if (!QDir().mkpath(m_sOutputDir)) {
-        writeLog(1, "[WorkerThread][doUnzip] cannot create %s", m_sOutputDir.toUtf8().constData());
+        writeLog(1, "[WorkerThread][doUnzip] cannot create %s", qUtf8Printable(m_sOutputDir));
         report(-1, QProcess::CrashExit);
         return;
     }
@@ -41,8 +42,7 @@ void UnzipJob::start()
             &UnzipJob::slotFinished);
     connect(m_pProcess, &QProcess::errorOccurred, this, &UnzipJob::slotError);
     const QStringList lstArgs = ArchiveTool::extractArgs(m_sArchive, m_sOutputDir);
-    writeLog(1, "[WorkerThread][doUnzip] %s %s", sProgram.toUtf8().constData(),
-             lstArgs.join(' ').toUtf8().constData());
+    writeLog(1, "[WorkerThread][doUnzip] %s %s", qUtf8Printable(sProgram), qUtf8Printable(lstArgs.join(' ')));
     m_pProcess->start(sProgram, lstArgs, QIODevice::ReadOnly);
 }
 
@@ -83,7 +83,7 @@ void UnzipJob::slotError(QProcess::ProcessError eError)
     if (eError != QProcess::FailedToStart)
         return;
     writeLog(1, "[WorkerThread][doUnzip] the archive program failed to start: %s",
-             m_pProcess->errorString().toUtf8().constData());
+             qUtf8Printable(m_pProcess->errorString()));
     report(-1, QProcess::CrashExit);
 }
 

@@ -3,6 +3,7 @@
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "platform/ArchiveTool.h"
+#include "platform/Platform.h"
 #include "support/BackupTestDevice.h"
 #include "support/ControllerTestDevices.h"
 #include "support/FakeArchivePrograms.h"
@@ -95,7 +96,8 @@ void TestBackupCtrl::backupThenRestore()
 void TestBackupCtrl::stoppedBackupReportsNothing()
 {
     FakeArchivePrograms programs;
-    ArchiveTool::setProgramOverride(programs.hanging());
+    PlatformOverride platform;
+    platform.setArchiveProgram(programs.hanging());
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     QString sParam;
     QVERIFY(BackupRestoreParam::buildBackup(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
@@ -111,7 +113,6 @@ void TestBackupCtrl::stoppedBackupReportsNothing()
     if (!bKilled)
         ::kill(pid_t(nPid), SIGKILL); // a worker still running would now report its failed program
     QTest::qWait(500);                // the stopped worker's late result must not reach the windows
-    ArchiveTool::setProgramOverride(QString());
     QVERIFY2(bKilled, "the archive program still runs after the stop");
     QCOMPARE(finish.count(), 0);
 }
