@@ -17,7 +17,7 @@ class UsbMonitor : public QObject
 public:
     // The notices Platform gives (udev and the mount table, unless overridden).
     explicit UsbMonitor(QObject* pOwner = nullptr);
-    // Notices from the given source (tests pass a FakeDeviceNotices and keep a plain pointer to it).
+    // Notices from the given source (tests pass a fake one and keep a plain pointer to it).
     explicit UsbMonitor(std::unique_ptr<DeviceNotices> pSource, QObject* pOwner = nullptr);
     ~UsbMonitor() override;
 

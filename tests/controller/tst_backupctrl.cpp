@@ -7,6 +7,7 @@
 #include "support/BackupTestDevice.h"
 #include "support/ControllerTestDevices.h"
 #include "support/FakeArchivePrograms.h"
+#include "support/FakeClock.h"
 #include "support/TestFolders.h"
 
 #include <QDate>
@@ -73,14 +74,17 @@ void TestBackupCtrl::backupThenRestore()
 {
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     const QMap<QString, QByteArray> original = m_device.snapshot();
+    FakeClock clock; // the date of the good backup is the clock's, not the day the test runs
+    clock.setToday(QDate(2033, 7, 4));
+    PlatformOverride platform;
+    platform.setClock(&clock);
     QString sParam;
     QVERIFY(BackupRestoreParam::buildBackup(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
 
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     QVERIFY(pCtrl->backupDev(sParam));
     QCOMPARE(waitForFinal(finish), QList<int>({BACKUP_PROCESS, BACKUP_SUCCESS}));
-    QCOMPARE(AgentSettings().getDeviceString(m_sUUID, "backuptime"),
-             QDate::currentDate().toString("yyyy/MM/dd"));
+    QCOMPARE(AgentSettings().getDeviceString(m_sUUID, "backuptime"), QString("2033/07/04"));
     QVERIFY(QFile::exists(BackupFiles::tmpArchive(BackupFiles::systemArchive(m_sUUID))));
     QVERIFY(BackupFiles::commitArchives(m_sUUID)); // the dialog's step after a good backup
 
