@@ -1,13 +1,13 @@
 // Ride catalogues and a whole sync at scale: see bench/README.md.
 #include "core/AgentSettings.h"
 #include "core/WorkFile.h"
-#include "platform/FakeVolumeInfo.h"
+#include "platform/Platform.h"
 #include "support/FakeShareService.h"
+#include "support/FakeVolumeInfo.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
 #include "sync/GpxWriter.h"
 #include "sync/SyncCatalogue.h"
-#include "sync/SyncPlatform.h"
 #include "sync/SyncWorker.h"
 
 #include <QCoreApplication>
@@ -108,7 +108,8 @@ int runSync(const QString& sDrive, int nRides, int nPoints)
     AgentSettings().setValue("URL", "WebApi", server.url("/zazoziva/agent_v1/SyncService.php"));
     FakeVolumeInfo volumes;
     volumes.addVolume(sDrive);
-    SyncPlatform::setVolumes(&volumes);
+    PlatformOverride platform;
+    platform.setVolumes(&volumes);
     const QString sFolder = sDrive + "Korvo/Tracks/Profile1";
     QDir().mkpath(sFolder);
     const QByteArray gpx = rideTemplate(nPoints);
@@ -157,7 +158,6 @@ int runSync(const QString& sDrive, int nRides, int nPoints)
                        .arg(sDrive));
     std::printf("sync queue   %5d rides: %8.2f s  %7.1f rides/s  status %d  peak %.0f MiB\n", nRides, dQueue,
                 nRides / qMax(dQueue, 0.001), nFinal, memoryMiB("VmHWM:"));
-    SyncPlatform::setVolumes(nullptr);
     return nFinal == SYNC_SUCCESS ? 0 : 1;
 }
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/DebugLog.h"
 #include "platform/ArchiveTool.h"
 #include "platform/DevicePath.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -293,7 +294,7 @@ bool BackupRestoreWorker::doRestoreProcess(QProcess** ppProcess, const QString& 
 bool BackupRestoreWorker::runArchiveProgram(QProcess** ppProcess, const QStringList& args,
                                             const char* szPrefix)
 {
-    const QString sProgram = ArchiveTool::findProgram(AgentFolders::programDir());
+    const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
     if (sProgram.isEmpty()) {
         writeLog(1, "%s No 7z",
                  m_nMode == MODE_BACKUP ? "[BackupRestoreWorker][doBackup]"

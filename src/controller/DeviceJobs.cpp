@@ -4,9 +4,9 @@
 #include "backup/BackupRestoreWorker.h"
 #include "core/AgentSettings.h"
 #include "core/DebugLog.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
 #include "sync/SyncWorker.h"
-
-#include <QDate>
 
 DeviceJobs::DeviceJobs(const DeviceState& device) : m_device(device) {}
 
@@ -76,5 +76,5 @@ bool DeviceJobs::handleResult(const QObject* pSender, ACTION_STATUS status, cons
 void DeviceJobs::noteBackupDone()
 {
     AgentSettings settings;
-    settings.setDeviceValue(m_device.uuid(), "backuptime", QDate::currentDate().toString("yyyy/MM/dd"));
+    settings.setDeviceValue(m_device.uuid(), "backuptime", Platform::clock().today().toString("yyyy/MM/dd"));
 }

@@ -5,10 +5,11 @@
 #include "core/DebugLog.h"
 #include "core/WorkFile.h"
 #include "device/DevMonitorThread.h"
+#include "platform/Clock.h"
 #include "platform/DevicePath.h"
+#include "platform/Platform.h"
 
 #include <QCryptographicHash>
-#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 
@@ -31,7 +32,7 @@ bool DeviceState::notice(const Worker::DEVINFOEX& devinfoex)
     if (m_bPresent) {
         writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][Plugin]");
         AgentSettings settings;
-        settings.setDeviceValue(uuid(), "connect", QDate::currentDate().toString("yyyy/MM/dd"));
+        settings.setDeviceValue(uuid(), "connect", Platform::clock().today().toString("yyyy/MM/dd"));
     } else {
         writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][Plugoff]");
     }
@@ -128,7 +129,7 @@ bool DeviceState::checkFileChecksum(const QString& sFile, const QString& sServer
         file.close();
     }
     writeLog(1, "[ZeqAgentCtrlMgr][ChkFileCheckSume]file %s filechecksume %s serverchecksume %s ",
-             sFile.toUtf8().constData(), sOwn.toUtf8().constData(), sServerChecksum.toUtf8().constData());
+             qUtf8Printable(sFile), qUtf8Printable(sOwn), qUtf8Printable(sServerChecksum));
     if (!bMatch)
         QFile::remove(sFile);
     return bMatch;

@@ -8,9 +8,9 @@
 #include "platform/DeviceFileReader.h"
 #include "platform/DeviceNoticeRules.h"
 #include "platform/DevicePath.h"
-#include "platform/LinuxVolumeInfo.h"
-#include "platform/QtSerialPorts.h"
-#include "platform/TermiosSerialLink.h"
+#include "platform/Platform.h"
+#include "platform/SerialPorts.h"
+#include "platform/VolumeInfo.h"
 
 #include <QFile>
 
@@ -19,71 +19,19 @@ namespace
 const int SERIAL_READ_PAUSE_MS = 50;
 // A pass over the volumes pauses as long as a pass over the nineteen candidate drive letters used to.
 const int PAUSES_PER_PASS = 20;
-
-QByteArray utf8(const QString& sText)
-{
-    return sText.toUtf8();
-}
-
-struct InstalledSources {
-    QMutex mutex;
-    VolumeInfo* pVolumes = nullptr;
-    SerialPorts* pPorts = nullptr;
-    SerialLinkFactory linkFactory;
-};
-
-InstalledSources& installed()
-{
-    static InstalledSources sources;
-    return sources;
-}
-
-VolumeInfo* installedVolumes()
-{
-    QMutexLocker lock(&installed().mutex);
-    return installed().pVolumes;
-}
-
-SerialPorts* installedPorts()
-{
-    QMutexLocker lock(&installed().mutex);
-    return installed().pPorts;
-}
-
-SerialLinkFactory installedLinks()
-{
-    QMutexLocker lock(&installed().mutex);
-    return installed().linkFactory;
-}
 } // namespace
 
 DevMonitorThread::DevMonitorThread(QObject* pParent)
-    : DevMonitorThread(installedVolumes(), installedPorts(), installedLinks(), pParent)
+    : DevMonitorThread(nullptr, nullptr, SerialLinkFactory(), pParent)
 {
-}
-
-void DevMonitorThread::installSources(VolumeInfo* pVolumes, SerialPorts* pPorts,
-                                      SerialLinkFactory linkFactory)
-{
-    QMutexLocker lock(&installed().mutex);
-    installed().pVolumes = pVolumes;
-    installed().pPorts = pPorts;
-    installed().linkFactory = std::move(linkFactory);
 }
 
 DevMonitorThread::DevMonitorThread(VolumeInfo* pVolumes, SerialPorts* pPorts, SerialLinkFactory linkFactory,
                                    QObject* pParent)
-    : QThread(pParent), m_pVolumes(pVolumes), m_pPorts(pPorts),
-      m_linkFactory(linkFactory ? std::move(linkFactory) : TermiosSerialLink::factory())
+    : QThread(pParent), m_pVolumes(pVolumes ? pVolumes : &Platform::volumes()),
+      m_pPorts(pPorts ? pPorts : &Platform::serialPorts()),
+      m_linkFactory(linkFactory ? std::move(linkFactory) : Platform::serialLinks())
 {
-    if (!m_pVolumes) {
-        m_pOwnedVolumes = std::make_unique<LinuxVolumeInfo>();
-        m_pVolumes = m_pOwnedVolumes.get();
-    }
-    if (!m_pPorts) {
-        m_pOwnedPorts = std::make_unique<QtSerialPorts>();
-        m_pPorts = m_pOwnedPorts.get();
-    }
     Worker::registerMetaTypes();
     qRegisterMetaType<DeviceNotice>("UsbNotification::USBNOTIFYINFO");
     qRegisterMetaType<DeviceNotice>("DeviceNotice");
@@ -216,7 +164,7 @@ bool DevMonitorThread::detectWendo100Dev(const QString& sPort)
     for (const SerialPortEntry& entry : entries) {
         if (entry.sName == sPort && entry.bHasIds && entry.nVendorId == DeviceNoticeRules::SERIAL_VENDOR_ID &&
             entry.nProductId == DeviceNoticeRules::SERIAL_PRODUCT_ID) {
-            writeLog(1, "[DevMonitorThread][detectWendo100Dev] comPort:%s", utf8(sPort).constData());
+            writeLog(1, "[DevMonitorThread][detectWendo100Dev] comPort:%s", qUtf8Printable(sPort));
             return true;
         }
     }
@@ -228,7 +176,7 @@ QStringList DevMonitorThread::devicePorts()
     QStringList lstDevicePorts;
     const QStringList lstPorts = getComPortList();
     for (const QString& sPort : lstPorts) {
-        writeLog(1, "[DevMonitorThread][checkWendo100Dev] detect com:%s", utf8(sPort).constData());
+        writeLog(1, "[DevMonitorThread][checkWendo100Dev] detect com:%s", qUtf8Printable(sPort));
         if (!sPort.isEmpty() && detectWendo100Dev(sPort))
             lstDevicePorts.append(sPort);
     }
@@ -285,7 +233,7 @@ bool DevMonitorThread::identifySerial(const QString& sPort)
     const bool bHwName = readSerialField(device, &ComDevice::getHwName, false, &info.sHWName);
     if (info.sUUID.isEmpty()) {
         // No settings group may be named "": a device that does not tell its UUID is not reported.
-        writeLog(1, "[DevMonitorThread][checkWendo100Dev] no UUID on %s", utf8(sPort).constData());
+        writeLog(1, "[DevMonitorThread][checkWendo100Dev] no UUID on %s", qUtf8Printable(sPort));
         return false;
     }
     // A field that could not be read keeps what the same device told last time.
@@ -300,8 +248,8 @@ bool DevMonitorThread::identifySerial(const QString& sPort)
     writeLog(
         1,
         "[DevMonitorThread][checkWendo100Dev] UUID:%s  Firmware:%s  SkuID:%s  HWName:%s, Port:%s Arrival:%d",
-        utf8(info.sUUID).constData(), utf8(info.sFirmware).constData(), utf8(info.sSkuID).constData(),
-        utf8(info.sHWName).constData(), utf8(sPort).constData(), 1);
+        qUtf8Printable(info.sUUID), qUtf8Printable(info.sFirmware), qUtf8Printable(info.sSkuID),
+        qUtf8Printable(info.sHWName), qUtf8Printable(sPort), 1);
     emitNotice(true, Worker::FAMILY_SERIAL);
     return true;
 }
@@ -310,7 +258,7 @@ void DevMonitorThread::reportSerialRemoval()
 {
     m_presence.setSerialAbsent();
     emitNotice(false, Worker::FAMILY_SERIAL);
-    writeLog(1, "[DevMonitorThread][checkWendo100Dev][plug-off] %s", utf8(m_comDevInfo.sComPort).constData());
+    writeLog(1, "[DevMonitorThread][checkWendo100Dev][plug-off] %s", qUtf8Printable(m_comDevInfo.sComPort));
 }
 
 // ---- drive family ----
@@ -349,8 +297,8 @@ bool DevMonitorThread::checkWendo500Dev(UsbNotification::USBNOTIFYINFO usbnotify
     QMutexLocker lock(&m_mutex);
     const QString sRoot = DevicePath::normalizeRoot(usbnotifyinfo.sPath);
     writeLog(1, "[DevMonitorThread][checkWendo500Dev][Entry]");
-    writeLog(1, "[DevMonitorThread][checkWendo500Dev] drive:%s %s arrival:%d", utf8(sRoot).constData(),
-             utf8(getVolumeLabel(sRoot).toUpper()).constData(), int(usbnotifyinfo.bArrival));
+    writeLog(1, "[DevMonitorThread][checkWendo500Dev] drive:%s %s arrival:%d", qUtf8Printable(sRoot),
+             qUtf8Printable(getVolumeLabel(sRoot).toUpper()), int(usbnotifyinfo.bArrival));
     switch (m_presence.driveAction(sRoot, usbnotifyinfo.bArrival)) {
     case DevicePresence::ACTION_REMOVE:
     case DevicePresence::ACTION_REMOVE_AND_IDENTIFY:
@@ -379,7 +327,7 @@ bool DevMonitorThread::identifyDrive(const QString& sRoot)
     DRIVEDEVINFO info;
     static_cast<Worker::DEVINFO&>(info) = reader.m_devInfo;
     if (info.sUUID.isEmpty() || info.sSkuID.isEmpty() || info.sHWName.isEmpty()) {
-        writeLog(1, "[DevMonitorThread][checkWendo500Dev] no identity in %s", utf8(sRoot).constData());
+        writeLog(1, "[DevMonitorThread][checkWendo500Dev] no identity in %s", qUtf8Printable(sRoot));
         return false;
     }
     DriveVersions::read(sRoot, &info);
@@ -394,8 +342,8 @@ bool DevMonitorThread::identifyDrive(const QString& sRoot)
     writeLog(1,
              "[DevMonitorThread][checkWendo500Dev] UUID:%s  Firmware:%s  SkuID:%s  HWName:%s, Zeq_sys:%s "
              "Zeq_data:%s",
-             utf8(info.sUUID).constData(), utf8(info.sFirmware).constData(), utf8(info.sSkuID).constData(),
-             utf8(info.sHWName).constData(), utf8(sRoot).constData(), utf8(sDataRoot).constData());
+             qUtf8Printable(info.sUUID), qUtf8Printable(info.sFirmware), qUtf8Printable(info.sSkuID),
+             qUtf8Printable(info.sHWName), qUtf8Printable(sRoot), qUtf8Printable(sDataRoot));
     emitNotice(true, Worker::FAMILY_DRIVE);
     writeLog(1, "[DevMonitorThread][checkWendo500Dev][Plug-in]");
     return true;
@@ -408,7 +356,7 @@ bool DevMonitorThread::findDataDrive(const QString& sSystemRoot, QString* pDataR
     for (int nPass = 0; nPass < nPasses; ++nPass) {
         const QStringList lstRoots = m_pVolumes->volumeRoots();
         if (!lstRoots.contains(sSystemRoot)) {
-            writeLog(1, "[DevMonitorThread][checkWendo500Dev] %s went away", utf8(sSystemRoot).constData());
+            writeLog(1, "[DevMonitorThread][checkWendo500Dev] %s went away", qUtf8Printable(sSystemRoot));
             return false;
         }
         for (const QString& sCandidate : lstRoots) {

@@ -39,19 +39,13 @@ public:
         QStringList lstDrive;
     };
 
-    // Production: the system's volumes, serial ports and serial links, unless installSources() said
-    // otherwise.
+    // The volumes, serial ports and serial links Platform gives at construction.
     explicit DevMonitorThread(QObject* pParent = nullptr);
-    // Tests: the given sources (not owned; they must outlive the monitor). An empty link factory opens
-    // the real ports, which is what a pseudo-terminal test wants.
+    // Tests: the given sources (not owned; they must outlive the monitor). A null pointer or an empty link
+    // factory takes Platform's, which for the links opens the real ports, as a pseudo-terminal test wants.
     DevMonitorThread(VolumeInfo* pVolumes, SerialPorts* pPorts, SerialLinkFactory linkFactory,
                      QObject* pParent = nullptr);
     ~DevMonitorThread() override;
-
-    // For tests of code that builds its monitor itself (the controller): the sources every later
-    // parameterless construction uses (not owned; they must outlive those monitors). Null pointers and an
-    // empty factory bring the system's back.
-    static void installSources(VolumeInfo* pVolumes, SerialPorts* pPorts, SerialLinkFactory linkFactory);
 
     // How long a stop waits for the thread by default: a check ends at its next pause or file, all of
     // which are bounded, so this is only reached when the system itself does not answer.
@@ -105,8 +99,6 @@ private:
     // A pause that a stop ends early; false when the monitor is stopping.
     bool pause(int nMs);
 
-    std::unique_ptr<VolumeInfo> m_pOwnedVolumes;
-    std::unique_ptr<SerialPorts> m_pOwnedPorts;
     VolumeInfo* m_pVolumes;
     SerialPorts* m_pPorts;
     SerialLinkFactory m_linkFactory;

@@ -1,29 +1,10 @@
 #include "UsbMonitor.h"
 
 #include "core/DebugLog.h"
-#include "platform/LinuxDeviceNotices.h"
+#include "platform/DeviceNotices.h"
+#include "platform/Platform.h"
 
-#include <QMutex>
-
-namespace
-{
-QMutex g_factoryMutex;
-UsbMonitor::SourceFactory g_sourceFactory;
-
-std::unique_ptr<DeviceNotices> makeSource()
-{
-    QMutexLocker lock(&g_factoryMutex);
-    return g_sourceFactory ? g_sourceFactory() : std::make_unique<LinuxDeviceNotices>();
-}
-} // namespace
-
-UsbMonitor::UsbMonitor(QObject* pOwner) : UsbMonitor(makeSource(), pOwner) {}
-
-void UsbMonitor::installSourceFactory(SourceFactory factory)
-{
-    QMutexLocker lock(&g_factoryMutex);
-    g_sourceFactory = std::move(factory);
-}
+UsbMonitor::UsbMonitor(QObject* pOwner) : UsbMonitor(Platform::makeDeviceNotices(), pOwner) {}
 
 UsbMonitor::UsbMonitor(std::unique_ptr<DeviceNotices> pSource, QObject* pOwner)
     : QObject(pOwner), m_pSource(std::move(pSource))
@@ -50,6 +31,6 @@ bool UsbMonitor::startMonitor()
 
 void UsbMonitor::deviceChange(const DeviceNotice& notice)
 {
-    writeLog(1, "[UsbMonitor][deviceChange] %s %d", notice.sPath.toUtf8().constData(), int(notice.bArrival));
+    writeLog(1, "[UsbMonitor][deviceChange] %s %d", qUtf8Printable(notice.sPath), int(notice.bArrival));
     emit notifyDev(notice);
 }

@@ -4,7 +4,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 
 class DeviceNotices;
@@ -16,19 +15,13 @@ class UsbMonitor : public QObject
     Q_OBJECT
 
 public:
-    using SourceFactory = std::function<std::unique_ptr<DeviceNotices>()>;
-
-    // The system's notices (udev and the mount table), unless installSourceFactory() said otherwise.
+    // The notices Platform gives (udev and the mount table, unless overridden).
     explicit UsbMonitor(QObject* pOwner = nullptr);
-    // Notices from the given source (tests pass a FakeDeviceNotices and keep a plain pointer to it).
+    // Notices from the given source (tests pass a fake one and keep a plain pointer to it).
     explicit UsbMonitor(std::unique_ptr<DeviceNotices> pSource, QObject* pOwner = nullptr);
     ~UsbMonitor() override;
 
     bool startMonitor();
-
-    // For tests of code that builds its monitor itself (the controller): makes the source of every later
-    // parameterless construction. An empty factory brings the system's notices back.
-    static void installSourceFactory(SourceFactory factory);
 
 signals:
     void notifyDev(UsbNotification::USBNOTIFYINFO usbInfo);

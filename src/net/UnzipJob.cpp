@@ -3,6 +3,7 @@
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
 #include "platform/ArchiveTool.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 
@@ -18,7 +19,7 @@ UnzipJob::~UnzipJob()
 
 void UnzipJob::start()
 {
-    const QString sProgram = ArchiveTool::findProgram(AgentFolders::programDir());
+    const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
     if (sProgram.isEmpty()) {
         writeLog(1,
                  "[WorkerThread][doUnzip] no archive program: no 7z beside the program and no 7z, 7zz or 7za "

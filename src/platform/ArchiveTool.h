@@ -5,14 +5,12 @@
 
 // The external archive program (7-Zip). Looked up as "7z" beside the program first, then "7z", "7zz"
 // (Debian's 7zip package) and "7za" on PATH. Callers run it with QProcess; this class only knows where it
-// is and how its command lines look, so tests can put a fake program in its place.
+// is and how its command lines look. Callers ask Platform::archiveProgram(), where tests put a fake.
 class ArchiveTool
 {
 public:
     // Full path of the program to run, or "" when none is installed.
     static QString findProgram(const QString& sProgramDir);
-    // Tests point the lookup at a fake program; an empty text restores the normal lookup.
-    static void setProgramOverride(const QString& sPath);
 
     static QStringList extractArgs(const QString& sArchive, const QString& sOutputDir)
     {

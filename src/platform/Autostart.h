@@ -3,7 +3,8 @@
 #include <QString>
 
 // The desktop's start-up entry of the agent: while it exists the desktop starts the program at sign-in.
-// The program writes or removes it to match its "Run at Startup" choice.
+// The program writes or removes it to match its "Run at Startup" choice; Platform::autostart() is the
+// one it uses.
 class Autostart
 {
 public:
@@ -15,9 +16,4 @@ public:
     // Removes the entry; true when none is left.
     virtual bool removeEntry() = 0;
     virtual bool hasEntry() const = 0;
-
-    // The one the program uses: the XDG entry unless a test installed another (no ownership taken;
-    // nullptr restores the default).
-    static Autostart* instance();
-    static void setInstance(Autostart* pAutostart);
 };

@@ -3,11 +3,11 @@
 #include "ComRides.h"
 #include "SyncCatalogue.h"
 #include "SyncEnvelopes.h"
-#include "SyncPlatform.h"
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
 #include "core/JsonHelper.h"
 #include "platform/DevicePath.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,7 +94,7 @@ void PreSyncWorker::collectSerial(const QString& sPort, QStringList* pRides)
 {
     removeTempRides();
     writeLog(1, "[SyncWorker][doCheckSync][Entry]");
-    ComRides rides(sPort, SyncPlatform::serialLinks());
+    ComRides rides(sPort, Platform::serialLinks());
     rides.setAbortFlag(&m_bAbort);
     if (!rides.getTracks(m_sTempPath))
         writeLog(1, "[SyncWorker][doCheckSync] not every ride was fetched");

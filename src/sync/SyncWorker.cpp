@@ -5,7 +5,6 @@
 #include "ProcSyncListXml.h"
 #include "ProcSyncResponseXml.h"
 #include "SyncEnvelopes.h"
-#include "SyncPlatform.h"
 #include "SyncScript.h"
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
@@ -15,6 +14,7 @@
 #include "net/WorkerThread.h"
 #include "platform/DeviceFileReader.h"
 #include "platform/DevicePath.h"
+#include "platform/Platform.h"
 #include "platform/VolumeInfo.h"
 
 #include <QDir>
@@ -370,7 +370,7 @@ void SyncWorker::deleteRide(const QString& sLocation, const QString& sPort)
         deleteRideFiles(sLocation);
         return;
     }
-    ComRides rides(sPort, SyncPlatform::serialLinks());
+    ComRides rides(sPort, Platform::serialLinks());
     if (!rides.deleteTrack(QFileInfo(sLocation).fileName()))
         writeLog(1, "[SyncWorker][doDeleteSync] the device kept %s", utf8(sLocation).constData());
 }
@@ -395,7 +395,7 @@ void SyncWorker::deleteRideFiles(const QString& sLocation)
 quint64 SyncWorker::getFreeSpaceMB(const QString& sDrive)
 {
     quint64 nBytes = 0;
-    if (sDrive.isEmpty() || !SyncPlatform::volumes().freeSpace(sDrive, &nBytes))
+    if (sDrive.isEmpty() || !Platform::volumes().freeSpace(sDrive, &nBytes))
         return 0;
     return nBytes >> 20;
 }

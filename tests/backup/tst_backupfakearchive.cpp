@@ -4,6 +4,7 @@
 #include "backup/BackupRestoreWorker.h"
 #include "core/Worker.h"
 #include "platform/ArchiveTool.h"
+#include "platform/Platform.h"
 #include "support/BackupTestDevice.h"
 #include "support/TestFolders.h"
 
@@ -32,6 +33,7 @@ const char* const g_szDataSwapBlocked = "'@REAL@' \"$@\" || exit $?\n"
                                         "esac";
 
 struct Fixture {
+    PlatformOverride platform;
     TestFolders folders;
     BackupTestDevice device;
     QTemporaryDir programs;
@@ -42,7 +44,7 @@ struct Fixture {
     // A device with a good backup already committed, then changed: what a restore starts from.
     bool init(bool bDamage)
     {
-        ArchiveTool::setProgramOverride(QString());
+        platform.setArchiveProgram(QString());
         QString sParam;
         if (!BackupRestoreParam::buildBackup("U1", device.drives(), &sParam) ||
             BackupTestJob::run(BackupRestoreWorker::MODE_BACKUP, sParam, device.drives()) !=
@@ -59,9 +61,9 @@ struct Fixture {
 
     void useProgram(const QString& sBody)
     {
-        ArchiveTool::setProgramOverride(sBody.isEmpty()
-                                            ? BackupTestJob::writeUnstartable(programs.path())
-                                            : BackupTestJob::writeScript(programs.path(), "7z", sBody));
+        platform.setArchiveProgram(sBody.isEmpty()
+                                       ? BackupTestJob::writeUnstartable(programs.path())
+                                       : BackupTestJob::writeScript(programs.path(), "7z", sBody));
     }
 
     QString param(int nMode) const
@@ -90,7 +92,6 @@ class TestBackupFakeArchive : public QObject
 
 private slots:
     void initTestCase();
-    void cleanup();
     void backupFails_data();
     void backupFails();
     void restoreFails_data();
@@ -104,11 +105,6 @@ void TestBackupFakeArchive::initTestCase()
     Worker::registerMetaTypes();
     if (BackupTestJob::realProgram().isEmpty())
         QSKIP("no 7z installed (package 7zip)");
-}
-
-void TestBackupFakeArchive::cleanup()
-{
-    ArchiveTool::setProgramOverride(QString());
 }
 
 void TestBackupFakeArchive::backupFails_data()

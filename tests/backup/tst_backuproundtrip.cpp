@@ -87,7 +87,6 @@ void TestBackupRoundTrip::initTestCase()
     Worker::registerMetaTypes();
     if (BackupTestJob::realProgram().isEmpty())
         QSKIP("no 7z installed (package 7zip)");
-    ArchiveTool::setProgramOverride(QString());
 }
 
 void TestBackupRoundTrip::roundTrip_data()

@@ -3,9 +3,11 @@
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "platform/ArchiveTool.h"
+#include "platform/Platform.h"
 #include "support/BackupTestDevice.h"
 #include "support/ControllerTestDevices.h"
 #include "support/FakeArchivePrograms.h"
+#include "support/FakeClock.h"
 #include "support/TestFolders.h"
 
 #include <QDate>
@@ -72,14 +74,17 @@ void TestBackupCtrl::backupThenRestore()
 {
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     const QMap<QString, QByteArray> original = m_device.snapshot();
+    FakeClock clock; // the date of the good backup is the clock's, not the day the test runs
+    clock.setToday(QDate(2033, 7, 4));
+    PlatformOverride platform;
+    platform.setClock(&clock);
     QString sParam;
     QVERIFY(BackupRestoreParam::buildBackup(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
 
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     QVERIFY(pCtrl->backupDev(sParam));
     QCOMPARE(waitForFinal(finish), QList<int>({BACKUP_PROCESS, BACKUP_SUCCESS}));
-    QCOMPARE(AgentSettings().getDeviceString(m_sUUID, "backuptime"),
-             QDate::currentDate().toString("yyyy/MM/dd"));
+    QCOMPARE(AgentSettings().getDeviceString(m_sUUID, "backuptime"), QString("2033/07/04"));
     QVERIFY(QFile::exists(BackupFiles::tmpArchive(BackupFiles::systemArchive(m_sUUID))));
     QVERIFY(BackupFiles::commitArchives(m_sUUID)); // the dialog's step after a good backup
 
@@ -95,7 +100,8 @@ void TestBackupCtrl::backupThenRestore()
 void TestBackupCtrl::stoppedBackupReportsNothing()
 {
     FakeArchivePrograms programs;
-    ArchiveTool::setProgramOverride(programs.hanging());
+    PlatformOverride platform;
+    platform.setArchiveProgram(programs.hanging());
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     QString sParam;
     QVERIFY(BackupRestoreParam::buildBackup(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
@@ -111,7 +117,6 @@ void TestBackupCtrl::stoppedBackupReportsNothing()
     if (!bKilled)
         ::kill(pid_t(nPid), SIGKILL); // a worker still running would now report its failed program
     QTest::qWait(500);                // the stopped worker's late result must not reach the windows
-    ArchiveTool::setProgramOverride(QString());
     QVERIFY2(bKilled, "the archive program still runs after the stop");
     QCOMPARE(finish.count(), 0);
 }

@@ -1,10 +1,12 @@
-#include "support/ControllerTestDevices.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "core/WorkFile.h"
+#include "platform/Platform.h"
+#include "support/ControllerTestDevices.h"
 #include "support/DriveTree.h"
+#include "support/FakeClock.h"
 #include "support/TestFolders.h"
 
 #include <QCryptographicHash>
@@ -21,6 +23,8 @@ class TestDeviceChanges : public QObject
 private slots:
     void initTestCase();
     void arrivalAndRemovalThroughTheMonitor();
+    void arrivalWritesTheClocksDate_data();
+    void arrivalWritesTheClocksDate();
     void presence_data();
     void presence();
     void updateSetting_data();
@@ -94,6 +98,34 @@ void TestDeviceChanges::arrivalAndRemovalThroughTheMonitor()
     QCOMPARE(refresh.count(), 2);
     QCOMPARE(refresh.at(1).at(0).toBool(), false);
     QVERIFY(!pCtrl->isDevicePresent());
+}
+
+void TestDeviceChanges::arrivalWritesTheClocksDate_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("family");
+    QTest::addColumn<QString>("connect");
+    QTest::newRow("drive, single digits") << QDateTime(QDate(2031, 2, 3), QTime(9, 5)) << 2 << "2031/02/03";
+    QTest::newRow("serial, last minute of a year")
+        << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)) << 1 << "1999/12/31";
+    QTest::newRow("drive, leap day") << QDateTime(QDate(2028, 2, 29), QTime(0, 0)) << 2 << "2028/02/29";
+}
+
+void TestDeviceChanges::arrivalWritesTheClocksDate()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(int, family);
+    QFETCH(QString, connect);
+    resetPresence();
+    FakeClock clock;
+    clock.setNow(now);
+    PlatformOverride platform;
+    platform.setClock(&clock);
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    pCtrl->notityWendoDev(notice(true, family, "DATED-UUID"));
+    QVERIFY(pCtrl->isDevicePresent());
+    QCOMPARE(AgentSettings().getDeviceString("DATED-UUID", "connect"), connect);
+    resetPresence();
 }
 
 void TestDeviceChanges::presence_data()

@@ -1,13 +1,12 @@
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/WorkFile.h"
-#include "platform/FakeVolumeInfo.h"
 #include "support/ControllerTestDevices.h"
 #include "support/FakeShareService.h"
+#include "support/FakeVolumeInfo.h"
 #include "support/TestFolders.h"
 #include "sync/SyncCatalogue.h"
 #include "sync/SyncItems.h"
-#include "sync/SyncPlatform.h"
 #include "sync/SyncScript.h"
 
 #include <QPointer>
@@ -105,7 +104,6 @@ class TestSyncCtrl : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void checkThenQueue();
     void stoppedQueueReportsNothing();
 
@@ -118,14 +116,13 @@ private:
     QScopedPointer<TestHttpServer> m_pServer;
     QScopedPointer<TestHttpServer> m_pTracks;
     QScopedPointer<FakeShareService> m_pService;
-    FakeVolumeInfo m_volumes;
     QString m_sDrive;
     QString m_sRides;
 };
 
 void TestSyncCtrl::initTestCase()
 {
-    ControllerTestDevices::install();
+    FakeVolumeInfo& volumes = ControllerTestDevices::install()->m_volumes;
     m_pFolders.reset(new TestFolders);
     m_pServer.reset(new TestHttpServer);
     QVERIFY(m_pServer->start());
@@ -135,15 +132,9 @@ void TestSyncCtrl::initTestCase()
     AgentSettings().setValue("URL", "WebApi", m_pService->serviceUrl());
     m_sDrive = m_pFolders->dataPath("drive/");
     m_sRides = m_sDrive + "Korvo/Tracks/Profile1/";
-    m_volumes.addVolume(m_sDrive);
-    m_volumes.setFreeSpace(100LL * 1024 * 1024);
-    SyncPlatform::setVolumes(&m_volumes);
+    volumes.addVolume(m_sDrive);
+    volumes.setFreeSpace(100LL * 1024 * 1024);
     QVERIFY(TestFolders::writeFile(m_sRides + "ride.gpx", rideGpx(15)));
-}
-
-void TestSyncCtrl::cleanupTestCase()
-{
-    SyncPlatform::setVolumes(nullptr);
 }
 
 QList<int> TestSyncCtrl::statusesUntilFinal(QSignalSpy& spy)

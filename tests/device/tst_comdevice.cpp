@@ -1,6 +1,6 @@
 #include "device/ComDevice.h"
-#include "platform/FakeSerialLink.h"
 #include "platform/TermiosSerialLink.h"
+#include "support/FakeSerialLink.h"
 #include "support/SerialDeviceSim.h"
 #include "support/TestFolders.h"
 

@@ -1,9 +1,9 @@
 #include "core/AgentTiming.h"
 #include "device/DevMonitorThread.h"
 #include "device/UsbMonitor.h"
-#include "platform/FakeSerialPorts.h"
 #include "platform/LinuxVolumeInfo.h"
 #include "support/DriveTree.h"
+#include "support/FakeSerialPorts.h"
 #include "support/TestFolders.h"
 
 #include <QtTest>

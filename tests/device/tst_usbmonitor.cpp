@@ -1,10 +1,11 @@
 #include "core/AgentTiming.h"
 #include "device/DevMonitorThread.h"
 #include "device/UsbMonitor.h"
-#include "platform/FakeDeviceNotices.h"
-#include "platform/FakeSerialPorts.h"
-#include "platform/FakeVolumeInfo.h"
+#include "platform/Platform.h"
 #include "support/DriveTree.h"
+#include "support/FakeDeviceNotices.h"
+#include "support/FakeSerialPorts.h"
+#include "support/FakeVolumeInfo.h"
 #include "support/SerialDeviceSim.h"
 #include "support/TestFolders.h"
 
@@ -158,12 +159,14 @@ void TestUsbMonitor::installedSourcesReachDefaultConstruction()
     FakeVolumeInfo volumes;
     FakeSerialPorts ports;
     FakeDeviceNotices* pFake = nullptr;
-    UsbMonitor::installSourceFactory([&pFake]() {
+    PlatformOverride platform;
+    platform.setDeviceNotices([&pFake]() {
         auto pSource = std::make_unique<FakeDeviceNotices>();
         pFake = pSource.get();
         return std::unique_ptr<DeviceNotices>(std::move(pSource));
     });
-    DevMonitorThread::installSources(&volumes, &ports, SerialLinkFactory());
+    platform.setVolumes(&volumes);
+    platform.setSerialPorts(&ports);
     {
         UsbMonitor usbMonitor;
         DevMonitorThread monitor;
@@ -182,8 +185,6 @@ void TestUsbMonitor::installedSourcesReachDefaultConstruction()
         quint64 nFree = 0;
         QVERIFY(monitor.getDiskFreeSpace(system.root(), &nFree));
     }
-    UsbMonitor::installSourceFactory(UsbMonitor::SourceFactory());
-    DevMonitorThread::installSources(nullptr, nullptr, SerialLinkFactory());
 }
 
 QTEST_GUILESS_MAIN(TestUsbMonitor)

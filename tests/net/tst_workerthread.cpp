@@ -2,6 +2,7 @@
 #include "core/DebugLog.h"
 #include "net/WorkerThread.h"
 #include "platform/ArchiveTool.h"
+#include "platform/Platform.h"
 #include "support/FakeArchivePrograms.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
@@ -79,7 +80,6 @@ void TestWorkerThread::cleanup()
     m_pOwner.reset(); // deletes any job thread it still owns
     m_server.stop();
     m_server.reset();
-    ArchiveTool::setProgramOverride(QString());
     qputenv("PATH", m_savedPath);
     AgentTiming::resetDefaults();
     m_pFolders.reset();
@@ -192,7 +192,8 @@ void TestWorkerThread::unzipWithTheRealProgram()
 void TestWorkerThread::unzipArguments()
 {
     FakeArchivePrograms fakes;
-    ArchiveTool::setProgramOverride(fakes.recordingArgs());
+    PlatformOverride platform;
+    platform.setArchiveProgram(fakes.recordingArgs());
     const QString sArchive = m_pFolders->dataDir() + "/pkg/a b.7z";
     const QString sOut = m_pFolders->dataDir() + "/out dir";
     WorkerThread* pJob = new WorkerThread(m_pOwner.get(), 0);
@@ -225,13 +226,14 @@ void TestWorkerThread::unzipFailures()
     QFETCH(QProcess::ExitStatus, exitStatus);
     QFETCH(QString, logLine);
     FakeArchivePrograms fakes;
+    PlatformOverride platform;
     if (kind == "none")
         qputenv("PATH", fakes.dir().toUtf8()); // nothing there, and nothing beside the program
     else
-        ArchiveTool::setProgramOverride(kind == "failing"         ? fakes.failing(1)
-                                        : kind == "crashing"      ? fakes.crashing()
-                                        : kind == "notExecutable" ? fakes.notExecutable()
-                                                                  : fakes.missing());
+        platform.setArchiveProgram(kind == "failing"         ? fakes.failing(1)
+                                   : kind == "crashing"      ? fakes.crashing()
+                                   : kind == "notExecutable" ? fakes.notExecutable()
+                                                             : fakes.missing());
     WorkerThread* pJob = new WorkerThread(m_pOwner.get(), 0);
     pJob->setUnzip(m_pFolders->dataDir() + "/a.7z", m_pFolders->dataDir() + "/out");
     pJob->start();
@@ -247,7 +249,8 @@ void TestWorkerThread::unzipFailures()
 void TestWorkerThread::unzipReadsEveryLine()
 {
     FakeArchivePrograms fakes;
-    ArchiveTool::setProgramOverride(fakes.chatty(60));
+    PlatformOverride platform;
+    platform.setArchiveProgram(fakes.chatty(60));
     WorkerThread* pJob = new WorkerThread(m_pOwner.get(), 0);
     pJob->setUnzip(m_pFolders->dataDir() + "/a.7z", m_pFolders->dataDir() + "/out");
     pJob->start();
@@ -262,7 +265,8 @@ void TestWorkerThread::unzipReadsEveryLine()
 void TestWorkerThread::deletingKillsHangingProgram()
 {
     FakeArchivePrograms fakes;
-    ArchiveTool::setProgramOverride(fakes.hanging());
+    PlatformOverride platform;
+    platform.setArchiveProgram(fakes.hanging());
     WorkerThread* pJob = new WorkerThread(m_pOwner.get(), 0);
     pJob->setUnzip(m_pFolders->dataDir() + "/a.7z", m_pFolders->dataDir() + "/out");
     pJob->start();

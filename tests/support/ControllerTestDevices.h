@@ -1,16 +1,16 @@
 #pragma once
 
-#include "device/DevMonitorThread.h"
-#include "device/UsbMonitor.h"
-#include "platform/FakeDeviceNotices.h"
-#include "platform/FakeSerialPorts.h"
-#include "platform/FakeVolumeInfo.h"
+#include "platform/Platform.h"
+#include "support/FakeDeviceNotices.h"
+#include "support/FakeSerialPorts.h"
+#include "support/FakeVolumeInfo.h"
 
 #include <QPointer>
 
 // Puts fake USB notices, volumes and serial ports behind the controller's device watch, so a controller
-// test sees only the devices it makes (never a volume another test mounted meanwhile). Install before the
-// first ZeqAgentCtrlMgr::getInstance(). Lives as long as the process, like the controller that uses it.
+// test sees only the devices it makes (never a volume another test mounted meanwhile); the sync finds the
+// same volumes. Install before the first ZeqAgentCtrlMgr::getInstance(). Lives as long as the process,
+// like the controller that uses it, so its override never ends.
 class ControllerTestDevices
 {
 public:
@@ -27,13 +27,15 @@ public:
 private:
     ControllerTestDevices()
     {
-        UsbMonitor::installSourceFactory([this] {
+        m_platform.setDeviceNotices([this] {
             auto pNotices = std::make_unique<FakeDeviceNotices>();
             m_pNotices = pNotices.get();
             return std::unique_ptr<DeviceNotices>(std::move(pNotices));
         });
+        m_platform.setVolumes(&m_volumes);
         // No serial port is listed, so no link is ever opened.
-        DevMonitorThread::installSources(&m_volumes, &m_ports,
-                                         [](const QString&) { return std::unique_ptr<SerialLink>(); });
+        m_platform.setSerialPorts(&m_ports);
     }
+
+    PlatformOverride m_platform;
 };

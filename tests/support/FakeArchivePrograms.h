@@ -3,9 +3,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// Small shell scripts in a private temporary folder that stand in for the archive program (7z): point
-// ArchiveTool::setProgramOverride at one of them (and back at "" afterwards). Each method writes its
-// script and returns the path to run.
+// Small shell scripts in a private temporary folder that stand in for the archive program (7z): a
+// PlatformOverride's setArchiveProgram points at one of them. Each method writes its script and returns
+// the path to run.
 class FakeArchivePrograms
 {
 public:

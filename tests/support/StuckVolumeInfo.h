@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FakeVolumeInfo.h"
+#include "FakeVolumeInfo.h"
 
 #include <QMutex>
 #include <QWaitCondition>

@@ -2,14 +2,14 @@
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "core/WorkFile.h"
-#include "platform/FakeVolumeInfo.h"
+#include "platform/Platform.h"
 #include "support/FakeShareService.h"
+#include "support/FakeVolumeInfo.h"
 #include "support/SerialDeviceSim.h"
 #include "support/SerialRideScript.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
 #include "sync/SyncCatalogue.h"
-#include "sync/SyncPlatform.h"
 #include "sync/SyncScript.h"
 #include "sync/SyncWorker.h"
 
@@ -75,10 +75,9 @@ public:
         sDrive = folders.dataPath("drive/");
         volumes.addVolume(sDrive);
         volumes.setFreeSpace(100LL * 1024 * 1024);
-        SyncPlatform::setVolumes(&volumes);
+        platform.setVolumes(&volumes);
         sTracks = sDrive + "Korvo/Tracks";
     }
-    ~SyncFixture() { SyncPlatform::setVolumes(nullptr); }
 
     QString addRide(const QString& sRelative, const QByteArray& content)
     {
@@ -129,6 +128,7 @@ public:
     TestHttpServer tracks;
     FakeShareService service;
     FakeVolumeInfo volumes;
+    PlatformOverride platform;
     QMap<QString, QByteArray> trackFiles;
     QMap<QString, TestHttpServer::Answer> trackAnswers;
     QString sDrive;

@@ -16,6 +16,7 @@
 #include "core/JsonHelper.h"
 #include "core/Notifier.h"
 #include "platform/Autostart.h"
+#include "platform/Platform.h"
 #include "ui_ZeqAgentMainDialog.h"
 
 #include <QAction>
@@ -202,9 +203,9 @@ void ZeqAgentMainDialog::SetRunAtStartup(bool bStat)
     }
     // A failed write leaves setting and entry out of step until the next start or toggle.
     if (bStat)
-        Autostart::instance()->setEntry(AgentFolders::programPath("/WendoAgent"));
+        Platform::autostart().setEntry(AgentFolders::programPath("/WendoAgent"));
     else
-        Autostart::instance()->removeEntry();
+        Platform::autostart().removeEntry();
 }
 
 // ---- start ----

@@ -2,7 +2,8 @@
 #include "ZeqAgentMainDialog.h"
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
-#include "platform/LinuxSingleInstance.h"
+#include "platform/Platform.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 
@@ -57,15 +58,15 @@ int main(int argc, char* argv[])
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     // One agent per user: a second start ends at once, also while the first still shows its welcome.
-    LinuxSingleInstance instanceLock(sDataDir);
-    switch (instanceLock.tryAcquire()) {
+    const std::unique_ptr<SingleInstance> pInstanceLock = Platform::makeSingleInstance(sDataDir);
+    switch (pInstanceLock->tryAcquire()) {
     case SingleInstance::HELD:
         break;
     case SingleInstance::OTHER_RUNNING:
         writeLog(1, "[main][main] another instance is running");
         return 0;
     case SingleInstance::CANNOT_LOCK:
-        return refuseStart(argc, argv, instanceLock.failureReason());
+        return refuseStart(argc, argv, pInstanceLock->failureReason());
     }
 
     QApplication app(argc, argv);

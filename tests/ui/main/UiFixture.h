@@ -4,11 +4,12 @@
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "platform/Autostart.h"
-#include "platform/FakeAutostart.h"
+#include "platform/Platform.h"
 #include "support/ControllerTestDevices.h"
+#include "support/FakeAutostart.h"
+#include "support/FakeTrayIcon.h"
 #include "support/RecordingNotifier.h"
 #include "support/TestFolders.h"
-#include "ui/main/FakeTrayIcon.h"
 #include "ui/main/TrayIcon.h"
 
 #include <QDesktopServices>
@@ -56,7 +57,7 @@ public:
             TestFolders::writeFile(m_folders.programPath("Quorvane.bin"), "");
         if (!sServiceUrl.isEmpty())
             setValue("URL", "WebApi", sServiceUrl);
-        Autostart::setInstance(&m_autostart);
+        m_platform.setAutostart(&m_autostart);
         TrayIcon::setFactory([this](QObject* pParent) {
             FakeTrayIcon* pTray = new FakeTrayIcon(pParent);
             m_pTray = pTray;
@@ -69,11 +70,7 @@ public:
         if (sServiceUrl.isEmpty())
             QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitLogin, nullptr, nullptr);
     }
-    ~UiFixture()
-    {
-        Autostart::setInstance(nullptr);
-        TrayIcon::setFactory(TrayIcon::Factory());
-    }
+    ~UiFixture() { TrayIcon::setFactory(TrayIcon::Factory()); }
 
     // Between cases: no settings, no account, no recorded notices.
     void reset()
@@ -124,6 +121,7 @@ public:
 
     TestFolders m_folders{true};
     FakeAutostart m_autostart;
+    PlatformOverride m_platform;
     RecordingNotifier m_notifier;
     QPointer<FakeTrayIcon> m_pTray;
 };

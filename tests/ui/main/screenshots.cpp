@@ -7,10 +7,11 @@
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "platform/Autostart.h"
-#include "platform/FakeAutostart.h"
+#include "platform/Platform.h"
+#include "support/FakeAutostart.h"
+#include "support/FakeTrayIcon.h"
 #include "support/TestFolders.h"
 #include "ui/main/AboutDialog.h"
-#include "ui/main/FakeTrayIcon.h"
 #include "ui/main/TrayIcon.h"
 #include "ui/main/ZeqAgentMainDialog.h"
 
@@ -63,7 +64,8 @@ int main(int argc, char* argv[])
         settings.setValue("AGENT", "release", "2024/06/01");
     }
     FakeAutostart autostart;
-    Autostart::setInstance(&autostart);
+    PlatformOverride platform;
+    platform.setAutostart(&autostart);
     TrayIcon::setFactory([](QObject* pParent) { return new FakeTrayIcon(pParent); });
     AgentTiming::set(AgentTiming::WELCOME_PAUSE, 0);
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
@@ -98,6 +100,5 @@ int main(int argc, char* argv[])
     bOk &= shoot(&about, sOut + "/about.png");
     about.hide();
 
-    Autostart::setInstance(nullptr);
     return bOk ? 0 : 1;
 }

@@ -240,11 +240,8 @@ void TestMainWindow::runAtStartup()
 
     QTemporaryDir configDir;
     LinuxAutostart xdgEntry(configDir.path());
-    Autostart::setInstance(&xdgEntry);
-    struct Restore {
-        FakeAutostart* pFake;
-        ~Restore() { Autostart::setInstance(pFake); }
-    } restore{&m_pFixture->m_autostart};
+    PlatformOverride platform;
+    platform.setAutostart(&xdgEntry);
     const QString sEntry = xdgEntry.entryPath();
     // An entry left from before is removed at a start whose setting is off.
     QVERIFY(TestFolders::writeFile(sEntry, "[Desktop Entry]\nExec=/old/WendoAgent\n"));

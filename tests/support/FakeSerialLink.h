@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialLink.h"
+#include "platform/SerialLink.h"
 
 #include <QList>
 #include <QMutex>

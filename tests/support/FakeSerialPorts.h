@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialPorts.h"
+#include "platform/SerialPorts.h"
 
 #include <QMutex>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TrayIcon.h"
+#include "ui/main/TrayIcon.h"
 
 #include <QIcon>
 #include <QList>
@@ -18,18 +18,15 @@ public:
         QString sText;
     };
 
-    explicit FakeTrayIcon(QObject* pParent = nullptr) : TrayIcon(pParent) {}
+    explicit FakeTrayIcon(QObject* pParent = nullptr);
 
-    void setIcon(const QIcon& icon) override { m_icon = icon; }
-    void setContextMenu(QMenu* pMenu) override { m_pMenu = pMenu; }
-    void setVisible(bool bVisible) override { m_bVisible = bVisible; }
+    void setIcon(const QIcon& icon) override;
+    void setContextMenu(QMenu* pMenu) override;
+    void setVisible(bool bVisible) override;
     bool isVisible() const override { return m_bVisible; }
-    void showMessage(const QString& sTitle, const QString& sText) override
-    {
-        m_balloons.append({sTitle, sText});
-    }
+    void showMessage(const QString& sTitle, const QString& sText) override;
 
-    void clickMessage() { emit messageClicked(); }
+    void clickMessage();
     QMenu* contextMenu() const { return m_pMenu; }
     QIcon icon() const { return m_icon; }
 

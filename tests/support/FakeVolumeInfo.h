@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VolumeInfo.h"
+#include "platform/VolumeInfo.h"
 
 #include <QMap>
 #include <QMutex>

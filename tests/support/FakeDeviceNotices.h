@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceNotices.h"
+#include "platform/DeviceNotices.h"
 
 #include <atomic>
 

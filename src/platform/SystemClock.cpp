@@ -1,0 +1,8 @@
+#include "SystemClock.h"
+
+Clock::~Clock() = default;
+
+QDateTime SystemClock::now() const
+{
+    return QDateTime::currentDateTime();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Clock.h"
+
+// The machine's clock.
+class SystemClock : public Clock
+{
+public:
+    QDateTime now() const override;
+};
