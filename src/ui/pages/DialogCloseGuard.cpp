@@ -4,14 +4,15 @@
 #include <QKeyEvent>
 #include <QWindow>
 
-DialogCloseGuard::DialogCloseGuard(QDialog* pDialog) : QObject(pDialog), m_pDialog(pDialog)
+DialogCloseGuard::DialogCloseGuard(QDialog* pDialog)
+    : QObject(pDialog), m_pDialog(pDialog), m_pWatched(pDialog)
 {
     m_pDialog->installEventFilter(this);
 }
 
 void DialogCloseGuard::setJobRunning(bool bRunning)
 {
-    if (bRunning == m_bJobRunning || !m_pDialog)
+    if (bRunning == m_bJobRunning)
         return;
     if (bRunning) {
         const Qt::WindowFlags flags = m_pDialog->windowFlags();
@@ -24,7 +25,7 @@ void DialogCloseGuard::setJobRunning(bool bRunning)
 
 bool DialogCloseGuard::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (m_bJobRunning && pWatched == m_pDialog && isCloseRequest(pEvent)) {
+    if (m_bJobRunning && pWatched == m_pWatched && isCloseRequest(pEvent)) {
         // A close event counts as accepted unless ignored: returning true alone would still close.
         pEvent->ignore();
         return true;

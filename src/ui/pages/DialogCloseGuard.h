@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
 class QDialog;
 
@@ -30,7 +29,10 @@ private:
     static bool isCloseRequest(QEvent* pEvent);
     void applyCloseButton(bool bShown);
 
-    QPointer<QDialog> m_pDialog;
+    // The guard is the dialog's child and never outlives it. The filter compares with the QObject
+    // pointer only: it also sees the events of the dialog's destruction, when it is no QDialog anymore.
+    QDialog* const m_pDialog;
+    QObject* const m_pWatched;
     bool m_bJobRunning = false;
     // The dialog's own hints before the job took them away, given back after it.
     bool m_bHadCloseButton = false;
