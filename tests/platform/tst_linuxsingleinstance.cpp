@@ -1,4 +1,5 @@
 #include "platform/LinuxSingleInstance.h"
+#include "support/SystemTools.h"
 #include "support/TestFolders.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,6 @@ private slots:
 
 private:
     static QByteArray ownLine();
-    static qint64 endedPid();
     static mode_t modeOf(const QString& sPath);
 };
 
@@ -38,16 +38,6 @@ QByteArray TestLinuxSingleInstance::ownLine()
 {
     return QByteArray::number(QCoreApplication::applicationPid()) + "\nWendoAgent\n" +
            QSysInfo::machineHostName().toUtf8() + "\n";
-}
-
-qint64 TestLinuxSingleInstance::endedPid()
-{
-    QProcess gone;
-    gone.start("true", QStringList());
-    if (!gone.waitForStarted(20000))
-        return -1;
-    const qint64 nPid = gone.processId();
-    return gone.waitForFinished(20000) ? nPid : -1;
 }
 
 mode_t TestLinuxSingleInstance::modeOf(const QString& sPath)
@@ -74,7 +64,7 @@ void TestLinuxSingleInstance::secondHolderRefused()
 void TestLinuxSingleInstance::staleLockTakenOver()
 {
     QTemporaryDir dir;
-    const qint64 nDeadPid = endedPid();
+    const qint64 nDeadPid = SystemTools::endedPid();
     QVERIFY(nDeadPid > 0);
     QVERIFY(TestFolders::writeFile(dir.path() + "/WendoAgent.lock",
                                    QByteArray::number(nDeadPid) + "\nWendoAgent\n" +
@@ -96,7 +86,7 @@ void TestLinuxSingleInstance::leftLockTakenOver_data()
     QTest::newRow("garbage") << QByteArray("\xff\xfe\x00\x01zz\n\n\x7f", 9);
     QTest::newRow("no number") << QByteArray("WendoAgent\n" + host + "\n");
     QTest::newRow("negative pid") << QByteArray("-5\nWendoAgent\n" + host + "\n");
-    QTest::newRow("dead pid") << QByteArray::number(endedPid()) + "\nWendoAgent\n" + host + "\n";
+    QTest::newRow("dead pid") << QByteArray::number(SystemTools::endedPid()) + "\nWendoAgent\n" + host + "\n";
     // A number now used by another process (after a reboot): alive, but it holds no lock.
     QTest::newRow("reused pid") << QByteArray("1\nWendoAgent\n" + host + "\n");
     QTest::newRow("longer than ours") << QByteArray(100000, '7');

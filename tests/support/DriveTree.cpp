@@ -1,5 +1,7 @@
 #include "DriveTree.h"
 
+#include "SystemTools.h"
+
 #include "TestFolders.h"
 
 #include <QDir>
@@ -75,39 +77,18 @@ bool DriveTree::writeVersion(const QString& sExt, const QByteArray& content)
     return writeFile("KORVO/version." + sExt, content);
 }
 
-bool DriveTree::runTool(const QString& sProgram, const QStringList& args, QString* pWhy)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(sProgram, args);
-    if (!process.waitForStarted(10000)) {
-        *pWhy = sProgram + " could not be started";
-        return false;
-    }
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished(5000);
-        *pWhy = sProgram + " did not finish";
-        return false;
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        *pWhy = sProgram + ": " + QString::fromLocal8Bit(process.readAll()).trimmed();
-        return false;
-    }
-    return true;
-}
-
 bool DriveTree::makeImage(QString* pWhy)
 {
     QFile::remove(m_sImage);
-    return runTool("mkfs.ext4", {"-q", "-F", "-L", m_sLabel, "-d", m_files.path(), m_sImage, "8M"}, pWhy);
+    return SystemTools::run("mkfs.ext4", {"-q", "-F", "-L", m_sLabel, "-d", m_files.path(), m_sImage, "8M"},
+                            pWhy);
 }
 
 bool DriveTree::mountImage(QString* pWhy)
 {
     if (m_bMounted)
         return true;
-    if (!runTool("mount", {"-o", "loop", m_sImage, m_mountDir.path()}, pWhy))
+    if (!SystemTools::run("mount", {"-o", "loop", m_sImage, m_mountDir.path()}, pWhy))
         return false;
     m_bMounted = true;
     return true;
@@ -118,8 +99,8 @@ bool DriveTree::unmountImage()
     if (!m_bMounted)
         return true;
     QString sWhy;
-    if (!runTool("umount", {m_mountDir.path()}, &sWhy) &&
-        !runTool("umount", {"-l", m_mountDir.path()}, &sWhy))
+    if (!SystemTools::run("umount", {m_mountDir.path()}, &sWhy) &&
+        !SystemTools::run("umount", {"-l", m_mountDir.path()}, &sWhy))
         return false;
     m_bMounted = false;
     return true;

@@ -50,8 +50,6 @@ public:
     QString mountPoint() const { return m_mountDir.path(); }
 
 private:
-    static bool runTool(const QString& sProgram, const QStringList& args, QString* pWhy);
-
     QTemporaryDir m_files;
     QTemporaryDir m_mountDir;
     QString m_sLabel;

@@ -1,5 +1,7 @@
 #include "SmallVolume.h"
 
+#include "SystemTools.h"
+
 #include <QFile>
 #include <QProcess>
 
@@ -7,27 +9,6 @@ namespace
 {
 const int BLOCK = 4096;
 
-bool runTool(const QString& sProgram, const QStringList& args, QString* pWhy)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(sProgram, args);
-    if (!process.waitForStarted(10000)) {
-        *pWhy = sProgram + " could not be started";
-        return false;
-    }
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished(5000);
-        *pWhy = sProgram + " did not finish";
-        return false;
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        *pWhy = sProgram + ": " + QString::fromLocal8Bit(process.readAll()).trimmed();
-        return false;
-    }
-    return true;
-}
 } // namespace
 
 SmallVolume::SmallVolume(Kind kind) : m_kind(kind)
@@ -50,13 +31,13 @@ bool SmallVolume::mount(QString* pWhy)
         return false;
     }
     if (m_kind == TMPFS) {
-        if (!runTool("mount", {"-t", "tmpfs", "-o", "size=64k,mode=0700", "tmpfs", path()}, pWhy))
+        if (!SystemTools::run("mount", {"-t", "tmpfs", "-o", "size=64k,mode=0700", "tmpfs", path()}, pWhy))
             return false;
     } else {
         // No blocks reserved for root: the tests run as root and must meet the same full disk as a user.
-        if (!runTool("truncate", {"-s", "4M", m_sImage}, pWhy) ||
-            !runTool("mkfs.ext4", {"-q", "-F", "-m", "0", "-b", "4096", m_sImage}, pWhy) ||
-            !runTool("mount", {"-o", "loop", m_sImage, path()}, pWhy))
+        if (!SystemTools::run("truncate", {"-s", "4M", m_sImage}, pWhy) ||
+            !SystemTools::run("mkfs.ext4", {"-q", "-F", "-m", "0", "-b", "4096", m_sImage}, pWhy) ||
+            !SystemTools::run("mount", {"-o", "loop", m_sImage, path()}, pWhy))
             return false;
     }
     m_bMounted = true;
@@ -68,7 +49,7 @@ bool SmallVolume::unmount()
     if (!m_bMounted)
         return true;
     QString sWhy;
-    if (!runTool("umount", {path()}, &sWhy) && !runTool("umount", {"-l", path()}, &sWhy))
+    if (!SystemTools::run("umount", {path()}, &sWhy) && !SystemTools::run("umount", {"-l", path()}, &sWhy))
         return false;
     m_bMounted = false;
     return true;

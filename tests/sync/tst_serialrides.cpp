@@ -1,6 +1,7 @@
 #include "core/AgentTiming.h"
 #include "support/SerialDeviceSim.h"
 #include "support/SerialRideScript.h"
+#include "support/SystemTools.h"
 #include "support/TestFolders.h"
 #include "sync/ComRides.h"
 
@@ -139,7 +140,8 @@ void TestSerialRides::golden()
     ComRides rides(sim.portName());
     QVERIFY(rides.getTracks(folders.tempDir()));
     QCOMPARE(gpxFiles(folders.tempDir()), QStringList{"20120315083005.gpx"});
-    const QByteArray golden = TestFolders::readFile(QFINDTESTDATA("data/golden_ride.gpx"));
+    const QByteArray golden =
+        TestFolders::readFile(SystemTools::sourcePath("tests/sync/data/golden_ride.gpx"));
     QVERIFY(!golden.isEmpty());
     QCOMPARE(TestFolders::readFile(folders.tempDir() + "/20120315083005.gpx"), golden);
     QCOMPARE(script.deletedIds(), QList<quint16>());

@@ -1,4 +1,5 @@
 #include "platform/LinuxSingleInstance.h"
+#include "support/SystemTools.h"
 #include "support/TestFolders.h"
 
 #include <QProcess>
@@ -50,7 +51,6 @@ private:
 
     static std::unique_ptr<QProcess> start(const Home& home, const QString& sPlatform = "offscreen",
                                            const QString& sDisplay = QString());
-    static qint64 endedPid();
 };
 
 TestSingleInstance::Tmpfs::~Tmpfs()
@@ -100,16 +100,6 @@ std::unique_ptr<QProcess> TestSingleInstance::start(const Home& home, const QStr
     pProcess->setProcessEnvironment(env);
     pProcess->start(QString::fromLocal8Bit(qgetenv("WENDO_TEST_BIN")) + "/WendoAgent", QStringList());
     return pProcess;
-}
-
-qint64 TestSingleInstance::endedPid()
-{
-    QProcess gone;
-    gone.start("true", QStringList());
-    if (!gone.waitForStarted(20000))
-        return -1;
-    const qint64 nPid = gone.processId();
-    return gone.waitForFinished(20000) ? nPid : -1;
 }
 
 void TestSingleInstance::startOutcome_data()
@@ -163,10 +153,10 @@ void TestSingleInstance::startOutcome()
 
     if (sSetup == "empty" || sSetup == "garbage" || sSetup == "dead pid") {
         QVERIFY(TestFolders::writeFile(home.dataDir() + "/msg.ini", "[DEBUG]\nLOG_LEVEL=2\n"));
-        const QByteArray content = sSetup == "empty" ? QByteArray()
-                                   : sSetup == "garbage"
-                                       ? QByteArray("\x01\xff garbage\n\n", 12)
-                                       : QByteArray::number(endedPid()) + "\nWendoAgent\n" + host + "\n";
+        const QByteArray content = sSetup == "empty"     ? QByteArray()
+                                   : sSetup == "garbage" ? QByteArray("\x01\xff garbage\n\n", 12)
+                                                         : QByteArray::number(SystemTools::endedPid()) +
+                                                               "\nWendoAgent\n" + host + "\n";
         QVERIFY(TestFolders::writeFile(home.lockPath(), content));
     } else if (sSetup == "live owner") {
         QVERIFY(TestFolders::writeFile(home.dataDir() + "/msg.ini", "[DEBUG]\nLOG_LEVEL=2\n"));
