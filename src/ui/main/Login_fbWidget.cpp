@@ -181,10 +181,16 @@ void Login_fbWidget::slotActionFinish(ACTION_STATUS status, QString)
 void Login_fbWidget::showMissedResult(ACTION_STATUS status)
 {
     writeLog(1, "[Login_fbWidget][showMissedResult] status %d", int(status));
-    // Only the error line: the verification page of a refused account needs the password the user has
-    // not typed here, and the missing connection is told by the window itself.
-    if (status == LOGIN_ERROR)
+    // The automatic sign-in sent the remembered account: a wrong password shows the error line, a
+    // refused (unverified) account opens its verification page as a typed one would. The missing
+    // connection is told by the window itself.
+    if (status == LOGIN_ERROR) {
         m_pUi->label_error->show();
+    } else if (status == LOGIN_REJECTED) {
+        const RememberedSignIn remembered = RememberedSignIn::read();
+        if (!remembered.user().isEmpty())
+            openVerifyPageFor(remembered.user(), remembered.password());
+    }
 }
 
 void Login_fbWidget::procLoginSuccess()
@@ -201,8 +207,12 @@ void Login_fbWidget::procLoginSuccess()
 
 void Login_fbWidget::openVerifyPage()
 {
-    const QString sUser = m_bSent ? m_sSentUser : m_pUi->txt_email->text();
-    const QString sPassword = m_bSent ? m_sSentPassword : m_pUi->txt_pwd->text();
+    openVerifyPageFor(m_bSent ? m_sSentUser : m_pUi->txt_email->text(),
+                      m_bSent ? m_sSentPassword : m_pUi->txt_pwd->text());
+}
+
+void Login_fbWidget::openVerifyPageFor(const QString& sUser, const QString& sPassword)
+{
     const QString sAuth = QString::fromLatin1(sPassword.toLatin1().toBase64());
     UrlOpener::open(QString("%1email=%2&auth=%3&autoLogin=true")
                         .arg(m_sVerifyUrl, Escaping::url(sUser), Escaping::url(sAuth)));

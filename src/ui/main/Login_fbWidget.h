@@ -49,6 +49,7 @@ private:
     QString siteAddress() const;
     void procLoginSuccess();
     void openVerifyPage();
+    void openVerifyPageFor(const QString& sUser, const QString& sPassword);
 
     Ui_Login_fbWidget* m_pUi;
     ZeqAgentCtrlMgr* m_pCtrl;

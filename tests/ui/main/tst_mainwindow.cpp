@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
+#include <QUrlQuery>
 #include <QtTest>
 
 #include <memory>
@@ -45,6 +46,7 @@ private slots:
     void runAtStartup();
     void trayReactions_data();
     void trayReactions();
+    void refusedStartOpensVerification();
     void balloonClick_data();
     void balloonClick();
     void deviceChanges_data();
@@ -360,6 +362,7 @@ void TestMainWindow::trayReactions()
     QFETCH(int, trayState);
     QFETCH(bool, errorLine);
 
+    UrlCatcher urls; // no browser from a test
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     if (view == "welcome")
         UiFixture::rememberAccount("rider@example.com", "secret");
@@ -399,6 +402,26 @@ void TestMainWindow::trayReactions()
         QCOMPARE(pLogin->findChild<QLabel*>("label_error")->isVisibleTo(pLogin), errorLine);
     else
         QVERIFY(!errorLine);
+}
+
+// The automatic sign-in at start sent the remembered account; the page made for its refusal opens that
+// account's verification page, as it does for a typed one.
+void TestMainWindow::refusedStartOpensVerification()
+{
+    UrlCatcher urls;
+    UiFixture::rememberAccount("rider+1@example.com", "s&cret=");
+    auto pWindow = makeWindow();
+    ZeqAgentCtrlMgr::getInstance()->slotHandleResults(LOGIN_REJECTED, QString());
+
+    QCOMPARE(pageOf(*pWindow), QString("signin"));
+    QCOMPARE(urls.m_lstUrls.size(), 1);
+    const QUrl url = urls.m_lstUrls.at(0);
+    QVERIFY(url.path().endsWith("/login/verifyWendoAgent"));
+    const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items.at(0), qMakePair(QString("email"), QString("rider+1@example.com")));
+    QCOMPARE(items.at(1), qMakePair(QString("auth"), QString::fromLatin1(QByteArray("s&cret=").toBase64())));
+    QCOMPARE(items.at(2), qMakePair(QString("autoLogin"), QString("true")));
 }
 
 void TestMainWindow::balloonClick_data()
