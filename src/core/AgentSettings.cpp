@@ -171,6 +171,12 @@ bool AgentSettings::save(QString* pError)
     const QMap<QString, QString> changes = waiting().byFile.value(m_sSettingsPath);
     if (changes.isEmpty())
         return true;
+    // A file that exists but cannot be read would read as empty: writing it anew would drop every key.
+    if (QFileInfo::exists(m_sSettingsPath) &&
+        QSettings(m_sSettingsPath, QSettings::IniFormat).status() == QSettings::AccessError) {
+        *pError = "the settings file cannot be read";
+        return false;
+    }
     m_pUser->sync();
     IniText::Values values;
     for (const QString& sKey : m_pUser->allKeys())

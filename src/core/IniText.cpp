@@ -152,7 +152,12 @@ void IniText::appendEscaped(const QString& sText, QByteArray* pOut)
                 *pOut += "\\x" + QByteArray::number(ch, 16);
                 bEscapeHexDigit = true;
             } else if (bUtf8) {
-                *pOut += QString(sText.at(i)).toUtf8();
+                // A character beyond the basic plane is a surrogate pair: encoded together, never apart.
+                const bool bPair =
+                    QChar::isHighSurrogate(ch) && i + 1 < sText.size() && sText.at(i + 1).isLowSurrogate();
+                *pOut += sText.mid(i, bPair ? 2 : 1).toUtf8();
+                if (bPair)
+                    ++i;
             } else {
                 *pOut += char(ch);
             }

@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace
 {
 const QFile::Permissions GROUP_OR_OTHERS = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
@@ -48,6 +50,8 @@ private slots:
     void writtenAsTheSettingsLibraryWrites_data();
     void writtenAsTheSettingsLibraryWrites();
     void sameSizeRewriteIsSeen();
+    void unreadableFileIsKept();
+    void charactersBeyondTheBasicPlane();
     void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
     void deviceGroups_data();
@@ -255,6 +259,46 @@ void TestAgentSettings::sameSizeRewriteIsSeen()
         QCOMPARE(reader.user()->value("SYNC/day").toString(), sDay);
         QCOMPARE(AgentSettings().getString("SYNC", "day"), sDay);
     }
+}
+
+// A settings file the agent cannot read (left by a run as another user) reads as empty: a save must not
+// write it anew from nothing and drop the user's keys.
+void TestAgentSettings::unreadableFileIsKept()
+{
+    if (geteuid() != 0)
+        QSKIP("needs root to act as another user");
+    TestFolders folders;
+    const QString sPath = folders.dataPath("settings.ini");
+    const QByteArray original = "[LOGIN]\nuser=rider@example.org\n\n[DEV-1]\nbackuptime=2020/01/02\n";
+    QVERIFY(TestFolders::writeFile(sPath, original));
+    QVERIFY(QFile::setPermissions(sPath, QFile::ReadOwner | QFile::WriteOwner));
+    // The folder stays writable for the other user, so only the file's own mode protects it.
+    QVERIFY(QFile::setPermissions(folders.dataDir(), QFile::Permissions(0x7777)));
+    const uid_t nNobody = 65534;
+    QVERIFY(seteuid(nNobody) == 0);
+    bool bSaved = true;
+    {
+        AgentSettings settings;
+        settings.setValue("SETTING", "Lang", "de");
+        bSaved = settings.sync();
+    }
+    QVERIFY(seteuid(0) == 0);
+    QVERIFY(!bSaved);
+    QCOMPARE(TestFolders::readFile(sPath), original);
+}
+
+void TestAgentSettings::charactersBeyondTheBasicPlane()
+{
+    TestFolders folders;
+    const QString sValue = QString::fromUtf8("a\xF0\x9F\x9A\xB4z \xF0\x9F\x98\x80");
+    {
+        AgentSettings settings;
+        settings.setValue("DEV-1", "hwname", sValue);
+        QVERIFY(settings.sync());
+    }
+    QVERIFY(TestFolders::readFile(folders.dataPath("settings.ini")).contains(sValue.toUtf8()));
+    AgentSettings later;
+    QCOMPARE(later.getString("DEV-1", "hwname"), sValue);
 }
 
 void TestAgentSettings::fullDiskKeepsTheOldFile_data()
