@@ -14,6 +14,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <climits>
+
 namespace
 {
 
@@ -194,7 +196,9 @@ bool NetInterface::startPost(const char* szMethod, const QNetworkRequest& reques
     connect(m_pReply, &QNetworkReply::finished, this, &NetInterface::httpRequestFinished);
     connect(m_pReply, &QNetworkReply::sslErrors, this, &NetInterface::slotSslErr);
     startWatchdog();
-    m_requestLimit.start(REQUEST_LIMIT_PERIODS * m_watchdog.interval());
+    const qint64 nUploadMs = qint64(body.size()) * 1000 / MIN_UPLOAD_BYTES_PER_SECOND;
+    m_requestLimit.start(
+        int(qMin<qint64>(INT_MAX, REQUEST_LIMIT_PERIODS * qint64(m_watchdog.interval()) + nUploadMs)));
     return true;
 }
 

@@ -33,7 +33,8 @@ class QNetworkRequest;
 //
 // Answers to requests are bounded: one announced or grown beyond MAX_ANSWER_BYTES fails the request (no
 // answer file is kept), and a request that has not ended after REQUEST_LIMIT_PERIODS watchdog periods
-// fails too, however steadily its answer drips in. Downloads have neither bound.
+// (plus the time its body needs at MIN_UPLOAD_BYTES_PER_SECOND) fails too, however steadily its answer
+// drips in. Downloads have neither bound.
 //
 // Every transfer ends in exactly one emitRequestFinish, always delivered queued (also when it could not
 // start), so an owner's slot never runs inside its own call and may start the next transfer from there.
@@ -46,6 +47,9 @@ class NetInterface : public QObject
 public:
     static constexpr qint64 MAX_ANSWER_BYTES = 4 * 1024 * 1024;
     static constexpr int REQUEST_LIMIT_PERIODS = 3;
+    // The overall limit also allows the request's own body to travel at this rate, so a large ride still
+    // moving over a slow uplink is not cut (the watchdog still ends an upload that stops moving).
+    static constexpr qint64 MIN_UPLOAD_BYTES_PER_SECOND = 16 * 1024;
 
     // Neither pOwner nor nTimeOut has an effect: the client has no parent and the watchdog period comes
     // from AgentTiming. Callers pass 60000.

@@ -5,6 +5,9 @@
 #include "support/TestHttpServer.h"
 
 #include <QSslSocket>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -36,6 +39,7 @@ private slots:
     void announcedOversizeFailsBeforeTheBody();
     void dripHitsTheOverallLimit_data();
     void dripHitsTheOverallLimit();
+    void largeUploadStillMovingIsNotCut();
     void answerFileIsPrivate();
     void refusedRequestIsReportedQueued_data();
     void refusedRequestIsReportedQueued();
@@ -342,6 +346,47 @@ void TestNetRequest::dripHitsTheOverallLimit()
     QVERIFY(!QFile::exists(answerPath()));
     QTest::qWait(3 * nWatchdog); // and nothing more follows
     QCOMPARE(spy.count(), 1);
+}
+
+// A ride of many MB over a slow uplink takes longer than the overall limit of a small request; as long as
+// it keeps moving it must not be cut, or that ride could never be uploaded.
+void TestNetRequest::largeUploadStillMovingIsNotCut()
+{
+    // Qt reports a sent body in steps of about 1.5 MB: the watchdog must outlast one step at this rate,
+    // while the whole body takes several times the overall limit of a small request.
+    const int nWatchdog = 1000;
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, nWatchdog);
+    const int nBody = 48 * 1024 * 1024;
+    QTcpServer slowReader;
+    QVERIFY(slowReader.listen(QHostAddress::LocalHost));
+    QTcpSocket* pPeer = nullptr;
+    QByteArray received;
+    QTimer reader; // reads a little at a time, as a slow uplink delivers it
+    reader.setInterval(10);
+    connect(&reader, &QTimer::timeout, [&] {
+        if (!pPeer && slowReader.hasPendingConnections()) {
+            pPeer = slowReader.nextPendingConnection();
+            pPeer->setReadBufferSize(64 * 1024);
+        }
+        if (!pPeer)
+            return;
+        received += pPeer->read(64 * 1024);
+        const int nHeaderEnd = received.indexOf("\r\n\r\n");
+        if (nHeaderEnd >= 0 && received.size() - nHeaderEnd - 4 >= nBody) {
+            pPeer->write("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nConnection: close\r\n\r\nSTORE");
+            pPeer->flush();
+            reader.stop();
+        }
+    });
+    reader.start();
+
+    NetInterface client(nullptr, answerPath(), 60000);
+    QSignalSpy spy(&client, &NetInterface::emitRequestFinish);
+    QVERIFY(client.sendRequestEx(QString("http://127.0.0.1:%1/upload").arg(slowReader.serverPort()),
+                                 QString(nBody, QChar('r'))));
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 120000);
+    QCOMPARE(spy.at(0).at(0).toBool(), true);
+    QCOMPARE(TestFolders::readFile(answerPath()), QByteArray("STORE"));
 }
 
 void TestNetRequest::answerFileIsPrivate()
