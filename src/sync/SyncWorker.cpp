@@ -322,6 +322,14 @@ bool SyncWorker::doSyncUpload(const QString& sSession, const QString& sUser, con
     if (!pNode)
         return false;
     writeLog(1, "[SyncWorker][doSyncUpload][Entry] 1");
+    // A link on the drive may point anywhere: only a file that really lies on the drive is uploaded (the
+    // serial family's rides are written by the agent into its own folder).
+    if (!m_bSerialDev &&
+        !isBelow(QFileInfo(pNode->sLocation).canonicalFilePath(), QFileInfo(m_sDrive).canonicalFilePath())) {
+        writeLog(1, "[SyncWorker][doSyncUpload] %s does not lie on the drive",
+                 qUtf8Printable(pNode->sLocation));
+        return false;
+    }
     QByteArray track;
     const DeviceFileReader::Result result =
         DeviceFileReader::readFile(pNode->sLocation, DeviceFileReader::RIDE_LIMIT, &track);

@@ -148,6 +148,7 @@ private slots:
     void deleteAfterUpload_data();
     void deleteAfterUpload();
     void onlyTheUploadedRideIsDeleted();
+    void rideLinkedOffTheDriveIsNotUploaded();
     void serialCheckThenQueue();
     void checkFailures_data();
     void checkFailures();
@@ -295,6 +296,24 @@ void TestSyncWorker::onlyTheUploadedRideIsDeleted()
     QCOMPARE(f.run(false, f.queueRequest("500", f.sDrive, false)).last().nStatus, 63);
     QVERIFY(!QFile::exists(sFirst));
     QVERIFY(QFile::exists(sSecond));
+}
+
+// A ride file that is a link to a file elsewhere on the computer is never read and sent to the service.
+void TestSyncWorker::rideLinkedOffTheDriveIsNotUploaded()
+{
+    SyncFixture f;
+    const QString sOutside = f.folders.dataPath("private/elsewhere.gpx");
+    QVERIFY(TestFolders::writeFile(sOutside, rideGpx(16)));
+    QVERIFY(QDir().mkpath(f.sTracks + "/Profile1"));
+    const QString sLink = f.sTracks + "/Profile1/linked.gpx";
+    QVERIFY(QFile::link(sOutside, sLink));
+    f.service.setAnswer("getRouteSyncList", FakeShareService::RETURN,
+                        list({SyncItems::item("upload", hashOf(sOutside))}));
+    QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{61});
+    f.run(false, f.queueRequest("500", f.sDrive, false));
+    for (const FakeShareService::Call& call : f.service.calls())
+        QVERIFY(call.sOperation != "uploadRec");
+    QVERIFY(QFile::exists(sOutside));
 }
 
 void TestSyncWorker::serialCheckThenQueue()
