@@ -9,6 +9,7 @@
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "core/DebugLog.h"
+#include "core/SafeFile.h"
 #include "device/DevMonitorThread.h"
 #include "device/UsbMonitor.h"
 #include "net/GeneralWorker.h"
@@ -63,7 +64,7 @@ void ZeqAgentCtrlMgr::pairSettingsFiles()
     if (!QFile::exists(sDefPath)) {
         writeLog(1, "[ZeqAgentCtrlMgr][ZeqAgentCtrlMgr] No DefSettings.ini");
     } else if (!QFile::exists(sUserPath)) {
-        QFile::copy(sDefPath, sUserPath);
+        copyDefaults(sDefPath, sUserPath);
     } else {
         AgentSettings settings;
         settings.setValue("AGENT", "version", settings.defString("AGENT", "version"));
@@ -74,6 +75,19 @@ void ZeqAgentCtrlMgr::pairSettingsFiles()
     AgentSettings settings;
     writeLog(1, "[ZeqAgentCtrlMgr][ZeqAgentCtrlMgr] -----------%s-------------",
              qUtf8Printable(settings.defString("AGENT", "version")));
+}
+
+// The first copy lands whole or not at all (a half-copied file would read as settings), private at once.
+void ZeqAgentCtrlMgr::copyDefaults(const QString& sDefPath, const QString& sUserPath)
+{
+    QFile defaults(sDefPath);
+    QString sError;
+    if (!defaults.open(QIODevice::ReadOnly))
+        sError = defaults.errorString();
+    else
+        SafeFile::writePrivate(sUserPath, defaults.readAll(), &sError);
+    if (!sError.isEmpty())
+        writeLog(1, "[ZeqAgentCtrlMgr][copyDefaults] settings.ini not created: %s", qUtf8Printable(sError));
 }
 
 void ZeqAgentCtrlMgr::exportToDebugLog(const QString& sPath)

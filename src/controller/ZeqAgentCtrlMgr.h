@@ -149,6 +149,7 @@ public slots:
 private:
     explicit ZeqAgentCtrlMgr(QObject* pParent = nullptr);
     void pairSettingsFiles();
+    static void copyDefaults(const QString& sDefPath, const QString& sUserPath);
     void createGeneralWorker();
     // Hands a page's request text on to the account worker unchanged.
     bool forwardRequest(const char* szOperation, void (ZeqAgentCtrlMgr::*pSignal)(QString),
