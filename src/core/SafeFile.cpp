@@ -26,16 +26,16 @@ bool SafeFile::writePrivate(const QString& sPath, const QByteArray& bytes, QStri
 }
 
 // A reader that caches a file by its size and time (the settings library does) must notice every
-// replacement, also one of the same size within the same millisecond.
+// replacement, also one of the same size within the same millisecond. The time is always set here: the
+// file system stamps files by a clock that moves in steps of several milliseconds, so a new file can carry
+// the old one's time even though the wall clock has moved on.
 bool SafeFile::laterThanOld(QFileDevice* pFile, const QString& sPath)
 {
+    QDateTime newTime = QDateTime::currentDateTime();
     const QFileInfo old(sPath);
-    if (!old.exists())
-        return true;
-    const QDateTime oldTime = old.lastModified();
-    if (QDateTime::currentDateTime() > oldTime)
-        return true;
-    return pFile->setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
+    if (old.exists() && old.lastModified() >= newTime)
+        newTime = old.lastModified().addMSecs(1);
+    return pFile->setFileTime(newTime, QFileDevice::FileModificationTime);
 }
 
 bool SafeFile::replace(const QString& sPath, const QByteArray& bytes, bool bPrivate, QString* pError)
