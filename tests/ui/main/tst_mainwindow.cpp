@@ -1,4 +1,4 @@
-#include "UiFixture.h"
+#include "support/UiFixture.h"
 #include "controller/ShareWebLauncher.h"
 #include "core/JsonHelper.h"
 #include "platform/LinuxAutostart.h"

@@ -1,4 +1,4 @@
-#include "UiFixture.h"
+#include "support/UiFixture.h"
 #include "support/FakeShareService.h"
 #include "support/RealInput.h"
 #include "support/TestHttpServer.h"
