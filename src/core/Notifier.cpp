@@ -9,7 +9,7 @@ namespace
 class LogOnlyNotifier : public Notifier
 {
 public:
-    int showMessage(const QString& sTitle, const QString& sText, int nButtons) override
+    int showMessage(const QString& sTitle, const QString& sText, int nButtons, Format) override
     {
         writeLog(1, "[Notifier][showMessage] %s: %s", qUtf8Printable(sTitle), qUtf8Printable(sText));
         return nButtons & OK ? int(OK) : nButtons;

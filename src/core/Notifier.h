@@ -9,11 +9,15 @@ class Notifier
 {
 public:
     enum Button { OK = 0x1, CANCEL = 0x2, YES = 0x4, NO = 0x8 };
+    // Texts from devices and services are shown as they are, never read as markup; only a text the agent
+    // builds itself with a link asks for rich text.
+    enum Format { PLAIN_TEXT, RICH_TEXT };
 
     virtual ~Notifier() = default;
 
     // A modal message box without icon and without parent; returns the button chosen.
-    virtual int showMessage(const QString& sTitle, const QString& sText, int nButtons = OK) = 0;
+    virtual int showMessage(const QString& sTitle, const QString& sText, int nButtons = OK,
+                            Format format = PLAIN_TEXT) = 0;
     // A tray balloon with the information icon.
     virtual void showBalloon(const QString& sTitle, const QString& sText) = 0;
 

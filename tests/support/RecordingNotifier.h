@@ -3,7 +3,9 @@
 #include "core/Notifier.h"
 
 #include <QList>
+
 #include <QStringList>
+#include <functional>
 
 // Records every message box and balloon instead of showing it, and answers message boxes with a
 // scripted button (OK by default). Installs itself for its lifetime.
@@ -15,14 +17,18 @@ public:
         QString sText;
         int nButtons = 0;
         bool bBalloon = false;
+        Format format = PLAIN_TEXT;
     };
 
     RecordingNotifier() { Notifier::setInstance(this); }
     ~RecordingNotifier() override { Notifier::setInstance(nullptr); }
 
-    int showMessage(const QString& sTitle, const QString& sText, int nButtons) override
+    int showMessage(const QString& sTitle, const QString& sText, int nButtons, Format format) override
     {
-        m_notices.append({sTitle, sText, nButtons, false});
+        m_notices.append({sTitle, sText, nButtons, false, format});
+        // What happens while a real box is open (a device leaving, a result arriving) runs here.
+        if (m_whileOpen)
+            m_whileOpen();
         return m_nAnswer;
     }
     void showBalloon(const QString& sTitle, const QString& sText) override
@@ -32,4 +38,5 @@ public:
 
     QList<Notice> m_notices;
     int m_nAnswer = OK;
+    std::function<void()> m_whileOpen;
 };

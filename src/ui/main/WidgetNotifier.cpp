@@ -16,11 +16,12 @@ const struct {
                {Notifier::NO, QMessageBox::No}};
 } // namespace
 
-int WidgetNotifier::showMessage(const QString& sTitle, const QString& sText, int nButtons)
+int WidgetNotifier::showMessage(const QString& sTitle, const QString& sText, int nButtons, Format format)
 {
     QMessageBox box;
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(sTitle);
+    box.setTextFormat(format == RICH_TEXT ? Qt::RichText : Qt::PlainText);
     box.setText(sText);
     box.setAttribute(Qt::WA_QuitOnClose, false);
     QMessageBox::StandardButtons buttons;

@@ -11,7 +11,8 @@ class TrayIcon;
 class WidgetNotifier : public Notifier
 {
 public:
-    int showMessage(const QString& sTitle, const QString& sText, int nButtons = OK) override;
+    int showMessage(const QString& sTitle, const QString& sText, int nButtons = OK,
+                    Format format = PLAIN_TEXT) override;
     void showBalloon(const QString& sTitle, const QString& sText) override;
 
     void setTray(TrayIcon* pTray);
