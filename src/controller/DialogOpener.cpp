@@ -24,6 +24,11 @@ public:
     {
         writeLog(1, "[DialogOpener][runAgentUpdateCheck] no dialogs installed");
     }
+    QWidget* createMapPage(QWidget*) override
+    {
+        writeLog(1, "[DialogOpener][createMapPage] no pages installed");
+        return nullptr;
+    }
 };
 
 NoDialogOpener g_noDialogs;

@@ -21,6 +21,11 @@ public:
         m_calls << QString("install %1 %2").arg(bRecover).arg(bAgentOnly);
     }
     void runAgentUpdateCheck() override { m_calls << "agent"; }
+    QWidget* createMapPage(QWidget*) override
+    {
+        m_calls << "map";
+        return nullptr;
+    }
 
     bool m_bShown = false;
     QStringList m_calls;
