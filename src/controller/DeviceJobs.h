@@ -17,6 +17,10 @@ public:
     void checkSync(const QString& sRequest);
     void synclist(const QString& sRequest);
     void stopSync() { m_syncSlot.stop(); }
+    // A sync worker (check or queue) is held: a new check would cut it.
+    bool isSyncRunning() const { return !m_syncSlot.isEmpty(); }
+    // A backup or restore worker is held: a sync beside it would read the drive while it changes.
+    bool isBackupRunning() const { return !m_backupSlot.isEmpty(); }
 
     // sParam is the parameter string of BackupRestoreParam.
     void backupDev(const QString& sParam);

@@ -109,6 +109,10 @@ public:
     void synclist(const QString& sRequest);
     void terminateSync();
     void doStopSyncWorker();
+    // Whether a sync, or a backup or restore, is under way (its worker is held), so that the pages keep
+    // the two apart and never cut a running sync.
+    bool isSyncRunning() const { return m_jobs.isSyncRunning(); }
+    bool isBackupRunning() const { return m_jobs.isBackupRunning(); }
 
     // Stops every running worker at exit (those that exist), in the order backup and restore, sync,
     // map update, account device list, device update, agent update.

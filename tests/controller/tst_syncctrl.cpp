@@ -192,7 +192,11 @@ void TestSyncCtrl::checkThenQueue()
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     QSignalSpy mapStatus(pCtrl, &ZeqAgentCtrlMgr::emitMapStatus);
     pCtrl->checkSync(checkRequest());
+    // The pages ask whether a sync runs before they start one (and whether a backup runs beside it).
+    QVERIFY(pCtrl->isSyncRunning());
+    QVERIFY(!pCtrl->isBackupRunning());
     QCOMPARE(statusesUntilFinal(finish), QList<int>({SYNC_CHECKSUCCESS}));
+    QVERIFY(!pCtrl->isSyncRunning());
     QCOMPARE(finish.first().at(1).toString(), QString(R"({"records":"1","tracks":"1","delete":"1"})"));
     QCOMPARE(mapStatus.count(), 1);
     const QByteArray rcf = TestFolders::readFile(m_pFolders->tempDir() + "/RCF.txt");
@@ -240,8 +244,10 @@ void TestSyncCtrl::stoppedQueueReportsNothing()
     const QString sTrack = m_sDrive + "Korvo/Tracks/Held.gpx";
     QTRY_VERIFY_WITH_TIMEOUT(held.isHolding() && QFile::exists(sTrack), 20000);
     finish.clear();
+    QVERIFY(pCtrl->isSyncRunning());
 
     pCtrl->terminateSync();
+    QVERIFY(!pCtrl->isSyncRunning());
     // The stop is done when terminateSync returns: the partial track is gone from the device.
     const bool bPartialRemoved = !QFile::exists(sTrack);
     const bool bClosed = QTest::qWaitFor([&held] { return held.openConnections() == 0; }, 10000);
