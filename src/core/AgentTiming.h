@@ -16,6 +16,7 @@ public:
         SERIAL_SILENCE,    // a serial data frame that does not arrive in this time is given up (5000)
         DAILY_CHECK,       // the daily check of every known device (24 h)
         BALLOON,           // how long a tray balloon is shown (10000)
+        VERSION_CHECK,     // a device page not registered here starts the update check after this (10000)
         DELAY_COUNT
     };
 
