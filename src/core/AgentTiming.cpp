@@ -4,24 +4,66 @@
 
 namespace
 {
-const int DEFAULTS[AgentTiming::DELAY_COUNT] = {30000, 2000, 3000,     30000, 50,  50,
-                                                50,    5000, 86400000, 10000, 5000};
-std::atomic<int> g_values[AgentTiming::DELAY_COUNT] = {30000, 2000, 3000,     30000, 50,  50,
-                                                       50,    5000, 86400000, 10000, 5000};
+// Named per delay, so a delay added anywhere in the list cannot take another's value.
+int defaultMs(AgentTiming::Delay delay)
+{
+    switch (delay) {
+    case AgentTiming::NET_WATCHDOG:
+        return 30000;
+    case AgentTiming::DOWNLOAD_PROGRESS:
+        return 2000;
+    case AgentTiming::WELCOME_PAUSE:
+        return 3000;
+    case AgentTiming::EXIT_ENABLE:
+        return 30000;
+    case AgentTiming::MONITOR_START:
+    case AgentTiming::DRIVE_PASS_PAUSE:
+    case AgentTiming::DRIVE_PASSES:
+        return 50;
+    case AgentTiming::SERIAL_SILENCE:
+        return 5000;
+    case AgentTiming::DAILY_CHECK:
+        return 86400000;
+    case AgentTiming::BALLOON:
+        return 10000;
+    case AgentTiming::SYNC_AUTOSTART:
+        return 5000;
+    case AgentTiming::VERSION_CHECK:
+        return 10000;
+    case AgentTiming::DELAY_COUNT:
+        break;
+    }
+    return 0;
+}
+
+struct Values {
+    std::atomic<int> ms[AgentTiming::DELAY_COUNT];
+    Values() { reset(); }
+    void reset()
+    {
+        for (int i = 0; i < AgentTiming::DELAY_COUNT; ++i)
+            ms[i] = defaultMs(AgentTiming::Delay(i));
+    }
+};
+
+Values& values()
+{
+    static Values all;
+    return all;
+}
 } // namespace
 
 int AgentTiming::ms(Delay delay)
 {
-    return g_values[delay];
+    return values().ms[delay];
 }
 
 void AgentTiming::set(Delay delay, int nValue)
 {
-    g_values[delay] = nValue;
+    values().ms[delay] = nValue;
 }
 
 void AgentTiming::resetDefaults()
 {
-    for (int i = 0; i < DELAY_COUNT; ++i)
-        g_values[i] = DEFAULTS[i];
+    values().reset();
 }

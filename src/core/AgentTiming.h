@@ -17,6 +17,7 @@ public:
         DAILY_CHECK,       // the daily check of every known device (24 h)
         BALLOON,           // how long a tray balloon is shown (10000)
         SYNC_AUTOSTART, // a new sync box starts a sync by itself; also its retry while a backup runs (5000)
+        VERSION_CHECK,  // a device page not registered here starts the update check after this (10000)
         DELAY_COUNT
     };
 
