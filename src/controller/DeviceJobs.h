@@ -18,7 +18,9 @@ public:
     void synclist(const QString& sRequest);
     void stopSync() { m_syncSlot.stop(); }
 
-    // sParam is the parameter string of BackupRestoreParam.
+    // sParam is the parameter string of BackupRestoreParam. A good backup counts only once its archives
+    // took their final names: the result of the held backup worker commits them (for the device the job
+    // was started for) before anyone hears of it, and a failed commit is reported as BACKUP_FAIL.
     void backupDev(const QString& sParam);
     void restoreDev(const QString& sParam);
     void stopBackupRestore() { m_backupSlot.stop(); }
@@ -28,9 +30,10 @@ public:
 
 private:
     void startBackupWorker(const QString& sParam, int nMode);
-    void noteBackupDone();
+    bool commitBackup();
 
     const DeviceState& m_device;
+    QString m_sBackupUUID; // the device the held backup or restore job works on
     WorkerSlot m_backupSlot{this, "backup and restore", WorkerSlot::EXIT_BACKUPRESTORE};
     WorkerSlot m_syncSlot{this, "sync", WorkerSlot::EXIT_SYNC};
 };

@@ -16,6 +16,8 @@ public:
         SERIAL_SILENCE,    // a serial data frame that does not arrive in this time is given up (5000)
         DAILY_CHECK,       // the daily check of every known device (24 h)
         BALLOON,           // how long a tray balloon is shown (10000)
+        BACKUP_PART_PAUSE, // pause between the system part and the data part of a backup or restore (1000)
+        BACKUP_DONE_PAUSE, // the full progress bar stays this long before the backup dialog's result (1000)
         DELAY_COUNT
     };
 
