@@ -168,14 +168,14 @@ QString TestBackupDialog::programFor(Trouble trouble)
                                    "case \"$*\" in *-data_tmp.7z*|x*-data.7z*) exit 2;; esac\nexec " + sReal +
                                        " \"$@\"\n");
     case Trouble::DriveLeaves:
-        // The data drive goes away when the data part starts; the program then meets a missing folder
-        // (a backup) or an I/O error (a restore).
-        return m_pPrograms->script("7z-unplug",
-                                   QString("case \"$*\" in\n"
-                                           "  *-data_tmp.7z*) mv '%1' '%1.gone'; exec %2 \"$@\";;\n"
-                                           "  x*-data.7z*) mv '%1' '%1.gone'; exit 2;;\n"
-                                           "esac\nexec %2 \"$@\"\n")
-                                       .arg(sDataRoot, sReal));
+        // A backup loses the data drive when its data part starts and meets a missing folder; a restore
+        // loses it as soon as the system part is written back.
+        return m_pPrograms->script(
+            "7z-unplug", QString("case \"$*\" in\n"
+                                 "  *-data_tmp.7z*) mv '%1' '%1.gone'; exec %2 \"$@\";;\n"
+                                 "  x*-sys.7z*) %2 \"$@\"; code=$?; mv '%1' '%1.gone'; exit $code;;\n"
+                                 "esac\nexec %2 \"$@\"\n")
+                             .arg(sDataRoot, sReal));
     case Trouble::CommitFails:
     case Trouble::DeviceLeaves:
         break;
