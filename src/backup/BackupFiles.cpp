@@ -47,38 +47,71 @@ QString BackupFiles::tmpArchive(const QString& sArchive)
     return sArchive.left(sArchive.size() - 3) + "_tmp.7z";
 }
 
-bool BackupFiles::commitArchive(const QString& sArchive)
+struct BackupFiles::Pair {
+    QString sArchive;
+    QString sTmp;
+    QString sAside;
+    bool bNew = false;     // a temporary archive waits to take the archive's name
+    bool bAside = false;   // the old archive was moved aside
+    bool bInPlace = false; // the temporary archive took the archive's name
+};
+
+bool BackupFiles::moveAside(Pair* pPair)
 {
-    const QString sTmp = tmpArchive(sArchive);
-    if (!QFileInfo(sTmp).isFile())
-        return true; // nothing new: the old archive stays
-    const QString sAside = sArchive + ".old";
-    QFile::remove(sAside);
-    const bool bHadOld = QFileInfo::exists(sArchive);
-    if (bHadOld && !QFile::rename(sArchive, sAside)) {
-        writeLog(1, "[BackupFiles][commitArchive] cannot move aside %s", qUtf8Printable(sArchive));
+    pPair->sTmp = tmpArchive(pPair->sArchive);
+    pPair->sAside = pPair->sArchive + ".old";
+    pPair->bNew = QFileInfo(pPair->sTmp).isFile();
+    if (!pPair->bNew || !QFileInfo::exists(pPair->sArchive))
+        return true; // nothing new: the old archive stays where it is
+    QFile::remove(pPair->sAside);
+    if (!QFile::rename(pPair->sArchive, pPair->sAside)) {
+        writeLog(1, "[BackupFiles][commitArchives] cannot move aside %s", qUtf8Printable(pPair->sArchive));
         return false;
     }
-    if (!QFile::rename(sTmp, sArchive)) {
-        writeLog(1, "[BackupFiles][commitArchive] cannot rename %s", qUtf8Printable(sTmp));
-        if (bHadOld)
-            QFile::rename(sAside, sArchive);
-        return false;
-    }
-    if (bHadOld)
-        QFile::remove(sAside);
+    pPair->bAside = true;
     return true;
+}
+
+bool BackupFiles::putNewInPlace(Pair* pPair)
+{
+    if (!pPair->bNew)
+        return true;
+    if (!QFile::rename(pPair->sTmp, pPair->sArchive)) {
+        writeLog(1, "[BackupFiles][commitArchives] cannot rename %s", qUtf8Printable(pPair->sTmp));
+        return false;
+    }
+    pPair->bInPlace = true;
+    return true;
+}
+
+void BackupFiles::undo(const Pair& pair)
+{
+    if (pair.bInPlace && !QFile::rename(pair.sArchive, pair.sTmp))
+        writeLog(1, "[BackupFiles][commitArchives] cannot take back %s", qUtf8Printable(pair.sArchive));
+    if (pair.bAside && !QFile::rename(pair.sAside, pair.sArchive))
+        writeLog(1, "[BackupFiles][commitArchives] cannot put back %s", qUtf8Printable(pair.sArchive));
 }
 
 bool BackupFiles::commitArchives(const QString& sUUID)
 {
     writeLog(1, "[BackupFiles][commitArchives][Entry]");
-    if (!isUsableUuid(sUUID))
+    if (!isUsableUuid(sUUID)) {
+        writeLog(1, "[BackupFiles][commitArchives][End] unusable UUID");
         return false;
-    const bool bSys = commitArchive(systemArchive(sUUID));
-    const bool bData = commitArchive(dataArchive(sUUID));
-    writeLog(1, "[BackupFiles][commitArchives][End]");
-    return bSys && bData;
+    }
+    Pair pairs[2];
+    pairs[0].sArchive = systemArchive(sUUID);
+    pairs[1].sArchive = dataArchive(sUUID);
+    bool bOk =
+        moveAside(&pairs[0]) && moveAside(&pairs[1]) && putNewInPlace(&pairs[0]) && putNewInPlace(&pairs[1]);
+    for (const Pair& pair : pairs) {
+        if (!bOk)
+            undo(pair);
+        else if (pair.bAside)
+            QFile::remove(pair.sAside);
+    }
+    writeLog(1, "[BackupFiles][commitArchives][End] %s", bOk ? "committed" : "failed, old archives kept");
+    return bOk;
 }
 
 void BackupFiles::removeTemporaryFiles(const QString& sUUID)

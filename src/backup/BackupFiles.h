@@ -21,11 +21,16 @@ public:
     static QString tmpArchive(const QString& sArchive);
 
     // After BACKUP_SUCCESS: for the system pair, then the data pair, the temporary archive takes the
-    // archive's name. The old archive is moved aside first and comes back if the rename fails.
+    // archive's name (a pair without a temporary archive keeps its old one). Both pairs or neither: the
+    // old archives are moved aside first and all come back when any rename fails, so a failed commit
+    // never leaves a new system archive beside an old data archive.
     static bool commitArchives(const QString& sUUID);
     // After BACKUP_FAIL and when the backup dialog closes: the temporary archives and the staging folder.
     static void removeTemporaryFiles(const QString& sUUID);
 
 private:
-    static bool commitArchive(const QString& sArchive);
+    struct Pair;
+    static bool moveAside(Pair* pPair);
+    static bool putNewInPlace(Pair* pPair);
+    static void undo(const Pair& pair);
 };

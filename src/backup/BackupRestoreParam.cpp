@@ -47,11 +47,16 @@ bool BackupRestoreParam::checkDevice(const char* szMethod, const QString& sUUID,
         writeLog(1, "[BackupRestoreParam][%s] the device has no data drive", szMethod);
         return false;
     }
-    // A pattern in a root would let 7z read or write the folders of whatever else the pattern matches.
-    if (hasPattern(lstDrive.at(0)) || hasPattern(lstDrive.at(1))) {
-        writeLog(1, "[BackupRestoreParam][%s] a drive root with \"*\" or \"?\" cannot be passed to 7z",
-                 szMethod);
-        return false;
+    // A pattern in a root would let 7z read or write the folders of whatever else the pattern matches; a
+    // colon is read by 7z as a drive or stream separator on some systems, so the root would not name
+    // the same folder for it as for us.
+    for (int i = 0; i < 2; ++i) {
+        if (hasPattern(lstDrive.at(i)) || lstDrive.at(i).contains(':')) {
+            writeLog(
+                1, "[BackupRestoreParam][%s] a drive root with \"*\", \"?\" or \":\" cannot be passed to 7z",
+                szMethod);
+            return false;
+        }
     }
     return true;
 }

@@ -141,14 +141,22 @@ bool BackupRestoreWorker::readJob(const QString& sParam, BackupRestoreParam::Val
         writeLog(1, "[BackupRestoreWorker][readJob] no drive roots");
         return false;
     }
-    for (const QString& sRoot : qAsConst(m_lstDrive)) {
-        if (sRoot.isEmpty() || !QFileInfo(sRoot).isDir()) {
-            QByteArray buffer;
-            writeLog(1, "[BackupRestoreWorker][readJob] drive root missing: %s", utf8(sRoot, &buffer));
-            return false;
-        }
+    if (!drivesPresent()) {
+        QByteArray buffer;
+        writeLog(1, "[BackupRestoreWorker][readJob] drive root missing: %s",
+                 utf8(m_lstDrive.join(' '), &buffer));
+        return false;
     }
     return checkLocations(*pValues);
+}
+
+bool BackupRestoreWorker::drivesPresent() const
+{
+    for (const QString& sRoot : m_lstDrive) {
+        if (sRoot.isEmpty() || !QFileInfo(sRoot).isDir())
+            return false;
+    }
+    return true;
 }
 
 bool BackupRestoreWorker::checkLocations(const BackupRestoreParam::Values& values)
@@ -283,6 +291,12 @@ bool BackupRestoreWorker::doRestoreProcess(QProcess** ppProcess, const QString& 
     QByteArray archive, output;
     writeLog(1, "[BackupRestoreWorker][doRestoreProcess] x -y %s -o%s", utf8(sArchive, &archive),
              utf8(pSwap->extractDir(), &output));
+    // A drive that left must not come back as an empty folder where its mount point was.
+    if (!drivesPresent()) {
+        writeLog(1, "[BackupRestoreWorker][doRestoreProcess] the device's drives are gone");
+        m_bFailed = true;
+        return false;
+    }
     if (!pSwap->prepare()) {
         writeLog(1, "[BackupRestoreWorker][doRestoreProcess] cannot create %s", output.constData());
         return false;

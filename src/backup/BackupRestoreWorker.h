@@ -65,6 +65,7 @@ private:
     bool restoreParts(const QString& sParam);
     bool readJob(const QString& sParam, BackupRestoreParam::Values* pValues);
     bool checkLocations(const BackupRestoreParam::Values& values);
+    bool drivesPresent() const;
     bool removeStaleArchives();
     bool doBackupSysProcess(const QString& sArchive, const QString& sSource);
     bool doBackupDataProcess(const QString& sArchive, const QString& sSource);

@@ -1,8 +1,10 @@
 #include "DeviceJobs.h"
 
 #include "DeviceState.h"
+#include "backup/BackupFiles.h"
 #include "backup/BackupRestoreWorker.h"
 #include "core/AgentSettings.h"
+#include "core/AgentTiming.h"
 #include "core/DebugLog.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
@@ -40,6 +42,8 @@ void DeviceJobs::startBackupWorker(const QString& sParam, int nMode)
     pWorker->setParam(sParam);
     pWorker->setMode(nMode);
     pWorker->setDriveRoots(m_device.current().lstDrive);
+    pWorker->setPartPause(AgentTiming::ms(AgentTiming::BACKUP_PART_PAUSE));
+    m_sBackupUUID = m_device.uuid();
     m_backupSlot.start(pWorker)->start(QThread::InheritPriority);
 }
 
@@ -49,8 +53,8 @@ bool DeviceJobs::handleResult(const QObject* pSender, ACTION_STATUS status, cons
     Q_UNUSED(sResult);
     switch (status) {
     case BACKUP_SUCCESS:
-        if (m_backupSlot.holds(pSender))
-            noteBackupDone();
+        if (m_backupSlot.holds(pSender) && !commitBackup())
+            pRoute->status = BACKUP_FAIL;
         m_backupSlot.release(pSender);
         return true;
     case BACKUP_FAIL:
@@ -73,8 +77,15 @@ bool DeviceJobs::handleResult(const QObject* pSender, ACTION_STATUS status, cons
     }
 }
 
-void DeviceJobs::noteBackupDone()
+bool DeviceJobs::commitBackup()
 {
+    // The date says a backup exists: it is written only once the new archives are in place.
+    if (!BackupFiles::commitArchives(m_sBackupUUID)) {
+        writeLog(1, "[ZeqAgentCtrlMgr][slotHandleResults] the new backup archives could not replace the old "
+                    "ones: the backup failed, the previous backup is kept");
+        return false;
+    }
     AgentSettings settings;
-    settings.setDeviceValue(m_device.uuid(), "backuptime", Platform::clock().today().toString("yyyy/MM/dd"));
+    settings.setDeviceValue(m_sBackupUUID, "backuptime", Platform::clock().today().toString("yyyy/MM/dd"));
+    return true;
 }

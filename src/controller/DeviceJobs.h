@@ -22,7 +22,9 @@ public:
     // A backup or restore worker is held: a sync beside it would read the drive while it changes.
     bool isBackupRunning() const { return !m_backupSlot.isEmpty(); }
 
-    // sParam is the parameter string of BackupRestoreParam.
+    // sParam is the parameter string of BackupRestoreParam. A good backup counts only once its archives
+    // took their final names: the result of the held backup worker commits them (for the device the job
+    // was started for) before anyone hears of it, and a failed commit is reported as BACKUP_FAIL.
     void backupDev(const QString& sParam);
     void restoreDev(const QString& sParam);
     void stopBackupRestore() { m_backupSlot.stop(); }
@@ -32,9 +34,10 @@ public:
 
 private:
     void startBackupWorker(const QString& sParam, int nMode);
-    void noteBackupDone();
+    bool commitBackup();
 
     const DeviceState& m_device;
+    QString m_sBackupUUID; // the device the held backup or restore job works on
     WorkerSlot m_backupSlot{this, "backup and restore", WorkerSlot::EXIT_BACKUPRESTORE};
     WorkerSlot m_syncSlot{this, "sync", WorkerSlot::EXIT_SYNC};
 };

@@ -30,6 +30,9 @@ int defaultMs(AgentTiming::Delay delay)
         return 5000;
     case AgentTiming::VERSION_CHECK:
         return 10000;
+    case AgentTiming::BACKUP_PART_PAUSE:
+    case AgentTiming::BACKUP_DONE_PAUSE:
+        return 1000;
     case AgentTiming::DELAY_COUNT:
         break;
     }

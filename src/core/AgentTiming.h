@@ -18,6 +18,8 @@ public:
         BALLOON,           // how long a tray balloon is shown (10000)
         SYNC_AUTOSTART, // a new sync box starts a sync by itself; also its retry while a backup runs (5000)
         VERSION_CHECK,  // a device page not registered here starts the update check after this (10000)
+        BACKUP_PART_PAUSE, // pause between the system part and the data part of a backup or restore (1000)
+        BACKUP_DONE_PAUSE, // the full progress bar stays this long before the backup dialog's result (1000)
         DELAY_COUNT
     };
 

@@ -1,6 +1,7 @@
 #include "backup/BackupFiles.h"
 #include "backup/BackupRestoreParam.h"
 #include "support/BackupTestDevice.h"
+#include "support/ImmutableFile.h"
 #include "support/TestFolders.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@ private slots:
     void parse();
     void tmpArchive();
     void commitReplacesOnlyWhatIsNew();
+    void commitIsAllOrNothing();
     void removeTemporaryFiles();
 };
 
@@ -110,6 +112,12 @@ void TestBackupParam::buildRefuses_data()
     QTest::newRow("pattern in a root") << "U1"
                                        << "/media/s/"
                                        << "/media/*/";
+    QTest::newRow("? in a root") << "U1"
+                                 << "/media/s?/"
+                                 << "/media/d/";
+    QTest::newRow("colon in a root") << "U1"
+                                     << "/media/s/"
+                                     << "/media/c:d/";
 }
 
 void TestBackupParam::buildRefuses()
@@ -189,6 +197,30 @@ void TestBackupParam::commitReplacesOnlyWhatIsNew()
     QCOMPARE(TestFolders::readFile(sData), QByteArray("old data"));
     QCOMPARE(QDir(BackupFiles::backupDir()).entryList(QDir::Files | QDir::Hidden),
              QStringList({"U1-data.7z", "U1-sys.7z"}));
+}
+
+// A commit that cannot put the data archive in place takes the new system archive back too: the pair
+// stays the old backup, and the new one waits under its temporary names for the clean-up.
+void TestBackupParam::commitIsAllOrNothing()
+{
+    TestFolders folders;
+    const QString sSys = BackupFiles::systemArchive("U1");
+    const QString sData = BackupFiles::dataArchive("U1");
+    QVERIFY(TestFolders::writeFile(sSys, "old sys"));
+    QVERIFY(TestFolders::writeFile(sData, "old data"));
+    QVERIFY(TestFolders::writeFile(BackupFiles::tmpArchive(sSys), "new sys"));
+    QVERIFY(TestFolders::writeFile(BackupFiles::tmpArchive(sData), "new data"));
+    ImmutableFile locked(sData);
+    if (!locked.isLocked())
+        QSKIP(qPrintable("cannot make a file immutable here: " + locked.why()));
+
+    QVERIFY(!BackupFiles::commitArchives("U1"));
+    QVERIFY(locked.unlock());
+    QCOMPARE(TestFolders::readFile(sSys), QByteArray("old sys"));
+    QCOMPARE(TestFolders::readFile(sData), QByteArray("old data"));
+    QCOMPARE(TestFolders::readFile(BackupFiles::tmpArchive(sSys)), QByteArray("new sys"));
+    QCOMPARE(QDir(BackupFiles::backupDir()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"U1-data.7z", "U1-data_tmp.7z", "U1-sys.7z", "U1-sys_tmp.7z"}));
 }
 
 void TestBackupParam::removeTemporaryFiles()

@@ -2,16 +2,19 @@
 #include "backup/BackupRestoreParam.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
+#include "core/AgentTiming.h"
 #include "platform/ArchiveTool.h"
 #include "platform/Platform.h"
 #include "support/BackupTestDevice.h"
 #include "support/ControllerTestDevices.h"
 #include "support/FakeArchivePrograms.h"
 #include "support/FakeClock.h"
+#include "support/ImmutableFile.h"
 #include "support/TestFolders.h"
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -27,6 +30,7 @@ private slots:
     void initTestCase();
     void backupThenRestore();
     void stoppedBackupReportsNothing();
+    void failedCommitIsAFailedBackup();
 
 private:
     QList<int> waitForFinal(QSignalSpy& spy);
@@ -38,6 +42,7 @@ private:
 void TestBackupCtrl::initTestCase()
 {
     ControllerTestDevices::install();
+    AgentTiming::set(AgentTiming::BACKUP_PART_PAUSE, 0);
     if (ArchiveTool::findProgram(QString()).isEmpty())
         QSKIP("No 7-Zip program (7z, 7zz or 7za) is installed; the set-up scripts install Debian's 7zip.");
     m_pFolders.reset(new TestFolders);
@@ -85,8 +90,11 @@ void TestBackupCtrl::backupThenRestore()
     QVERIFY(pCtrl->backupDev(sParam));
     QCOMPARE(waitForFinal(finish), QList<int>({BACKUP_PROCESS, BACKUP_SUCCESS}));
     QCOMPARE(AgentSettings().getDeviceString(m_sUUID, "backuptime"), QString("2033/07/04"));
-    QVERIFY(QFile::exists(BackupFiles::tmpArchive(BackupFiles::systemArchive(m_sUUID))));
-    QVERIFY(BackupFiles::commitArchives(m_sUUID)); // the dialog's step after a good backup
+    // The windows hear of the good backup only once its archives carry their final names.
+    for (const QString& sArchive : {BackupFiles::systemArchive(m_sUUID), BackupFiles::dataArchive(m_sUUID)}) {
+        QVERIFY(QFileInfo(sArchive).size() > 0);
+        QVERIFY(!QFile::exists(BackupFiles::tmpArchive(sArchive)));
+    }
 
     QVERIFY(m_device.damage());
     QVERIFY(m_device.snapshot() != original);
@@ -119,6 +127,32 @@ void TestBackupCtrl::stoppedBackupReportsNothing()
     QTest::qWait(500);                // the stopped worker's late result must not reach the windows
     QVERIFY2(bKilled, "the archive program still runs after the stop");
     QCOMPARE(finish.count(), 0);
+}
+
+// The new archives cannot take the old ones' names (the old data archive may not be replaced): the
+// windows hear a failed backup, no date is written and the previous backup is kept whole.
+void TestBackupCtrl::failedCommitIsAFailedBackup()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    AgentSettings().setDeviceValue(m_sUUID, "backuptime", QString());
+    const QString sSys = BackupFiles::systemArchive(m_sUUID);
+    const QString sData = BackupFiles::dataArchive(m_sUUID);
+    QVERIFY(TestFolders::writeFile(sSys, "old sys"));
+    QVERIFY(TestFolders::writeFile(sData, "old data"));
+    ImmutableFile locked(sData);
+    if (!locked.isLocked())
+        QSKIP(qPrintable("cannot make a file immutable here: " + locked.why()));
+    QString sParam;
+    QVERIFY(BackupRestoreParam::buildBackup(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+
+    QVERIFY(pCtrl->backupDev(sParam));
+
+    QCOMPARE(waitForFinal(finish), QList<int>({BACKUP_PROCESS, BACKUP_FAIL}));
+    QCOMPARE(AgentSettings().getDeviceString(m_sUUID, "backuptime"), QString());
+    QVERIFY(locked.unlock());
+    QCOMPARE(TestFolders::readFile(sSys), QByteArray("old sys"));
+    QCOMPARE(TestFolders::readFile(sData), QByteArray("old data"));
 }
 
 QTEST_GUILESS_MAIN(TestBackupCtrl)

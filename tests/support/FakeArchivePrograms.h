@@ -25,6 +25,9 @@ public:
     QString notExecutable();
     // A path where no file exists.
     QString missing() const;
+    // A script of the caller's own ("#!/bin/sh" and sBody), for instance one that hands its arguments on
+    // to the real 7z after changing something around it.
+    QString script(const QString& sName, const QString& sBody) { return write(sName, sBody); }
 
     QString argsFile() const { return m_dir.path() + "/args.txt"; }
     QString pidFile() const { return m_dir.path() + "/pid.txt"; }

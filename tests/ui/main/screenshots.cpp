@@ -1,13 +1,14 @@
-// Saves pictures of what users see: the sign-in page, the signed-in view, the welcome picture and the
-// about box. Run by scripts/screenshots under Xvfb; the windows are real, the tray, start-up entry and
-// service are not.
-// Usage: wendo_screenshots <output folder>
+// Saves pictures of what users see: the sign-in page, the signed-in view, the welcome picture, the
+// about box and the backup dialog. Run by scripts/screenshots under Xvfb; the windows are real, the tray,
+// start-up entry and service are not. Usage: wendo_screenshots <output folder>
 
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "platform/Autostart.h"
 #include "platform/Platform.h"
+#include "support/BackupDialogFixture.h"
+#include "support/FakeArchivePrograms.h"
 #include "support/FakeAutostart.h"
 #include "support/FakeTrayIcon.h"
 #include "support/TestFolders.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -99,6 +101,20 @@ int main(int argc, char* argv[])
     about.show();
     bOk &= shoot(&about, sOut + "/about.png");
     about.hide();
+
+    // The backup dialog half way: its 7z waits, the bar shows the system part done.
+    {
+        BackupDialogFixture device;
+        device.plug();
+        FakeArchivePrograms programs;
+        platform.setArchiveProgram(programs.hanging());
+        BackupRestoreDailog backup(BackupRestoreDailog::MODE_BACKUP, false, false, nullptr);
+        backup.findChild<QProgressBar*>("progressBar")->setValue(50);
+        backup.move(40, 40);
+        backup.show();
+        bOk &= shoot(&backup, sOut + "/backup.png");
+        backup.hide();
+    }
 
     return bOk ? 0 : 1;
 }
