@@ -1,0 +1,6 @@
+#include "MyDevShareSyncWidget.h"
+
+MyDevShareSyncWidget::MyDevShareSyncWidget(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(800, 150);
+}
