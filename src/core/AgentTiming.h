@@ -16,6 +16,7 @@ public:
         SERIAL_SILENCE,    // a serial data frame that does not arrive in this time is given up (5000)
         DAILY_CHECK,       // the daily check of every known device (24 h)
         BALLOON,           // how long a tray balloon is shown (10000)
+        REGCHECK_RETRY,    // a registration check that found no answer is asked again after (5000)
         DELAY_COUNT
     };
 
