@@ -10,11 +10,19 @@
 
 namespace
 {
-const char* const ICON_PATH = "iconPath";
-
-QString pagePicture(const char* szName, bool bChosen)
+QString devicePicture(bool bChosen)
 {
-    return QString(":res/%1_%2.png").arg(szName, bChosen ? "h" : "n");
+    return bChosen ? ":res/device_h.png" : ":res/device_n.png";
+}
+
+QString mapPicture(bool bChosen)
+{
+    return bChosen ? ":res/map_h.png" : ":res/map_n.png";
+}
+
+QString settingPicture(bool bChosen)
+{
+    return bChosen ? ":res/setting_h.png" : ":res/setting_n.png";
 }
 } // namespace
 
@@ -55,10 +63,10 @@ void CustomTabWidget::markChosenTab(int nIndex)
     const int nSettings = settingsIndex();
     if (nIndex < 0 || nIndex > nSettings || nIndex >= count() - 1)
         return;
-    setTabIconPath(0, pagePicture("device", nIndex == 0));
+    setTabIconPath(0, devicePicture(nIndex == 0));
     if (bMap)
-        setTabIconPath(1, pagePicture("map", nIndex == 1));
-    setTabIconPath(nSettings, pagePicture("setting", nIndex == nSettings));
+        setTabIconPath(1, mapPicture(nIndex == 1));
+    setTabIconPath(nSettings, settingPicture(nIndex == nSettings));
 }
 
 bool CustomTabWidget::isSettingsGuarded() const
