@@ -21,6 +21,8 @@ public:
     struct Route {
         ACTION_STATUS status;
         bool bMapStatus = false;
+        // Cleared for an answer that no longer concerns anything the windows show (it is only logged).
+        bool bWindows = true;
     };
     // Where the results of the workers this family holds go, in the thread the family lives in. The
     // sender is the worker that emitted the result: compared, never dereferenced.

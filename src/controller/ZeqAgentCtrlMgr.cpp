@@ -140,6 +140,8 @@ void ZeqAgentCtrlMgr::handleResult(const QObject* pSender, ACTION_STATUS status,
         if (pFamily->handleResult(pSender, status, sResult, &route))
             break;
     }
+    if (!route.bWindows)
+        return;
     if (route.bMapStatus)
         emit emitMapStatus(route.status, sResult);
     emit actionFinish(route.status, sResult);
@@ -182,11 +184,13 @@ bool ZeqAgentCtrlMgr::forwardRequest(const char* szOperation, void (ZeqAgentCtrl
 
 bool ZeqAgentCtrlMgr::isRegisterDev(QString sRequest)
 {
+    m_deviceAnswers.noteAsk(DeviceAnswers::ASK_CHECK, sRequest);
     return forwardRequest("isRegisterDev", &ZeqAgentCtrlMgr::emitCheckRegDev, sRequest);
 }
 
 bool ZeqAgentCtrlMgr::registerDev(QString sRequest)
 {
+    m_deviceAnswers.noteAsk(DeviceAnswers::ASK_REGISTER, sRequest);
     return forwardRequest("registerDev", &ZeqAgentCtrlMgr::emitRegDev, sRequest);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AccountActions.h"
+#include "DeviceAnswers.h"
 #include "DeviceJobs.h"
 #include "DeviceState.h"
 #include "ErrorInfo.h"
@@ -36,8 +37,12 @@ public:
 
     // Account operations: each forwards the page's JSON request text to the account worker.
     bool login(QString sRequest);
+    // A check or registration answer reaches the windows only while the device it asks about stays
+    // attached (answers arrive in the order the requests were sent).
     bool isRegisterDev(QString sRequest);
     bool registerDev(QString sRequest);
+    // Registration checks and registrations sent and not yet answered.
+    int deviceAnswersInFlight() const { return m_deviceAnswers.inFlight(); }
     bool deRegDev(QString sRequest);
     bool getCustomSetting(QString sRequest);
     bool setCustomSetting(QString sRequest);
@@ -168,11 +173,12 @@ private:
     ErrorInfo m_errorInfo;
     DeviceState m_device{m_bQuorvane};
     AccountActions m_account;
+    DeviceAnswers m_deviceAnswers{m_device};
     DeviceJobs m_jobs{m_device};
     UpdateActions m_updates;
     MapActions m_maps{m_bQuorvane, m_errorInfo};
     // Asked in this order about each result.
-    const QList<ActionFamily*> m_lstFamilies{&m_account, &m_jobs, &m_updates, &m_maps};
+    const QList<ActionFamily*> m_lstFamilies{&m_account, &m_deviceAnswers, &m_jobs, &m_updates, &m_maps};
 
     UsbMonitor* m_pUsbMonitor = nullptr;
     DevMonitorThread* m_pDevMonitor = nullptr;

@@ -33,6 +33,8 @@ int defaultMs(AgentTiming::Delay delay)
     case AgentTiming::BACKUP_PART_PAUSE:
     case AgentTiming::BACKUP_DONE_PAUSE:
         return 1000;
+    case AgentTiming::REGCHECK_RETRY:
+        return 5000;
     case AgentTiming::DELAY_COUNT:
         break;
     }

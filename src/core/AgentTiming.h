@@ -20,6 +20,7 @@ public:
         VERSION_CHECK,  // a device page not registered here starts the update check after this (10000)
         BACKUP_PART_PAUSE, // pause between the system part and the data part of a backup or restore (1000)
         BACKUP_DONE_PAUSE, // the full progress bar stays this long before the backup dialog's result (1000)
+        REGCHECK_RETRY,    // a registration check that found no answer is asked again after (5000)
         DELAY_COUNT
     };
 

@@ -44,7 +44,7 @@ public slots:
 
 // What every window test needs: temporary folders with the log on, the start-up entry, tray icon and
 // notices recorded instead of touching the desktop, no welcome pause, and no sign-in request leaving
-// the process (tests watch the controller's request signal and answer through its result slot). Given
+// the process (tests watch the controller's request signals and answer through its result slot). Given
 // a service address, the sign-in requests go there instead (settings URL "WebApi", which the account
 // worker reads once, when the controller is made). The controller is one per process, so the fixture
 // lives as long as the test object.
@@ -67,8 +67,11 @@ public:
         // Only the devices a test makes: never a volume another test mounts meanwhile.
         ControllerTestDevices::install();
         ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
-        if (sServiceUrl.isEmpty())
+        if (sServiceUrl.isEmpty()) {
             QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitLogin, nullptr, nullptr);
+            QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitCheckRegDev, nullptr, nullptr);
+            QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitRegDev, nullptr, nullptr);
+        }
     }
     ~UiFixture() { TrayIcon::setFactory(TrayIcon::Factory()); }
 

@@ -17,6 +17,8 @@
 #include "core/Notifier.h"
 #include "platform/Autostart.h"
 #include "platform/Platform.h"
+#include "ui/pages/PageLoops.h"
+#include "ui/pages/ZeqAgentInfoWidget.h"
 #include "ui_ZeqAgentMainDialog.h"
 
 #include <QAction>
@@ -240,7 +242,7 @@ QList<QWidget*> ZeqAgentMainDialog::viewWidgets() const
 {
     QList<QWidget*> widgets;
     for (QWidget* pWidget : {static_cast<QWidget*>(m_pTitleBar), static_cast<QWidget*>(m_pLoginWidget),
-                             m_pInfoWidget, static_cast<QWidget*>(m_pBottomBar)}) {
+                             static_cast<QWidget*>(m_pInfoWidget), static_cast<QWidget*>(m_pBottomBar)}) {
         if (pWidget)
             widgets.append(pWidget);
     }
@@ -272,23 +274,13 @@ void ZeqAgentMainDialog::showSignInView()
     placeView(m_pLoginWidget);
 }
 
-QWidget* ZeqAgentMainDialog::createSignedInPage()
-{
-    QLabel* pPage = new QLabel(this);
-    pPage->setObjectName("SignedInPlaceholder");
-    pPage->setFixedSize(800, 493);
-    pPage->setPixmap(QPixmap(":/background.png"));
-    pPage->setScaledContents(true);
-    return pPage;
-}
-
 void ZeqAgentMainDialog::skinLogin(int nStatus)
 {
     writeLog(1, "[ZeqAgentMainDialog][skinLogin] status %d", nStatus);
     switch (nStatus) {
     case LOGIN_SUCCESS:
         if (!m_pInfoWidget)
-            m_pInfoWidget = createSignedInPage();
+            m_pInfoWidget = new ZeqAgentInfoWidget(this);
         placeView(m_pInfoWidget);
         m_pSignAction->setText(QObject::tr("Sign out"));
         break;
@@ -317,9 +309,9 @@ void ZeqAgentMainDialog::skinLogout()
     writeLog(1, "[ZeqAgentMainDialog][skinLogout][Entry]");
     if (m_pInfoWidget) {
         m_pLayout->removeWidget(m_pInfoWidget);
-        m_pInfoWidget->hide();
-        // Later, not now: the sign-out may have been asked from inside that page.
-        m_pInfoWidget->deleteLater();
+        // Not now: the sign-out may come from inside that page, or from the tray while one of its pages
+        // runs a loop (a backup dialog, a box); retired, it goes once no such loop runs.
+        PageLoops::retire(m_pInfoWidget);
         m_pInfoWidget = nullptr;
     }
     if (!m_pLoginWidget)

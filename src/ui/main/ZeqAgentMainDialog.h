@@ -15,6 +15,7 @@ class QMenu;
 class TitleBar;
 class TrayIcon;
 class Ui_ZeqAgentMainDialog;
+class ZeqAgentInfoWidget;
 class ZeqAgentCtrlMgr;
 
 // The agent's one top-level window: a frameless 800 x 600 dialog stacking the title strip, one page and
@@ -83,7 +84,6 @@ private:
         pWidget = nullptr;
     }
     bool hasView() const;
-    QWidget* createSignedInPage();
     void showBalloon(TRAY_MESSAGE eKind, const QString& sTitle, const QString& sText);
     void showWindow();
     static void closeModalWindows();
@@ -92,8 +92,8 @@ private:
     TitleBar* m_pTitleBar = nullptr;
     BottomBar* m_pBottomBar = nullptr;
     Login_fbWidget* m_pLoginWidget = nullptr;
-    // The signed-in page; for now a plain picture until the tabbed page exists.
-    QWidget* m_pInfoWidget = nullptr;
+    // The signed-in page with its tabs.
+    ZeqAgentInfoWidget* m_pInfoWidget = nullptr;
     ZeqAgentCtrlMgr* m_pCtrl;
     QVBoxLayout* m_pLayout = nullptr;
 

@@ -4,6 +4,7 @@
 #include "core/DebugLog.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
+#include "ui/pages/PagesDialogOpener.h"
 
 #include <QApplication>
 
@@ -74,6 +75,8 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     WidgetNotifier notifier;
     Notifier::setInstance(&notifier);
+    PagesDialogOpener dialogOpener;
+    DialogOpener::setInstance(&dialogOpener);
 
     int nResult = 0;
     {
@@ -83,6 +86,7 @@ int main(int argc, char* argv[])
         writeLog(1, "[main][main] window shown");
         nResult = app.exec();
     }
+    DialogOpener::setInstance(nullptr);
     Notifier::setInstance(nullptr);
     writeLog(1, "[main][main][End] %d", nResult);
     return nResult;

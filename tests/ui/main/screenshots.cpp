@@ -83,6 +83,32 @@ int main(int argc, char* argv[])
     pCtrl->slotHandleResults(LOGIN_SUCCESS, "screenshot-session");
     bOk &= shoot(&window, sOut + "/signed-in.png");
 
+    // The tab sets of the signed-in page: answers handed over as the account worker would give them.
+    QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitCheckRegDev, nullptr, nullptr);
+    const QString sDrive = folders.dataPath("drive") + "/";
+    QDir().mkpath(sDrive + "Korvo");
+    const auto plug = [pCtrl, &sDrive](bool bArrival, int nFamily) {
+        Worker::DEVINFOEX device;
+        device.bArrival = bArrival;
+        device.type = nFamily;
+        device.devInfo.sUUID = "0123456789ABCDEF";
+        device.devInfo.sHWName = "Wendo 500";
+        device.lstDrive = QStringList{sDrive, sDrive + "data/"};
+        device.sComPort = "/dev/ttyACM0";
+        pCtrl->notityWendoDev(device);
+    };
+    bOk &= shoot(&window, sOut + "/tabs-no-device.png");
+    plug(true, 2);
+    pCtrl->slotHandleResults(DEVICE_REGISTERED, "SUCCESS:S0001");
+    bOk &= shoot(&window, sOut + "/tabs-drive-registered.png");
+    pCtrl->slotHandleResults(DEVICE_NOTREGISTERED, "true");
+    bOk &= shoot(&window, sOut + "/tabs-not-registered.png");
+    plug(false, 2);
+    plug(true, 1);
+    pCtrl->slotHandleResults(DEVICE_REGISTERED, "SUCCESS:S0001");
+    bOk &= shoot(&window, sOut + "/tabs-serial-registered.png");
+    plug(false, 1);
+
     // The welcome picture, shown while the automatic sign-in at start waits for its answer.
     {
         AgentSettings settings;

@@ -1,12 +1,13 @@
-#include "support/UiFixture.h"
 #include "controller/ShareWebLauncher.h"
 #include "core/JsonHelper.h"
 #include "platform/LinuxAutostart.h"
+#include "support/UiFixture.h"
 #include "ui/main/AboutDialog.h"
 #include "ui/main/BottomBar.h"
 #include "ui/main/Login_fbWidget.h"
 #include "ui/main/TitleBar.h"
 #include "ui/main/ZeqAgentMainDialog.h"
+#include "ui/pages/ZeqAgentInfoWidget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,7 +128,7 @@ QString TestMainWindow::pageOf(ZeqAgentMainDialog& window)
         return "hidden page";
     if (qobject_cast<Login_fbWidget*>(pPage))
         return "signin";
-    if (pPage->objectName() == "SignedInPlaceholder")
+    if (qobject_cast<ZeqAgentInfoWidget*>(pPage))
         return "signedin";
     return "unknown page";
 }
