@@ -54,7 +54,7 @@ void MyDeviceWidget::SetLayoutStyle(int nStyle)
             m_pSyncBox = new MyDevShareSyncWidget();
             appendBox(m_pSyncBox, &nHeight);
         }
-        m_pVersionBox = new MyDevVersionWidget();
+        m_pVersionBox = new MyDevVersionWidget(nullptr);
         m_pVersionBox->refreshVersionInfo(nStyle);
         appendBox(m_pVersionBox, &nHeight);
     }
