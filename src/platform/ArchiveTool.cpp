@@ -10,6 +10,8 @@ namespace
 bool isTableRule(const QByteArray& line)
 {
     static const QRegularExpression s_rule("^-+( +-+)+\\s*$");
+    if (!line.startsWith('-'))
+        return false;
     return s_rule.match(QString::fromLatin1(line)).hasMatch();
 }
 
