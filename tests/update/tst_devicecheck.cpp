@@ -37,6 +37,8 @@ private slots:
     void answers_data();
     void answers();
     void autoCheckText();
+    void packageNames_data();
+    void packageNames();
 
 private:
     // Runs one check; the statuses it emitted, with the texts.
@@ -193,6 +195,53 @@ void TestDeviceCheck::autoCheckText()
     m_pService->answerUpdates({imagePackage()});
     const QList<QPair<int, QString>> seen = runCheck(PLAIN_REQUEST, true);
     QCOMPARE(seen.value(0), qMakePair(int(DEVICE_CHECKSUCCESS), QString("AutoCheck")));
+}
+
+void TestDeviceCheck::packageNames_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("installer");
+    QTest::newRow("plain") << "http://h/p/AgentSetup_2_1.zip"
+                           << "http://h/p/AgentSetup_2_1.zip"
+                           << "AgentSetup_2_1.zip"
+                           << "AgentSetup_2_1.exe";
+    QTest::newRow("only the last .zip") << "http://h/zipper.zip"
+                                        << "http://h/zipper.zip"
+                                        << "zipper.zip"
+                                        << "zipper.exe";
+    QTest::newRow("query dropped from the name") << "http://h/a.zip?sig=1"
+                                                 << "http://h/a.zip"
+                                                 << "a.zip"
+                                                 << "a.exe";
+    QTest::newRow("no .zip: fetched whole") << "http://h/download?id=7"
+                                            << "http://h/download?id=7"
+                                            << "download"
+                                            << "";
+    QTest::newRow("no name") << "http://h/dir/"
+                             << "http://h/dir/"
+                             << ""
+                             << "";
+    QTest::newRow("dot") << "http://h/."
+                         << "http://h/."
+                         << ""
+                         << "";
+    QTest::newRow("dot dot") << "http://h/a/.."
+                             << "http://h/a/.."
+                             << ""
+                             << "";
+}
+
+void TestDeviceCheck::packageNames()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, address);
+    QFETCH(QString, file);
+    QFETCH(QString, installer);
+    QCOMPARE(DeviceUpdateWorker::downloadAddress(url), address);
+    QCOMPARE(DeviceUpdateWorker::packageFileName(url), file);
+    QCOMPARE(DeviceUpdateWorker::installerName(file), installer);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceCheck)

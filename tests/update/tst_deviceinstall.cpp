@@ -34,6 +34,7 @@ private slots:
     void cleanup();
     void twoDevicePackages();
     void secondDownloadFails();
+    void unrecordableRowStays();
     void cutDownloadIsResumed();
     void badPackages_data();
     void badPackages();
@@ -200,6 +201,16 @@ void TestDeviceInstall::secondDownloadFails()
     QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_REQUESTERROR), QString("true")));
     QCOMPARE(rowsOf(AgentFolders::tempPath("DevDownload.script")), Rows({rows[0]}));
     QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows({rows[1]}));
+}
+
+// The row is recorded before it leaves the list: a record that cannot be written keeps it to be done.
+void TestDeviceInstall::unrecordableRowStays()
+{
+    QVERIFY(QDir().mkpath(AgentFolders::tempPath("DevDownload.script")));
+    const WorkFile::Row package = row("APPLICATION", "app1.zip");
+    const Statuses seen = run({package});
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_REQUESTERROR), QString("true")));
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows({package}));
 }
 
 void TestDeviceInstall::cutDownloadIsResumed()
