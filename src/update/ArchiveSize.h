@@ -8,9 +8,9 @@
 class ArchiveSize
 {
 public:
-    static const int LIMIT_MS = 30000;
+    static constexpr int LIMIT_MS = 30000;
     // The most listing output read; a larger listing counts as a failure.
-    static const qint64 OUTPUT_LIMIT = 64 * 1024 * 1024;
+    static constexpr qint64 OUTPUT_LIMIT = 64 * 1024 * 1024;
 
     // The unpacked size in bytes, or -1 when the archive cannot be listed whole: no program, no start, a
     // run over LIMIT_MS, an exit code other than 0, a listing with errors or without its summary.

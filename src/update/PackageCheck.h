@@ -24,7 +24,7 @@ public:
     };
 
     // The most listing output read; a larger listing is refused.
-    static const qint64 LISTING_LIMIT = 64 * 1024 * 1024;
+    static constexpr qint64 LISTING_LIMIT = 64 * 1024 * 1024;
 
     explicit PackageCheck(QObject* pParent = nullptr);
     ~PackageCheck() override;

@@ -24,7 +24,7 @@ public:
     };
 
     // The largest answer read; the request thread keeps answers smaller.
-    static const qint64 ANSWER_LIMIT = 4 * 1024 * 1024;
+    static constexpr qint64 ANSWER_LIMIT = 4 * 1024 * 1024;
 
     ProcDevUpdateXml() = default;
     ~ProcDevUpdateXml() = default;
