@@ -1,11 +1,37 @@
 #include "UpdateActions.h"
 
+#include "DeviceState.h"
 #include "DialogOpener.h"
+#include "ErrorInfo.h"
 #include "core/AgentFolders.h"
+#include "core/AgentSettings.h"
 #include "core/DebugLog.h"
 #include "core/WorkFile.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "update/DeviceUpdateWorker.h"
 
-UpdateActions::UpdateActions() = default;
+UpdateActions::UpdateActions(const DeviceState& device, ErrorInfo& errorInfo)
+    : m_device(device), m_errorInfo(errorInfo)
+{
+}
+
+void UpdateActions::checkDeviceUpdate(const QString& sRequest, bool bAutoCheck)
+{
+    auto* pWorker = new DeviceUpdateWorker(bAutoCheck);
+    pWorker->setErrorSink(
+        [this](const QString& sCode, const QString& sText) { m_errorInfo.set(sCode, sText); });
+    // One device update at a time: a check or install still held is stopped rather than left running.
+    m_deviceUpdateSlot.start(pWorker)->checkDeviceUpdate(sRequest);
+}
+
+void UpdateActions::installDeviceUpdate(const QString& sRequest, bool bFlag)
+{
+    auto* pWorker = new DeviceUpdateWorker(false);
+    pWorker->setErrorSink(
+        [this](const QString& sCode, const QString& sText) { m_errorInfo.set(sCode, sText); });
+    m_deviceUpdateSlot.start(pWorker)->installDeviceUpdate(sRequest, bFlag);
+}
 
 bool UpdateActions::checkWendoAgentUpdateAvailable()
 {
@@ -38,9 +64,41 @@ void UpdateActions::checkWendoAgentupdate()
 bool UpdateActions::handleResult(const QObject* pSender, ACTION_STATUS status, const QString& sResult,
                                  Route* pRoute)
 {
-    Q_UNUSED(pSender);
-    Q_UNUSED(status);
     Q_UNUSED(sResult);
-    Q_UNUSED(pRoute);
-    return false;
+    switch (status) {
+    case DEVICE_CHECKSUCCESS:
+        noteCheckDone(pRoute);
+        m_deviceUpdateSlot.release(pSender);
+        return true;
+    case INSTALLUPDATE_SUCCESS:
+    case DEVICE_CHECKERROR:
+    case DEVICE_REQUESTERROR:
+        m_deviceUpdateSlot.release(pSender);
+        return true;
+    case DEVICE_UNZIPERROR:
+    case DEVICE_INSTALLPROCESS:
+        // The map worker sends these too: its own are the map family's to handle.
+        if (!m_deviceUpdateSlot.holds(pSender))
+            return false;
+        if (status == DEVICE_UNZIPERROR)
+            m_deviceUpdateSlot.release(pSender);
+        return true;
+    case DEVICE_DOWNLOADPROCESS:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The device's update state follows the lists; a present device also notes the day of its check, and
+// for the serial family the check counts as the whole check (there is no map check).
+void UpdateActions::noteCheckDone(Route* pRoute)
+{
+    m_device.doUpdateSetting();
+    if (!m_device.isPresent())
+        return;
+    AgentSettings settings;
+    settings.setDeviceValue(m_device.uuid(), "autocheck", Platform::clock().today().toString("yyyy/MM/dd"));
+    if (m_device.family() == Worker::FAMILY_SERIAL)
+        pRoute->status = MAP_CHECKSUCCESS;
 }

@@ -3,12 +3,23 @@
 #include "ActionFamily.h"
 #include "WorkerSlot.h"
 
+#include <QString>
+
+class DeviceState;
+class ErrorInfo;
+
 // Device software, firmware and agent updates and the daily check of the account's devices. The update
 // workers take their places here: the device update worker and the daily-check worker.
 class UpdateActions : public ActionFamily
 {
 public:
-    UpdateActions();
+    UpdateActions(const DeviceState& device, ErrorInfo& errorInfo);
+
+    // The device update worker: the check ({"sku","uuid","model","acc","image","application","agent"})
+    // and the download of the listed packages ({"drive"}). A start stops the worker still held.
+    void checkDeviceUpdate(const QString& sRequest, bool bAutoCheck);
+    void installDeviceUpdate(const QString& sRequest, bool bFlag);
+    void stopDeviceWorker() { m_deviceUpdateSlot.stop(); }
 
     // True when "Update.script" begins with an agent row; the file is then cut down to that row.
     bool checkWendoAgentUpdateAvailable();
@@ -21,6 +32,11 @@ public:
                       Route* pRoute) override;
 
 private:
+    void startDeviceWorker(bool bAutoCheck);
+    void noteCheckDone(Route* pRoute);
+
+    const DeviceState& m_device;
+    ErrorInfo& m_errorInfo;
     WorkerSlot m_deviceUpdateSlot{this, "device update", WorkerSlot::EXIT_DEVICEUPDATE};
     WorkerSlot m_korvoUpdateSlot{this, "Korvo update", WorkerSlot::EXIT_KORVOUPDATE};
 };

@@ -13,6 +13,7 @@
 #include "device/DevMonitorThread.h"
 #include "device/UsbMonitor.h"
 #include "net/GeneralWorker.h"
+#include "update/ArchiveSize.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -415,6 +416,31 @@ bool ZeqAgentCtrlMgr::ChkFileCheckSume(QString sFile, QString sServerChecksum)
 bool ZeqAgentCtrlMgr::checkWendoAgentUpdateAvailable()
 {
     return m_updates.checkWendoAgentUpdateAvailable();
+}
+
+void ZeqAgentCtrlMgr::checkDeviceUpdate(QString sRequest, bool bAutoCheck)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][checkDeviceUpdate][Entry]");
+    m_updates.checkDeviceUpdate(sRequest, bAutoCheck);
+    writeLog(1, "[ZeqAgentCtrlMgr][checkDeviceUpdate][End]");
+}
+
+void ZeqAgentCtrlMgr::installDeviceUpdate(QString sRequest, bool bFlag)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][installDeviceUpdate][Entry] sRequest %s", qUtf8Printable(sRequest));
+    m_updates.installDeviceUpdate(sRequest, bFlag);
+    writeLog(1, "[ZeqAgentCtrlMgr][installDeviceUpdate][End]");
+}
+
+void ZeqAgentCtrlMgr::doStopDeviceWorker()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][doStopDeviceWorker]");
+    m_updates.stopDeviceWorker();
+}
+
+qint64 ZeqAgentCtrlMgr::getUnzipTotalSize(const QString& sArchive)
+{
+    return ArchiveSize::unpackedSize(sArchive);
 }
 
 bool ZeqAgentCtrlMgr::isUpdateDialogShown() const

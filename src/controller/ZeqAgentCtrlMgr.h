@@ -123,6 +123,15 @@ public:
     // map update, account device list, device update, agent update.
     void terminateAllWorker();
 
+    // Device software and agent updates: the check keeps the offer as "Update.script", the install
+    // downloads the listed packages. A start stops the device update worker still held.
+    void checkDeviceUpdate(QString sRequest, bool bAutoCheck);
+    void installDeviceUpdate(QString sRequest, bool bFlag);
+    void doStopDeviceWorker();
+    // Bytes the archive unpacks to; -1 when it cannot be listed whole (a failed archive). Blocks the
+    // caller for the listing without running its event loop.
+    qint64 getUnzipTotalSize(const QString& sArchive);
+
     // The update dialogs live in the window layer, reached through the DialogOpener it installs.
     bool isUpdateDialogShown() const;
     // The modal check of the agent's own update, unless an update dialog is already open.
@@ -175,7 +184,7 @@ private:
     AccountActions m_account;
     DeviceAnswers m_deviceAnswers{m_device};
     DeviceJobs m_jobs{m_device};
-    UpdateActions m_updates;
+    UpdateActions m_updates{m_device, m_errorInfo};
     MapActions m_maps{m_bQuorvane, m_errorInfo};
     // Asked in this order about each result.
     const QList<ActionFamily*> m_lstFamilies{&m_account, &m_deviceAnswers, &m_jobs, &m_updates, &m_maps};

@@ -1,14 +1,30 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 // The external archive program (7-Zip). Looked up as "7z" beside the program first, then "7z", "7zz"
-// (Debian's 7zip package) and "7za" on PATH. Callers run it with QProcess; this class only knows where it
-// is and how its command lines look. Callers ask Platform::archiveProgram(), where tests put a fake.
+// (Debian's 7zip package) and "7za" on PATH. Callers run it with QProcess; this class knows where it is,
+// how its command lines look and how to read its listings. Callers ask Platform::archiveProgram(), where
+// tests put a fake.
 class ArchiveTool
 {
 public:
+    // One member of an archive as a listing gives it.
+    struct Entry {
+        QString sPath;
+        qint64 nSize = 0;
+        bool bFolder = false;
+        bool bLink = false; // a symbolic link (only the detailed listing tells)
+    };
+    // What a listing holds: its members and the unpacked total in bytes.
+    struct Listing {
+        QList<Entry> entries;
+        qint64 nTotal = 0;
+    };
+
     // Full path of the program to run, or "" when none is installed.
     static QString findProgram(const QString& sProgramDir);
 
@@ -21,5 +37,24 @@ public:
         return {"a", "-r", "-mx0", sArchive, sSource};
     }
     static QStringList testArgs(const QString& sArchive) { return {"t", sArchive}; }
+    // The table listing: one line per member and a summary line with the total.
     static QStringList listArgs(const QString& sArchive) { return {"l", sArchive}; }
+    // The detailed listing ("Key = Value" blocks, names in UTF-8): also tells folders and links apart.
+    static QStringList detailedListArgs(const QString& sArchive)
+    {
+        return {"l", "-slt", "-sccUTF-8", sArchive};
+    }
+
+    // Reads the program's output of either listing. The table's total is the unpacked size of the
+    // summary line after its last dashed line; the detailed listing's total is the sum of its members.
+    // False when the output is no complete listing or reports errors ("Errors: N"): a damaged archive
+    // must never pass for a small one.
+    static bool parseListing(const QByteArray& output, Listing* pListing);
+    // True when unpacking the member could write outside the target folder: an absolute path (also a
+    // drive or a UNC name), a ".." step, or a link.
+    static bool leavesTarget(const Entry& entry);
+
+private:
+    static bool parseTable(const QList<QByteArray>& lines, int nFirstDash, Listing* pListing);
+    static bool parseDetailed(const QList<QByteArray>& lines, int nStart, Listing* pListing);
 };

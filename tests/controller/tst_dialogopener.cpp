@@ -1,4 +1,6 @@
 #include "controller/DialogOpener.h"
+#include "controller/DeviceState.h"
+#include "controller/ErrorInfo.h"
 #include "controller/UpdateActions.h"
 #include "support/TestFolders.h"
 
@@ -52,7 +54,9 @@ void TestDialogOpener::noDialogsUntilInstalled()
     QVERIFY(!pDefault->isUpdateDialogShown());
     pDefault->runCheckUpdate(true, true);
     pDefault->runInstall(false, true);
-    UpdateActions updates;
+    ErrorInfo errorInfo;
+    DeviceState device(false);
+    UpdateActions updates(device, errorInfo);
     QVERIFY(!updates.isUpdateDialogShown());
     updates.checkWendoAgentupdate(); // returns at once: nothing to block on
     {
@@ -77,7 +81,9 @@ void TestDialogOpener::agentCheckOnlyWithoutAnotherUpdateDialog()
     TestFolders folders;
     RecordingOpener opener;
     opener.m_bShown = shown;
-    UpdateActions updates;
+    ErrorInfo errorInfo;
+    DeviceState device(false);
+    UpdateActions updates(device, errorInfo);
     QCOMPARE(updates.isUpdateDialogShown(), shown);
     updates.checkWendoAgentupdate();
     QCOMPARE(opener.m_calls, calls);

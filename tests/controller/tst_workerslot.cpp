@@ -146,7 +146,7 @@ void TestWorkerSlot::exitOrder()
     DeviceState device(false);
     AccountActions account;
     DeviceJobs jobs(device);
-    UpdateActions updates;
+    UpdateActions updates(device, errorInfo);
     MapActions maps(false, errorInfo);
     QStringList kinds;
     for (const WorkerSlot* pSlot : WorkerSlot::inExitOrder({&account, &jobs, &updates, &maps}))

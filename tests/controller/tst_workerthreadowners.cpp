@@ -1,5 +1,6 @@
 #include "net/WorkerThread.h"
 #include "sync/SyncWorker.h"
+#include "update/DeviceUpdateWorker.h"
 
 #include <QMetaObject>
 #include <QtTest>
@@ -22,6 +23,8 @@ const QMetaObject* ownerClass(const QString& sName)
 {
     if (sName == "SyncWorker")
         return &SyncWorker::staticMetaObject;
+    if (sName == "DeviceUpdateWorker")
+        return &DeviceUpdateWorker::staticMetaObject;
     if (sName == "MisspeltOwner")
         return &MisspeltOwner::staticMetaObject;
     return nullptr;
@@ -75,6 +78,10 @@ void TestWorkerThreadOwners::ownerHasTheSlots_data()
     QTest::addColumn<int>("mode");
     QTest::newRow("SyncWorker, check and upload requests") << "SyncWorker" << int(WorkerThread::MODE_REQUEST);
     QTest::newRow("SyncWorker, ride download") << "SyncWorker" << int(WorkerThread::MODE_DOWNLOAD);
+    QTest::newRow("DeviceUpdateWorker, check") << "DeviceUpdateWorker" << int(WorkerThread::MODE_REQUEST);
+    QTest::newRow("DeviceUpdateWorker, packages") << "DeviceUpdateWorker" << int(WorkerThread::MODE_DOWNLOAD);
+    QTest::newRow("DeviceUpdateWorker, agent unpack")
+        << "DeviceUpdateWorker" << int(WorkerThread::MODE_UNZIP);
 }
 
 void TestWorkerThreadOwners::ownerHasTheSlots()

@@ -1,0 +1,54 @@
+#include "ArchiveSize.h"
+
+#include "core/AgentFolders.h"
+#include "core/DebugLog.h"
+#include "platform/ArchiveTool.h"
+#include "platform/Platform.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace
+{
+// The program's whole output, or false when it does not end well within the limit.
+bool runListing(const QString& sProgram, const QString& sArchive, QByteArray* pOutput)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(sProgram, ArchiveTool::listArgs(sArchive), QIODevice::ReadOnly);
+    QDeadlineTimer deadline(ArchiveSize::LIMIT_MS);
+    if (!process.waitForStarted(ArchiveSize::LIMIT_MS))
+        return false;
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+        *pOutput += process.readAllStandardOutput();
+        if (pOutput->size() > ArchiveSize::OUTPUT_LIMIT)
+            break;
+    }
+    if (process.state() != QProcess::NotRunning) {
+        writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize] listing stopped (time or size limit)");
+        process.kill();
+        process.waitForFinished(ArchiveSize::LIMIT_MS);
+        return false;
+    }
+    *pOutput += process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+} // namespace
+
+qint64 ArchiveSize::unpackedSize(const QString& sArchive)
+{
+    writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize]");
+    const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
+    QByteArray output;
+    ArchiveTool::Listing listing;
+    qint64 nSize = -1;
+    if (sProgram.isEmpty() || !QFileInfo(sProgram).isFile())
+        writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize] 7z.exe/7za not exist");
+    else if (runListing(sProgram, sArchive, &output) && ArchiveTool::parseListing(output, &listing))
+        nSize = listing.nTotal;
+    writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize] %s %lld", qUtf8Printable(sArchive), nSize);
+    return nSize;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/ArchiveTool.h"
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+// Checks a downloaded package before anything of it is recorded or unpacked: the archive program must
+// test it whole ("t", exit code 0) and its detailed listing must name no member that could land outside
+// the target folder (absolute path, "..", link). Runs the program asynchronously in the caller's thread
+// and reports exactly one finished(), never from inside start(). Deleting the check kills a running
+// program and reports nothing.
+class PackageCheck : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Result {
+        PASSED,
+        NO_PROGRAM, // no archive program installed
+        FAILED,     // the test or the listing did not end with exit code 0 (nExitCode, -1 for a crash)
+        REFUSED,    // the archive is incomplete or names a member outside the target
+    };
+
+    // The most listing output read; a larger listing is refused.
+    static constexpr qint64 LISTING_LIMIT = 64 * 1024 * 1024;
+
+    explicit PackageCheck(QObject* pParent = nullptr);
+    ~PackageCheck() override;
+
+    void start(const QString& sArchive);
+
+signals:
+    void finished(int eResult, int nExitCode);
+
+private slots:
+    void slotTestDone(int nExitCode, QProcess::ExitStatus eStatus);
+    void slotListingOutput();
+    void slotListingDone(int nExitCode, QProcess::ExitStatus eStatus);
+    void slotError(QProcess::ProcessError eError);
+
+private:
+    void run(const QStringList& lstArgs, const char* szDoneSlot);
+    void finish(Result eResult, int nExitCode);
+    void dropProcess();
+
+    QString m_sArchive;
+    QString m_sProgram;
+    QProcess* m_pProcess = nullptr;
+    QByteArray m_listing;
+    bool m_bListing = false;
+    bool m_bDone = false;
+};

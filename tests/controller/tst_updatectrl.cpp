@@ -1,0 +1,261 @@
+#include "controller/ZeqAgentCtrlMgr.h"
+#include "core/AgentSettings.h"
+#include "core/AgentTiming.h"
+#include "core/WorkFile.h"
+#include "support/ControllerTestDevices.h"
+#include "support/FakeClock.h"
+#include "support/FakeUpdateService.h"
+#include "support/TestFolders.h"
+
+#include <QDir>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace
+{
+const char CHECK_REQUEST[] =
+    R"({"sku":"006-B2","uuid":"U-1","model":"Rider","acc":"me@example.org","image":"1","application":"2","agent":"3"})";
+
+// Notes every device update worker that gets an event (its queued results arrive as events), so a test
+// can see when each is gone.
+class WorkerWatch : public QObject
+{
+public:
+    WorkerWatch() { QCoreApplication::instance()->installEventFilter(this); }
+    ~WorkerWatch() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        if (pObject->objectName() == "DeviceUpdateWorker" && !m_lstSeen.contains(pObject))
+            m_lstSeen.append(pObject);
+        return QObject::eventFilter(pObject, pEvent);
+    }
+    int alive() const
+    {
+        int nAlive = 0;
+        for (const QPointer<QObject>& pWorker : m_lstSeen)
+            nAlive += pWorker ? 1 : 0;
+        return nAlive;
+    }
+    int seen() const { return m_lstSeen.size(); }
+
+private:
+    QList<QPointer<QObject>> m_lstSeen;
+};
+} // namespace
+
+// The device update worker driven through the controller: the check's bookkeeping (row 71), the worker's
+// place, and the stops.
+class TestUpdateCtrl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void checkSuccess_data();
+    void checkSuccess();
+    void nothingOffered();
+    void serviceErrorKeepsTheCode();
+    void newStartStopsTheHeldWorker();
+    void exitStopsTheDeviceWorker();
+    void installThroughTheController();
+    void archiveSize();
+
+private:
+    QList<int> statusesUntilFinal(QSignalSpy& spy);
+    Worker::DEVINFOEX notice(bool bArrival, int nFamily, const QString& sUUID);
+    void detach();
+
+    QScopedPointer<TestFolders> m_pFolders;
+    QScopedPointer<TestHttpServer> m_pServer;
+    QScopedPointer<FakeUpdateService> m_pService;
+    ControllerTestDevices* m_pDevices = nullptr;
+};
+
+void TestUpdateCtrl::initTestCase()
+{
+    m_pDevices = ControllerTestDevices::install();
+    AgentTiming::set(AgentTiming::DRIVE_PASSES, 2);
+    AgentTiming::set(AgentTiming::DRIVE_PASS_PAUSE, 5);
+    m_pFolders.reset(new TestFolders);
+    ZeqAgentCtrlMgr::getInstance();
+    QTRY_VERIFY(m_pDevices->m_pNotices);
+    m_pServer.reset(new TestHttpServer);
+    QVERIFY(m_pServer->start());
+    m_pService.reset(new FakeUpdateService(*m_pServer));
+    AgentSettings().setValue("URL", "DevUpdate", m_pService->checkUrl());
+}
+
+void TestUpdateCtrl::init()
+{
+    m_pService->answerUpdates(
+        {{"IMAGE", "2026/01/02", "3.1", "1234", "http://dl.example/i.zip", "http://notes.example/i", true}});
+    m_pServer->clearRequests();
+    QFile::remove(m_pFolders->tempDir() + "/Update.script");
+    QFile::remove(m_pFolders->tempDir() + "/map.script");
+}
+
+void TestUpdateCtrl::cleanup()
+{
+    detach();
+    ZeqAgentCtrlMgr::getInstance()->doStopDeviceWorker();
+}
+
+Worker::DEVINFOEX TestUpdateCtrl::notice(bool bArrival, int nFamily, const QString& sUUID)
+{
+    Worker::DEVINFOEX info;
+    info.bArrival = bArrival;
+    info.type = nFamily;
+    info.devInfo.sUUID = sUUID;
+    if (nFamily == Worker::FAMILY_SERIAL)
+        info.sComPort = "/dev/ttyACM0";
+    else
+        info.lstDrive = QStringList({"/media/sys/", "/media/data/"});
+    return info;
+}
+
+void TestUpdateCtrl::detach()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    if (pCtrl->isDevicePresent())
+        pCtrl->notityWendoDev(notice(false, pCtrl->deviceFamily(), pCtrl->currentDevice().devInfo.sUUID));
+}
+
+QList<int> TestUpdateCtrl::statusesUntilFinal(QSignalSpy& spy)
+{
+    auto codes = [&spy] {
+        QList<int> seen;
+        for (const QList<QVariant>& args : spy)
+            seen << int(args.at(0).value<ACTION_STATUS>());
+        return seen;
+    };
+    const QList<int> progress = {DEVICE_DOWNLOADPROCESS, DEVICE_INSTALLPROCESS};
+    if (QTest::qWaitFor([&] { return !spy.isEmpty() && !progress.contains(codes().last()); }, 30000))
+        QTest::qWait(100); // a second final result would show up here
+    return codes();
+}
+
+void TestUpdateCtrl::checkSuccess_data()
+{
+    QTest::addColumn<int>("family"); // 0: no device
+    QTest::addColumn<int>("status");
+    QTest::newRow("no device") << 0 << int(DEVICE_CHECKSUCCESS);
+    QTest::newRow("drive family") << int(Worker::FAMILY_DRIVE) << int(DEVICE_CHECKSUCCESS);
+    QTest::newRow("serial family: the whole check") << int(Worker::FAMILY_SERIAL) << int(MAP_CHECKSUCCESS);
+}
+
+void TestUpdateCtrl::checkSuccess()
+{
+    QFETCH(int, family);
+    QFETCH(int, status);
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    const QString sUUID = QString("UPD-%1").arg(family);
+    FakeClock clock;
+    clock.setToday(QDate(2031, 2, 3));
+    PlatformOverride platform;
+    platform.setClock(&clock);
+    if (family != 0) {
+        pCtrl->notityWendoDev(notice(true, family, sUUID));
+        QVERIFY(pCtrl->isDevicePresent());
+    }
+    const QString sGroup = pCtrl->currentDevice().devInfo.sUUID;
+    WorkerWatch watch;
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    QSignalSpy mapStatus(pCtrl, &ZeqAgentCtrlMgr::emitMapStatus);
+    pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
+    QCOMPARE(statusesUntilFinal(finish), QList<int>({status}));
+    QCOMPARE(finish.first().at(1).toString(), QString());
+    QCOMPARE(mapStatus.count(), 0);
+    // Without a device the record has no group to write to.
+    AgentSettings settings;
+    if (family != 0) {
+        QCOMPARE(settings.getDeviceString(sGroup, "update"), QString("true"));
+        QCOMPARE(settings.getDeviceString(sGroup, "releaseurl"), QString("http://notes.example/i"));
+    }
+    QCOMPARE(settings.getDeviceString(sGroup, "autocheck"), family != 0 ? QString("2031/02/03") : QString());
+    // The final result released the worker.
+    QVERIFY(watch.seen() > 0);
+    QTRY_COMPARE(watch.alive(), 0);
+}
+
+void TestUpdateCtrl::nothingOffered()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    pCtrl->notityWendoDev(notice(true, Worker::FAMILY_DRIVE, "UPD-NONE"));
+    AgentSettings().setDeviceValue("UPD-NONE", "update", "true");
+    QVERIFY(
+        WorkFile::writeRows(m_pFolders->tempDir() + "/Update.script", {{"IMAGE", "", "", "", "", "old"}}));
+    m_pService->answerError("", "");
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
+    QCOMPARE(statusesUntilFinal(finish), QList<int>({DEVICE_CHECKSUCCESS}));
+    QVERIFY(!QFile::exists(m_pFolders->tempDir() + "/Update.script"));
+    QCOMPARE(AgentSettings().getDeviceString("UPD-NONE", "update"), QString("false"));
+}
+
+void TestUpdateCtrl::serviceErrorKeepsTheCode()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    m_pService->answerError("E77", "unknown device");
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
+    QCOMPARE(statusesUntilFinal(finish), QList<int>({DEVICE_CHECKERROR}));
+    QCOMPARE(pCtrl->takeErrorCode(), QString("E77"));
+    QCOMPARE(pCtrl->takeErrorString(), QString("unknown device"));
+}
+
+// A second check while the first still waits for its answer stops the first: only one result comes.
+void TestUpdateCtrl::newStartStopsTheHeldWorker()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    WorkerWatch watch;
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    m_pService->answerKind(FakeUpdateService::STALL);
+    pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
+    QVERIFY(m_pServer->waitForRequests(1));
+    m_pService->answerKind(FakeUpdateService::UPDATES);
+    pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
+    QCOMPARE(statusesUntilFinal(finish), QList<int>({DEVICE_CHECKSUCCESS}));
+    QTRY_COMPARE(watch.alive(), 0);
+    QTest::qWait(200);
+    QCOMPARE(finish.count(), 1);
+}
+
+void TestUpdateCtrl::exitStopsTheDeviceWorker()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    m_pService->answerKind(FakeUpdateService::STALL);
+    pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
+    QVERIFY(m_pServer->waitForRequests(1));
+    pCtrl->terminateAllWorker();
+    m_pServer->stop(); // a request still running would now fail and report 74
+    QTest::qWait(300);
+    QCOMPARE(finish.count(), 0);
+    QVERIFY(m_pServer->start());
+    AgentSettings().setValue("URL", "DevUpdate", m_pService->checkUrl());
+}
+
+void TestUpdateCtrl::installThroughTheController()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    WorkerWatch watch;
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    QVERIFY(WorkFile::writeRows(m_pFolders->tempDir() + "/Update.script", {}));
+    pCtrl->installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
+    QCOMPARE(statusesUntilFinal(finish), QList<int>({INSTALLUPDATE_SUCCESS}));
+    QCOMPARE(finish.first().at(1).toString(), QString("true"));
+    QTRY_COMPARE(watch.alive(), 0);
+}
+
+void TestUpdateCtrl::archiveSize()
+{
+    QCOMPARE(ZeqAgentCtrlMgr::getInstance()->getUnzipTotalSize(m_pFolders->dataPath("no-such.zip")),
+             qint64(-1));
+}
+
+QTEST_GUILESS_MAIN(TestUpdateCtrl)
+#include "tst_updatectrl.moc"

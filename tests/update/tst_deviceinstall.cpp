@@ -1,0 +1,388 @@
+#include "core/AgentFolders.h"
+#include "core/AgentTiming.h"
+#include "core/WorkFile.h"
+#include "platform/ArchiveTool.h"
+#include "platform/Platform.h"
+#include "support/FakeArchivePrograms.h"
+#include "support/FakeInstallerLauncher.h"
+#include "support/NginxFixture.h"
+#include "support/SmallVolume.h"
+#include "support/SystemTools.h"
+#include "support/TestFolders.h"
+#include "support/ZipBuilder.h"
+#include "update/DeviceUpdateWorker.h"
+#include "update/ProcDevUpdateXml.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Rows = QList<WorkFile::Row>;
+using Statuses = QList<QPair<int, QString>>;
+
+// The install pass of device and agent packages: downloads from a real nginx, archives made by the real
+// 7-Zip (or built by hand where they must be hostile), the package check, and the work lists.
+class TestDeviceInstall : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void twoDevicePackages();
+    void secondDownloadFails();
+    void unrecordableRowStays();
+    void cutDownloadIsResumed();
+    void badPackages_data();
+    void badPackages();
+    void archivePrograms_data();
+    void archivePrograms();
+    void agentPackage();
+    void agentLaunchFails();
+    void agentWithoutInstaller();
+    void lists_data();
+    void lists();
+    void fullDataFolder();
+
+private:
+    bool makeZip(const QString& sName, const QStringList& lstMembers);
+    WorkFile::Row row(const QString& sKind, const QString& sName, qint64 nSizeDelta = 0) const;
+    Statuses run(const Rows& rows);
+    static Rows rowsOf(const QString& sPath);
+    QString tempPath(const QString& sName) const { return m_pFolders->tempDir() + "/" + sName; }
+
+    QTemporaryDir m_root;
+    QString m_sOutside;
+    NginxFixture m_nginx;
+    QScopedPointer<TestFolders> m_pFolders;
+    QStringList m_lstErrors;
+};
+
+bool TestDeviceInstall::makeZip(const QString& sName, const QStringList& lstMembers)
+{
+    QString sWhy;
+    const QStringList args = QStringList({"a", "-tzip", m_root.filePath(sName)}) + lstMembers;
+    const bool bOk = SystemTools::run(ArchiveTool::findProgram(QString()), args, &sWhy);
+    if (!bOk)
+        qWarning("%s", qPrintable(sWhy));
+    return bOk;
+}
+
+void TestDeviceInstall::initTestCase()
+{
+    qRegisterMetaType<ACTION_STATUS>("ACTION_STATUS");
+    if (ArchiveTool::findProgram(QString()).isEmpty())
+        QSKIP("no 7-Zip installed");
+    if (!NginxFixture::isAvailable())
+        QSKIP(qPrintable(NginxFixture::skipReason()));
+    QVERIFY(m_root.isValid());
+    QRandomGenerator random(16);
+    auto noise = [&random](int nSize) {
+        QByteArray data(nSize, Qt::Uninitialized);
+        for (char& c : data)
+            c = char(random.bounded(256));
+        return data;
+    };
+    const QString sSource = m_root.filePath("src");
+    QVERIFY(TestFolders::writeFile(sSource + "/app1.bin", noise(300000)));
+    QVERIFY(TestFolders::writeFile(sSource + "/app2.bin", noise(200000)));
+    QVERIFY(TestFolders::writeFile(sSource + "/AgentSetup.exe", noise(100000)));
+    QVERIFY(TestFolders::writeFile(sSource + "/readme.txt", "no installer here"));
+    QVERIFY(makeZip("app1.zip", {sSource + "/app1.bin"}));
+    QVERIFY(makeZip("app2.zip", {sSource + "/app2.bin"}));
+    QVERIFY(makeZip("AgentSetup.zip", {sSource + "/AgentSetup.exe"}));
+    QVERIFY(makeZip("AgentNothing.zip", {sSource + "/readme.txt"}));
+    QByteArray damaged = TestFolders::readFile(m_root.filePath("app1.zip"));
+    for (int i = 1000; i < 1100; ++i)
+        damaged[i] = char(damaged[i] ^ 0x5a);
+    QVERIFY(TestFolders::writeFile(m_root.filePath("damaged.zip"), damaged));
+    // What the hostile archives aim at: a folder beside the work folder's parent.
+    m_sOutside = m_root.filePath("outside");
+    ZipBuilder dotdot;
+    dotdot.addFile("ok.txt", "fine");
+    dotdot.addFile("../../../../../../../../../../.." + m_sOutside + "/dotdot.txt", "escaped");
+    QVERIFY(dotdot.write(m_root.filePath("dotdot.zip")));
+    ZipBuilder absolute;
+    absolute.addFile(m_sOutside + "/absolute.txt", "escaped");
+    QVERIFY(absolute.write(m_root.filePath("absolute.zip")));
+    ZipBuilder link;
+    link.addLink("link", m_sOutside);
+    link.addFile("link/through.txt", "escaped");
+    QVERIFY(link.write(m_root.filePath("link.zip")));
+    QVERIFY2(m_nginx.start(m_root.path()), qPrintable(m_nginx.errorString()));
+}
+
+void TestDeviceInstall::init()
+{
+    m_pFolders.reset(new TestFolders);
+    QVERIFY(QDir().mkpath(m_pFolders->tempDir()));
+    AgentTiming::set(AgentTiming::DOWNLOAD_PROGRESS, 0);
+    m_lstErrors.clear();
+}
+
+void TestDeviceInstall::cleanup()
+{
+    AgentTiming::resetDefaults();
+    m_pFolders.reset();
+}
+
+WorkFile::Row TestDeviceInstall::row(const QString& sKind, const QString& sName, qint64 nSizeDelta) const
+{
+    const qint64 nSize = QFileInfo(m_root.filePath(sName)).size() + nSizeDelta;
+    return {sKind,
+            "2026/01/02",
+            "2.0",
+            QString::number(nSize),
+            m_nginx.url("/" + sName),
+            "http://notes/" + sName};
+}
+
+Rows TestDeviceInstall::rowsOf(const QString& sPath)
+{
+    Rows rows;
+    WorkFile::readRows(sPath, &rows);
+    return rows;
+}
+
+Statuses TestDeviceInstall::run(const Rows& rows)
+{
+    if (!WorkFile::writeRows(ProcDevUpdateXml::updateListPath(), rows))
+        return {};
+    DeviceUpdateWorker worker(false);
+    worker.setErrorSink(
+        [this](const QString& sCode, const QString& sText) { m_lstErrors << sCode << sText; });
+    QSignalSpy spy(&worker, &DeviceUpdateWorker::emitStatus);
+    worker.installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
+    auto isFinal = [&spy] {
+        if (spy.isEmpty())
+            return false;
+        const int nLast = int(spy.last().at(0).value<ACTION_STATUS>());
+        return nLast != DEVICE_DOWNLOADPROCESS && nLast != DEVICE_INSTALLPROCESS;
+    };
+    if (!QTest::qWaitFor(isFinal, 60000))
+        qWarning("no final status within 60 s");
+    QTest::qWait(50); // a second final result would show up here
+    Statuses seen;
+    for (const QList<QVariant>& args : spy)
+        seen.append({int(args.at(0).value<ACTION_STATUS>()), args.at(1).toString()});
+    return seen;
+}
+
+void TestDeviceInstall::twoDevicePackages()
+{
+    const Rows rows = {row("APPLICATION", "app1.zip"), row("IMAGE", "app2.zip")};
+    const Statuses seen = run(rows);
+    QVERIFY(!seen.isEmpty());
+    QCOMPARE(seen.last(), qMakePair(int(INSTALLUPDATE_SUCCESS), QString()));
+    // Progress of the first package, then of the second.
+    QStringList files;
+    for (const auto& status : seen) {
+        if (status.first == DEVICE_DOWNLOADPROCESS) {
+            const QString sFile = status.second.section('"', 3, 3);
+            if (files.isEmpty() || files.last() != sFile)
+                files << sFile;
+        }
+    }
+    QCOMPARE(files, QStringList({"app1.zip", "app2.zip"}));
+    QVERIFY(seen.first().second.startsWith(R"({"file":"app1.zip","read":")"));
+    QCOMPARE(rowsOf(AgentFolders::tempPath("DevDownload.script")), rows);
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows());
+    QCOMPARE(TestFolders::readFile(tempPath("app2.zip")), TestFolders::readFile(m_root.filePath("app2.zip")));
+}
+
+void TestDeviceInstall::secondDownloadFails()
+{
+    Rows rows = {row("APPLICATION", "app1.zip"), row("IMAGE", "app2.zip")};
+    rows[1][4] = m_nginx.url("/gone.zip");
+    const Statuses seen = run(rows);
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_REQUESTERROR), QString("true")));
+    QCOMPARE(rowsOf(AgentFolders::tempPath("DevDownload.script")), Rows({rows[0]}));
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows({rows[1]}));
+}
+
+// The row is recorded before it leaves the list: a record that cannot be written keeps it to be done.
+void TestDeviceInstall::unrecordableRowStays()
+{
+    QVERIFY(QDir().mkpath(AgentFolders::tempPath("DevDownload.script")));
+    const WorkFile::Row package = row("APPLICATION", "app1.zip");
+    const Statuses seen = run({package});
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_REQUESTERROR), QString("true")));
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows({package}));
+}
+
+void TestDeviceInstall::cutDownloadIsResumed()
+{
+    const QByteArray whole = TestFolders::readFile(m_root.filePath("app1.zip"));
+    const int nHalf = whole.size() / 2;
+    QVERIFY(TestFolders::writeFile(tempPath("app1.zip"), whole.left(nHalf)));
+    const Statuses seen = run({row("APPLICATION", "app1.zip")});
+    QCOMPARE(seen.value(seen.size() - 1).first, int(INSTALLUPDATE_SUCCESS));
+    QCOMPARE(TestFolders::readFile(tempPath("app1.zip")), whole);
+    const QString sRange = QString("\"bytes=%1-\"").arg(nHalf);
+    bool bResumed = false;
+    for (const QString& sLine : m_nginx.accessLog())
+        bResumed = bResumed || (sLine.startsWith("GET /app1.zip 206") && sLine.contains(sRange));
+    QVERIFY2(bResumed, qPrintable(m_nginx.accessLog().join('\n')));
+}
+
+void TestDeviceInstall::badPackages_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("sizeDelta");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("size mismatch") << "app1.zip" << 1 << int(DEVICE_REQUESTERROR) << "";
+    QTest::newRow("damaged archive") << "damaged.zip" << 0 << int(DEVICE_UNZIPERROR) << "E02-2";
+    QTest::newRow("../ member") << "dotdot.zip" << 0 << int(DEVICE_UNZIPERROR) << "E03";
+    QTest::newRow("absolute member") << "absolute.zip" << 0 << int(DEVICE_UNZIPERROR) << "E03";
+    QTest::newRow("symbolic link") << "link.zip" << 0 << int(DEVICE_UNZIPERROR) << "E03";
+}
+
+// A package that is not what the list promised is removed and never recorded, and the row stays.
+void TestDeviceInstall::badPackages()
+{
+    QFETCH(QString, name);
+    QFETCH(int, sizeDelta);
+    QFETCH(int, status);
+    QFETCH(QString, code);
+    const WorkFile::Row bad = row("APPLICATION", name, sizeDelta);
+    const Statuses seen = run({bad});
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(status, QString("true")));
+    QCOMPARE(m_lstErrors.value(0), code);
+    QVERIFY(!QFile::exists(tempPath(name)));
+    QCOMPARE(rowsOf(AgentFolders::tempPath("DevDownload.script")), Rows());
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows({bad}));
+    QVERIFY(!QFileInfo::exists(m_sOutside));
+    QVERIFY(!QFileInfo::exists(m_pFolders->tempDir() + "/link"));
+}
+
+void TestDeviceInstall::archivePrograms_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("missing") << "missing"
+                             << "E01";
+    QTest::newRow("failing") << "failing"
+                             << "E02-1";
+    QTest::newRow("crashing") << "crashing"
+                              << "E02--1";
+}
+
+void TestDeviceInstall::archivePrograms()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, code);
+    FakeArchivePrograms fakes;
+    PlatformOverride platform;
+    platform.setArchiveProgram(program == "missing"   ? fakes.missing()
+                               : program == "failing" ? fakes.failing(1)
+                                                      : fakes.crashing());
+    const WorkFile::Row package = row("APPLICATION", "app1.zip");
+    const Statuses seen = run({package});
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_UNZIPERROR), QString("true")));
+    QCOMPARE(m_lstErrors.value(0), code);
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows({package}));
+    QCOMPARE(rowsOf(AgentFolders::tempPath("DevDownload.script")), Rows());
+}
+
+void TestDeviceInstall::agentPackage()
+{
+    FakeInstallerLauncher launcher;
+    PlatformOverride platform;
+    platform.setInstallerLauncher(&launcher);
+    const Rows rows = {row("AGENT", "AgentSetup.zip"), row("APPLICATION", "app1.zip")};
+    const Statuses seen = run(rows);
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(INSTALLUPDATE_SUCCESS), QString("agent")));
+    QVERIFY(seen.contains({int(DEVICE_INSTALLPROCESS), R"({"file":"AgentSetup.zip","unzip":"0"})"}));
+    QVERIFY(seen.contains({int(DEVICE_INSTALLPROCESS), R"({"file":"AgentSetup.zip","unzip":"100"})"}));
+    QCOMPARE(launcher.launched(), QStringList({tempPath("AgentSetup.exe")}));
+    QCOMPARE(TestFolders::readFile(tempPath("AgentSetup.exe")),
+             TestFolders::readFile(m_root.filePath("src/AgentSetup.exe")));
+    // The agent goes first and alone: the device package waits for the new agent.
+    QVERIFY(!QFile::exists(tempPath("app1.zip")));
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), rows);
+}
+
+void TestDeviceInstall::agentLaunchFails()
+{
+    FakeInstallerLauncher launcher;
+    launcher.setFailure("permission denied");
+    PlatformOverride platform;
+    platform.setInstallerLauncher(&launcher);
+    const Statuses seen = run({row("AGENT", "AgentSetup.zip")});
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_UNZIPERROR), QString("true")));
+}
+
+void TestDeviceInstall::agentWithoutInstaller()
+{
+    FakeInstallerLauncher launcher;
+    PlatformOverride platform;
+    platform.setInstallerLauncher(&launcher);
+    const Statuses seen = run({row("AGENT", "AgentNothing.zip")});
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_UNZIPERROR), QString("true")));
+    QCOMPARE(launcher.launched(), QStringList());
+}
+
+void TestDeviceInstall::lists_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no list") << "none" << int(INSTALLUPDATE_SUCCESS) << "true";
+    QTest::newRow("empty list") << "empty" << int(INSTALLUPDATE_SUCCESS) << "true";
+    QTest::newRow("unreadable list") << "folder" << int(DEVICE_REQUESTERROR) << "true";
+    QTest::newRow("address ends in /") << "slash" << int(DEVICE_REQUESTERROR) << "true";
+    QTest::newRow("address ends in ..") << "dots" << int(DEVICE_REQUESTERROR) << "true";
+}
+
+void TestDeviceInstall::lists()
+{
+    QFETCH(QString, list);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    const QString sList = ProcDevUpdateXml::updateListPath();
+    if (list == "empty")
+        QVERIFY(WorkFile::writeRows(sList, {}));
+    else if (list == "folder")
+        QVERIFY(QDir().mkpath(sList));
+    else if (list != "none")
+        QVERIFY(WorkFile::writeRows(
+            sList, {{"IMAGE", "d", "v", "10", m_nginx.url(list == "slash" ? "/" : "/a/.."), ""}}));
+    DeviceUpdateWorker worker(false);
+    QSignalSpy spy(&worker, &DeviceUpdateWorker::emitStatus);
+    worker.installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
+    QVERIFY(spy.count() == 1 || spy.wait(20000));
+    QTest::qWait(50);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(int(spy.first().at(0).value<ACTION_STATUS>()), status);
+    QCOMPARE(spy.first().at(1).toString(), text);
+}
+
+void TestDeviceInstall::fullDataFolder()
+{
+    SmallVolume volume(SmallVolume::EXT4);
+    QString sWhy;
+    if (!volume.mount(&sWhy))
+        QSKIP(qPrintable("no small volume: " + sWhy));
+    AgentFolders::setDataDir(volume.path());
+    QVERIFY(QDir().mkpath(AgentFolders::tempDir()));
+    const WorkFile::Row package = row("APPLICATION", "app1.zip");
+    QVERIFY(WorkFile::writeRows(ProcDevUpdateXml::updateListPath(), {package}));
+    QVERIFY2(volume.fillLeaving(4, &sWhy), qPrintable(sWhy));
+    DeviceUpdateWorker worker(false);
+    QSignalSpy spy(&worker, &DeviceUpdateWorker::emitStatus);
+    worker.installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !spy.isEmpty() && spy.last().at(0).value<ACTION_STATUS>() != DEVICE_DOWNLOADPROCESS, 60000);
+    QCOMPARE(spy.last().at(0).value<ACTION_STATUS>(), DEVICE_REQUESTERROR);
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows({package}));
+    QVERIFY(!QFile::exists(AgentFolders::tempPath("DevDownload.script")));
+    AgentFolders::setDataDir(m_pFolders->dataDir());
+    volume.makeRoom();
+}
+
+QTEST_GUILESS_MAIN(TestDeviceInstall)
+#include "tst_deviceinstall.moc"
