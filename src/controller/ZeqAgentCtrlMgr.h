@@ -38,7 +38,9 @@ public:
     bool login(QString sRequest);
     bool isRegisterDev(QString sRequest);
     bool registerDev(QString sRequest);
-    bool deRegDev(QString sRequest);
+    // bRemoveBackup: once this deregistration succeeds, the device's archives go and its backup date is
+    // emptied.
+    bool deRegDev(QString sRequest, bool bRemoveBackup = false);
     bool getCustomSetting(QString sRequest);
     bool setCustomSetting(QString sRequest);
     void logout();
@@ -47,6 +49,8 @@ public:
 
     // Interface language.
     void setLang(QString sCode);
+    // Asks the map service for its country and language texts in the current language.
+    void GetCountryLangString(bool bAutoCheck);
     QString langCode() const { return m_sLangCode; }
 
     // Stored password and the sharing web site.

@@ -4,9 +4,10 @@
 
 namespace
 {
-const int DEFAULTS[AgentTiming::DELAY_COUNT] = {30000, 2000, 3000, 30000, 50, 50, 50, 5000, 86400000, 10000};
-std::atomic<int> g_values[AgentTiming::DELAY_COUNT] = {30000, 2000, 3000, 30000,    50,
-                                                       50,    50,   5000, 86400000, 10000};
+const int DEFAULTS[AgentTiming::DELAY_COUNT] = {30000, 2000, 3000,     30000, 50,  50,
+                                                50,    5000, 86400000, 10000, 3000};
+std::atomic<int> g_values[AgentTiming::DELAY_COUNT] = {30000, 2000, 3000,     30000, 50,  50,
+                                                       50,    5000, 86400000, 10000, 3000};
 } // namespace
 
 int AgentTiming::ms(Delay delay)

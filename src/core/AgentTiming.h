@@ -16,6 +16,8 @@ public:
         SERIAL_SILENCE,    // a serial data frame that does not arrive in this time is given up (5000)
         DAILY_CHECK,       // the daily check of every known device (24 h)
         BALLOON,           // how long a tray balloon is shown (10000)
+        SETTINGS_FETCH,    // the account's sync choices are fetched this long after a Settings page is made
+                           // (3000)
         DELAY_COUNT
     };
 
