@@ -18,6 +18,7 @@ public:
         int nButtons = 0;
         bool bBalloon = false;
         Format format = PLAIN_TEXT;
+        QString sCheckText; // the check box of a question that has one
     };
 
     RecordingNotifier() { Notifier::setInstance(this); }
@@ -31,6 +32,17 @@ public:
             m_whileOpen();
         return m_nAnswer;
     }
+    // Answered with m_nAnswer; the box counts as ticked at the answer when m_bTick is set.
+    int askWithCheckBox(const QString& sTitle, const QString& sText, const QString& sCheckText,
+                        bool* pChecked) override
+    {
+        m_notices.append({sTitle, sText, YES | NO, false, PLAIN_TEXT, sCheckText});
+        if (m_whileOpen)
+            m_whileOpen();
+        if (pChecked)
+            *pChecked = m_bTick;
+        return m_nAnswer;
+    }
     void showBalloon(const QString& sTitle, const QString& sText) override
     {
         m_notices.append({sTitle, sText, 0, true});
@@ -38,5 +50,6 @@ public:
 
     QList<Notice> m_notices;
     int m_nAnswer = OK;
+    bool m_bTick = false;
     std::function<void()> m_whileOpen;
 };
