@@ -26,7 +26,7 @@ public:
 
     int showMessage(const QString& sTitle, const QString& sText, int nButtons, Format format) override
     {
-        m_notices.append({sTitle, sText, nButtons, false, format});
+        m_notices.append({sTitle, sText, nButtons, false, format, QString()});
         // What happens while a real box is open (a device leaving, a result arriving) runs here.
         if (m_whileOpen)
             m_whileOpen();
@@ -45,7 +45,7 @@ public:
     }
     void showBalloon(const QString& sTitle, const QString& sText) override
     {
-        m_notices.append({sTitle, sText, 0, true});
+        m_notices.append({sTitle, sText, 0, true, PLAIN_TEXT, QString()});
     }
 
     QList<Notice> m_notices;
