@@ -43,6 +43,10 @@ bool AccountActions::handleResult(const QObject* pSender, ACTION_STATUS status, 
     case ENUMDEV_ERROR:
         m_enumDevSlot.release(pSender);
         return true;
+    case DEVICE_DEREGSUCCESS:
+    case DEVICE_DEREGERROR:
+        m_deregistrations.answer(status == DEVICE_DEREGSUCCESS);
+        return true;
     default:
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActionFamily.h"
+#include "PendingDeregistrations.h"
 #include "WorkerSlot.h"
 #include "core/Worker.h"
 
@@ -36,6 +37,7 @@ public:
     // Rebuilds the list from an account device list answer text; false for an error answer.
     bool procEnumRegDevText(const QString& sAnswer);
     const QList<Worker::DEVINFO>& regDevList() const { return m_lstRegDev; }
+    PendingDeregistrations& deregistrations() { return m_deregistrations; }
 
     bool handleResult(const QObject* pSender, ACTION_STATUS status, const QString& sResult,
                       Route* pRoute) override;
@@ -51,5 +53,6 @@ private:
     // The accounts of sign-ins still on their way, oldest first: each answer belongs to the oldest.
     QList<QPair<QString, QString>> m_lstSignInsInFlight;
     QList<Worker::DEVINFO> m_lstRegDev;
+    PendingDeregistrations m_deregistrations;
     WorkerSlot m_enumDevSlot{this, "account device list", WorkerSlot::EXIT_DEVICELIST};
 };

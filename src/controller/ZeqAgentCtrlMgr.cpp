@@ -9,6 +9,7 @@
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "core/DebugLog.h"
+#include "core/JsonHelper.h"
 #include "core/SafeFile.h"
 #include "device/DevMonitorThread.h"
 #include "device/UsbMonitor.h"
@@ -195,8 +196,9 @@ bool ZeqAgentCtrlMgr::registerDev(QString sRequest)
     return forwardRequest("registerDev", &ZeqAgentCtrlMgr::emitRegDev, sRequest);
 }
 
-bool ZeqAgentCtrlMgr::deRegDev(QString sRequest)
+bool ZeqAgentCtrlMgr::deRegDev(QString sRequest, bool bRemoveBackup)
 {
+    m_account.deregistrations().add(JsonHelper().parse(sRequest).value("uuid").toString(), bRemoveBackup);
     return forwardRequest("deRegDev", &ZeqAgentCtrlMgr::emitDeRegDev, sRequest);
 }
 
@@ -275,6 +277,13 @@ void ZeqAgentCtrlMgr::setLang(QString sCode)
     if (bLoaded)
         QCoreApplication::installTranslator(m_pTranslator);
     writeLog(1, "[ZeqAgentCtrlMgr][setLang][End]");
+}
+
+// The map worker that asks for these texts is not part of the agent yet: the request is only logged.
+void ZeqAgentCtrlMgr::GetCountryLangString(bool bAutoCheck)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][GetCountryLangString] auto %d lang %s", int(bAutoCheck),
+             qUtf8Printable(m_sLangCode));
 }
 
 QString ZeqAgentCtrlMgr::scramblePassword(QString sText)

@@ -43,7 +43,9 @@ public:
     bool registerDev(QString sRequest);
     // Registration checks and registrations sent and not yet answered.
     int deviceAnswersInFlight() const { return m_deviceAnswers.inFlight(); }
-    bool deRegDev(QString sRequest);
+    // bRemoveBackup: once this deregistration succeeds, the device's archives go and its backup date is
+    // emptied.
+    bool deRegDev(QString sRequest, bool bRemoveBackup = false);
     bool getCustomSetting(QString sRequest);
     bool setCustomSetting(QString sRequest);
     void logout();
@@ -52,6 +54,8 @@ public:
 
     // Interface language.
     void setLang(QString sCode);
+    // Asks the map service for its country and language texts in the current language.
+    void GetCountryLangString(bool bAutoCheck);
     QString langCode() const { return m_sLangCode; }
 
     // Stored password and the sharing web site.

@@ -35,6 +35,8 @@ int defaultMs(AgentTiming::Delay delay)
         return 1000;
     case AgentTiming::REGCHECK_RETRY:
         return 5000;
+    case AgentTiming::SETTINGS_FETCH:
+        return 3000;
     case AgentTiming::DELAY_COUNT:
         break;
     }

@@ -21,6 +21,8 @@ public:
         BACKUP_PART_PAUSE, // pause between the system part and the data part of a backup or restore (1000)
         BACKUP_DONE_PAUSE, // the full progress bar stays this long before the backup dialog's result (1000)
         REGCHECK_RETRY,    // a registration check that found no answer is asked again after (5000)
+        SETTINGS_FETCH,    // the account's sync choices are fetched this long after a Settings page is made
+                           // (3000)
         DELAY_COUNT
     };
 

@@ -24,6 +24,16 @@ LogOnlyNotifier g_logOnly;
 std::atomic<Notifier*> g_pNotifier{nullptr};
 } // namespace
 
+int Notifier::askWithCheckBox(const QString& sTitle, const QString& sText, const QString& sCheckText,
+                              bool* pChecked)
+{
+    writeLog(1, "[Notifier][askWithCheckBox] %s: %s [%s]", qUtf8Printable(sTitle), qUtf8Printable(sText),
+             qUtf8Printable(sCheckText));
+    if (pChecked)
+        *pChecked = false;
+    return NO;
+}
+
 Notifier* Notifier::instance()
 {
     Notifier* pNotifier = g_pNotifier;

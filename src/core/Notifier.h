@@ -18,6 +18,11 @@ public:
     // A modal message box without icon and without parent; returns the button chosen.
     virtual int showMessage(const QString& sTitle, const QString& sText, int nButtons = OK,
                             Format format = PLAIN_TEXT) = 0;
+    // A modal Yes/No question without icon and parent, with one check box (unticked at first) that the user
+    // may tick or untick without answering. Returns YES or NO (a box closed without a button is NO);
+    // *pChecked tells whether the box was ticked at the answer. The default only logs and answers NO.
+    virtual int askWithCheckBox(const QString& sTitle, const QString& sText, const QString& sCheckText,
+                                bool* pChecked);
     // A tray balloon with the information icon.
     virtual void showBalloon(const QString& sTitle, const QString& sText) = 0;
 

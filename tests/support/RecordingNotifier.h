@@ -18,6 +18,7 @@ public:
         int nButtons = 0;
         bool bBalloon = false;
         Format format = PLAIN_TEXT;
+        QString sCheckText; // the check box of a question that has one
     };
 
     RecordingNotifier() { Notifier::setInstance(this); }
@@ -25,18 +26,30 @@ public:
 
     int showMessage(const QString& sTitle, const QString& sText, int nButtons, Format format) override
     {
-        m_notices.append({sTitle, sText, nButtons, false, format});
+        m_notices.append({sTitle, sText, nButtons, false, format, QString()});
         // What happens while a real box is open (a device leaving, a result arriving) runs here.
         if (m_whileOpen)
             m_whileOpen();
         return m_nAnswer;
     }
+    // Answered with m_nAnswer; the box counts as ticked at the answer when m_bTick is set.
+    int askWithCheckBox(const QString& sTitle, const QString& sText, const QString& sCheckText,
+                        bool* pChecked) override
+    {
+        m_notices.append({sTitle, sText, YES | NO, false, PLAIN_TEXT, sCheckText});
+        if (m_whileOpen)
+            m_whileOpen();
+        if (pChecked)
+            *pChecked = m_bTick;
+        return m_nAnswer;
+    }
     void showBalloon(const QString& sTitle, const QString& sText) override
     {
-        m_notices.append({sTitle, sText, 0, true});
+        m_notices.append({sTitle, sText, 0, true, PLAIN_TEXT, QString()});
     }
 
     QList<Notice> m_notices;
     int m_nAnswer = OK;
+    bool m_bTick = false;
     std::function<void()> m_whileOpen;
 };

@@ -3,7 +3,10 @@
 #include "TrayIcon.h"
 #include "core/DebugLog.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace
 {
@@ -14,6 +17,15 @@ const struct {
                {Notifier::CANCEL, QMessageBox::Cancel},
                {Notifier::YES, QMessageBox::Yes},
                {Notifier::NO, QMessageBox::No}};
+
+// Qt's own labels ("&Yes") are not in the agent's translations; the agent's are.
+void labelYesNo(QMessageBox* pBox)
+{
+    if (QAbstractButton* pYes = pBox->button(QMessageBox::Yes))
+        pYes->setText(QCoreApplication::translate("QObject", "Yes"));
+    if (QAbstractButton* pNo = pBox->button(QMessageBox::No))
+        pNo->setText(QCoreApplication::translate("QObject", "No"));
+}
 } // namespace
 
 int WidgetNotifier::showMessage(const QString& sTitle, const QString& sText, int nButtons, Format format)
@@ -30,6 +42,7 @@ int WidgetNotifier::showMessage(const QString& sTitle, const QString& sText, int
             buttons |= button.box;
     }
     box.setStandardButtons(buttons ? buttons : QMessageBox::StandardButtons(QMessageBox::Ok));
+    labelYesNo(&box);
     const int nChosen = box.exec();
     for (const auto& button : BUTTONS) {
         if (nChosen == button.box)
@@ -37,6 +50,29 @@ int WidgetNotifier::showMessage(const QString& sTitle, const QString& sText, int
     }
     // Closed without a button (the window's close box or the exit of the program): the safe answer.
     return (nButtons & CANCEL) ? CANCEL : (nButtons & NO) ? NO : OK;
+}
+
+int WidgetNotifier::askWithCheckBox(const QString& sTitle, const QString& sText, const QString& sCheckText,
+                                    bool* pChecked)
+{
+    QMessageBox box;
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(sTitle);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(sText);
+    box.setAttribute(Qt::WA_QuitOnClose, false);
+    box.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    // In the action role and with its signals blocked, ticking the box never answers the question.
+    auto* pCheck = new QCheckBox(sCheckText, &box);
+    pCheck->blockSignals(true);
+    box.addButton(pCheck, QMessageBox::ActionRole);
+    box.addButton(QMessageBox::Yes);
+    box.addButton(QMessageBox::No);
+    labelYesNo(&box);
+    const int nChosen = box.exec();
+    if (pChecked)
+        *pChecked = pCheck->isChecked();
+    return nChosen == QMessageBox::Yes ? YES : NO;
 }
 
 void WidgetNotifier::showBalloon(const QString& sTitle, const QString& sText)

@@ -13,6 +13,8 @@ class WidgetNotifier : public Notifier
 public:
     int showMessage(const QString& sTitle, const QString& sText, int nButtons = OK,
                     Format format = PLAIN_TEXT) override;
+    int askWithCheckBox(const QString& sTitle, const QString& sText, const QString& sCheckText,
+                        bool* pChecked) override;
     void showBalloon(const QString& sTitle, const QString& sText) override;
 
     void setTray(TrayIcon* pTray);

@@ -7,6 +7,7 @@
 #include "ui/pages/PagesDialogOpener.h"
 
 #include <QApplication>
+#include <QTextCodec>
 
 #include <cstdio>
 
@@ -48,6 +49,8 @@ int refuseStart(int& argc, char** argv, const QString& sReason)
 
 int main(int argc, char* argv[])
 {
+    // Local 8-bit text, file names included, is UTF-8 for the whole run, fixed before any file is opened.
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     // The log is prepared before anything else exists, so the very first steps can already be logged.
     const QString sDataDir = AgentFolders::defaultDataDir();
     DebugLog::init(sDataDir);
