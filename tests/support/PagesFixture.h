@@ -39,6 +39,7 @@ public:
             return false;
         m_pUi->reset();
         m_pUi->m_notifier.m_whileOpen = nullptr;
+        m_pUi->m_notifier.m_nAnswer = Notifier::OK;
         pCtrl->setSettingNotSave(false);
         m_service.setAnswer("checkDeviceReg", FakeShareService::RETURN, "SUCCESS:S0001");
         m_service.setAnswer("registerDevice", FakeShareService::RETURN, "SUCCESS:S0003");

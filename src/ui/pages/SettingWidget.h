@@ -39,6 +39,7 @@ public:
     SyncSettingWidget* syncSection() const { return m_pSync; }
     RegSettingTitieWidget* titleStrip() const { return m_pTitle; }
     const QList<DevSettingWidget*>& deviceRows() const { return m_lstRows; }
+    bool basicOnly() const { return m_nMode != 0; }
 
 public slots:
     void SaveSetting();

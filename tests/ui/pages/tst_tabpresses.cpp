@@ -19,6 +19,8 @@ private slots:
     void init();
     void presses_data();
     void presses();
+    void answeringNoKeepsSettings_data();
+    void answeringNoKeepsSettings();
 
 private:
     static void act(CustomTabWidget* pTabs, const QString& sAction);
@@ -88,7 +90,7 @@ void TestTabPresses::act(CustomTabWidget* pTabs, const QString& sAction)
 void TestTabPresses::presses_data()
 {
     // Tabs with map: 0 My Device, 1 Map Management, 2 Settings, 3 logo; without: 0, 1 Settings, 2 logo.
-    // The settings page answers the leave question with Yes.
+    // The user answers the settings page's leave question with Yes.
     QTest::addColumn<bool>("map");
     QTest::addColumn<bool>("unsaved");
     QTest::addColumn<int>("start");
@@ -206,6 +208,7 @@ void TestTabPresses::presses()
     QTRY_COMPARE(pTabs->count(), map ? 4 : 3);
     pTabs->setCurrentIndex(start);
     ZeqAgentCtrlMgr::getInstance()->setSettingNotSave(unsaved);
+    m_pFixture->m_pUi->m_notifier.m_nAnswer = Notifier::YES;
 
     UrlCatcher urls;
     QSignalSpy hitSpy(pTabs, &CustomTabWidget::tabHit);
@@ -228,6 +231,37 @@ void TestTabPresses::presses()
                                           pCtrl->currentPassword(), ShareWebLauncher::pageFor(true, false));
     for (const QUrl& url : urls.m_lstUrls)
         QCOMPARE(url.toString(QUrl::FullyEncoded), QUrl(sDashboard).toString(QUrl::FullyEncoded));
+}
+
+void TestTabPresses::answeringNoKeepsSettings_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("press my device") << "press 0";
+    QTest::newRow("press the logo") << "press 3";
+    QTest::newRow("ctrl+tab") << "ctrl+tab";
+}
+
+// Any answer but Yes to the leave question keeps Settings current, its changes unsaved, nothing opened.
+void TestTabPresses::answeringNoKeepsSettings()
+{
+    QFETCH(QString, action);
+    QWidget window;
+    window.resize(800, 493);
+    ZeqAgentInfoWidget* pPage = new ZeqAgentInfoWidget(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    m_pFixture->plug(PagesFixture::DRIVE);
+    CustomTabWidget* pTabs = pPage->tabWidget();
+    QTRY_COMPARE(pTabs->count(), 4);
+    pTabs->setCurrentIndex(2);
+    ZeqAgentCtrlMgr::getInstance()->setSettingNotSave(true);
+    m_pFixture->m_pUi->m_notifier.m_nAnswer = Notifier::NO;
+    UrlCatcher urls;
+    act(pTabs, action);
+    QCOMPARE(pTabs->currentIndex(), 2);
+    QCOMPARE(icons(pTabs), QString("device_n map_n setting_h"));
+    QVERIFY(urls.m_lstUrls.isEmpty());
+    QVERIFY(ZeqAgentCtrlMgr::getInstance()->isSettingNotSave());
 }
 
 QTEST_MAIN(TestTabPresses)
