@@ -52,7 +52,7 @@ private slots:
 
 private:
     QList<FakeShareService::Call> calls(const QString& sOperation) const;
-    QStringList noticeTitles() const;
+    QStringList notices() const;
     // The page on the current tab, if it is of that class.
     template <class T> T* currentPage() const
     {
@@ -122,7 +122,7 @@ QList<FakeShareService::Call> TestMainRoadByHand::calls(const QString& sOperatio
     return lst;
 }
 
-QStringList TestMainRoadByHand::noticeTitles() const
+QStringList TestMainRoadByHand::notices() const
 {
     QStringList lst;
     for (const RecordingNotifier::Notice& notice : m_pUi->m_notifier.m_notices)
@@ -253,7 +253,7 @@ void TestMainRoadByHand::signInSyncBackUpAndLookAround()
     QCOMPARE(upload.params.value("SessionID"), SESSION);
     QVERIFY(!QFile::exists(sRide)); // uploaded and not kept
     QVERIFY(!QFile::exists(sData + "Korvo/Tracks/Morning loop.gpx"));
-    QTRY_COMPARE(noticeTitles(),
+    QTRY_COMPARE(notices(),
                  QStringList({"Not enough memory space on your device.|The synchronisation is not complete. "
                               "Please delete some history or track items to free up memory space."}));
     QTRY_VERIFY(pSyncButton->isEnabled() && pBackup->isEnabled());
@@ -285,7 +285,7 @@ void TestMainRoadByHand::signInSyncBackUpAndLookAround()
     watch.start(5);
     m_pUi->m_notifier.m_notices.clear();
     QVERIFY(input.click(pBackup));
-    QTRY_COMPARE_WITH_TIMEOUT(noticeTitles(), QStringList({"Device backup|Backup completed successfully"}),
+    QTRY_COMPARE_WITH_TIMEOUT(notices(), QStringList({"Device backup|Backup completed successfully"}),
                               120000);
     watch.stop();
     QVERIFY(bDialogSeen);
@@ -336,7 +336,7 @@ void TestMainRoadByHand::signInSyncBackUpAndLookAround()
     QCOMPARE(calls("getRouteSyncList").size(), 2);
     QCOMPARE(calls("uploadRec").size(), 1);
     QCOMPARE(calls("registerDevice").size(), 0);
-    QCOMPARE(noticeTitles(), QStringList({"Device backup|Backup completed successfully"}));
+    QCOMPARE(notices(), QStringList({"Device backup|Backup completed successfully"}));
 
     // The device leaves: its page goes from the tabs.
     const QPointer<MyDeviceWidget> pGuard(pMyDevice);
