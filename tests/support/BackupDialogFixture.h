@@ -1,11 +1,11 @@
 #pragma once
 
 #include "backup/BackupFiles.h"
-#include "controller/DialogOpener.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/Worker.h"
 #include "support/BackupTestDevice.h"
+#include "support/RecordingDialogOpener.h"
 #include "ui/pages/BackupRestoreDailog.h"
 
 #include <QApplication>
@@ -17,34 +17,6 @@
 
 #include <functional>
 #include <memory>
-
-// Stands in for the update dialogs: records what the pages ask of them and whether a backup dialog was
-// still in sight when the install dialog was asked for. Installs itself for its lifetime.
-class RecordingDialogOpener : public DialogOpener
-{
-public:
-    RecordingDialogOpener() { DialogOpener::setInstance(this); }
-    ~RecordingDialogOpener() override { DialogOpener::setInstance(nullptr); }
-
-    bool isUpdateDialogShown() override { return false; }
-    void runCheckUpdate(bool bRecover, bool bOfferBackup) override
-    {
-        m_lstCalls << QString("check %1 %2").arg(bRecover).arg(bOfferBackup);
-    }
-    void runInstall(bool bRecover, bool bAgentOnly) override
-    {
-        m_lstCalls << QString("install %1 %2").arg(bRecover).arg(bAgentOnly);
-        for (QWidget* pWidget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<BackupRestoreDailog*>(pWidget) && pWidget->isVisible())
-                m_bBackupDialogInSight = true;
-        }
-    }
-    void runAgentUpdateCheck() override { m_lstCalls << "agent"; }
-    QWidget* createMapPage(QWidget*) override { return nullptr; }
-
-    QStringList m_lstCalls;
-    bool m_bBackupDialogInSight = false;
-};
 
 // The backup dialog on a drive-family device made of temporary folders (BackupTestDevice), driven
 // through the real controller and the real 7z. Use with a UiFixture (folders, notices).

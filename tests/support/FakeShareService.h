@@ -32,6 +32,8 @@ public:
     void enqueueAnswer(const QString& sOperation, Kind eKind, const QString& sReturn = QString());
 
     QList<Call> calls() const { return m_lstCalls; }
+    // Forgets the calls recorded so far (a long run that reads none of them).
+    void clearCalls() { m_lstCalls.clear(); }
     Call lastCall() const { return m_lstCalls.isEmpty() ? Call() : m_lstCalls.last(); }
 
     static QByteArray soapAnswer(const QString& sOperation, const QString& sReturn, bool bWithReturn = true);

@@ -38,12 +38,15 @@ public:
         if (!QTest::qWaitFor([pCtrl] { return pCtrl->deviceAnswersInFlight() == 0; }, 10000))
             return false;
         m_pUi->reset();
+        // The device list's worker reads the address at each request: the cleared settings lost it.
+        UiFixture::setValue("URL", "WebApi", m_service.serviceUrl());
         m_pUi->m_notifier.m_whileOpen = nullptr;
         m_pUi->m_notifier.m_nAnswer = Notifier::OK;
         pCtrl->setSettingNotSave(false);
         m_service.setAnswer("checkDeviceReg", FakeShareService::RETURN, "SUCCESS:S0001");
         m_service.setAnswer("registerDevice", FakeShareService::RETURN, "SUCCESS:S0003");
         m_service.setAnswer("login", FakeShareService::RETURN, "SESSION-42");
+        m_service.setAnswer("getDeviceList", FakeShareService::RETURN, "[]");
         pCtrl->login(JsonHelper::object({{"user", "rider@example.com"}, {"password", "secret"}}));
         return QTest::qWaitFor([pCtrl] { return pCtrl->isSignedIn(); }, 10000);
     }

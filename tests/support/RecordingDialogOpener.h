@@ -3,6 +3,7 @@
 #include "controller/DialogOpener.h"
 
 #include <QList>
+#include <QString>
 
 #include <functional>
 
@@ -32,6 +33,15 @@ public:
     }
     void runAgentUpdateCheck() override { record("CheckWendoAgentUpdateDialog", false, false); }
     QWidget* createMapPage(QWidget*) override { return nullptr; }
+
+    // How often the dialog of that name was asked for.
+    int count(const QString& sDialog) const
+    {
+        int nCount = 0;
+        for (const Call& call : m_calls)
+            nCount += call.sDialog == sDialog ? 1 : 0;
+        return nCount;
+    }
 
     QList<Call> m_calls;
     // Answer of isUpdateDialogShown: another update dialog is open.

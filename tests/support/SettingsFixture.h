@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/JsonHelper.h"
-#include "support/CountingDialogOpener.h"
 #include "support/FakeShareService.h"
+#include "support/RecordingDialogOpener.h"
 #include "support/TestHttpServer.h"
 #include "support/UiFixture.h"
 
@@ -49,7 +49,7 @@ public:
             return false;
         m_nCallsBefore = m_pService->calls().size();
         m_pSpy->clear();
-        m_opener.m_lstCalls.clear();
+        m_opener.m_calls.clear();
         return true;
     }
 
@@ -86,6 +86,6 @@ public:
     std::unique_ptr<FakeShareService> m_pService;
     std::unique_ptr<UiFixture> m_pUi;
     std::unique_ptr<QSignalSpy> m_pSpy;
-    CountingDialogOpener m_opener;
+    RecordingDialogOpener m_opener;
     int m_nCallsBefore = 0;
 };

@@ -4,6 +4,7 @@
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/DebugLog.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -24,6 +25,18 @@ QString settingPicture(bool bChosen)
 {
     return bChosen ? ":res/setting_h.png" : ":res/setting_n.png";
 }
+
+// One icon per picture for the whole run. A fresh QIcon loads a fresh pixmap, and every size it is painted
+// at is kept in the process-wide pixmap cache under that pixmap's key: with a new icon at every rebuild
+// and every press, the cache filled with copies of the same few pictures up to its limit.
+QIcon tabPicture(const QString& sPath)
+{
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(sPath);
+    if (it == icons.end())
+        it = icons.insert(sPath, QIcon(sPath));
+    return it.value();
+}
 } // namespace
 
 CustomTabWidget::CustomTabWidget(QWidget* pParent)
@@ -43,7 +56,7 @@ void CustomTabWidget::setTabIconPath(int nIndex, const QString& sPath)
 {
     if (nIndex < 0 || nIndex >= count())
         return;
-    setTabIcon(nIndex, QIcon(sPath));
+    setTabIcon(nIndex, tabPicture(sPath));
     tabBar()->setTabData(nIndex, sPath);
 }
 

@@ -471,12 +471,22 @@ void TestBackupDialog::backupBeforeUpdateOpensTheInstall()
 {
     QFETCH(bool, recover);
     RecordingDialogOpener opener;
+    bool bBackupDialogInSight = false;
+    opener.m_whileOpen = [&bBackupDialogInSight] {
+        for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<BackupRestoreDailog*>(pWidget) && pWidget->isVisible())
+                bBackupDialogInSight = true;
+        }
+    };
 
     QCOMPARE(BackupDialogFixture::run(BackupRestoreDailog::MODE_BACKUP, true, recover),
              int(QDialog::Accepted));
 
-    QCOMPARE(opener.m_lstCalls, QStringList({QString("install %1 0").arg(recover)}));
-    QVERIFY(!opener.m_bBackupDialogInSight);
+    QCOMPARE(opener.m_calls.size(), 1);
+    QCOMPARE(opener.m_calls.at(0).sDialog, QString("InstallUpdateDialog"));
+    QCOMPARE(opener.m_calls.at(0).bFirst, recover);
+    QVERIFY(!opener.m_calls.at(0).bSecond); // the whole install, not the agent's alone
+    QVERIFY(!bBackupDialogInSight);
     QCOMPARE(notices(), QStringList());
     QCOMPARE(finals(), QList<int>({BACKUP_SUCCESS}));
     QVERIFY(!BackupDialogFixture::backupTime().isEmpty());
@@ -490,7 +500,7 @@ void TestBackupDialog::failedBackupBeforeUpdateOpensNothing()
 
     QCOMPARE(BackupDialogFixture::run(BackupRestoreDailog::MODE_BACKUP, true, true), int(QDialog::Accepted));
 
-    QCOMPARE(opener.m_lstCalls, QStringList());
+    QVERIFY(opener.m_calls.isEmpty());
     QCOMPARE(notices(), QStringList({g_sBackupFailed}));
     QCOMPARE(BackupDialogFixture::backupFolder(), QStringList());
 }

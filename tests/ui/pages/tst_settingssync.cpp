@@ -238,10 +238,10 @@ void TestSettingsSync::agentUpdateCheck()
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     pCtrl->slotHandleResults(fetched ? GETSETTING_SUCCESS : GETSETTING_ERROR,
                              fetched ? "{\"kept\":\"true\",\"sync\":\"true\"}" : QString());
-    QCOMPARE(m_fixture.m_opener.count("agentUpdateCheck"), 0);
+    QCOMPARE(m_fixture.m_opener.count("CheckWendoAgentUpdateDialog"), 0);
     QTest::qWait(100);
-    QCOMPARE(m_fixture.m_opener.count("agentUpdateCheck"), device ? 0 : 1);
-    QCOMPARE(m_fixture.m_opener.m_lstCalls.size(), device ? 0 : 1);
+    QCOMPARE(m_fixture.m_opener.count("CheckWendoAgentUpdateDialog"), device ? 0 : 1);
+    QCOMPARE(m_fixture.m_opener.m_calls.size(), device ? 0 : 1);
 }
 
 void TestSettingsSync::answerKeys_data()
