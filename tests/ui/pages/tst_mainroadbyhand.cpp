@@ -4,7 +4,7 @@
 #include "platform/ArchiveTool.h"
 #include "support/BackupDialogFixture.h"
 #include "support/ControllerTestDevices.h"
-#include "support/CountingDialogOpener.h"
+#include "support/RecordingDialogOpener.h"
 #include "support/FakeShareService.h"
 #include "support/RealInput.h"
 #include "support/SyncBoxFixture.h"
@@ -66,7 +66,7 @@ private:
     std::unique_ptr<TestHttpServer> m_pTracks;
     std::unique_ptr<FakeShareService> m_pService;
     std::unique_ptr<UiFixture> m_pUi;
-    std::unique_ptr<CountingDialogOpener> m_pOpener;
+    std::unique_ptr<RecordingDialogOpener> m_pOpener;
     QString m_sArchiveProgram;
     CustomTabWidget* m_pTabs = nullptr;
 };
@@ -95,7 +95,7 @@ void TestMainRoadByHand::initTestCase()
     QVERIFY(m_pTracks->start());
     m_pService.reset(new FakeShareService(*m_pServer));
     m_pUi.reset(new UiFixture(false, m_pService->serviceUrl()));
-    m_pOpener.reset(new CountingDialogOpener);
+    m_pOpener.reset(new RecordingDialogOpener);
     // Short waits instead of the production pauses; none of them is asserted on.
     AgentTiming::set(AgentTiming::SYNC_AUTOSTART, 100);
     AgentTiming::set(AgentTiming::SETTINGS_FETCH, 0);
@@ -258,7 +258,10 @@ void TestMainRoadByHand::signInSyncBackUpAndLookAround()
                               "Please delete some history or track items to free up memory space."}));
     QTRY_VERIFY(pSyncButton->isEnabled() && pBackup->isEnabled());
     // The version check that follows a sync's end, offering a backup first.
-    QTRY_COMPARE(m_pOpener->m_lstCalls, QStringList({"checkUpdate 0 1"}));
+    QTRY_COMPARE(m_pOpener->m_calls.size(), 1);
+    QCOMPARE(m_pOpener->m_calls.at(0).sDialog, QString("CheckUpdateDialog"));
+    QCOMPARE(m_pOpener->m_calls.at(0).bFirst, false); // not the recovery
+    QCOMPARE(m_pOpener->m_calls.at(0).bSecond, true); // a backup is offered first
 
     // ---- room made, "Sync again" clicked: the second sync brings the track ----
     volumes.setFreeSpace(100LL * 1024 * 1024);
