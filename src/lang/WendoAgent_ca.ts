@@ -25,6 +25,47 @@
     </message>
 </context>
 <context>
+    <name>AgentSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved, the disk may be full. The settings saved before are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BacukupRestoreDailog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BasicSettingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basic settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BottomBar</name>
     <message>
         <source>Form</source>
@@ -32,6 +73,29 @@
     </message>
     <message>
         <source>Sign out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DevSettingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UUID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registered on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deregister</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -63,6 +127,89 @@
     </message>
     <message>
         <source>Please enter a vaild e-mail address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MyDevRegWidget</name>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MyDevShareSyncWidget</name>
+    <message>
+        <source>View my data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZeqShare synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MyDevVersionWidget</name>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ROM version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[The software of device is up-to-date]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release note</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MyDeviceWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoDeviceWidget</name>
+    <message>
+        <source>Form</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -160,9 +307,301 @@
         <source>New update available. Click here for more information.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back up in progress... Please do not disconnect your device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring... Please do not disconnect your device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup completed successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with QuorvaneShare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with ZeqShare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connected device is not linked to the current account, but you can still use the update function.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back up your Wendo data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View my data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 history items uploading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tracks downloading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory space on your device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The synchronisation is not complete. Please delete some history or track items to free up memory space.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Corruption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the corrupted History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to process this recording as your device contains some invalid information. To avoid this message, remove this file from your device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QuorvaneShare synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZeqShare synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some data cannot be uploaded to QuorvaneShare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some data cannot be uploaded to ZeqShare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to the Internet to upload your data to QuorvaneShare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to the Internet to upload your data to ZeqShare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ROM version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device&apos;s software is up-to-date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO DEVICE IS CONNECTED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect your device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover your device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot use your device? No worry, by clicking the Recover button, we can help you recover it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Deregisteration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your device is successfully deregistered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your device is not deregistered successfully yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tracks on QuorvaneShare will be automatically synchronised with your device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to leave this page without saving new changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Registration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your device is successfully registered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegSettingTitieWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncSettingWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All uploaded history will be kept on my device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All uploaded history will be deleted from my device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZeqShare synchronisation</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TitleBar</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>
         <translation type="unfinished"></translation>
