@@ -27,11 +27,13 @@ WorkFile::Row ProcMapHistoryXml::historyRow(const QDomElement& update)
 bool ProcMapHistoryXml::appendTo(const QString& sPath, const QString& sList)
 {
     m_bListed = false;
+    m_bWellFormed = false;
     QDomDocument doc("ZeqAgent");
     if (!MapAnswer::load(sPath, &doc)) {
         writeLog(1, "[ProcMapHistoryXml][open] the answer %s is no readable XML", qUtf8Printable(sPath));
         return false;
     }
+    m_bWellFormed = true;
     const QDomElement list = doc.documentElement().firstChildElement("updatelist");
     if (list.isNull())
         return false;

@@ -24,4 +24,6 @@ public:
 
     // True when the answer had a list (also when writing it failed).
     bool m_bListed = false;
+    // True when the answer was readable XML.
+    bool m_bWellFormed = false;
 };
