@@ -570,6 +570,12 @@ bool MapFreeUpdateWorker::checkRoom()
         archives.append({itemName(row.value(4)), row.value(0) == "AGENT" ? QString("\x01") : QString()});
     for (const WorkFile::Row& row : maps)
         archives.append({itemName(MapRows::url(row)), "KORVO/Map/"});
+    const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
+    if (!archives.isEmpty() && (sProgram.isEmpty() || !QFileInfo(sProgram).isFile())) {
+        m_bDeviceRow = !devices.isEmpty();
+        failItem("E01", "7z.exe/7za not exist");
+        return false;
+    }
     quint64 nNeed = 0;
     quint64 nCredit = 0;
     for (int i = 0; i < archives.size(); ++i) {
