@@ -123,7 +123,7 @@ bool MapActions::handleResult(const QObject* pSender, ACTION_STATUS status, cons
     switch (status) {
     case MAP_CHECKSUCCESS:
         writeLog(1, "[ZeqAgentCtrlMgr][slotHandleResults][MAP_CHECKSUCCESS]");
-        noteCheckDone(pRoute);
+        noteCheckDone(pRoute, isMapWorker(pSender));
         releaseSender(pSender);
         return true;
     case MAP_CHECKERROR:
@@ -172,12 +172,15 @@ bool MapActions::handleResult(const QObject* pSender, ACTION_STATUS status, cons
     }
 }
 
-void MapActions::noteCheckDone(Route* pRoute)
+// Only a check of this agent's own map worker has just written the lists that the update state is read
+// from; a success handed over otherwise leaves the state as it is.
+void MapActions::noteCheckDone(Route* pRoute, bool bOwnCheck)
 {
     pRoute->bMapStatus = true;
     if (m_device.isPresent()) {
         AgentSettings().setDeviceValue(m_device.uuid(), "autocheck",
                                        Platform::clock().today().toString("yyyy/MM/dd"));
     }
-    m_device.doUpdateSetting();
+    if (bOwnCheck)
+        m_device.doUpdateSetting();
 }

@@ -46,7 +46,7 @@ private:
     MapFreeUpdateWorker* makeWorker(bool bAutoCheck);
     bool isMapWorker(const QObject* pSender) const;
     void releaseSender(const QObject* pSender);
-    void noteCheckDone(Route* pRoute);
+    void noteCheckDone(Route* pRoute, bool bOwnCheck);
     bool openShop(const QString& sAddress, const char* szName);
 
     bool m_bQuorvane;

@@ -281,6 +281,8 @@ void ZeqAgentCtrlMgr::setLang(QString sCode)
 
 void ZeqAgentCtrlMgr::GetCountryLangString(bool bAutoCheck)
 {
+    writeLog(1, "[ZeqAgentCtrlMgr][GetCountryLangString] auto %d lang %s", int(bAutoCheck),
+             qUtf8Printable(m_sLangCode));
     m_maps.GetCountryLangString(m_sLangCode, bAutoCheck);
 }
 

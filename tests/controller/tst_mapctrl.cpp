@@ -46,6 +46,7 @@ private slots:
     void terminateStopsOnlyTheDialogs();
     void checkErrorShowsItsCodeOnce();
     void installSuccessClearsTheUpdateFlag();
+    void mapUnzipErrorLeavesTheDeviceWorker();
     void buildersWithoutDevice_data();
     void buildersWithoutDevice();
     void buildersSendTheDevice();
@@ -210,6 +211,33 @@ void TestMapCtrl::installSuccessClearsTheUpdateFlag()
     QCOMPARE(seen, (QList<int>{DEVICE_ITEMINSTALLED, MAP_INSTALLSUCCESS}));
     QCOMPARE(AgentSettings().getDeviceString("MAP-INST", "update"), QString("false"));
     pDevices->m_volumes.removeVolume("/media/sys/");
+}
+
+void TestMapCtrl::mapUnzipErrorLeavesTheDeviceWorker()
+{
+    // A device check that waits for its answer, and a map install whose device item fails.
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 1500);
+    m_pService->answerKind("", FakeMapService::STALL);
+    AgentSettings().setValue("URL", "DevUpdate", m_pServer->url("/device"));
+    attach("MAP-76");
+    ControllerTestDevices* pDevices = ControllerTestDevices::install();
+    pDevices->m_volumes.addVolume("/media/sys/");
+    pDevices->m_volumes.setFreeSpace(100000000);
+    QFile::remove(temp("map.script"));
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    pCtrl->checkDeviceUpdate("{}", false);
+    QVERIFY(m_pServer->waitForRequests(1));
+    // Written after the device worker began, which starts with an empty list.
+    QVERIFY(WorkFile::writeRows(temp("DevDownload.script"),
+                                {{"FIRMWARE", "d", "1", "1", "http://x/Rom.zip", ""}}));
+    pCtrl->installMapUpdate("{}");
+    QCOMPARE(finalsOf(finish, 1), QList<int>{DEVICE_UNZIPERROR});
+    // The device check was left running: its own end still arrives.
+    QCOMPARE(finalsOf(finish, 2), (QList<int>{DEVICE_UNZIPERROR, DEVICE_REQUESTERROR}));
+    pDevices->m_volumes.removeVolume("/media/sys/");
+    AgentTiming::resetDefaults();
+    QVERIFY(QFile::remove(temp("DevDownload.script")));
 }
 
 void TestMapCtrl::buildersWithoutDevice_data()

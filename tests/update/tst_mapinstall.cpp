@@ -45,6 +45,7 @@ private slots:
     void refusedArchives();
     void archivePrograms_data();
     void archivePrograms();
+    void unrecordableRowStays();
     void noDevice();
     void unknownDeviceRow();
     void driveGoneBeforeVersion();
@@ -352,6 +353,16 @@ void TestMapInstall::archivePrograms()
     QCOMPARE(seen, (Statuses{{int(MAP_UNZIPERROR), ""}}));
     QCOMPARE(m_lstErrors.value(0), code);
     QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
+}
+
+// The verified row goes to the receiving list first: when that cannot be written, it stays listed.
+void TestMapInstall::unrecordableRowStays()
+{
+    QVERIFY(QDir().mkpath(AgentFolders::tempPath("mapdownload.script") + "/blocker"));
+    const WorkFile::Row map = mapRow("BM-EU.zip", "BM-EU");
+    QCOMPARE(run({map}), (Statuses{{int(MAP_REQUESTERROR), "true"}}));
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows{map});
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/Map/base.img"));
 }
 
 void TestMapInstall::noDevice()
