@@ -17,6 +17,8 @@ public:
         EXIT_BACKUPRESTORE = 10,
         EXIT_SYNC = 20,
         EXIT_MAPUPDATE = 30,
+        EXIT_MAPPAGE = 31,
+        EXIT_MAPLISTS = 32,
         EXIT_DEVICELIST = 40,
         EXIT_DEVICEUPDATE = 50,
         EXIT_KORVOUPDATE = 60,

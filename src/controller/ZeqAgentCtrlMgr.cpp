@@ -279,11 +279,11 @@ void ZeqAgentCtrlMgr::setLang(QString sCode)
     writeLog(1, "[ZeqAgentCtrlMgr][setLang][End]");
 }
 
-// The map worker that asks for these texts is not part of the agent yet: the request is only logged.
 void ZeqAgentCtrlMgr::GetCountryLangString(bool bAutoCheck)
 {
     writeLog(1, "[ZeqAgentCtrlMgr][GetCountryLangString] auto %d lang %s", int(bAutoCheck),
              qUtf8Printable(m_sLangCode));
+    m_maps.GetCountryLangString(m_sLangCode, bAutoCheck);
 }
 
 QString ZeqAgentCtrlMgr::scramblePassword(QString sText)
@@ -445,6 +445,81 @@ void ZeqAgentCtrlMgr::doStopDeviceWorker()
 {
     writeLog(1, "[ZeqAgentCtrlMgr][doStopDeviceWorker]");
     m_updates.stopDeviceWorker();
+}
+
+// ---- maps ----
+
+void ZeqAgentCtrlMgr::docheckFreeMapUpdate(QString sRequest, bool bAutoCheck)
+{
+    m_maps.docheckFreeMapUpdate(sRequest, bAutoCheck);
+}
+
+void ZeqAgentCtrlMgr::installMapUpdate(QString sRequest)
+{
+    m_maps.installMapUpdate(sRequest);
+}
+
+void ZeqAgentCtrlMgr::checkBuyMapAvailData(QString sRequest, bool bAutoCheck)
+{
+    m_maps.checkBuyMapAvailData(sRequest, bAutoCheck);
+}
+
+void ZeqAgentCtrlMgr::checkQueryMapCredit(QString sRequest, bool bAutoCheck)
+{
+    m_maps.checkQueryMapCredit(sRequest, bAutoCheck);
+}
+
+void ZeqAgentCtrlMgr::queryAddMapUpdate(QString sRequest, bool bAutoCheck)
+{
+    m_maps.queryAddMapUpdate(sRequest, bAutoCheck);
+}
+
+void ZeqAgentCtrlMgr::startDeviceMapQuery(void (MapActions::*pStart)(const QString&, bool),
+                                          ACTION_STATUS eNoDevice)
+{
+    QString sRequest;
+    if (!m_maps.currentMapRequest(&sRequest)) {
+        writeLog(1, "[ZeqAgentCtrlMgr][startDeviceMapQuery] no device");
+        handleResult(nullptr, eNoDevice, QString());
+        return;
+    }
+    (m_maps.*pStart)(sRequest, true);
+}
+
+void ZeqAgentCtrlMgr::CheckBuyMapAddData()
+{
+    startDeviceMapQuery(&MapActions::checkBuyMapAvailData, ESHOP_ERROR);
+}
+
+void ZeqAgentCtrlMgr::checkMapCreditQuery()
+{
+    startDeviceMapQuery(&MapActions::checkQueryMapCredit, MAP_CREDITERROR);
+}
+
+void ZeqAgentCtrlMgr::QuerykAddMap()
+{
+    startDeviceMapQuery(&MapActions::queryAddMapUpdate, MAP_QUERYADDMAP);
+}
+
+void ZeqAgentCtrlMgr::doStopMapFreeWorker()
+{
+    m_maps.doStopMapFreeWorker();
+}
+
+void ZeqAgentCtrlMgr::terminateCheckUpdate()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][terminateCheckUpdate]");
+    m_maps.doStopMapFreeWorker();
+}
+
+void ZeqAgentCtrlMgr::exploerEShopAddition_Credits()
+{
+    m_maps.exploerEShopAddition_Credits();
+}
+
+void ZeqAgentCtrlMgr::exploerEShopMapCredits()
+{
+    m_maps.exploerEShopMapCredits();
 }
 
 qint64 ZeqAgentCtrlMgr::getUnzipTotalSize(const QString& sArchive)

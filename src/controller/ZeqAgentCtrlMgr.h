@@ -136,6 +136,31 @@ public:
     // caller for the listing without running its event loop.
     qint64 getUnzipTotalSize(const QString& sArchive);
 
+    // Map services. The dialogs' check and install, the map page's shop, credit and add-on queries and the
+    // language list each have a map worker of their own; a start stops only the one of its own kind.
+    void docheckFreeMapUpdate(QString sRequest, bool bAutoCheck);
+    void installMapUpdate(QString sRequest);
+    void checkBuyMapAvailData(QString sRequest, bool bAutoCheck);
+    void checkQueryMapCredit(QString sRequest, bool bAutoCheck);
+    void queryAddMapUpdate(QString sRequest, bool bAutoCheck);
+    // The same for the current device; without one the query ends at once (90, 92 or 94).
+    void CheckBuyMapAddData();
+    void checkMapCreditQuery();
+    void QuerykAddMap();
+    // Stops the dialogs' map worker; terminateCheckUpdate is the dialogs' cancel.
+    void doStopMapFreeWorker();
+    void terminateCheckUpdate();
+    // The shop pages of the current device in the browser.
+    void exploerEShopAddition_Credits();
+    void exploerEShopMapCredits();
+    // The values the map page shows.
+    MapShopValues& mapValues() { return m_maps.values(); }
+    bool GenerateCreditExpiredDay() { return m_maps.values().GenerateCreditExpiredDay(); }
+    bool GenerateEShopURL() { return m_maps.values().GenerateEShopURL(); }
+    void readMapLanguageScript() { m_maps.values().readMapLanguageScript(); }
+    QString uniqueList(const QString& sText) const { return m_maps.values().uniqueList(sText); }
+    void setQueryAddMapResult(const QString& sText) { m_maps.values().setQueryAddMapResult(sText); }
+
     // The update dialogs live in the window layer, reached through the DialogOpener it installs.
     bool isUpdateDialogShown() const;
     // The modal check of the agent's own update, unless an update dialog is already open.
@@ -180,6 +205,8 @@ private:
     // The families' bookkeeping, then the windows hear the result once. pSender is the worker that sent
     // it (a held worker's result comes through its family, a late one of a stopped worker never comes).
     void handleResult(const QObject* pSender, ACTION_STATUS status, const QString& sResult);
+    // Starts a page query for the current device, or reports eNoDevice at once.
+    void startDeviceMapQuery(void (MapActions::*pStart)(const QString&, bool), ACTION_STATUS eNoDevice);
 
     // Set before the families that read it are built.
     const bool m_bQuorvane;
@@ -189,7 +216,7 @@ private:
     DeviceAnswers m_deviceAnswers{m_device};
     DeviceJobs m_jobs{m_device};
     UpdateActions m_updates{m_device, m_errorInfo};
-    MapActions m_maps{m_bQuorvane, m_errorInfo};
+    MapActions m_maps{m_bQuorvane, m_device, m_errorInfo};
     // Asked in this order about each result.
     const QList<ActionFamily*> m_lstFamilies{&m_account, &m_deviceAnswers, &m_jobs, &m_updates, &m_maps};
 

@@ -41,14 +41,19 @@ bool runListing(const QString& sProgram, const QString& sArchive, QByteArray* pO
 qint64 ArchiveSize::unpackedSize(const QString& sArchive)
 {
     writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize]");
-    const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
-    QByteArray output;
     ArchiveTool::Listing listing;
-    qint64 nSize = -1;
-    if (sProgram.isEmpty() || !QFileInfo(sProgram).isFile())
-        writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize] 7z.exe/7za not exist");
-    else if (runListing(sProgram, sArchive, &output) && ArchiveTool::parseListing(output, &listing))
-        nSize = listing.nTotal;
+    const qint64 nSize = readListing(sArchive, &listing) ? listing.nTotal : -1;
     writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize] %s %lld", qUtf8Printable(sArchive), nSize);
     return nSize;
+}
+
+bool ArchiveSize::readListing(const QString& sArchive, ArchiveTool::Listing* pListing)
+{
+    const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
+    if (sProgram.isEmpty() || !QFileInfo(sProgram).isFile()) {
+        writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize] 7z.exe/7za not exist");
+        return false;
+    }
+    QByteArray output;
+    return runListing(sProgram, sArchive, &output) && ArchiveTool::parseListing(output, pListing);
 }

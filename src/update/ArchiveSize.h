@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ArchiveTool.h"
+
 #include <QString>
 
 // How many bytes an archive unpacks to, from the archive program's table listing. Runs the program
@@ -15,4 +17,6 @@ public:
     // The unpacked size in bytes, or -1 when the archive cannot be listed whole: no program, no start, a
     // run over LIMIT_MS, an exit code other than 0, a listing with errors or without its summary.
     static qint64 unpackedSize(const QString& sArchive);
+    // The archive's members and total from the same listing; false where unpackedSize() gives -1.
+    static bool readListing(const QString& sArchive, ArchiveTool::Listing* pListing);
 };

@@ -147,12 +147,12 @@ void TestWorkerSlot::exitOrder()
     AccountActions account;
     DeviceJobs jobs(device);
     UpdateActions updates(device, errorInfo);
-    MapActions maps(false, errorInfo);
+    MapActions maps(false, device, errorInfo);
     QStringList kinds;
     for (const WorkerSlot* pSlot : WorkerSlot::inExitOrder({&account, &jobs, &updates, &maps}))
         kinds << QString::fromLatin1(pSlot->kind());
-    QCOMPARE(kinds, QStringList({"backup and restore", "sync", "map update", "account device list",
-                                 "device update", "Korvo update"}));
+    QCOMPARE(kinds, QStringList({"backup and restore", "sync", "map update", "map page", "map lists",
+                                 "account device list", "device update", "Korvo update"}));
 }
 
 void TestWorkerSlot::accountDeviceListThroughItsSlot()

@@ -1,0 +1,757 @@
+#include "MapFreeUpdateWorker.h"
+
+#include "ArchiveSize.h"
+#include "DeviceUpdateWorker.h"
+#include "MapKind.h"
+#include "MapRows.h"
+#include "MapSelection.h"
+#include "PackageCheck.h"
+#include "ProcAvailableAddMapXml.h"
+#include "ProcMapHistoryXml.h"
+#include "ProcMapLanguageXml.h"
+#include "ProcMapXml.h"
+#include "ProcQueryMapCreditXml.h"
+#include "core/AgentFolders.h"
+#include "core/AgentSettings.h"
+#include "core/DebugLog.h"
+#include "core/Escaping.h"
+#include "core/JsonHelper.h"
+#include "net/WorkerThread.h"
+#include "platform/DevicePath.h"
+#include "platform/Platform.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+const char HEAD[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?><ZeqMoreUpdate><request><param name=\"type\" "
+                    "value=\"";
+const char DEVICE_PARAMS[] = "\"/><param name=\"model\" value=\"%1\"/><param name=\"sku\" value=\"%2\"/>"
+                             "<param name=\"UUID\" value=\"%3\"/></request></ZeqMoreUpdate>";
+const char CREDIT_PARAMS[] = "\"/><param name=\"Notes\" value=\"%1\"/><param name=\"UUID\" value=\"%2\"/>"
+                             "</request></ZeqMoreUpdate>";
+const char LANGUAGE_PARAMS[] = "\"/><param name=\"langCode\" value=\"%1\"/></request></ZeqMoreUpdate>";
+
+const char MAP_DATA[] = "ZeqMoreDeviceMapData";
+const char HISTORY[] = "ZeqMoreDeviceDownloadHistory";
+const char ADDITIONS[] = "ZeqMoreAvailableAdditionData";
+const char CREDIT[] = "ZeqMoreMapCreditQuery";
+const char LANGUAGE[] = "ZeqMoreAgentLanguage";
+
+QString temp(const char* szName)
+{
+    return AgentFolders::tempPath(QString::fromLatin1(szName));
+}
+
+QString progress(const QString& sFile, const char* szUnzip)
+{
+    return JsonHelper::fill(R"({"file":"%1","unzip":"%2"})", {sFile, QString::fromLatin1(szUnzip)});
+}
+
+bool readList(const QString& sPath, QList<WorkFile::Row>* pRows)
+{
+    pRows->clear();
+    return !QFileInfo::exists(sPath) || WorkFile::readRows(sPath, pRows);
+}
+
+QString setting(const char* szKey, const char* szDefault)
+{
+    const QString sValue = AgentSettings().getString("URL", szKey);
+    return sValue.isEmpty() ? QString::fromLatin1(szDefault) : sValue;
+}
+} // namespace
+
+const char* const MapFreeUpdateWorker::DEFAULT_MAP_UPDATE_URL =
+    "http://update.zeqshare.example/KorvoAgentMapUpdate/ZeqmoreMapUpdate.action";
+const char* const MapFreeUpdateWorker::DEFAULT_ESHOP_URL =
+    "http://update.zeqshare.example/KorvoAgentMapUpdate/Eshop.action";
+const char* const MapFreeUpdateWorker::DEFAULT_LANGUAGE_URL =
+    "http://update.zeqshare.example/KorvoAgentMapUpdate/ZeqmoreUtility.action";
+
+MapFreeUpdateWorker::MapFreeUpdateWorker(bool bAutoCheck, QObject* pParent)
+    : QObject(pParent), m_bAutoCheck(bAutoCheck)
+{
+    writeLog(1, "[MapFreeUpdateWorker][MapFreeUpdateWorker][Entry]");
+    m_sMapUpdateUrl = setting("MapUpdate", DEFAULT_MAP_UPDATE_URL);
+    m_sEshopUrl = setting("Eshop", DEFAULT_ESHOP_URL);
+    m_sLanguageUrl = setting("MapLanguage", DEFAULT_LANGUAGE_URL);
+    setObjectName("MapFreeUpdateWorker");
+    if (QFile::exists(temp("mapdownload.script")) && !QFile::remove(temp("mapdownload.script")))
+        writeLog(1, "[MapFreeUpdateWorker][MapFreeUpdateWorker] cannot remove mapdownload.script");
+    writeLog(1, "[MapFreeUpdateWorker][MapFreeUpdateWorker][end]");
+}
+
+MapFreeUpdateWorker::~MapFreeUpdateWorker()
+{
+    writeLog(1, "[MapFreeUpdateWorker][~MapFreeUpdateWorker][Entry]");
+    delete m_pCheck;
+    m_pCheck = nullptr;
+    dropThread();
+    writeLog(1, "[MapFreeUpdateWorker][~MapFreeUpdateWorker][end]");
+}
+
+// ---- requests ----
+
+QString MapFreeUpdateWorker::requestBody(const QString& sType, const QStringList& values)
+{
+    QString sParams = QString::fromLatin1(DEVICE_PARAMS);
+    if (sType == CREDIT)
+        sParams = QString::fromLatin1(CREDIT_PARAMS);
+    else if (sType == LANGUAGE)
+        sParams = QString::fromLatin1(LANGUAGE_PARAMS);
+    return QString::fromLatin1(HEAD) + sType + Escaping::fill(sParams, values, &Escaping::xmlAttribute);
+}
+
+void MapFreeUpdateWorker::parseRequest(const QString& sRequest)
+{
+    const QVariantMap request = JsonHelper().parse(sRequest);
+    for (const char* szKey : {"model", "sku", "uuid", "bm", "ta", "osm", "country"}) {
+        if (request.contains(szKey))
+            m_device[szKey] = request.value(szKey).toString();
+    }
+}
+
+void MapFreeUpdateWorker::post(RequestState eState, const QString& sUrl, const QString& sBody,
+                               const QString& sAnswer)
+{
+    m_eState = eState;
+    dropThread();
+    m_pThread = new WorkerThread(this, 60000);
+    m_pThread->setRequest(sUrl, sBody, sAnswer, false);
+    m_pThread->start();
+    writeLog(1, "[MapFreeUpdateWorker][post][%d] %s", int(eState), qUtf8Printable(sBody));
+}
+
+void MapFreeUpdateWorker::checkMapFreeUpdate(const QString& sRequest)
+{
+    writeLog(1, "[RirUdorAdoderOduvez][checkMapFreeUpdate]");
+    m_sRequest = sRequest;
+    parseRequest(sRequest);
+    doCheckMapFreeUpdate();
+}
+
+void MapFreeUpdateWorker::chkBuyMapAvailData(const QString& sRequest)
+{
+    writeLog(1, "[RirUdorAdoderOduvez][chkBuyMapAvailData]");
+    m_sRequest = sRequest;
+    parseRequest(sRequest);
+    doChkBuyMapAvailData();
+}
+
+void MapFreeUpdateWorker::checkQueryMapCredit(const QString& sRequest)
+{
+    writeLog(1, "[RirUdorAdoderOduvez][checkQueryMapCredit]");
+    m_sRequest = sRequest;
+    parseRequest(sRequest);
+    doQueryCreditHistoryMapUpdate();
+}
+
+void MapFreeUpdateWorker::queryAddMapUpdate(const QString& sRequest)
+{
+    writeLog(1, "[RirUdorAdoderOduvez][queryAddMapUpdate]");
+    m_sRequest = sRequest;
+    parseRequest(sRequest);
+    doQueryAddMap();
+}
+
+void MapFreeUpdateWorker::GetCountryString(const QString& sLang)
+{
+    writeLog(1, "[RirUdorAdoderOduvez][GetCountryString]");
+    doGetMapLanguage(sLang);
+}
+
+void MapFreeUpdateWorker::doCheckMapFreeUpdate()
+{
+    post(CHECKMAP, m_sMapUpdateUrl,
+         requestBody(MAP_DATA, {m_device["model"], m_device["sku"], m_device["uuid"]}),
+         temp("mapfreework.xml"));
+}
+
+void MapFreeUpdateWorker::doCheckMapHistoryUpdate()
+{
+    post(CHECKMAPHISTORY, m_sMapUpdateUrl,
+         requestBody(HISTORY, {m_device["model"], m_device["sku"], m_device["uuid"]}),
+         temp("mapfreework.xml"));
+}
+
+void MapFreeUpdateWorker::doChkBuyMapAvailData()
+{
+    post(GETESHOPURL, m_sMapUpdateUrl,
+         requestBody(ADDITIONS, {m_device["model"], m_device["sku"], m_device["uuid"]}),
+         temp("eshopurlwork.xml"));
+}
+
+void MapFreeUpdateWorker::doQueryCreditHistoryMapUpdate()
+{
+    // The credit's history has files of its own: a pending map selection and a running check keep theirs.
+    if (QFile::exists(temp("credithistory.script")) && !QFile::remove(temp("credithistory.script"))) {
+        finish(MAP_CREDITERROR);
+        return;
+    }
+    post(QUERYCREDITHISTORY, m_sMapUpdateUrl,
+         requestBody(HISTORY, {m_device["model"], m_device["sku"], m_device["uuid"]}),
+         temp("credithistorywork.xml"));
+}
+
+void MapFreeUpdateWorker::doQueryMapCredit()
+{
+    post(QUERYMAPCREDIT, m_sEshopUrl, requestBody(CREDIT, {creditNotes(), m_device["uuid"]}),
+         temp("querymapcreditwork.xml"));
+}
+
+void MapFreeUpdateWorker::doQueryAddMap()
+{
+    post(QUERYADDMAP, m_sMapUpdateUrl,
+         requestBody(MAP_DATA, {m_device["model"], m_device["sku"], m_device["uuid"]}),
+         temp("queryaddmapwork.xml"));
+}
+
+void MapFreeUpdateWorker::doQueryAddMapHistoryUpdate()
+{
+    post(QUERYADDMAPHISTORY, m_sMapUpdateUrl,
+         requestBody(HISTORY, {m_device["model"], m_device["sku"], m_device["uuid"]}),
+         temp("queryaddmapwork.xml"));
+}
+
+void MapFreeUpdateWorker::doGetMapLanguage(const QString& sLang)
+{
+    post(GETMAPLANGUAGE, m_sLanguageUrl, requestBody(LANGUAGE, {sLang}), temp("maplanguagework.xml"));
+}
+
+QString MapFreeUpdateWorker::creditNotes() const
+{
+    QList<WorkFile::Row> rows;
+    QString sNotes;
+    if (!readList(temp("credithistory.script"), &rows))
+        return sNotes;
+    for (const WorkFile::Row& row : rows) {
+        if (row.size() > MapRows::NOTES && row.value(0) == "history" && MapRows::notes(row).contains("TA"))
+            sNotes = MapRows::notes(row);
+    }
+    return sNotes;
+}
+
+bool MapFreeUpdateWorker::addMapListHasRows() const
+{
+    QList<WorkFile::Row> rows;
+    if (!readList(ProcMapXml::addMapListPath(), &rows))
+        return false;
+    for (const WorkFile::Row& row : rows) {
+        if (row.value(0).contains("AdditionalMaps"))
+            return true;
+    }
+    return false;
+}
+
+// ---- answers ----
+
+void MapFreeUpdateWorker::netFinish(bool bSuccess)
+{
+    dropThread();
+    if (!bSuccess) {
+        writeLog(1, "[MapFreeUpdateWorker][netFinish] state %d failed", int(m_eState));
+        finish(MAP_REQUESTERROR, "true");
+        return;
+    }
+    dispatch();
+}
+
+void MapFreeUpdateWorker::dispatch()
+{
+    writeLog(1, "[MapFreeUpdateWorker][netFinish][%d]", int(m_eState));
+    switch (m_eState) {
+    case CHECKMAP:
+        procFreeMap();
+        break;
+    case CHECKMAPHISTORY:
+        procHistoryMap();
+        break;
+    case DOWNLOADMAP:
+        downloadDone();
+        break;
+    case QUERYMAPCREDIT:
+        procQueryMapCredit();
+        break;
+    case QUERYCREDITHISTORY:
+        procCreditHistory();
+        break;
+    case QUERYADDMAP:
+    case QUERYADDMAPHISTORY:
+        procAddMap();
+        break;
+    case GETESHOPURL:
+        procAvailableAddMap();
+        break;
+    case GETMAPLANGUAGE:
+        procMapLanguage();
+        break;
+    default:
+        break;
+    }
+}
+
+void MapFreeUpdateWorker::procFreeMap()
+{
+    const QString sAnswer = temp("mapfreework.xml");
+    DebugLog::exportFile(sAnswer);
+    ProcMapXml reader;
+    const bool bRead = reader.open(sAnswer);
+    if (reader.m_eOutcome == ProcMapXml::BARE_SUCCESS || reader.m_eOutcome == ProcMapXml::SERVICE_ERROR) {
+        if (m_host.queryAddMapResult)
+            m_host.queryAddMapResult(QString());
+        noteError(bRead ? QString() : reader.m_sCode, bRead ? QString() : reader.m_sError);
+    }
+    if (!bRead) {
+        finish(MAP_CHECKERROR, "proc map error");
+        return;
+    }
+    doCheckMapHistoryUpdate();
+}
+
+void MapFreeUpdateWorker::procHistoryMap()
+{
+    const QString sAnswer = temp("mapfreework.xml");
+    DebugLog::exportFile(sAnswer);
+    if (!ProcMapHistoryXml().open(sAnswer) || !MapSelection::generateMapScript(m_device)) {
+        finish(MAP_CHECKERROR, "proc history map error");
+        return;
+    }
+    finish(MAP_CHECKSUCCESS, m_bAutoCheck ? "AutoCheck" : "success");
+}
+
+void MapFreeUpdateWorker::procCreditHistory()
+{
+    const QString sAnswer = temp("credithistorywork.xml");
+    DebugLog::exportFile(sAnswer);
+    ProcMapHistoryXml reader;
+    // A well-formed answer without history still asks for the credit (with empty notes).
+    if (!reader.appendTo(sAnswer, temp("credithistory.script")) &&
+        (reader.m_bListed || !reader.m_bWellFormed)) {
+        finish(MAP_CREDITERROR);
+        return;
+    }
+    doQueryMapCredit();
+}
+
+void MapFreeUpdateWorker::procQueryMapCredit()
+{
+    const QString sAnswer = temp("querymapcreditwork.xml");
+    DebugLog::exportFile(sAnswer);
+    ProcQueryMapCreditXml reader;
+    if (!reader.open(sAnswer)) {
+        noteError(reader.m_sCode, reader.m_sError);
+        finish(MAP_CREDITERROR);
+        return;
+    }
+    if (m_host.creditRead)
+        m_host.creditRead();
+    finish(MAP_CREDITSUCCESS);
+}
+
+void MapFreeUpdateWorker::procAddMap()
+{
+    const QString sAnswer = temp("queryaddmapwork.xml");
+    DebugLog::exportFile(sAnswer);
+    if (m_eState == QUERYADDMAPHISTORY) {
+        ProcMapHistoryXml().openQueryAddMap(sAnswer);
+        finish(MAP_QUERYADDMAP);
+        return;
+    }
+    ProcMapXml reader;
+    reader.openQueryAddMap(sAnswer);
+    if (reader.m_eOutcome == ProcMapXml::BARE_SUCCESS || reader.m_eOutcome == ProcMapXml::SERVICE_ERROR) {
+        if (m_host.queryAddMapResult)
+            m_host.queryAddMapResult(QString());
+    }
+    if (addMapListHasRows())
+        finish(MAP_QUERYADDMAP);
+    else
+        doQueryAddMapHistoryUpdate();
+}
+
+void MapFreeUpdateWorker::procAvailableAddMap()
+{
+    const QString sAnswer = temp("eshopurlwork.xml");
+    DebugLog::exportFile(sAnswer);
+    ProcAvailableAddMapXml reader;
+    const bool bRead = reader.open(sAnswer);
+    noteError(reader.m_sCode, reader.m_sError);
+    if (!bRead) {
+        finish(ESHOP_ERROR);
+        return;
+    }
+    if (m_host.shopRead)
+        m_host.shopRead();
+    finish(ESHOP_SUCCESS);
+}
+
+void MapFreeUpdateWorker::procMapLanguage()
+{
+    if (ProcMapLanguageXml().open(temp("maplanguagework.xml")) && m_host.languagesRead)
+        m_host.languagesRead();
+    finish(MAP_DOWNLOADCOUNTRYLANG);
+}
+
+void MapFreeUpdateWorker::slotDownloadProcess(qint64 nRead, qint64 nTotal)
+{
+    writeLog(1, "[MapFreeUpdateWorker][slotDownloadProcess] read:%lld ,total:%lld", nRead, nTotal);
+    emit emitStatus(MAP_DOWNLOADPROCESS,
+                    JsonHelper::fill(R"({"file":"%1","read":"%2","total":"%3"})",
+                                     {m_sFileName, QString::number(nRead), QString::number(nTotal)}));
+}
+
+void MapFreeUpdateWorker::slotUnzipProcess(int nValue)
+{
+    Q_UNUSED(nValue);
+}
+
+void MapFreeUpdateWorker::terminateMapFreeUpdate()
+{
+    m_bRunning = false;
+}
+
+// ---- common ----
+
+void MapFreeUpdateWorker::noteError(const QString& sCode, const QString& sText)
+{
+    if (m_host.error)
+        m_host.error(sCode, sText);
+}
+
+void MapFreeUpdateWorker::finish(ACTION_STATUS status, const QString& sResult)
+{
+    writeLog(1, "[MapFreeUpdateWorker][finish] status %d %s", int(status), qUtf8Printable(sResult));
+    emit emitStatus(status, sResult);
+}
+
+void MapFreeUpdateWorker::dropThread()
+{
+    delete m_pThread;
+    m_pThread = nullptr;
+}
+
+// ---- install ----
+
+QString MapFreeUpdateWorker::itemName(const QString& sUrl)
+{
+    const QString sName = sUrl.mid(sUrl.lastIndexOf('/') + 1);
+    if (sName.isEmpty() || sName == "." || sName == ".." || sName.contains('\\'))
+        return QString();
+    return sName;
+}
+
+bool MapFreeUpdateWorker::md5Matches(const QString& sFile, const QString& sChecksum)
+{
+    if (sChecksum.compare(QString(32, 'F'), Qt::CaseInsensitive) == 0)
+        return true;
+    QFile file(sFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QCryptographicHash md5(QCryptographicHash::Md5);
+    if (!md5.addData(&file))
+        return false;
+    return QString::fromLatin1(md5.result().toHex()).compare(sChecksum, Qt::CaseInsensitive) == 0;
+}
+
+void MapFreeUpdateWorker::installMapFreeUpdate(const QString& sRequest)
+{
+    writeLog(1, "[RirUdorAdoderOduvez][installMapFreeUpdate]");
+    m_sRequest = sRequest;
+    parseRequest(sRequest);
+    // The device the agent sees decides, never the request's drive text.
+    m_sDrive = m_host.driveRoot ? m_host.driveRoot() : QString();
+    if (m_sDrive.isEmpty()) {
+        writeLog(1, "[RirUdorAdoderOduvez][installMapFreeUpdate] no device drive");
+        finish(MAP_REQUESTERROR, "true");
+        return;
+    }
+    m_sDrive = DevicePath::normalizeRoot(m_sDrive);
+    m_nTries = 0;
+    doDownloadUpdate();
+}
+
+void MapFreeUpdateWorker::doDownloadUpdate()
+{
+    m_eState = DOWNLOADMAP;
+    QList<WorkFile::Row> rows;
+    if (!readList(ProcMapXml::mapListPath(), &rows)) {
+        finish(MAP_REQUESTERROR, "true");
+        return;
+    }
+    if (rows.isEmpty()) {
+        if (prepareMapInstall() && checkRoom())
+            doInstallUpdate();
+        return;
+    }
+    m_currentRow = rows.first();
+    const QString sUrl = MapRows::url(m_currentRow);
+    m_sFileName = itemName(sUrl);
+    if (!MapRows::isInstallable(m_currentRow) || m_sFileName.isEmpty()) {
+        writeLog(1, "[RirUdorAdoderOduvez][doDownloadUpdate] unusable row for %s", qUtf8Printable(sUrl));
+        finish(MAP_REQUESTERROR, "true");
+        return;
+    }
+    m_sDownloadFile = AgentFolders::tempPath(m_sFileName);
+    m_sDownloadChecksum = MapRows::checksum(m_currentRow);
+    // Every archive is fetched in this install: a file left from earlier is never taken on trust.
+    QFile::remove(m_sDownloadFile);
+    writeLog(1, "[RirUdorAdoderOduvez][doDownloadUpdate] Src:%s,Dst:%s", qUtf8Printable(sUrl),
+             qUtf8Printable(m_sDownloadFile));
+    dropThread();
+    m_pThread = new WorkerThread(this, 60000);
+    m_pThread->setDownload(DeviceUpdateWorker::downloadAddress(sUrl), m_sDownloadFile,
+                           m_currentRow.value(MapRows::SIZE));
+    m_pThread->start();
+}
+
+void MapFreeUpdateWorker::downloadDone()
+{
+    const bool bMatch = m_host.checksum ? m_host.checksum(m_sDownloadFile, m_sDownloadChecksum)
+                                        : md5Matches(m_sDownloadFile, m_sDownloadChecksum);
+    if (!bMatch) {
+        QFile::remove(m_sDownloadFile);
+        if (++m_nTries >= CHECKSUM_TRIES) {
+            noteError("E04", "checksum mismatch");
+            finish(MAP_REQUESTERROR, "true");
+            return;
+        }
+        doDownloadUpdate();
+        return;
+    }
+    m_nTries = 0;
+    if (!moveDownloadedItem()) {
+        finish(MAP_REQUESTERROR, "true");
+        return;
+    }
+    doDownloadUpdate();
+}
+
+bool MapFreeUpdateWorker::moveDownloadedItem()
+{
+    QList<WorkFile::Row> rows;
+    QList<WorkFile::Row> done;
+    if (!readList(ProcMapXml::mapListPath(), &rows) || rows.isEmpty() ||
+        !readList(temp("mapdownload.script"), &done))
+        return false;
+    // The receiving list first: a row is never lost from both.
+    done.append(rows.takeFirst());
+    return WorkFile::writeRows(temp("mapdownload.script"), done) &&
+           WorkFile::writeRows(ProcMapXml::mapListPath(), rows);
+}
+
+bool MapFreeUpdateWorker::prepareMapInstall()
+{
+    QList<WorkFile::Row> done;
+    QList<WorkFile::Row> rows;
+    if (!readList(temp("mapdownload.script"), &done) || !readList(ProcMapXml::mapListPath(), &rows) ||
+        !WorkFile::writeRows(ProcMapXml::mapListPath(), done + rows) ||
+        (QFile::exists(temp("mapdownload.script")) && !QFile::remove(temp("mapdownload.script")))) {
+        writeLog(1, "[RirUdorAdoderOduvez][prepareMapInstall] cannot bring the rows back");
+        finish(MAP_REQUESTERROR, "true");
+        return false;
+    }
+    return true;
+}
+
+// Room: what every archive unpacks to, against the free space plus the existing files the archives
+// overwrite. An archive that cannot be listed whole fails the install here.
+bool MapFreeUpdateWorker::checkRoom()
+{
+    QList<QPair<QString, QString>> archives; // archive, folder it unpacks into (below the drive)
+    QList<WorkFile::Row> devices;
+    QList<WorkFile::Row> maps;
+    if (!readList(temp("DevDownload.script"), &devices) || !readList(ProcMapXml::mapListPath(), &maps)) {
+        finish(MAP_REQUESTERROR, "true");
+        return false;
+    }
+    for (const WorkFile::Row& row : devices)
+        archives.append({itemName(row.value(4)), row.value(0) == "AGENT" ? QString("\x01") : QString()});
+    for (const WorkFile::Row& row : maps)
+        archives.append({itemName(MapRows::url(row)), "KORVO/Map/"});
+    const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
+    if (!archives.isEmpty() && (sProgram.isEmpty() || !QFileInfo(sProgram).isFile())) {
+        m_bDeviceRow = !devices.isEmpty();
+        failItem("E01", "7z.exe/7za not exist");
+        return false;
+    }
+    quint64 nNeed = 0;
+    quint64 nCredit = 0;
+    for (int i = 0; i < archives.size(); ++i) {
+        const auto& archive = archives.at(i);
+        m_sFileName = archive.first;
+        m_bDeviceRow = i < devices.size();
+        ArchiveTool::Listing listing;
+        if (m_sFileName.isEmpty() ||
+            !ArchiveSize::readListing(AgentFolders::tempPath(m_sFileName), &listing)) {
+            failItem("E03", "archive refused");
+            return false;
+        }
+        nNeed += quint64(listing.nTotal);
+        if (archive.second == "\x01")
+            continue;
+        for (const ArchiveTool::Entry& entry : listing.entries) {
+            const QFileInfo existing(DevicePath::resolve(m_sDrive, archive.second + entry.sPath));
+            if (!entry.bFolder && !ArchiveTool::leavesTarget(entry) && existing.isFile())
+                nCredit += quint64(existing.size());
+        }
+    }
+    const quint64 nFree = (m_host.freeSpace ? m_host.freeSpace() : 0) + nCredit;
+    writeLog(1, "[RirUdorAdoderOduvez][prepareMapInstall] need %llu free %llu (overwritten %llu)",
+             static_cast<unsigned long long>(nNeed), static_cast<unsigned long long>(nFree),
+             static_cast<unsigned long long>(nCredit));
+    if (nNeed + SPACE_MARGIN < nFree)
+        return true;
+    finish(MAP_SIZENOTENOUGH, QString::number(nNeed));
+    return false;
+}
+
+void MapFreeUpdateWorker::doInstallUpdate()
+{
+    writeLog(1, "[RirUdorAdoderOduvez][doInstallUpdate][entry]");
+    QList<WorkFile::Row> rows;
+    if (!readList(temp("DevDownload.script"), &rows)) {
+        finish(DEVICE_UNZIPERROR);
+        return;
+    }
+    if (!rows.isEmpty()) {
+        m_bDeviceRow = true;
+        m_currentRow = rows.first();
+        m_sFileName = itemName(m_currentRow.value(4));
+        const QString sKind = m_currentRow.value(0);
+        if (sKind != "APPLICATION" && sKind != "IMAGE" && sKind != "AGENT") {
+            writeLog(1, "[RirUdorAdoderOduvez][doInstallUpdate] unknown package %s", qUtf8Printable(sKind));
+            finish(DEVICE_UNZIPERROR);
+            return;
+        }
+        emit emitStatus(DEVICE_INSTALLPROCESS, progress(m_sFileName, "0"));
+        startUnzip(sKind == "AGENT" ? AgentFolders::tempDir() : m_sDrive);
+        return;
+    }
+    emit emitStatus(DEVICE_ITEMINSTALLED, QString());
+    if (!readList(ProcMapXml::mapListPath(), &rows)) {
+        finish(MAP_UNZIPERROR);
+        return;
+    }
+    if (rows.isEmpty()) {
+        finish(MAP_INSTALLSUCCESS);
+        return;
+    }
+    m_bDeviceRow = false;
+    m_currentRow = rows.first();
+    m_sFileName = itemName(MapRows::url(m_currentRow));
+    emit emitStatus(MAP_INSTALLPROCESS, progress(m_sFileName, "0"));
+    bool bOk = false;
+    const QString sMapDir = DevicePath::resolveDir(m_sDrive, "KORVO/Map", &bOk);
+    if (!bOk) {
+        failItem("E05", "device folder missing");
+        return;
+    }
+    startUnzip(sMapDir);
+}
+
+// The archive is checked whole and for members outside the target before anything of it is unpacked.
+void MapFreeUpdateWorker::startUnzip(const QString& sDestination)
+{
+    m_eState = UNZIPMAP;
+    m_sUnzipTarget = sDestination;
+    const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
+    if (sProgram.isEmpty() || !QFileInfo(sProgram).isFile()) {
+        failItem("E01", "7z.exe/7za not exist");
+        return;
+    }
+    delete m_pCheck;
+    m_pCheck = new PackageCheck(this);
+    connect(m_pCheck, &PackageCheck::finished, this, &MapFreeUpdateWorker::slotPackageChecked);
+    m_pCheck->start(AgentFolders::tempPath(m_sFileName));
+}
+
+void MapFreeUpdateWorker::slotPackageChecked(int eResult, int nExitCode)
+{
+    m_pCheck->deleteLater();
+    m_pCheck = nullptr;
+    switch (eResult) {
+    case PackageCheck::PASSED:
+        break;
+    case PackageCheck::NO_PROGRAM:
+        failItem("E01", "7z.exe/7za not exist");
+        return;
+    case PackageCheck::FAILED:
+        QFile::remove(AgentFolders::tempPath(m_sFileName));
+        failItem(QString("E02-%1").arg(nExitCode), "unzip issue");
+        return;
+    default:
+        QFile::remove(AgentFolders::tempPath(m_sFileName));
+        failItem("E03", "archive refused");
+        return;
+    }
+    dropThread();
+    m_pThread = new WorkerThread(this, 0);
+    m_pThread->setUnzip(AgentFolders::tempPath(m_sFileName), m_sUnzipTarget);
+    m_pThread->start();
+}
+
+void MapFreeUpdateWorker::slotProcFinish(int nExitCode, QProcess::ExitStatus eExitStatus)
+{
+    writeLog(1, "[MapFreeUpdateWorker][slotProcFinish][Entry] nExitCode :%d", nExitCode);
+    dropThread();
+    if (eExitStatus != QProcess::NormalExit || nExitCode != 0) {
+        failItem(QString("E02-%1").arg(nExitCode), "unzip issue");
+        return;
+    }
+    emit emitStatus(isDeviceItem() ? DEVICE_INSTALLPROCESS : MAP_INSTALLPROCESS,
+                    progress(m_sFileName, "100"));
+    doWriteVerAndReDownload();
+}
+
+void MapFreeUpdateWorker::doWriteVerAndReDownload()
+{
+    writeLog(1, "[MapFreeUpdateWorker ][doWriteVerAndReDownload][entry]");
+    const WorkFile::Row& row = m_currentRow;
+    QString sFile;
+    QString sText;
+    if (m_bDeviceRow && row.value(0) == "APPLICATION") {
+        sFile = "Korvo/version.app";
+        sText = row.value(2) + ";" + QString(row.value(1)).remove('-') + ";" + row.value(3);
+    } else if (!m_bDeviceRow) {
+        const QString sName = MapKind::versionFile(MapKind::of(MapRows::notes(row)));
+        if (!sName.isEmpty())
+            sFile = "Korvo/" + sName;
+        sText = row.value(MapRows::VERSION) + ";" + row.value(MapRows::RELEASE_DATE) + ";" +
+                row.value(MapRows::SIZE) + ";";
+    }
+    if (!sFile.isEmpty() && !writeVersionFile(sFile, sText)) {
+        failItem("E05", "version file not written");
+        return;
+    }
+    WorkFile::Row done;
+    if (!WorkFile::takeFirstRow(m_bDeviceRow ? temp("DevDownload.script") : ProcMapXml::mapListPath(),
+                                &done)) {
+        failItem("E05", "work list not written");
+        return;
+    }
+    doInstallUpdate();
+}
+
+bool MapFreeUpdateWorker::writeVersionFile(const QString& sRelative, const QString& sText)
+{
+    if (!QFileInfo(m_sDrive).isDir())
+        return false;
+    bool bOk = false;
+    DevicePath::resolveDir(m_sDrive, "Korvo", &bOk);
+    return bOk && WorkFile::writeBytes(DevicePath::resolve(m_sDrive, sRelative), sText.toUtf8());
+}
+
+bool MapFreeUpdateWorker::isDeviceItem() const
+{
+    return m_sFileName.contains("Rom") || m_sFileName.contains("App");
+}
+
+void MapFreeUpdateWorker::failItem(const QString& sCode, const QString& sText)
+{
+    writeLog(1, "[RirUdorAdoderOduvez][failItem] %s: %s %s", qUtf8Printable(m_sFileName),
+             qUtf8Printable(sCode), qUtf8Printable(sText));
+    noteError(sCode, sText);
+    finish(isDeviceItem() || m_bDeviceRow ? DEVICE_UNZIPERROR : MAP_UNZIPERROR);
+}

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "core/ActionStatus.h"
+#include "core/WorkFile.h"
+
+#include <QMap>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+#include <functional>
+
+class PackageCheck;
+class WorkerThread;
+
+// The agent's side of the map service. One worker carries one action, started by one entry:
+//   checkMapFreeUpdate   map data, then the download history; "map.script" keeps only the newer maps,
+//                        one per kind, in install order: 81 ("success" or "AutoCheck"), 82 "proc map
+//                        error" / "proc history map error"
+//   chkBuyMapAvailData   the shop's offers: 89, or 90
+//   checkQueryMapCredit  the download history (its own files), then the credit: 91, or 92
+//   queryAddMapUpdate    add-on maps, and their history when none is offered: 94
+//   GetCountryString     the map languages: 93
+//   installMapFreeUpdate download and verify every listed archive, check the room, unpack the device
+//                        packages and then the maps, record the versions: 84; 83, 86, 76 or 99 on failure
+// A failed request or download ends with 83 "true". Every action ends with exactly one final status.
+// Deleting the worker stops it: a transfer is abandoned and the archive program killed.
+class MapFreeUpdateWorker : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum RequestState {
+        NONE = 0,
+        CHECKMAP = 1,
+        CHECKMAPHISTORY = 2,
+        DOWNLOADMAP = 6,
+        UNZIPMAP = 7,
+        QUERYMAPCREDIT = 13,
+        QUERYADDMAP = 14,
+        QUERYADDMAPHISTORY = 15,
+        GETESHOPURL = 16,
+        GETMAPLANGUAGE = 21,
+        QUERYCREDITHISTORY = 24,
+        GETCOUNTRYXML = 25,
+    };
+
+    // What the worker asks of its owner (the controller); unset members do nothing or give defaults.
+    struct Host {
+        std::function<void(const QString& sCode, const QString& sText)> error;
+        std::function<void(const QString& sText)> queryAddMapResult;
+        std::function<void()> creditRead;    // after a credit list was written
+        std::function<void()> shopRead;      // after a shop list was written
+        std::function<void()> languagesRead; // after a language list was written
+        // MD5 of the file against the service's checksum; default: the own digest.
+        std::function<bool(const QString& sFile, const QString& sChecksum)> checksum;
+        std::function<quint64()> freeSpace; // of the device's system drive
+        std::function<QString()> driveRoot; // the device's system drive root, "" without one
+    };
+
+    static const char* const DEFAULT_MAP_UPDATE_URL;
+    static const char* const DEFAULT_ESHOP_URL;
+    static const char* const DEFAULT_LANGUAGE_URL;
+    // Room kept free beyond what the archives unpack to.
+    static constexpr quint64 SPACE_MARGIN = 2097152;
+    // Downloads of one archive whose checksum does not match before the install gives up.
+    static constexpr int CHECKSUM_TRIES = 3;
+
+    explicit MapFreeUpdateWorker(bool bAutoCheck, QObject* pParent = nullptr);
+    ~MapFreeUpdateWorker() override;
+
+    void setHost(Host host) { m_host = std::move(host); }
+    RequestState requestState() const { return m_eState; }
+
+    void checkMapFreeUpdate(const QString& sRequest);
+    void chkBuyMapAvailData(const QString& sRequest);
+    void checkQueryMapCredit(const QString& sRequest);
+    void queryAddMapUpdate(const QString& sRequest);
+    void GetCountryString(const QString& sLang);
+    void installMapFreeUpdate(const QString& sRequest);
+
+    // The request body of a type for its values; plain values keep the fixed template's bytes.
+    static QString requestBody(const QString& sType, const QStringList& values);
+    // The local name of a row's archive: the address after its last "/"; "" when unusable.
+    static QString itemName(const QString& sUrl);
+    static bool md5Matches(const QString& sFile, const QString& sChecksum);
+
+signals:
+    void emitStatus(ACTION_STATUS status, QString sResult);
+
+public slots:
+    void slotProcFinish(int nExitCode, QProcess::ExitStatus eExitStatus);
+    void terminateMapFreeUpdate();
+    void netFinish(bool bSuccess);
+    void slotDownloadProcess(qint64 nRead, qint64 nTotal);
+    void slotUnzipProcess(int nValue);
+
+private slots:
+    void slotPackageChecked(int eResult, int nExitCode);
+
+private:
+    // Requests.
+    void parseRequest(const QString& sRequest);
+    void post(RequestState eState, const QString& sUrl, const QString& sBody, const QString& sAnswer);
+    void doCheckMapFreeUpdate();
+    void doCheckMapHistoryUpdate();
+    void doChkBuyMapAvailData();
+    void doQueryCreditHistoryMapUpdate();
+    void doQueryMapCredit();
+    void doQueryAddMap();
+    void doQueryAddMapHistoryUpdate();
+    void doGetMapLanguage(const QString& sLang);
+    QString creditNotes() const;
+    bool addMapListHasRows() const;
+    // Answers.
+    void dispatch();
+    void procFreeMap();
+    void procHistoryMap();
+    void procCreditHistory();
+    void procQueryMapCredit();
+    void procAddMap();
+    void procAvailableAddMap();
+    void procMapLanguage();
+
+    // Install.
+    void doDownloadUpdate();
+    void downloadDone();
+    bool moveDownloadedItem();
+    bool prepareMapInstall();
+    bool checkRoom();
+    void doInstallUpdate();
+    void startUnzip(const QString& sDestination);
+    void doWriteVerAndReDownload();
+    bool writeVersionFile(const QString& sRelative, const QString& sText);
+    bool isDeviceItem() const;
+    void failItem(const QString& sCode, const QString& sText);
+
+    void noteError(const QString& sCode, const QString& sText);
+    void finish(ACTION_STATUS status, const QString& sResult = QString());
+    void dropThread();
+
+    bool m_bAutoCheck;
+    Host m_host;
+    RequestState m_eState = NONE;
+    bool m_bRunning = true;
+    WorkerThread* m_pThread = nullptr;
+    PackageCheck* m_pCheck = nullptr;
+    QString m_sRequest;
+    QString m_sMapUpdateUrl;
+    QString m_sEshopUrl;
+    QString m_sLanguageUrl;
+    QMap<QString, QString> m_device; // model, sku, uuid, bm, ta, osm, country
+
+    // Install.
+    QString m_sDrive;
+    QString m_sFileName;
+    QString m_sDownloadFile;
+    QString m_sDownloadChecksum;
+    int m_nTries = 0;
+    bool m_bDeviceRow = false;
+    WorkFile::Row m_currentRow;
+    QString m_sUnzipTarget;
+};

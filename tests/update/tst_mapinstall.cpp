@@ -1,0 +1,415 @@
+#include "core/AgentFolders.h"
+#include "core/AgentTiming.h"
+#include "core/WorkFile.h"
+#include "platform/ArchiveTool.h"
+#include "platform/Platform.h"
+#include "support/DriveTree.h"
+#include "support/FakeArchivePrograms.h"
+#include "support/NginxFixture.h"
+#include "support/SystemTools.h"
+#include "support/TestFolders.h"
+#include "support/ZipBuilder.h"
+#include "update/ArchiveSize.h"
+#include "update/MapFreeUpdateWorker.h"
+#include "update/ProcMapXml.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Rows = QList<WorkFile::Row>;
+using Statuses = QList<QPair<int, QString>>;
+
+// The map install: archives from a real nginx, made by the real 7-Zip (or by hand where they must be
+// hostile), unpacked onto a device drive whose top folder is spelled "KORVO".
+class TestMapInstall : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void nothingToInstall();
+    void mapOnly();
+    void devicePackageAndMap();
+    void room_data();
+    void room();
+    void lastingMismatch();
+    void addOnFirstRowIsDownloaded();
+    void refusedArchives_data();
+    void refusedArchives();
+    void archivePrograms_data();
+    void archivePrograms();
+    void unrecordableRowStays();
+    void noDevice();
+    void unknownDeviceRow();
+    void driveGoneBeforeVersion();
+    void deletedMidUnpack();
+
+private:
+    bool makeZip(const QString& sName, const QStringList& lstMembers);
+    WorkFile::Row mapRow(const QString& sName, const QString& sNotes,
+                         const QString& sKind = "BugFixMapUpdate",
+                         const QString& sChecksum = QString()) const;
+    WorkFile::Row deviceRow(const QString& sKind, const QString& sName) const;
+    MapFreeUpdateWorker* makeWorker();
+    Statuses run(const Rows& maps, const Rows& devices = Rows());
+    static Rows rowsOf(const QString& sPath);
+    int getsOf(const QString& sName) const;
+
+    QTemporaryDir m_root;
+    NginxFixture m_nginx;
+    QScopedPointer<TestFolders> m_pFolders;
+    QScopedPointer<DriveTree> m_pDrive;
+    QStringList m_lstErrors;
+    quint64 m_nFree = 1ULL << 40;
+    QByteArray m_base;
+    int m_nLogStart = 0;
+    bool m_bDevice = true;
+};
+
+bool TestMapInstall::makeZip(const QString& sName, const QStringList& lstMembers)
+{
+    QString sWhy;
+    const QStringList args = QStringList({"a", "-tzip", m_root.filePath(sName)}) + lstMembers;
+    const bool bOk = SystemTools::run(ArchiveTool::findProgram(QString()), args, &sWhy);
+    if (!bOk)
+        qWarning("%s", qPrintable(sWhy));
+    return bOk;
+}
+
+void TestMapInstall::initTestCase()
+{
+    qRegisterMetaType<ACTION_STATUS>("ACTION_STATUS");
+    if (ArchiveTool::findProgram(QString()).isEmpty())
+        QSKIP("no 7-Zip installed");
+    if (!NginxFixture::isAvailable())
+        QSKIP(qPrintable(NginxFixture::skipReason()));
+    QVERIFY(m_root.isValid());
+    const QString sSource = m_root.filePath("src");
+    QRandomGenerator random(17);
+    QByteArray noise(200000, Qt::Uninitialized);
+    for (char& c : noise)
+        c = char(random.bounded(256));
+    m_base = noise;
+    QVERIFY(TestFolders::writeFile(sSource + "/base.img", m_base));
+    QVERIFY(TestFolders::writeFile(sSource + "/ta.img", QByteArray(100000, 't')));
+    QVERIFY(TestFolders::writeFile(sSource + "/program.bin", QByteArray(50000, 'p')));
+    QVERIFY(makeZip("BM-EU.zip", {sSource + "/base.img"}));
+    QVERIFY(makeZip("TA-EU.zip", {sSource + "/ta.img"}));
+    QVERIFY(makeZip("App_2.zip", {sSource + "/program.bin"}));
+    QByteArray damaged = TestFolders::readFile(m_root.filePath("BM-EU.zip"));
+    for (int i = 1000; i < 1100; ++i)
+        damaged[i] = char(damaged[i] ^ 0x5a);
+    QVERIFY(TestFolders::writeFile(m_root.filePath("damaged.zip"), damaged));
+    ZipBuilder dotdot;
+    dotdot.addFile("ok.txt", "fine");
+    dotdot.addFile("../../escaped.txt", "escaped");
+    QVERIFY(dotdot.write(m_root.filePath("dotdot.zip")));
+    QVERIFY2(m_nginx.start(m_root.path()), qPrintable(m_nginx.errorString()));
+}
+
+void TestMapInstall::init()
+{
+    m_pFolders.reset(new TestFolders);
+    QVERIFY(QDir().mkpath(m_pFolders->tempDir()));
+    m_pDrive.reset(new DriveTree);
+    QVERIFY(m_pDrive->writeVersion("bm", "0.1;old;1;"));
+    AgentTiming::set(AgentTiming::DOWNLOAD_PROGRESS, 0);
+    m_lstErrors.clear();
+    m_nFree = 1ULL << 40;
+    m_bDevice = true;
+    m_nLogStart = m_nginx.accessLog().size();
+}
+
+void TestMapInstall::cleanup()
+{
+    AgentTiming::resetDefaults();
+    m_pDrive.reset();
+    m_pFolders.reset();
+}
+
+WorkFile::Row TestMapInstall::mapRow(const QString& sName, const QString& sNotes, const QString& sKind,
+                                     const QString& sChecksum) const
+{
+    QCryptographicHash md5(QCryptographicHash::Md5);
+    md5.addData(TestFolders::readFile(m_root.filePath(sName)));
+    const QString sSum = sChecksum.isEmpty() ? QString::fromLatin1(md5.result().toHex()) : sChecksum;
+    const QString sSize = QString::number(QFileInfo(m_root.filePath(sName)).size());
+    WorkFile::Row row = {
+        sKind,           "3.5", sSize, "2026-02-03 04:05:06", sNotes, "7", m_nginx.url("/" + sName), sSum,
+        "http://notes/", "0",   ""};
+    if (sKind == "SellMapCredits")
+        row.insert(6, "1");
+    return row;
+}
+
+WorkFile::Row TestMapInstall::deviceRow(const QString& sKind, const QString& sName) const
+{
+    return {sKind,
+            "2026-01-02",
+            "2.0",
+            QString::number(QFileInfo(m_root.filePath(sName)).size()),
+            m_nginx.url("/" + sName),
+            ""};
+}
+
+Rows TestMapInstall::rowsOf(const QString& sPath)
+{
+    Rows rows;
+    WorkFile::readRows(sPath, &rows);
+    return rows;
+}
+
+int TestMapInstall::getsOf(const QString& sName) const
+{
+    int nGets = 0;
+    const QStringList lines = m_nginx.accessLog().mid(m_nLogStart);
+    for (const QString& sLine : lines)
+        nGets += sLine.startsWith("GET /" + sName + " ") ? 1 : 0;
+    return nGets;
+}
+
+MapFreeUpdateWorker* TestMapInstall::makeWorker()
+{
+    auto* pWorker = new MapFreeUpdateWorker(false);
+    MapFreeUpdateWorker::Host host;
+    host.error = [this](const QString& sCode, const QString& sText) { m_lstErrors << sCode << sText; };
+    host.freeSpace = [this] { return m_nFree; };
+    host.driveRoot = [this] { return m_bDevice ? m_pDrive->root() : QString(); };
+    pWorker->setHost(host);
+    return pWorker;
+}
+
+Statuses TestMapInstall::run(const Rows& maps, const Rows& devices)
+{
+    if (!WorkFile::writeRows(ProcMapXml::mapListPath(), maps))
+        return {};
+    if (!devices.isEmpty() && !WorkFile::writeRows(AgentFolders::tempPath("DevDownload.script"), devices))
+        return {};
+    QScopedPointer<MapFreeUpdateWorker> pWorker(makeWorker());
+    QSignalSpy spy(pWorker.data(), &MapFreeUpdateWorker::emitStatus);
+    pWorker->installMapFreeUpdate(R"({"drive":"/elsewhere/","model":"M","sku":"S","uuid":"U"})");
+    auto isFinal = [&spy] {
+        if (spy.isEmpty())
+            return false;
+        const int nLast = int(spy.last().at(0).value<ACTION_STATUS>());
+        return nLast != MAP_DOWNLOADPROCESS && nLast != MAP_INSTALLPROCESS &&
+               nLast != DEVICE_INSTALLPROCESS && nLast != DEVICE_ITEMINSTALLED;
+    };
+    if (!QTest::qWaitFor(isFinal, 60000))
+        qWarning("no final status within 60 s");
+    QTest::qWait(50); // a second final result would show up here
+    Statuses seen;
+    for (const QList<QVariant>& args : spy) {
+        if (args.at(0).value<ACTION_STATUS>() != MAP_DOWNLOADPROCESS)
+            seen.append({int(args.at(0).value<ACTION_STATUS>()), args.at(1).toString()});
+    }
+    return seen;
+}
+
+void TestMapInstall::nothingToInstall()
+{
+    QCOMPARE(run({}), (Statuses{{int(DEVICE_ITEMINSTALLED), ""}, {int(MAP_INSTALLSUCCESS), ""}}));
+}
+
+void TestMapInstall::mapOnly()
+{
+    const Statuses seen = run({mapRow("BM-EU.zip", "BM-EU")});
+    QCOMPARE(seen, (Statuses{{int(DEVICE_ITEMINSTALLED), ""},
+                             {int(MAP_INSTALLPROCESS), R"({"file":"BM-EU.zip","unzip":"0"})"},
+                             {int(MAP_INSTALLPROCESS), R"({"file":"BM-EU.zip","unzip":"100"})"},
+                             {int(DEVICE_ITEMINSTALLED), ""},
+                             {int(MAP_INSTALLSUCCESS), ""}}));
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/base.img"), m_base);
+    // The one top folder, whatever its spelling, holds the version file byte for byte.
+    const QString sSize = QString::number(QFileInfo(m_root.filePath("BM-EU.zip")).size());
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/version.bm"),
+             ("3.5;2026-02-03 04:05:06;" + sSize + ";").toUtf8());
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "Korvo"));
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows());
+}
+
+void TestMapInstall::devicePackageAndMap()
+{
+    // The device update left its verified package in the work folder.
+    QVERIFY(QFile::copy(m_root.filePath("App_2.zip"), AgentFolders::tempPath("App_2.zip")));
+    const Statuses seen = run({mapRow("TA-EU.zip", "TA-EU")}, {deviceRow("APPLICATION", "App_2.zip")});
+    QCOMPARE(seen, (Statuses{{int(DEVICE_INSTALLPROCESS), R"({"file":"App_2.zip","unzip":"0"})"},
+                             {int(DEVICE_INSTALLPROCESS), R"({"file":"App_2.zip","unzip":"100"})"},
+                             {int(DEVICE_ITEMINSTALLED), ""},
+                             {int(MAP_INSTALLPROCESS), R"({"file":"TA-EU.zip","unzip":"0"})"},
+                             {int(MAP_INSTALLPROCESS), R"({"file":"TA-EU.zip","unzip":"100"})"},
+                             {int(DEVICE_ITEMINSTALLED), ""},
+                             {int(MAP_INSTALLSUCCESS), ""}}));
+    // Device packages unpack into the drive root.
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "program.bin"), QByteArray(50000, 'p'));
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/ta.img"), QByteArray(100000, 't'));
+    const QString sAppSize = QString::number(QFileInfo(m_root.filePath("App_2.zip")).size());
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/version.app"),
+             ("2.0;20260102;" + sAppSize).toUtf8());
+    QVERIFY(TestFolders::readFile(m_pDrive->root() + "KORVO/version.map").startsWith("3.5;"));
+    QCOMPARE(rowsOf(AgentFolders::tempPath("DevDownload.script")), Rows());
+}
+
+void TestMapInstall::room_data()
+{
+    QTest::addColumn<qint64>("extra");
+    QTest::addColumn<bool>("installs");
+    QTest::newRow("free space equal to the need") << qint64(0) << false;
+    QTest::newRow("one byte more") << qint64(1) << true;
+}
+
+void TestMapInstall::room()
+{
+    QFETCH(qint64, extra);
+    QFETCH(bool, installs);
+    const qint64 nNeed = ArchiveSize::unpackedSize(m_root.filePath("BM-EU.zip"));
+    QVERIFY(nNeed > 0);
+    // A file the archive overwrites counts as free room.
+    QVERIFY(m_pDrive->writeFile("KORVO/Map/base.img", QByteArray(1000, 'o')));
+    m_nFree = quint64(nNeed) + MapFreeUpdateWorker::SPACE_MARGIN - 1000 + quint64(extra);
+    const Statuses seen = run({mapRow("BM-EU.zip", "BM-EU")});
+    if (installs) {
+        QCOMPARE(seen.last(), qMakePair(int(MAP_INSTALLSUCCESS), QString()));
+    } else {
+        QCOMPARE(seen, (Statuses{{int(MAP_SIZENOTENOUGH), QString::number(nNeed)}}));
+        QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
+        QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/base.img"), QByteArray(1000, 'o'));
+    }
+}
+
+void TestMapInstall::lastingMismatch()
+{
+    const WorkFile::Row bad =
+        mapRow("BM-EU.zip", "BM-EU", "BugFixMapUpdate", "0123456789abcdef0123456789abcdef");
+    QCOMPARE(run({bad}), (Statuses{{int(MAP_REQUESTERROR), "true"}}));
+    QCOMPARE(m_lstErrors, (QStringList{"E04", "checksum mismatch"}));
+    QCOMPARE(getsOf("BM-EU.zip"), 3);
+    QVERIFY(!QFile::exists(AgentFolders::tempPath("BM-EU.zip")));
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows{bad});
+}
+
+void TestMapInstall::addOnFirstRowIsDownloaded()
+{
+    // A stale archive of the same name must not be unpacked unchecked.
+    QVERIFY(TestFolders::writeFile(AgentFolders::tempPath("BM-EU.zip"), "stale"));
+    const Statuses seen = run({mapRow("BM-EU.zip", "BM-EU", "AdditionalMaps")});
+    QCOMPARE(seen.last(), qMakePair(int(MAP_INSTALLSUCCESS), QString()));
+    QCOMPARE(getsOf("BM-EU.zip"), 1);
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/base.img"), m_base);
+}
+
+void TestMapInstall::refusedArchives_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("damaged, checksum waived") << "damaged.zip"
+                                              << "E02-2";
+    QTest::newRow("member outside the map folder") << "dotdot.zip"
+                                                   << "E03";
+}
+
+void TestMapInstall::refusedArchives()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, code);
+    const Statuses seen = run({mapRow(name, "BM-EU", "BugFixMapUpdate", QString(32, 'F'))});
+    QCOMPARE(seen.last(), qMakePair(int(MAP_UNZIPERROR), QString()));
+    QCOMPARE(m_lstErrors.value(0), code);
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/Map/ok.txt"));
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "escaped.txt"));
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/escaped.txt"));
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/version.bm"), QByteArray("0.1;old;1;"));
+}
+
+void TestMapInstall::archivePrograms_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("missing") << "missing"
+                             << "E01";
+    QTest::newRow("failing") << "failing"
+                             << "E03";
+    QTest::newRow("crashing") << "crashing"
+                              << "E03";
+}
+
+void TestMapInstall::archivePrograms()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, code);
+    FakeArchivePrograms fakes;
+    PlatformOverride platform;
+    platform.setArchiveProgram(program == "missing"   ? fakes.missing()
+                               : program == "failing" ? fakes.failing(1)
+                                                      : fakes.crashing());
+    const Statuses seen = run({mapRow("BM-EU.zip", "BM-EU")});
+    QCOMPARE(seen, (Statuses{{int(MAP_UNZIPERROR), ""}}));
+    QCOMPARE(m_lstErrors.value(0), code);
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
+}
+
+// The verified row goes to the receiving list first: when that cannot be written, it stays listed.
+void TestMapInstall::unrecordableRowStays()
+{
+    QVERIFY(QDir().mkpath(AgentFolders::tempPath("mapdownload.script") + "/blocker"));
+    const WorkFile::Row map = mapRow("BM-EU.zip", "BM-EU");
+    QCOMPARE(run({map}), (Statuses{{int(MAP_REQUESTERROR), "true"}}));
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows{map});
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/Map/base.img"));
+}
+
+void TestMapInstall::noDevice()
+{
+    m_bDevice = false;
+    QCOMPARE(run({mapRow("BM-EU.zip", "BM-EU")}), (Statuses{{int(MAP_REQUESTERROR), "true"}}));
+    QCOMPARE(getsOf("BM-EU.zip"), 0);
+}
+
+void TestMapInstall::unknownDeviceRow()
+{
+    const Statuses seen = run({}, {deviceRow("FIRMWARE", "App_2.zip")});
+    QCOMPARE(seen, (Statuses{{int(DEVICE_UNZIPERROR), ""}}));
+}
+
+void TestMapInstall::driveGoneBeforeVersion()
+{
+    // The drive disappears right after the unpack, before the version file is written.
+    FakeArchivePrograms fakes;
+    const QString sReal = ArchiveTool::findProgram(QString());
+    PlatformOverride platform;
+    platform.setArchiveProgram(
+        fakes.script("gone7z", QString("\"%1\" \"$@\"; rc=$?; [ \"$1\" = x ] && rm -rf \"%2\"; exit $rc\n")
+                                   .arg(sReal, m_pDrive->root())));
+    const Statuses seen = run({mapRow("BM-EU.zip", "BM-EU")});
+    QCOMPARE(seen.last(), qMakePair(int(MAP_UNZIPERROR), QString()));
+    QCOMPARE(m_lstErrors.value(0), QString("E05"));
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
+}
+
+void TestMapInstall::deletedMidUnpack()
+{
+    FakeArchivePrograms fakes;
+    const QString sReal = ArchiveTool::findProgram(QString());
+    const QString sHanging = fakes.hanging();
+    PlatformOverride platform;
+    platform.setArchiveProgram(fakes.script(
+        "hang7z", QString("[ \"$1\" = x ] && exec \"%1\"; exec \"%2\" \"$@\"\n").arg(sHanging, sReal)));
+    QVERIFY(WorkFile::writeRows(ProcMapXml::mapListPath(), {mapRow("BM-EU.zip", "BM-EU")}));
+    QPointer<MapFreeUpdateWorker> pWorker(makeWorker());
+    pWorker->installMapFreeUpdate("{}");
+    QVERIFY(QTest::qWaitFor([&fakes] { return fakes.hangingPid() != 0; }, 60000));
+    const qint64 nPid = fakes.hangingPid();
+    delete pWorker.data();
+    QVERIFY(QTest::qWaitFor([nPid] { return !FakeArchivePrograms::isProcessAlive(nPid); }, 10000));
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestMapInstall)
+#include "tst_mapinstall.moc"
