@@ -89,16 +89,24 @@ bool ProcMapXml::writeList(const QString& sList, const QList<WorkFile::Row>& row
     return true;
 }
 
+bool ProcMapXml::readGroupedHead(const QString& sPath, const QString& sList, QDomDocument* pDoc,
+                                 QDomElement* pFirstList)
+{
+    if (!readHead(sPath, sList, pDoc, pFirstList))
+        return false;
+    if (getAttribute(*pFirstList, "group").isEmpty()) {
+        m_eOutcome = NO_GROUP;
+        return false;
+    }
+    return true;
+}
+
 bool ProcMapXml::open(const QString& sPath)
 {
     QDomDocument doc("ZeqAgent");
     QDomElement first;
-    if (!readHead(sPath, mapListPath(), &doc, &first))
+    if (!readGroupedHead(sPath, mapListPath(), &doc, &first))
         return m_eOutcome == BARE_SUCCESS;
-    if (getAttribute(first, "group").isEmpty()) {
-        m_eOutcome = NO_GROUP;
-        return false;
-    }
     QList<WorkFile::Row> rows;
     for (QDomElement list = first; !list.isNull(); list = list.nextSiblingElement("updatelist")) {
         const QString sGroup = getAttribute(list, "group");
@@ -118,12 +126,8 @@ bool ProcMapXml::openQueryAddMap(const QString& sPath)
 {
     QDomDocument doc("ZeqAgent");
     QDomElement first;
-    if (!readHead(sPath, addMapListPath(), &doc, &first))
+    if (!readGroupedHead(sPath, addMapListPath(), &doc, &first))
         return m_eOutcome == BARE_SUCCESS;
-    if (getAttribute(first, "group").isEmpty()) {
-        m_eOutcome = NO_GROUP;
-        return false;
-    }
     QList<WorkFile::Row> rows;
     for (QDomElement list = first; !list.isNull(); list = list.nextSiblingElement("updatelist")) {
         if (getAttribute(list, "group") != "AdditionalMaps")

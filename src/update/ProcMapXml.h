@@ -52,5 +52,8 @@ private:
     // Loads the answer and finds its first list; false when there is none (m_eOutcome says why, and a
     // bare success has emptied sList).
     bool readHead(const QString& sPath, const QString& sList, QDomDocument* pDoc, QDomElement* pFirstList);
+    // readHead, and the first list must name its group.
+    bool readGroupedHead(const QString& sPath, const QString& sList, QDomDocument* pDoc,
+                         QDomElement* pFirstList);
     bool writeList(const QString& sList, const QList<WorkFile::Row>& rows);
 };

@@ -1,5 +1,7 @@
 #include "FakeMapService.h"
 
+#include "FakeUpdateService.h"
+
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -69,16 +71,10 @@ QByteArray FakeMapService::listDocument(const QList<List>& lists, const QByteArr
     return document;
 }
 
+// The same code and error answer as the update service gives.
 QByteArray FakeMapService::codeDocument(const QString& sCode, const QString& sError)
 {
-    QByteArray document;
-    QXmlStreamWriter writer(&document);
-    writer.writeStartDocument();
-    writer.writeStartElement("response");
-    writer.writeTextElement("code", sCode);
-    writer.writeTextElement("error", sError);
-    writer.writeEndDocument();
-    return document;
+    return FakeUpdateService::errorDocument(sCode, sError);
 }
 
 QByteArray FakeMapService::creditDocument(const QStringList& values)
