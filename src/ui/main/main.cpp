@@ -4,7 +4,7 @@
 #include "core/DebugLog.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
-#include "ui/pages/PagesDialogOpener.h"
+#include "ui/update/UpdateDialogOpener.h"
 
 #include <QApplication>
 #include <QTextCodec>
@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     WidgetNotifier notifier;
     Notifier::setInstance(&notifier);
-    PagesDialogOpener dialogOpener;
+    UpdateDialogOpener dialogOpener;
     DialogOpener::setInstance(&dialogOpener);
 
     int nResult = 0;
