@@ -11,14 +11,6 @@
 #include <QEvent>
 #include <QPointer>
 
-namespace
-{
-QString tr0(const char* szText)
-{
-    return QCoreApplication::translate("QObject", szText);
-}
-} // namespace
-
 DevSettingWidget::DevSettingWidget(QWidget* parent, const Worker::DEVINFO& devinfo)
     : QWidget(parent), m_pUi(new Ui::DevSettingWidget), m_devinfo(devinfo),
       m_pCtrl(ZeqAgentCtrlMgr::getInstance())
@@ -64,8 +56,10 @@ void DevSettingWidget::applyButtonFont()
 void DevSettingWidget::showTexts()
 {
     if (m_bConnected) {
-        m_pUi->label_device->setText(QString("%1 %2").arg(m_devinfo.sHWName, tr0("connected")));
-        m_pUi->label_info->setText(tr0("Please disconnect your device to deregister."));
+        m_pUi->label_device->setText(
+            QString("%1 %2").arg(m_devinfo.sHWName, QCoreApplication::translate("QObject", "connected")));
+        m_pUi->label_info->setText(
+            QCoreApplication::translate("QObject", "Please disconnect your device to deregister."));
     } else {
         m_pUi->label_device->setText(m_devinfo.sHWName);
     }
@@ -74,9 +68,11 @@ void DevSettingWidget::showTexts()
         AgentSettings settings;
         sConnect = settings.getDeviceString(m_devinfo.sUUID, "connect");
     }
-    m_pUi->label_connect->setText(QString("%1: %2").arg(tr0("Last connected"), sConnect));
+    m_pUi->label_connect->setText(
+        QString("%1: %2").arg(QCoreApplication::translate("QObject", "Last connected"), sConnect));
     m_pUi->label_uuid->setText(QString("UUID: %1").arg(m_devinfo.sUUID));
-    m_pUi->label_register->setText(QString("%1: %2").arg(tr0("Registered on"), m_devinfo.sReserved));
+    m_pUi->label_register->setText(
+        QString("%1: %2").arg(QCoreApplication::translate("QObject", "Registered on"), m_devinfo.sReserved));
 }
 
 void DevSettingWidget::deRegDev()
@@ -88,8 +84,9 @@ void DevSettingWidget::deRegDev()
     {
         PageLoops::Scope scope;
         nAnswer = Notifier::instance()->askWithCheckBox(
-            tr0("Device Deregisteration"), tr0("Are you sure you want to deregister your device?"),
-            tr0("Remove my backup file if any."), &bRemove);
+            QCoreApplication::translate("QObject", "Device Deregisteration"),
+            QCoreApplication::translate("QObject", "Are you sure you want to deregister your device?"),
+            QCoreApplication::translate("QObject", "Remove my backup file if any."), &bRemove);
     }
     // A row that went away meanwhile (a device change, a new list) sends nothing.
     if (PageLoops::isRetired(pSelf))
