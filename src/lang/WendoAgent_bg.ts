@@ -134,7 +134,7 @@
     <name>MyDevRegWidget</name>
     <message>
         <source>Restore</source>
-        <translation>Възстанови</translation>
+        <translation>Възстановяване</translation>
     </message>
     <message>
         <source>Register info</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Архивирай</translation>
+        <translation>Архивиране</translation>
     </message>
     <message>
         <source>TextLabel</source>
@@ -317,11 +317,11 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Архивирай</translation>
+        <translation>Архивиране</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation>Възстанови</translation>
+        <translation>Възстановяване</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
