@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Last connected</source>
-        <translation>Paskutinį kartą prijungta</translation>
+        <translation>Paskutinis prijungimas</translation>
     </message>
     <message>
         <source>UUID:</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Registered on</source>
-        <translation>Užregistruota</translation>
+        <translation>Registracijos data</translation>
     </message>
     <message>
         <source>Deregister</source>

@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Last connected</source>
-        <translation>Pēdējoreiz pievienota</translation>
+        <translation>Pēdējā pievienošana</translation>
     </message>
     <message>
         <source>UUID:</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Registered on</source>
-        <translation>Reģistrēta</translation>
+        <translation>Reģistrācijas datums</translation>
     </message>
     <message>
         <source>Deregister</source>
@@ -289,11 +289,11 @@
     </message>
     <message>
         <source>All data has been uploaded to QuorvaneShare successfully.</source>
-        <translation>Visi dati ir veiksmīgi augšupielādēti QuorvaneShare.</translation>
+        <translation>Visi dati ir veiksmīgi augšupielādēti pakalpojumā QuorvaneShare.</translation>
     </message>
     <message>
         <source>All data has been uploaded to ZeqShare successfully.</source>
-        <translation>Visi dati ir veiksmīgi augšupielādēti ZeqShare.</translation>
+        <translation>Visi dati ir veiksmīgi augšupielādēti pakalpojumā ZeqShare.</translation>
     </message>
     <message>
         <source>Click here to check</source>
@@ -445,19 +445,19 @@
     </message>
     <message>
         <source>Some data cannot be uploaded to QuorvaneShare.</source>
-        <translation>Dažus datus nevar augšupielādēt QuorvaneShare.</translation>
+        <translation>Dažus datus nevar augšupielādēt pakalpojumā QuorvaneShare.</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to ZeqShare.</source>
-        <translation>Dažus datus nevar augšupielādēt ZeqShare.</translation>
+        <translation>Dažus datus nevar augšupielādēt pakalpojumā ZeqShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to QuorvaneShare.</source>
-        <translation>Izveidojiet savienojumu ar internetu, lai augšupielādētu savus datus QuorvaneShare.</translation>
+        <translation>Izveidojiet savienojumu ar internetu, lai augšupielādētu savus datus pakalpojumā QuorvaneShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to ZeqShare.</source>
-        <translation>Izveidojiet savienojumu ar internetu, lai augšupielādētu savus datus ZeqShare.</translation>
+        <translation>Izveidojiet savienojumu ar internetu, lai augšupielādētu savus datus pakalpojumā ZeqShare.</translation>
     </message>
     <message>
         <source>Device</source>
@@ -517,11 +517,11 @@
     </message>
     <message>
         <source>Tracks on QuorvaneShare will be automatically synchronised with your device.</source>
-        <translation>QuorvaneShare maršruti tiks automātiski sinhronizēti ar jūsu ierīci.</translation>
+        <translation>Maršruti pakalpojumā QuorvaneShare tiks automātiski sinhronizēti ar jūsu ierīci.</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation>ZeqShare maršruti tiks automātiski sinhronizēti ar jūsu ierīci.</translation>
+        <translation>Maršruti pakalpojumā ZeqShare tiks automātiski sinhronizēti ar jūsu ierīci.</translation>
     </message>
     <message>
         <source>Are you sure you want to leave this page without saving new changes?</source>
@@ -586,7 +586,7 @@
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation>ZeqShare maršruti tiks automātiski sinhronizēti ar jūsu ierīci.</translation>
+        <translation>Maršruti pakalpojumā ZeqShare tiks automātiski sinhronizēti ar jūsu ierīci.</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
