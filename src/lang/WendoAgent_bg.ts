@@ -5,613 +5,613 @@
     <name>AboutDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Диалог</translation>
     </message>
     <message>
         <source>Product version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия на продукта</translation>
     </message>
     <message>
         <source>Release date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата на издаване</translation>
     </message>
     <message>
         <source>WendoAgent keeps your Wendo cycling computer in step with your rides online.</source>
-        <translation type="unfinished"></translation>
+        <translation>WendoAgent синхронизира вашия велокомпютър Wendo с каранията ви онлайн.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AgentSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Your settings could not be saved, the disk may be full. The settings saved before are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройките не можаха да бъдат запазени, възможно е дискът да е пълен. Запазените преди това настройки остават.</translation>
     </message>
 </context>
 <context>
     <name>BacukupRestoreDailog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Диалог</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отказ</translation>
     </message>
 </context>
 <context>
     <name>BasicSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
     <message>
         <source>Basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Основни настройки</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Език</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Запази</translation>
     </message>
 </context>
 <context>
     <name>BottomBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Изход</translation>
     </message>
 </context>
 <context>
     <name>DevSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Последно свързване</translation>
     </message>
     <message>
         <source>UUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>UUID:</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрирано на</translation>
     </message>
     <message>
         <source>Deregister</source>
-        <translation type="unfinished"></translation>
+        <translation>Отрегистрирай</translation>
     </message>
 </context>
 <context>
     <name>Login_fbWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Forgot password?&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Забравена парола?&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Вход</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Запомни ме</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имейл адресът или паролата са грешни. Моля, опитайте отново.</translation>
     </message>
     <message>
         <source>By clicking the button ,you agree to the &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;term of use &lt;/a&gt;&amp;amp;&lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt; privacy policy &lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>С натискането на бутона се съгласявате с &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;условията за ползване&lt;/a&gt; &amp;amp; &lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;политиката за поверителност&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Please enter a vaild e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Моля, въведете валиден имейл адрес.</translation>
     </message>
 </context>
 <context>
     <name>MyDevRegWidget</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Възстановяване</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрация</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивиране</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстов етикет</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство</translation>
     </message>
 </context>
 <context>
     <name>MyDevShareSyncWidget</name>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Моите данни</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация със ZeqShare</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>тест</translation>
     </message>
 </context>
 <context>
     <name>MyDevVersionWidget</name>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия на ROM</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия на софтуера</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализиране</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия</translation>
     </message>
     <message>
         <source>[The software of device is up-to-date]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Софтуерът на устройството е актуален]</translation>
     </message>
     <message>
         <source>Release note</source>
-        <translation type="unfinished"></translation>
+        <translation>Бележка към версията</translation>
     </message>
 </context>
 <context>
     <name>MyDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
 </context>
 <context>
     <name>NoDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Failed to connect to the QuorvaneShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неуспешна връзка със сървъра на QuorvaneShare. Моля, проверете интернет връзката си.</translation>
     </message>
     <message>
         <source>Failed to connect to the ZeqShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неуспешна връзка със сървъра на ZeqShare. Моля, проверете интернет връзката си.</translation>
     </message>
     <message>
         <source>Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Интернет връзка</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Запазено успешно</translation>
     </message>
     <message>
         <source>About WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>За WendoAgent</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Изход</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Имейл адрес</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Парола</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Вход</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имейл адресът или паролата са грешни. Моля, опитайте отново.</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Запомни ме</translation>
     </message>
     <message>
         <source>Open WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Отвори WendoAgent</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализиране</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>Отвори уебсайта на QuorvaneShare</translation>
     </message>
     <message>
         <source>Launch ZeqShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>Отвори уебсайта на ZeqShare</translation>
     </message>
     <message>
         <source>Exit WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Затвори WendoAgent</translation>
     </message>
     <message>
         <source>Run at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Стартиране със системата</translation>
     </message>
     <message>
         <source>All data has been uploaded to QuorvaneShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички данни са качени успешно в QuorvaneShare.</translation>
     </message>
     <message>
         <source>All data has been uploaded to ZeqShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички данни са качени успешно в ZeqShare.</translation>
     </message>
     <message>
         <source>Click here to check</source>
-        <translation type="unfinished"></translation>
+        <translation>Щракнете тук, за да проверите</translation>
     </message>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Има актуализация</translation>
     </message>
     <message>
         <source>New update available. Click here for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Има нова актуализация. Щракнете тук за повече информация.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Не</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивиране</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Възстановяване</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивиране... Моля, не разкачвайте устройството си.</translation>
     </message>
     <message>
         <source>Restoring... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Възстановяване... Моля, не разкачвайте устройството си.</translation>
     </message>
     <message>
         <source>Device backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивиране на устройството</translation>
     </message>
     <message>
         <source>Device restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Възстановяване на устройството</translation>
     </message>
     <message>
         <source>Backup completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивирането завърши успешно</translation>
     </message>
     <message>
         <source>Backup failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивирането не бе успешно. Уверете се, че устройството %1 все още е свързано с компютъра. Ако проблемът продължава, свържете се с поддръжката на Zeq.</translation>
     </message>
     <message>
         <source>Restored successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Възстановено успешно</translation>
     </message>
     <message>
         <source>Restore failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Възстановяването не бе успешно. Уверете се, че устройството %1 все още е свързано с компютъра. Ако проблемът продължава, свържете се с поддръжката на Zeq.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Запази</translation>
     </message>
     <message>
         <source>is connected</source>
-        <translation type="unfinished"></translation>
+        <translation>е свързано</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрация</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрирай</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройството не е регистрирано. Регистрирайте го, за да синхронизирате историята и маршрутите си с QuorvaneShare.</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройството не е регистрирано. Регистрирайте го, за да синхронизирате историята и маршрутите си със ZeqShare.</translation>
     </message>
     <message>
         <source>The connected device is not linked to the current account, but you can still use the update function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Свързаното устройство не е обвързано с текущия акаунт, но можете да използвате функцията за актуализация.</translation>
     </message>
     <message>
         <source>Back up your Wendo data</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивирайте данните си от Wendo</translation>
     </message>
     <message>
         <source>Last backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Последно архивиране</translation>
     </message>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Моите данни</translation>
     </message>
     <message>
         <source>Sync again</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизирай</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Качване на записи от историята: %1</translation>
     </message>
     <message>
         <source>%1 tracks downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Изтегляне на маршрути: %1</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Опитай пак</translation>
     </message>
     <message>
         <source>Not enough memory space on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Няма достатъчно памет на устройството.</translation>
     </message>
     <message>
         <source>The synchronisation is not complete. Please delete some history or track items to free up memory space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизацията не е завършена. Изтрийте част от историята или маршрутите, за да освободите памет.</translation>
     </message>
     <message>
         <source>Data Corruption</source>
-        <translation type="unfinished"></translation>
+        <translation>Повредени данни</translation>
     </message>
     <message>
         <source>Delete the corrupted History</source>
-        <translation type="unfinished"></translation>
+        <translation>Изтрий повредената история</translation>
     </message>
     <message>
         <source>Failed to process this recording as your device contains some invalid information. To avoid this message, remove this file from your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Този запис не може да бъде обработен, защото устройството съдържа невалидни данни. За да не виждате това съобщение, премахнете файла от устройството.</translation>
     </message>
     <message>
         <source>QuorvaneShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация с QuorvaneShare</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация със ZeqShare</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Някои данни не могат да бъдат качени в QuorvaneShare.</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Някои данни не могат да бъдат качени в ZeqShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Свържете се с интернет, за да качите данните си в QuorvaneShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Свържете се с интернет, за да качите данните си в ZeqShare.</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия на ROM</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия на софтуера</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Бележки към версията</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализации</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Софтуерът на устройството е актуален.</translation>
     </message>
     <message>
         <source>NO DEVICE IS CONNECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>НЯМА СВЪРЗАНО УСТРОЙСТВО</translation>
     </message>
     <message>
         <source>Please connect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Моля, свържете устройството си</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Поправи</translation>
     </message>
     <message>
         <source>Recover your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Поправете устройството си</translation>
     </message>
     <message>
         <source>Cannot use your device? No worry, by clicking the Recover button, we can help you recover it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройството не работи? Няма проблем – натиснете бутона „Поправи“ и ще ви помогнем да го възстановите.</translation>
     </message>
     <message>
         <source>Device Deregisteration</source>
-        <translation type="unfinished"></translation>
+        <translation>Отрегистриране на устройство</translation>
     </message>
     <message>
         <source>Your device is successfully deregistered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройството е отрегистрирано успешно.</translation>
     </message>
     <message>
         <source>Your device is not deregistered successfully yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройството все още не е отрегистрирано.</translation>
     </message>
     <message>
         <source>Tracks on QuorvaneShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Маршрутите в QuorvaneShare ще се синхронизират автоматично с устройството ви.</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Маршрутите в ZeqShare ще се синхронизират автоматично с устройството ви.</translation>
     </message>
     <message>
         <source>Are you sure you want to leave this page without saving new changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Наистина ли искате да напуснете страницата, без да запазите промените?</translation>
     </message>
     <message>
         <source>My Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Моето устройство</translation>
     </message>
     <message>
         <source>Map Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Карти</translation>
     </message>
     <message>
         <source>Device Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрация на устройство</translation>
     </message>
     <message>
         <source>Your device is successfully registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройството е регистрирано успешно.</translation>
     </message>
 </context>
 <context>
     <name>RegSettingTitieWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрация</translation>
     </message>
 </context>
 <context>
     <name>SettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
 </context>
 <context>
     <name>SyncSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>История</translation>
     </message>
     <message>
         <source>All uploaded history will be kept on my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цялата качена история остава на устройството ми.</translation>
     </message>
     <message>
         <source>All uploaded history will be deleted from my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цялата качена история се изтрива от устройството ми.</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Маршрути</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Маршрутите в ZeqShare ще се синхронизират автоматично с устройството ви.</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация със ZeqShare</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Формуляр</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentMainDialog</name>
     <message>
         <source> WendoAgent </source>
-        <translation type="unfinished"></translation>
+        <translation> WendoAgent </translation>
     </message>
 </context>
 </TS>

@@ -5,613 +5,613 @@
     <name>AboutDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogové okno</translation>
     </message>
     <message>
         <source>Product version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze produktu</translation>
     </message>
     <message>
         <source>Release date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum vydání</translation>
     </message>
     <message>
         <source>WendoAgent keeps your Wendo cycling computer in step with your rides online.</source>
-        <translation type="unfinished"></translation>
+        <translation>WendoAgent udržuje váš cyklopočítač Wendo v souladu s vašimi jízdami online.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AgentSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Your settings could not be saved, the disk may be full. The settings saved before are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení se nepodařilo uložit, disk je možná plný. Dříve uložené nastavení zůstává zachováno.</translation>
     </message>
 </context>
 <context>
     <name>BacukupRestoreDailog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogové okno</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>BasicSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
     <message>
         <source>Basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Základní nastavení</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
 </context>
 <context>
     <name>BottomBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Odhlásit se</translation>
     </message>
 </context>
 <context>
     <name>DevSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední připojení</translation>
     </message>
     <message>
         <source>UUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>UUID:</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum registrace</translation>
     </message>
     <message>
         <source>Deregister</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit registraci</translation>
     </message>
 </context>
 <context>
     <name>Login_fbWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Forgot password?&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Zapomenuté heslo?&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlásit se</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapamatovat si mě</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailová adresa nebo heslo nejsou správné. Zkuste to prosím znovu.</translation>
     </message>
     <message>
         <source>By clicking the button ,you agree to the &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;term of use &lt;/a&gt;&amp;amp;&lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt; privacy policy &lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím na tlačítko souhlasíte s &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;podmínkami použití&lt;/a&gt; &amp;amp; &lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;zásadami ochrany osobních údajů&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Please enter a vaild e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte prosím platnou e-mailovou adresu.</translation>
     </message>
 </context>
 <context>
     <name>MyDevRegWidget</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrace</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Zálohovat</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>Textový popisek</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení</translation>
     </message>
 </context>
 <context>
     <name>MyDevShareSyncWidget</name>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Moje data</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace se ZeqShare</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>zkouška</translation>
     </message>
 </context>
 <context>
     <name>MyDevVersionWidget</name>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze ROM</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze softwaru</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Najít aktualizace</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze</translation>
     </message>
     <message>
         <source>[The software of device is up-to-date]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Software zařízení je aktuální]</translation>
     </message>
     <message>
         <source>Release note</source>
-        <translation type="unfinished"></translation>
+        <translation>Poznámka k verzi</translation>
     </message>
 </context>
 <context>
     <name>MyDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
 </context>
 <context>
     <name>NoDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Failed to connect to the QuorvaneShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepodařilo se připojit k serveru QuorvaneShare. Zkontrolujte prosím připojení k internetu.</translation>
     </message>
     <message>
         <source>Failed to connect to the ZeqShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepodařilo se připojit k serveru ZeqShare. Zkontrolujte prosím připojení k internetu.</translation>
     </message>
     <message>
         <source>Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojení k internetu</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspěšně uloženo</translation>
     </message>
     <message>
         <source>About WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci WendoAgent</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Odhlásit se</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailová adresa</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Heslo</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Přihlásit se</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailová adresa nebo heslo nejsou správné. Zkuste to prosím znovu.</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapamatovat si mě</translation>
     </message>
     <message>
         <source>Open WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít WendoAgent</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Najít aktualizace</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít web QuorvaneShare</translation>
     </message>
     <message>
         <source>Launch ZeqShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít web ZeqShare</translation>
     </message>
     <message>
         <source>Exit WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit WendoAgent</translation>
     </message>
     <message>
         <source>Run at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštět po startu systému</translation>
     </message>
     <message>
         <source>All data has been uploaded to QuorvaneShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechna data byla úspěšně nahrána do QuorvaneShare.</translation>
     </message>
     <message>
         <source>All data has been uploaded to ZeqShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechna data byla úspěšně nahrána do ZeqShare.</translation>
     </message>
     <message>
         <source>Click here to check</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikněte sem a podívejte se</translation>
     </message>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Je k dispozici aktualizace</translation>
     </message>
     <message>
         <source>New update available. Click here for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je k dispozici nová aktualizace. Klikněte sem pro více informací.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Zálohovat</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá zálohování... Neodpojujte prosím zařízení.</translation>
     </message>
     <message>
         <source>Restoring... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá obnovení... Neodpojujte prosím zařízení.</translation>
     </message>
     <message>
         <source>Device backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Záloha zařízení</translation>
     </message>
     <message>
         <source>Device restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovení zařízení</translation>
     </message>
     <message>
         <source>Backup completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Zálohování bylo úspěšně dokončeno</translation>
     </message>
     <message>
         <source>Backup failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zálohování se nezdařilo. Ujistěte se, že je zařízení %1 stále připojeno k počítači. Pokud problém přetrvává, obraťte se na podporu Zeq.</translation>
     </message>
     <message>
         <source>Restored successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspěšně obnoveno</translation>
     </message>
     <message>
         <source>Restore failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovení se nezdařilo. Ujistěte se, že je zařízení %1 stále připojeno k počítači. Pokud problém přetrvává, obraťte se na podporu Zeq.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>is connected</source>
-        <translation type="unfinished"></translation>
+        <translation>je připojeno</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrace</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrovat</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto zařízení není registrováno. Zaregistrujte ho, aby se vaše historie a trasy synchronizovaly s QuorvaneShare.</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto zařízení není registrováno. Zaregistrujte ho, aby se vaše historie a trasy synchronizovaly se ZeqShare.</translation>
     </message>
     <message>
         <source>The connected device is not linked to the current account, but you can still use the update function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojené zařízení není propojeno s aktuálním účtem, ale funkci aktualizace můžete používat i tak.</translation>
     </message>
     <message>
         <source>Back up your Wendo data</source>
-        <translation type="unfinished"></translation>
+        <translation>Zálohujte svá data z Wendo</translation>
     </message>
     <message>
         <source>Last backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední záloha</translation>
     </message>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Moje data</translation>
     </message>
     <message>
         <source>Sync again</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizovat</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahrávání záznamů historie: %1</translation>
     </message>
     <message>
         <source>%1 tracks downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování tras: %1</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit</translation>
     </message>
     <message>
         <source>Try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkusit znovu</translation>
     </message>
     <message>
         <source>Not enough memory space on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>V zařízení není dost místa v paměti.</translation>
     </message>
     <message>
         <source>The synchronisation is not complete. Please delete some history or track items to free up memory space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace není dokončena. Smažte prosím některé záznamy historie nebo trasy, abyste uvolnili místo v paměti.</translation>
     </message>
     <message>
         <source>Data Corruption</source>
-        <translation type="unfinished"></translation>
+        <translation>Poškozená data</translation>
     </message>
     <message>
         <source>Delete the corrupted History</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat poškozenou historii</translation>
     </message>
     <message>
         <source>Failed to process this recording as your device contains some invalid information. To avoid this message, remove this file from your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento záznam nelze zpracovat, protože zařízení obsahuje neplatné údaje. Aby se tato zpráva už nezobrazovala, odstraňte tento soubor ze zařízení.</translation>
     </message>
     <message>
         <source>QuorvaneShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace s QuorvaneShare</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace se ZeqShare</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některá data nelze nahrát do QuorvaneShare.</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některá data nelze nahrát do ZeqShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojte se k internetu, abyste mohli nahrát data do QuorvaneShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojte se k internetu, abyste mohli nahrát data do ZeqShare.</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze ROM</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze softwaru</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Poznámky k verzi</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software zařízení je aktuální.</translation>
     </message>
     <message>
         <source>NO DEVICE IS CONNECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>NENÍ PŘIPOJENO ŽÁDNÉ ZAŘÍZENÍ</translation>
     </message>
     <message>
         <source>Please connect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojte prosím své zařízení</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravit</translation>
     </message>
     <message>
         <source>Recover your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprava zařízení</translation>
     </message>
     <message>
         <source>Cannot use your device? No worry, by clicking the Recover button, we can help you recover it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení nefunguje? Nevadí – klikněte na tlačítko „Opravit“ a my vám ho pomůžeme znovu zprovoznit.</translation>
     </message>
     <message>
         <source>Device Deregisteration</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušení registrace zařízení</translation>
     </message>
     <message>
         <source>Your device is successfully deregistered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrace zařízení byla úspěšně zrušena.</translation>
     </message>
     <message>
         <source>Your device is not deregistered successfully yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registraci zařízení se zatím nepodařilo zrušit.</translation>
     </message>
     <message>
         <source>Tracks on QuorvaneShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasy z QuorvaneShare se budou automaticky synchronizovat s vaším zařízením.</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasy ze ZeqShare se budou automaticky synchronizovat s vaším zařízením.</translation>
     </message>
     <message>
         <source>Are you sure you want to leave this page without saving new changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete tuto stránku opustit bez uložení změn?</translation>
     </message>
     <message>
         <source>My Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Moje zařízení</translation>
     </message>
     <message>
         <source>Map Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Správa map</translation>
     </message>
     <message>
         <source>Device Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrace zařízení</translation>
     </message>
     <message>
         <source>Your device is successfully registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení bylo úspěšně zaregistrováno.</translation>
     </message>
 </context>
 <context>
     <name>RegSettingTitieWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrace</translation>
     </message>
 </context>
 <context>
     <name>SettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
 </context>
 <context>
     <name>SyncSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historie</translation>
     </message>
     <message>
         <source>All uploaded history will be kept on my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veškerá nahraná historie zůstane v mém zařízení.</translation>
     </message>
     <message>
         <source>All uploaded history will be deleted from my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veškerá nahraná historie bude z mého zařízení smazána.</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasy</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasy ze ZeqShare se budou automaticky synchronizovat s vaším zařízením.</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizace se ZeqShare</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulář</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentMainDialog</name>
     <message>
         <source> WendoAgent </source>
-        <translation type="unfinished"></translation>
+        <translation> WendoAgent </translation>
     </message>
 </context>
 </TS>

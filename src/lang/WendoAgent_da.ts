@@ -5,613 +5,613 @@
     <name>AboutDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogboks</translation>
     </message>
     <message>
         <source>Product version</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktversion</translation>
     </message>
     <message>
         <source>Release date</source>
-        <translation type="unfinished"></translation>
+        <translation>Udgivelsesdato</translation>
     </message>
     <message>
         <source>WendoAgent keeps your Wendo cycling computer in step with your rides online.</source>
-        <translation type="unfinished"></translation>
+        <translation>WendoAgent holder din Wendo-cykelcomputer i trit med dine ture online.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AgentSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Your settings could not be saved, the disk may be full. The settings saved before are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dine indstillinger kunne ikke gemmes. Disken er måske fuld. De tidligere gemte indstillinger bevares.</translation>
     </message>
 </context>
 <context>
     <name>BacukupRestoreDailog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogboks</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>BasicSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundlæggende indstillinger</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprog</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
 </context>
 <context>
     <name>BottomBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Log ud</translation>
     </message>
 </context>
 <context>
     <name>DevSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidst tilsluttet</translation>
     </message>
     <message>
         <source>UUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>UUID:</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Registreret den</translation>
     </message>
     <message>
         <source>Deregister</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregistrer</translation>
     </message>
 </context>
 <context>
     <name>Login_fbWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Forgot password?&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Glemt adgangskode?&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Log ind</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Husk mig</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadressen eller adgangskoden er forkert. Prøv igen.</translation>
     </message>
     <message>
         <source>By clicking the button ,you agree to the &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;term of use &lt;/a&gt;&amp;amp;&lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt; privacy policy &lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ved at klikke på knappen accepterer du &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;vilkårene for brug&lt;/a&gt; &amp;amp; &lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;privatlivspolitikken&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Please enter a vaild e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast en gyldig e-mailadresse.</translation>
     </message>
 </context>
 <context>
     <name>MyDevRegWidget</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Gendan</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrering</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopiér</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstetiket</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhed</translation>
     </message>
 </context>
 <context>
     <name>MyDevShareSyncWidget</name>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mine data</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>ZeqShare-synkronisering</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>prøve</translation>
     </message>
 </context>
 <context>
     <name>MyDevVersionWidget</name>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhed</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-version</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tjek for opdateringer</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsinfo</translation>
     </message>
     <message>
         <source>[The software of device is up-to-date]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Enhedens software er opdateret]</translation>
     </message>
     <message>
         <source>Release note</source>
-        <translation type="unfinished"></translation>
+        <translation>Udgivelsesnote</translation>
     </message>
 </context>
 <context>
     <name>MyDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>NoDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Failed to connect to the QuorvaneShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke oprette forbindelse til QuorvaneShare-serveren. Kontrollér din internetforbindelse.</translation>
     </message>
     <message>
         <source>Failed to connect to the ZeqShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke oprette forbindelse til ZeqShare-serveren. Kontrollér din internetforbindelse.</translation>
     </message>
     <message>
         <source>Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetforbindelse</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemt</translation>
     </message>
     <message>
         <source>About WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Om WendoAgent</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Log ud</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadresse</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Adgangskode</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Log ind</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadressen eller adgangskoden er forkert. Prøv igen.</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Husk mig</translation>
     </message>
     <message>
         <source>Open WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn WendoAgent</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tjek for opdateringer</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn QuorvaneShare-webstedet</translation>
     </message>
     <message>
         <source>Launch ZeqShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn ZeqShare-webstedet</translation>
     </message>
     <message>
         <source>Exit WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Afslut WendoAgent</translation>
     </message>
     <message>
         <source>Run at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Kør ved opstart</translation>
     </message>
     <message>
         <source>All data has been uploaded to QuorvaneShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle data er uploadet til QuorvaneShare.</translation>
     </message>
     <message>
         <source>All data has been uploaded to ZeqShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle data er uploadet til ZeqShare.</translation>
     </message>
     <message>
         <source>Click here to check</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik her for at se</translation>
     </message>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdatering tilgængelig</translation>
     </message>
     <message>
         <source>New update available. Click here for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er en ny opdatering. Klik her for at få flere oplysninger.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopiér</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Gendan</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopiering i gang... Frakobl ikke din enhed.</translation>
     </message>
     <message>
         <source>Restoring... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gendanner... Frakobl ikke din enhed.</translation>
     </message>
     <message>
         <source>Device backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopiering af enhed</translation>
     </message>
     <message>
         <source>Device restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Gendannelse af enhed</translation>
     </message>
     <message>
         <source>Backup completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopieringen er fuldført</translation>
     </message>
     <message>
         <source>Backup failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopieringen mislykkedes. Sørg for, at din %1 stadig er tilsluttet computeren. Kontakt Zeq-support, hvis problemet fortsætter.</translation>
     </message>
     <message>
         <source>Restored successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Gendannelsen er fuldført</translation>
     </message>
     <message>
         <source>Restore failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gendannelsen mislykkedes. Sørg for, at din %1 stadig er tilsluttet computeren. Kontakt Zeq-support, hvis problemet fortsætter.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>is connected</source>
-        <translation type="unfinished"></translation>
+        <translation>er tilsluttet</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrering</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrer</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enheden er ikke registreret. Registrer din enhed for at få din historik og dine ruter synkroniseret med QuorvaneShare.</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enheden er ikke registreret. Registrer din enhed for at få din historik og dine ruter synkroniseret med ZeqShare.</translation>
     </message>
     <message>
         <source>The connected device is not linked to the current account, but you can still use the update function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den tilsluttede enhed er ikke knyttet til den aktuelle konto, men du kan stadig bruge opdateringsfunktionen.</translation>
     </message>
     <message>
         <source>Back up your Wendo data</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopiér dine Wendo-data</translation>
     </message>
     <message>
         <source>Last backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Seneste sikkerhedskopi</translation>
     </message>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mine data</translation>
     </message>
     <message>
         <source>Sync again</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniser igen</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Historikposter uploades: %1</translation>
     </message>
     <message>
         <source>%1 tracks downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruter downloades: %1</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbryd</translation>
     </message>
     <message>
         <source>Try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Prøv igen</translation>
     </message>
     <message>
         <source>Not enough memory space on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ikke nok hukommelse på din enhed.</translation>
     </message>
     <message>
         <source>The synchronisation is not complete. Please delete some history or track items to free up memory space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synkroniseringen er ikke fuldført. Slet noget historik eller nogle ruter for at frigøre hukommelse.</translation>
     </message>
     <message>
         <source>Data Corruption</source>
-        <translation type="unfinished"></translation>
+        <translation>Beskadigede data</translation>
     </message>
     <message>
         <source>Delete the corrupted History</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet den beskadigede historik</translation>
     </message>
     <message>
         <source>Failed to process this recording as your device contains some invalid information. To avoid this message, remove this file from your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Optagelsen kunne ikke behandles, fordi din enhed indeholder ugyldige oplysninger. Fjern filen fra din enhed for at undgå denne meddelelse.</translation>
     </message>
     <message>
         <source>QuorvaneShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>QuorvaneShare-synkronisering</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>ZeqShare-synkronisering</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nogle data kan ikke uploades til QuorvaneShare.</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nogle data kan ikke uploades til ZeqShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret forbindelse til internettet for at uploade dine data til QuorvaneShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret forbindelse til internettet for at uploade dine data til ZeqShare.</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhed</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-version</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Udgivelsesnoter</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringer</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhedens software er opdateret.</translation>
     </message>
     <message>
         <source>NO DEVICE IS CONNECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>INGEN ENHED TILSLUTTET</translation>
     </message>
     <message>
         <source>Please connect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilslut din enhed</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparer</translation>
     </message>
     <message>
         <source>Recover your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparer din enhed</translation>
     </message>
     <message>
         <source>Cannot use your device? No worry, by clicking the Recover button, we can help you recover it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan du ikke bruge din enhed? Bare rolig – klik på knappen »Reparer«, så hjælper vi dig med at få den til at virke igen.</translation>
     </message>
     <message>
         <source>Device Deregisteration</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregistrering af enhed</translation>
     </message>
     <message>
         <source>Your device is successfully deregistered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din enhed er afregistreret.</translation>
     </message>
     <message>
         <source>Your device is not deregistered successfully yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din enhed er endnu ikke afregistreret.</translation>
     </message>
     <message>
         <source>Tracks on QuorvaneShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruter på QuorvaneShare synkroniseres automatisk med din enhed.</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruter på ZeqShare synkroniseres automatisk med din enhed.</translation>
     </message>
     <message>
         <source>Are you sure you want to leave this page without saving new changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er du sikker på, at du vil forlade siden uden at gemme ændringerne?</translation>
     </message>
     <message>
         <source>My Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Min enhed</translation>
     </message>
     <message>
         <source>Map Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortadministration</translation>
     </message>
     <message>
         <source>Device Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhedsregistrering</translation>
     </message>
     <message>
         <source>Your device is successfully registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din enhed er registreret.</translation>
     </message>
 </context>
 <context>
     <name>RegSettingTitieWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrering</translation>
     </message>
 </context>
 <context>
     <name>SettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>SyncSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historik</translation>
     </message>
     <message>
         <source>All uploaded history will be kept on my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al uploadet historik bevares på min enhed.</translation>
     </message>
     <message>
         <source>All uploaded history will be deleted from my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al uploadet historik slettes fra min enhed.</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruter</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruter på ZeqShare synkroniseres automatisk med din enhed.</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>ZeqShare-synkronisering</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentMainDialog</name>
     <message>
         <source> WendoAgent </source>
-        <translation type="unfinished"></translation>
+        <translation> WendoAgent </translation>
     </message>
 </context>
 </TS>
