@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>test</source>
-        <translation>test</translation>
+        <translation>próba</translation>
     </message>
 </context>
 <context>
