@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Run at Startup</source>
-        <translation>Pornește la deschiderea sesiunii</translation>
+        <translation>Pornire automată</translation>
     </message>
     <message>
         <source>All data has been uploaded to QuorvaneShare successfully.</source>

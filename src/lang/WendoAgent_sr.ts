@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Run at Startup</source>
-        <translation>Pokreni pri pokretanju sistema</translation>
+        <translation>Pokreni pri startu sistema</translation>
     </message>
     <message>
         <source>All data has been uploaded to QuorvaneShare successfully.</source>

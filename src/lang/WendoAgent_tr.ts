@@ -301,11 +301,11 @@
     </message>
     <message>
         <source>Update available</source>
-        <translation>Güncelleme var</translation>
+        <translation>Güncelleme mevcut</translation>
     </message>
     <message>
         <source>New update available. Click here for more information.</source>
-        <translation>Yeni bir güncelleme var. Ayrıntılar için buraya tıklayın.</translation>
+        <translation>Yeni bir güncelleme mevcut. Ayrıntılar için buraya tıklayın.</translation>
     </message>
     <message>
         <source>Yes</source>
