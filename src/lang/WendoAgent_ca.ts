@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Tanca la sessió</translation>
+        <translation>Desconnecta</translation>
     </message>
 </context>
 <context>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Tanca la sessió</translation>
+        <translation>Desconnecta</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Cerca actualitzacions</translation>
+        <translation>Actualitzacions</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>

@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Buscar actualizaciones</translation>
+        <translation>Actualizaciones</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>

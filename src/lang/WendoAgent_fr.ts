@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Rechercher des mises à jour</translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>

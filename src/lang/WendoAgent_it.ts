@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Cerca aggiornamenti</translation>
+        <translation>Aggiornamenti</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>

@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Sync again</source>
-        <translation>Opnieuw synchroniseren</translation>
+        <translation>Opnieuw syncen</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Terminar sessão</translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Cópia de segurança</translation>
+        <translation>Fazer cópia</translation>
     </message>
     <message>
         <source>TextLabel</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Terminar sessão</translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Procurar atualizações</translation>
+        <translation>Ver atualizações</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
