@@ -35,15 +35,15 @@ const QStringList FINISHED = {"de", "fr", "es", "it", "nl", "pt", "ca"};
 // Source texts a translation may repeat letter for letter: names, placeholders the code replaces before
 // anyone sees them, and words that are the same in a language. "*" stands for every language.
 const QMap<QString, QStringList> KEPT = {
-    {" WendoAgent ", {"*"}},         // the window's title: the program's name
-    {"TextLabel", {"*"}},            // replaced by the page before it is shown
-    {"test", {"*"}},                 // the sync button's text in the debugging mode only
-    {"UUID:", {"*"}},                // an identifier's name
-    {"OK", {"*"}},                   // the button as every desktop writes it
-    {"Version", {"de", "fr"}},       // the same word
-    {"Backup", {"it"}},              // the word Italian desktops use
-    {"Password", {"it"}},            // the word Italian desktops use
-    {"No", {"es", "it", "ca"}},      // the same word
+    {" WendoAgent ", {"*"}},    // the window's title: the program's name
+    {"TextLabel", {"*"}},       // replaced by the page before it is shown
+    {"test", {"*"}},            // the sync button's text in the debugging mode only
+    {"UUID:", {"*"}},           // an identifier's name
+    {"OK", {"*"}},              // the button as every desktop writes it
+    {"Version", {"de", "fr"}},  // the same word
+    {"Backup", {"it"}},         // the word Italian desktops use
+    {"Password", {"it"}},       // the word Italian desktops use
+    {"No", {"es", "it", "ca"}}, // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)

@@ -294,15 +294,12 @@ QWidget* TestTranslationFit::signedInPage(const QString& sScript)
 // The Settings page with its basic and sync sections and one registered device's row.
 QWidget* TestTranslationFit::settingsPage()
 {
-    m_pFixture->m_service.setAnswer(
-        "getDeviceList", FakeShareService::RETURN,
-        "[" +
-            JsonHelper::object({{"UUID", "0123456789ABCDEF"},
-                                {"SKUID", "1"},
-                                {"Model", "Z500"},
-                                {"HardwareName", "Zeq Wendo 500"},
-                                {"AddDate", "2024/03/01"}}) +
-            "]");
+    const QString sDevice = JsonHelper::object({{"UUID", "0123456789ABCDEF"},
+                                                {"SKUID", "1"},
+                                                {"Model", "Z500"},
+                                                {"HardwareName", "Zeq Wendo 500"},
+                                                {"AddDate", "2024/03/01"}});
+    m_pFixture->m_service.setAnswer("getDeviceList", FakeShareService::RETURN, "[" + sDevice + "]");
     SettingWidget* pPage = new SettingWidget(nullptr);
     pPage->show();
     if (!QTest::qWaitFor([pPage] { return pPage->deviceRows().size() == 1; }, 10000)) {
@@ -332,7 +329,8 @@ void TestTranslationFit::textsFit()
         pCtrl->setLang(code);
     QCOMPARE(pCtrl->langCode(), code);
     if (code != "en")
-        QVERIFY2(QCoreApplication::translate("QObject", "Settings") != "Settings", "translation not installed");
+        QVERIFY2(QCoreApplication::translate("QObject", "Settings") != "Settings",
+                 "translation not installed");
 
     std::unique_ptr<QWidget> pWindow(pages().at(page).second(*this));
     QVERIFY(pWindow);
