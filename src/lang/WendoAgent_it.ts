@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Exit WendoAgent</source>
-        <translation>Esci da WendoAgent</translation>
+        <translation>Chiudi WendoAgent</translation>
     </message>
     <message>
         <source>Run at Startup</source>

@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Exit WendoAgent</source>
-        <translation>Sair do WendoAgent</translation>
+        <translation>Fechar o WendoAgent</translation>
     </message>
     <message>
         <source>Run at Startup</source>
