@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Run at Startup</source>
-        <translation>Starten bij opstarten</translation>
+        <translation>Automatisch starten</translation>
     </message>
     <message>
         <source>All data has been uploaded to QuorvaneShare successfully.</source>
