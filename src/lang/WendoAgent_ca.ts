@@ -5,613 +5,613 @@
     <name>AboutDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Diàleg</translation>
     </message>
     <message>
         <source>Product version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió del producte</translation>
     </message>
     <message>
         <source>Release date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de publicació</translation>
     </message>
     <message>
         <source>WendoAgent keeps your Wendo cycling computer in step with your rides online.</source>
-        <translation type="unfinished"></translation>
+        <translation>El WendoAgent manté el vostre ciclocomputador Wendo sincronitzat amb les vostres sortides en línia.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;acord</translation>
     </message>
 </context>
 <context>
     <name>AgentSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuració</translation>
     </message>
     <message>
         <source>Your settings could not be saved, the disk may be full. The settings saved before are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut desar la configuració; potser el disc és ple. Es manté la configuració desada anteriorment.</translation>
     </message>
 </context>
 <context>
     <name>BacukupRestoreDailog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Diàleg</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel·la</translation>
     </message>
 </context>
 <context>
     <name>BasicSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
     <message>
         <source>Basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuració bàsica</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa</translation>
     </message>
 </context>
 <context>
     <name>BottomBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconnecta</translation>
     </message>
 </context>
 <context>
     <name>DevSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Última connexió</translation>
     </message>
     <message>
         <source>UUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>UUID:</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrat el</translation>
     </message>
     <message>
         <source>Deregister</source>
-        <translation type="unfinished"></translation>
+        <translation>Dona de baixa</translation>
     </message>
 </context>
 <context>
     <name>Login_fbWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Forgot password?&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Heu oblidat la contrasenya?&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia la sessió</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorda&apos;m</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adreça electrònica o la contrasenya no són correctes. Torneu-ho a provar.</translation>
     </message>
     <message>
         <source>By clicking the button ,you agree to the &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;term of use &lt;/a&gt;&amp;amp;&lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt; privacy policy &lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>En fer clic al botó, accepteu les &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;condicions d&apos;ús &lt;/a&gt;&amp;amp;&lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt; la política de privadesa&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Please enter a vaild e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduïu una adreça electrònica vàlida.</translation>
     </message>
 </context>
 <context>
     <name>MyDevRegWidget</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Còpia de seguretat</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>TextLabel</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositiu</translation>
     </message>
 </context>
 <context>
     <name>MyDevShareSyncWidget</name>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra les dades</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronització amb ZeqShare</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>test</translation>
     </message>
 </context>
 <context>
     <name>MyDevVersionWidget</name>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositiu</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió de la ROM</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió del programari</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca actualitzacions</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió</translation>
     </message>
     <message>
         <source>[The software of device is up-to-date]</source>
-        <translation type="unfinished"></translation>
+        <translation>[El programari del dispositiu està actualitzat]</translation>
     </message>
     <message>
         <source>Release note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de la versió</translation>
     </message>
 </context>
 <context>
     <name>MyDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
 </context>
 <context>
     <name>NoDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Failed to connect to the QuorvaneShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut connectar amb el servidor de QuorvaneShare. Comproveu la connexió a Internet.</translation>
     </message>
     <message>
         <source>Failed to connect to the ZeqShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut connectar amb el servidor de ZeqShare. Comproveu la connexió a Internet.</translation>
     </message>
     <message>
         <source>Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexió a Internet</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuració</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;ha desat correctament</translation>
     </message>
     <message>
         <source>About WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant al WendoAgent</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconnecta</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adreça electrònica</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasenya</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia la sessió</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adreça electrònica o la contrasenya no són correctes. Torneu-ho a provar.</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorda&apos;m</translation>
     </message>
     <message>
         <source>Open WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre el WendoAgent</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualitzacions</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre el web de QuorvaneShare</translation>
     </message>
     <message>
         <source>Launch ZeqShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre el web de ZeqShare</translation>
     </message>
     <message>
         <source>Exit WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Surt del WendoAgent</translation>
     </message>
     <message>
         <source>Run at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Executa en iniciar l&apos;ordinador</translation>
     </message>
     <message>
         <source>All data has been uploaded to QuorvaneShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Totes les dades s&apos;han pujat correctament a QuorvaneShare.</translation>
     </message>
     <message>
         <source>All data has been uploaded to ZeqShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Totes les dades s&apos;han pujat correctament a ZeqShare.</translation>
     </message>
     <message>
         <source>Click here to check</source>
-        <translation type="unfinished"></translation>
+        <translation>Feu clic aquí per veure-les</translation>
     </message>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització disponible</translation>
     </message>
     <message>
         <source>New update available. Click here for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hi ha una actualització nova disponible. Feu clic aquí per obtenir-ne més informació.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Còpia de seguretat</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Còpia de seguretat en curs... No desconnecteu el dispositiu.</translation>
     </message>
     <message>
         <source>Restoring... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està restaurant... No desconnecteu el dispositiu.</translation>
     </message>
     <message>
         <source>Device backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Còpia de seguretat del dispositiu</translation>
     </message>
     <message>
         <source>Device restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauració del dispositiu</translation>
     </message>
     <message>
         <source>Backup completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>La còpia de seguretat s&apos;ha completat</translation>
     </message>
     <message>
         <source>Backup failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>La còpia de seguretat ha fallat. Comproveu que el vostre %1 encara estigui connectat a l&apos;ordinador. Si el problema continua, poseu-vos en contacte amb l&apos;assistència de Zeq.</translation>
     </message>
     <message>
         <source>Restored successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;ha restaurat correctament</translation>
     </message>
     <message>
         <source>Restore failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauració ha fallat. Comproveu que el vostre %1 encara estigui connectat a l&apos;ordinador. Si el problema continua, poseu-vos en contacte amb l&apos;assistència de Zeq.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa</translation>
     </message>
     <message>
         <source>is connected</source>
-        <translation type="unfinished"></translation>
+        <translation>està connectat</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest dispositiu no està registrat. Registreu-lo per sincronitzar l&apos;historial i les rutes amb QuorvaneShare.</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest dispositiu no està registrat. Registreu-lo per sincronitzar l&apos;historial i les rutes amb ZeqShare.</translation>
     </message>
     <message>
         <source>The connected device is not linked to the current account, but you can still use the update function.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositiu connectat no està vinculat a aquest compte, però igualment el podeu actualitzar.</translation>
     </message>
     <message>
         <source>Back up your Wendo data</source>
-        <translation type="unfinished"></translation>
+        <translation>Feu una còpia de seguretat de les dades Wendo</translation>
     </message>
     <message>
         <source>Last backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Última còpia de seguretat</translation>
     </message>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra les dades</translation>
     </message>
     <message>
         <source>Sync again</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna a sincronitzar</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;estan pujant sortides: %1</translation>
     </message>
     <message>
         <source>%1 tracks downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;estan baixant rutes: %1</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Atura</translation>
     </message>
     <message>
         <source>Try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna-ho a provar</translation>
     </message>
     <message>
         <source>Not enough memory space on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha prou memòria al dispositiu.</translation>
     </message>
     <message>
         <source>The synchronisation is not complete. Please delete some history or track items to free up memory space.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sincronització no s&apos;ha completat. Suprimiu algunes sortides o rutes per alliberar memòria.</translation>
     </message>
     <message>
         <source>Data Corruption</source>
-        <translation type="unfinished"></translation>
+        <translation>Dades malmeses</translation>
     </message>
     <message>
         <source>Delete the corrupted History</source>
-        <translation type="unfinished"></translation>
+        <translation>Suprimiu la sortida malmesa</translation>
     </message>
     <message>
         <source>Failed to process this recording as your device contains some invalid information. To avoid this message, remove this file from your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut processar aquest enregistrament perquè el dispositiu conté informació no vàlida. Perquè no torni a aparèixer aquest missatge, suprimiu el fitxer del dispositiu.</translation>
     </message>
     <message>
         <source>QuorvaneShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronització amb QuorvaneShare</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronització amb ZeqShare</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;han pogut pujar algunes dades a QuorvaneShare.</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;han pogut pujar algunes dades a ZeqShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecteu-vos a Internet per pujar les dades a QuorvaneShare.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecteu-vos a Internet per pujar les dades a ZeqShare.</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositiu</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió de la ROM</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió del programari</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de la versió</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualitza</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programari del dispositiu està actualitzat.</translation>
     </message>
     <message>
         <source>NO DEVICE IS CONNECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP DISPOSITIU CONNECTAT</translation>
     </message>
     <message>
         <source>Please connect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecteu el dispositiu</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera</translation>
     </message>
     <message>
         <source>Recover your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupereu el dispositiu</translation>
     </message>
     <message>
         <source>Cannot use your device? No worry, by clicking the Recover button, we can help you recover it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No podeu fer servir el dispositiu? No patiu: feu clic a «Recupera» i us ajudarem a recuperar-lo.</translation>
     </message>
     <message>
         <source>Device Deregisteration</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixa del dispositiu</translation>
     </message>
     <message>
         <source>Your device is successfully deregistered.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositiu s&apos;ha donat de baixa correctament.</translation>
     </message>
     <message>
         <source>Your device is not deregistered successfully yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut donar de baixa el dispositiu.</translation>
     </message>
     <message>
         <source>Tracks on QuorvaneShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rutes de QuorvaneShare se sincronitzaran automàticament amb el dispositiu.</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rutes de ZeqShare se sincronitzaran automàticament amb el dispositiu.</translation>
     </message>
     <message>
         <source>Are you sure you want to leave this page without saving new changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Segur que voleu sortir d&apos;aquesta pàgina sense desar els canvis?</translation>
     </message>
     <message>
         <source>My Device</source>
-        <translation type="unfinished"></translation>
+        <translation>El meu dispositiu</translation>
     </message>
     <message>
         <source>Map Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapes</translation>
     </message>
     <message>
         <source>Device Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre del dispositiu</translation>
     </message>
     <message>
         <source>Your device is successfully registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositiu s&apos;ha registrat correctament.</translation>
     </message>
 </context>
 <context>
     <name>RegSettingTitieWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
 </context>
 <context>
     <name>SettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
 </context>
 <context>
     <name>SyncSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>All uploaded history will be kept on my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sortides pujades es conservaran al dispositiu.</translation>
     </message>
     <message>
         <source>All uploaded history will be deleted from my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sortides pujades s&apos;eliminaran del dispositiu.</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Rutes</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rutes de ZeqShare se sincronitzaran automàticament amb el dispositiu.</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronització amb ZeqShare</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulari</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentMainDialog</name>
     <message>
         <source> WendoAgent </source>
-        <translation type="unfinished"></translation>
+        <translation> WendoAgent </translation>
     </message>
 </context>
 </TS>

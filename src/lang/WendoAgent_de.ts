@@ -5,613 +5,613 @@
     <name>AboutDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogfenster</translation>
     </message>
     <message>
         <source>Product version</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktversion</translation>
     </message>
     <message>
         <source>Release date</source>
-        <translation type="unfinished"></translation>
+        <translation>Veröffentlichungsdatum</translation>
     </message>
     <message>
         <source>WendoAgent keeps your Wendo cycling computer in step with your rides online.</source>
-        <translation type="unfinished"></translation>
+        <translation>WendoAgent hält Ihren Wendo-Fahrradcomputer mit Ihren Fahrten online synchron.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AgentSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Your settings could not be saved, the disk may be full. The settings saved before are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungen konnten nicht gespeichert werden, eventuell ist der Datenträger voll. Die zuvor gespeicherten Einstellungen bleiben erhalten.</translation>
     </message>
 </context>
 <context>
     <name>BacukupRestoreDailog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogfenster</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>BasicSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundeinstellungen</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
     <name>BottomBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
 </context>
 <context>
     <name>DevSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verbunden</translation>
     </message>
     <message>
         <source>UUID:</source>
-        <translation type="unfinished"></translation>
+        <translation>UUID:</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Registriert am</translation>
     </message>
     <message>
         <source>Deregister</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>
     <name>Login_fbWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Forgot password?&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;#forgot&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Passwort vergessen?&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Angemeldet bleiben</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse oder Passwort ist falsch. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>By clicking the button ,you agree to the &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;term of use &lt;/a&gt;&amp;amp;&lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt; privacy policy &lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Klick auf die Schaltfläche stimmen Sie den &lt;a href=&quot;https://www.zeqshare.example/tos&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt;Nutzungsbedingungen &lt;/a&gt;&amp;amp;&lt;a href=&quot;https://www.zeqshare.example/policies&quot; style=&quot;color:#e76d25;text-decoration:none&quot;&gt; Datenschutzbestimmungen &lt;/a&gt; zu.</translation>
     </message>
     <message>
         <source>Please enter a vaild e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
     </message>
 </context>
 <context>
     <name>MyDevRegWidget</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierung</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>TextLabel</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
 </context>
 <context>
     <name>MyDevShareSyncWidget</name>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Daten</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>ZeqShare-Synchronisierung</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>test</translation>
     </message>
 </context>
 <context>
     <name>MyDevVersionWidget</name>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Version</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion</translation>
     </message>
     <message>
         <source>Check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>[The software of device is up-to-date]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Die Gerätesoftware ist auf dem neuesten Stand]</translation>
     </message>
     <message>
         <source>Release note</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise</translation>
     </message>
 </context>
 <context>
     <name>MyDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>NoDeviceWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Failed to connect to the QuorvaneShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zum QuorvaneShare-Server. Bitte prüfen Sie Ihre Internetverbindung.</translation>
     </message>
     <message>
         <source>Failed to connect to the ZeqShare Server. Please check your internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zum ZeqShare-Server. Bitte prüfen Sie Ihre Internetverbindung.</translation>
     </message>
     <message>
         <source>Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetverbindung</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Saved successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich gespeichert</translation>
     </message>
     <message>
         <source>About WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Über WendoAgent</translation>
     </message>
     <message>
         <source>Sign out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse oder Passwort ist falsch. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished"></translation>
+        <translation>Angemeldet bleiben</translation>
     </message>
     <message>
         <source>Open WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>WendoAgent öffnen</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>QuorvaneShare-Website öffnen</translation>
     </message>
     <message>
         <source>Launch ZeqShare website</source>
-        <translation type="unfinished"></translation>
+        <translation>ZeqShare-Website öffnen</translation>
     </message>
     <message>
         <source>Exit WendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>WendoAgent beenden</translation>
     </message>
     <message>
         <source>Run at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart ausführen</translation>
     </message>
     <message>
         <source>All data has been uploaded to QuorvaneShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten wurden erfolgreich zu QuorvaneShare hochgeladen.</translation>
     </message>
     <message>
         <source>All data has been uploaded to ZeqShare successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten wurden erfolgreich zu ZeqShare hochgeladen.</translation>
     </message>
     <message>
         <source>Click here to check</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Ansehen hier klicken</translation>
     </message>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar</translation>
     </message>
     <message>
         <source>New update available. Click here for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Update verfügbar. Klicken Sie hier für weitere Informationen.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung läuft... Bitte trennen Sie Ihr Gerät nicht.</translation>
     </message>
     <message>
         <source>Restoring... Please do not disconnect your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellung läuft... Bitte trennen Sie Ihr Gerät nicht.</translation>
     </message>
     <message>
         <source>Device backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätesicherung</translation>
     </message>
     <message>
         <source>Device restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätewiederherstellung</translation>
     </message>
     <message>
         <source>Backup completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung erfolgreich abgeschlossen</translation>
     </message>
     <message>
         <source>Backup failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung fehlgeschlagen. Bitte prüfen Sie, ob Ihr %1 noch mit dem Computer verbunden ist. Wenn das Problem weiterhin besteht, wenden Sie sich an den Zeq-Support.</translation>
     </message>
     <message>
         <source>Restored successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich wiederhergestellt</translation>
     </message>
     <message>
         <source>Restore failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellung fehlgeschlagen. Bitte prüfen Sie, ob Ihr %1 noch mit dem Computer verbunden ist. Wenn das Problem weiterhin besteht, wenden Sie sich an den Zeq-Support.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>is connected</source>
-        <translation type="unfinished"></translation>
+        <translation>ist verbunden</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierung</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrieren</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Gerät ist noch nicht registriert. Registrieren Sie Ihr Gerät, damit Ihre Fahrten und Strecken mit QuorvaneShare synchronisiert werden.</translation>
     </message>
     <message>
         <source>This device has not been registered. Please register your device to get your History and Tracks synchronised with ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Gerät ist noch nicht registriert. Registrieren Sie Ihr Gerät, damit Ihre Fahrten und Strecken mit ZeqShare synchronisiert werden.</translation>
     </message>
     <message>
         <source>The connected device is not linked to the current account, but you can still use the update function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das verbundene Gerät gehört nicht zu diesem Konto, Sie können aber trotzdem Updates installieren.</translation>
     </message>
     <message>
         <source>Back up your Wendo data</source>
-        <translation type="unfinished"></translation>
+        <translation>Wendo-Daten sichern</translation>
     </message>
     <message>
         <source>Last backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Sicherung</translation>
     </message>
     <message>
         <source>View my data</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Daten</translation>
     </message>
     <message>
         <source>Sync again</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu synchronisieren</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrten werden hochgeladen: %1</translation>
     </message>
     <message>
         <source>%1 tracks downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken werden heruntergeladen: %1</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut versuchen</translation>
     </message>
     <message>
         <source>Not enough memory space on your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicherplatz auf Ihrem Gerät.</translation>
     </message>
     <message>
         <source>The synchronisation is not complete. Please delete some history or track items to free up memory space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Synchronisierung ist nicht abgeschlossen. Bitte löschen Sie einige Fahrten oder Strecken, um Speicherplatz freizugeben.</translation>
     </message>
     <message>
         <source>Data Corruption</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigte Daten</translation>
     </message>
     <message>
         <source>Delete the corrupted History</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigte Fahrt löschen</translation>
     </message>
     <message>
         <source>Failed to process this recording as your device contains some invalid information. To avoid this message, remove this file from your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aufzeichnung konnte nicht verarbeitet werden, da Ihr Gerät ungültige Daten enthält. Entfernen Sie die Datei von Ihrem Gerät, damit diese Meldung nicht mehr erscheint.</translation>
     </message>
     <message>
         <source>QuorvaneShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>QuorvaneShare-Synchronisierung</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>ZeqShare-Synchronisierung</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Daten konnten nicht zu QuorvaneShare hochgeladen werden.</translation>
     </message>
     <message>
         <source>Some data cannot be uploaded to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Daten konnten nicht zu ZeqShare hochgeladen werden.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to QuorvaneShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie eine Internetverbindung her, um Ihre Daten zu QuorvaneShare hochzuladen.</translation>
     </message>
     <message>
         <source>Connect to the Internet to upload your data to ZeqShare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie eine Internetverbindung her, um Ihre Daten zu ZeqShare hochzuladen.</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>ROM version</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM-Version</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gerätesoftware ist auf dem neuesten Stand.</translation>
     </message>
     <message>
         <source>NO DEVICE IS CONNECTED</source>
-        <translation type="unfinished"></translation>
+        <translation>KEIN GERÄT VERBUNDEN</translation>
     </message>
     <message>
         <source>Please connect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte verbinden Sie Ihr Gerät</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparieren</translation>
     </message>
     <message>
         <source>Recover your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät reparieren</translation>
     </message>
     <message>
         <source>Cannot use your device? No worry, by clicking the Recover button, we can help you recover it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gerät funktioniert nicht mehr? Kein Problem: Klicken Sie auf „Reparieren“, und wir helfen Ihnen, es wieder zum Laufen zu bringen.</translation>
     </message>
     <message>
         <source>Device Deregisteration</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät entfernen</translation>
     </message>
     <message>
         <source>Your device is successfully deregistered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gerät wurde erfolgreich aus dem Konto entfernt.</translation>
     </message>
     <message>
         <source>Your device is not deregistered successfully yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gerät konnte nicht aus dem Konto entfernt werden.</translation>
     </message>
     <message>
         <source>Tracks on QuorvaneShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken auf QuorvaneShare werden automatisch mit Ihrem Gerät synchronisiert.</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken auf ZeqShare werden automatisch mit Ihrem Gerät synchronisiert.</translation>
     </message>
     <message>
         <source>Are you sure you want to leave this page without saving new changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diese Seite wirklich verlassen, ohne die Änderungen zu speichern?</translation>
     </message>
     <message>
         <source>My Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Gerät</translation>
     </message>
     <message>
         <source>Map Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten</translation>
     </message>
     <message>
         <source>Device Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteregistrierung</translation>
     </message>
     <message>
         <source>Your device is successfully registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gerät wurde erfolgreich registriert.</translation>
     </message>
 </context>
 <context>
     <name>RegSettingTitieWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Register info</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierung</translation>
     </message>
 </context>
 <context>
     <name>SettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>SyncSettingWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrten</translation>
     </message>
     <message>
         <source>All uploaded history will be kept on my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochgeladene Fahrten bleiben auf meinem Gerät.</translation>
     </message>
     <message>
         <source>All uploaded history will be deleted from my device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochgeladene Fahrten werden von meinem Gerät gelöscht.</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken</translation>
     </message>
     <message>
         <source>Tracks on ZeqShare will be automatically synchronised with your device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken auf ZeqShare werden automatisch mit Ihrem Gerät synchronisiert.</translation>
     </message>
     <message>
         <source>ZeqShare synchronisation</source>
-        <translation type="unfinished"></translation>
+        <translation>ZeqShare-Synchronisierung</translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>ZeqAgentMainDialog</name>
     <message>
         <source> WendoAgent </source>
-        <translation type="unfinished"></translation>
+        <translation> WendoAgent </translation>
     </message>
 </context>
 </TS>

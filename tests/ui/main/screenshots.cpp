@@ -2,8 +2,12 @@
 // layouts, the no-device and recovery pages, the Settings page in both modes, the welcome picture, the
 // about box and the backup dialog. Run by scripts/screenshots under Xvfb; the windows are real, the tray,
 // start-up entry and service are not (a fake sharing service on loopback lists the account's devices).
-// Usage: wendo_screenshots <output folder>
+// Usage: wendo_screenshots <output folder>                  every picture, in English
+//        wendo_screenshots --lang <code> <output folder>    sign-in, My Device and Settings in one language
+//        wendo_screenshots --sheet <output folder>          the sign-in page of every language on one sheet
+//        (--sign-in-only with --lang: the sign-in page alone, as the sheet takes it)
 
+#include "controller/LanguageTable.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
@@ -27,7 +31,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QPainter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -108,18 +115,81 @@ bool showSettings(QWidget* pWindow, int nRows)
     std::printf("the Settings page never showed %d device rows\n", nRows);
     return false;
 }
+
+// The build's translations beside the program, copied where the controller looks for them.
+bool installTranslations(const TestFolders& folders)
+{
+    const QString sBuilt = QCoreApplication::applicationDirPath() + "/lang";
+    QDir().mkpath(folders.programPath("lang"));
+    bool bOk = true;
+    for (const QString& sCode : LanguageTable::codes()) {
+        const QString sFile = LanguageTable::fileFor(sCode);
+        bOk &= QFile::copy(sBuilt + sFile.mid(5), folders.programPath(sFile.mid(1)));
+    }
+    if (!bOk)
+        std::printf("FAILED to copy the translations from %s\n", qPrintable(sBuilt));
+    return bOk;
+}
+
+// Each language in a process of its own (an installed translation stays behind the next one), then
+// their sign-in pictures side by side, each under its code, on one sheet.
+bool contactSheet(const QString& sOut)
+{
+    const int nColumns = 6;
+    const QSize cell(400, 320);
+    QStringList codes = LanguageTable::codes();
+    codes.removeAll("en");
+    codes.prepend("en");
+    QImage sheet(cell.width() * nColumns, cell.height() * ((codes.size() + nColumns - 1) / nColumns),
+                 QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    QFont font("Arial");
+    font.setPixelSize(14);
+    painter.setFont(font);
+    bool bOk = true;
+    for (int i = 0; i < codes.size(); ++i) {
+        const QString sFolder = sOut + "/" + codes.at(i);
+        const int nExit = QProcess::execute(QCoreApplication::applicationFilePath(),
+                                            {"--lang", codes.at(i), "--sign-in-only", sFolder});
+        const QImage picture(sFolder + "/sign-in.png");
+        bOk &= nExit == 0 && !picture.isNull();
+        const QPoint corner((i % nColumns) * cell.width(), (i / nColumns) * cell.height());
+        painter.drawText(QRect(corner, QSize(cell.width(), 20)), Qt::AlignCenter, codes.at(i));
+        if (!picture.isNull())
+            painter.drawImage(QRect(corner + QPoint(0, 20), QSize(cell.width(), cell.height() - 20)),
+                              picture.scaled(cell.width(), cell.height() - 20, Qt::KeepAspectRatio,
+                                             Qt::SmoothTransformation));
+    }
+    painter.end();
+    const QString sPath = sOut + "/sign-in-languages.png";
+    bOk &= sheet.save(sPath, "PNG");
+    std::printf("%s %s\n", bOk ? "saved" : "FAILED", qPrintable(sPath));
+    return bOk;
+}
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: wendo_screenshots <output folder>\n");
+    QStringList args = QApplication::arguments().mid(1);
+    QString sLang;
+    const bool bSheet = args.removeAll("--sheet") > 0;
+    const bool bSignInOnly = args.removeAll("--sign-in-only") > 0;
+    if (args.size() == 3 && args.first() == "--lang") {
+        sLang = args.at(1);
+        args = args.mid(2);
+    }
+    const bool bKnownLang = sLang.isEmpty() || LanguageTable::codeFor(sLang) == sLang;
+    if (args.size() != 1 || (bSheet && !sLang.isEmpty()) || !bKnownLang) {
+        std::fprintf(stderr, "usage: wendo_screenshots [--lang <code> | --sheet] <output folder>\n");
         return 2;
     }
-    const QString sOut = QString::fromLocal8Bit(argv[1]);
+    const QString sOut = args.first();
     QDir().mkpath(sOut);
+    if (bSheet)
+        return contactSheet(sOut) ? 0 : 1;
 
     TestFolders folders;
     {
@@ -164,14 +234,21 @@ int main(int argc, char* argv[])
     QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitLogin, nullptr, nullptr);
 
     bool bOk = true;
+    if (!sLang.isEmpty()) {
+        bOk &= installTranslations(folders);
+        pCtrl->setLang(sLang);
+    }
     ZeqAgentMainDialog window;
     window.move(40, 40);
     window.show();
     window.findChild<QLineEdit*>("txt_email")->setText("rider@example.com");
     bOk &= shoot(&window, sOut + "/sign-in.png");
+    if (bSignInOnly)
+        return bOk ? 0 : 1;
 
     pCtrl->slotHandleResults(LOGIN_SUCCESS, "screenshot-session");
-    bOk &= shoot(&window, sOut + "/signed-in.png");
+    if (sLang.isEmpty())
+        bOk &= shoot(&window, sOut + "/signed-in.png");
 
     // The tab sets of the signed-in page: answers handed over as the account worker would give them.
     QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitCheckRegDev, nullptr, nullptr);
@@ -193,6 +270,15 @@ int main(int argc, char* argv[])
     const auto plug = [&plugDrive, &sDrive](bool bArrival, int nFamily) {
         plugDrive(bArrival, nFamily, sDrive);
     };
+    if (!sLang.isEmpty()) {
+        // One language: My Device with a registered drive device, and its full Settings page.
+        plug(true, 2);
+        pCtrl->slotHandleResults(DEVICE_REGISTERED, "SUCCESS:S0001");
+        bOk &= shoot(&window, sOut + "/my-device.png");
+        bOk &= showSettings(&window, 3);
+        bOk &= shoot(&window, sOut + "/settings.png");
+        return bOk ? 0 : 1;
+    }
     bOk &= shoot(&window, sOut + "/tabs-no-device.png");
     plug(true, 2);
     pCtrl->slotHandleResults(DEVICE_REGISTERED, "SUCCESS:S0001");

@@ -1,0 +1,257 @@
+#include "controller/LanguageTable.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <algorithm>
+
+// The language files as a translator leaves them: every entry translated, its placeholders, markup,
+// entities and line breaks those of the English text, and the compiled file loadable by the program.
+// One row per language; a failing row lists every faulty entry of that language at once.
+//
+// Languages still being translated are left out until they are done: WENDO_TRANSLATED lists the codes to
+// check (comma-separated, or "all"); without it the finished languages below are checked.
+class TestTranslationFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void entries_data();
+    void entries();
+    void compiled_data();
+    void compiled();
+};
+
+namespace
+{
+// The languages whose files are finished.
+const QStringList FINISHED = {"de", "fr", "es", "it", "nl", "pt", "ca"};
+
+// Source texts a translation may repeat letter for letter: names, placeholders the code replaces before
+// anyone sees them, and words that are the same in a language. "*" stands for every language.
+const QMap<QString, QStringList> KEPT = {
+    {" WendoAgent ", {"*"}},    // the window's title: the program's name
+    {"TextLabel", {"*"}},       // replaced by the page before it is shown
+    {"test", {"*"}},            // the sync button's text in the debugging mode only
+    {"UUID:", {"*"}},           // an identifier's name
+    {"OK", {"*"}},              // the button as every desktop writes it
+    {"Version", {"de", "fr"}},  // the same word
+    {"Backup", {"it"}},         // the word Italian desktops use
+    {"Password", {"it"}},       // the word Italian desktops use
+    {"No", {"es", "it", "ca"}}, // the same word
+};
+
+bool isKept(const QString& sCode, const QString& sSource)
+{
+    const QStringList codes = KEPT.value(sSource);
+    return codes.contains("*") || codes.contains(sCode);
+}
+
+QStringList codesToCheck()
+{
+    const QString sWanted = QString::fromLocal8Bit(qgetenv("WENDO_TRANSLATED")).trimmed();
+    QStringList codes = LanguageTable::codes();
+    codes.removeAll("en"); // the source language has no translations
+    if (sWanted == "all")
+        return codes;
+    const QStringList wanted = sWanted.isEmpty() ? FINISHED : sWanted.split(',', Qt::SkipEmptyParts);
+    QStringList chosen;
+    for (const QString& sCode : codes) {
+        if (wanted.contains(sCode))
+            chosen.append(sCode);
+    }
+    return chosen;
+}
+
+QString tsPath(const QString& sCode)
+{
+    return QString::fromLocal8Bit(qgetenv("WENDO_SOURCE_DIR")) + "/src/lang/WendoAgent_" +
+           QString(sCode).replace('-', '_') + ".ts";
+}
+
+struct Entry {
+    QString sContext;
+    QString sSource;
+    QStringList translations; // one, or one per plural form
+    bool bUnfinished = false;
+};
+
+// The entries of a .ts file; false when it is not well-formed XML.
+bool readEntries(const QString& sPath, QList<Entry>* pEntries, QString* pError)
+{
+    QFile file(sPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *pError = "cannot open " + sPath;
+        return false;
+    }
+    QXmlStreamReader xml(&file);
+    QString sContext;
+    Entry entry;
+    bool bNumerus = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) {
+            if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
+                if (entry.translations.isEmpty())
+                    entry.translations.append(QString());
+                pEntries->append(entry);
+            }
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            sContext = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            entry = Entry{sContext, QString(), QStringList(), false};
+            bNumerus = xml.attributes().value("numerus") == QLatin1String("yes");
+        } else if (xml.name() == QLatin1String("source")) {
+            entry.sSource = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            // A stale (vanished, obsolete) entry is no translation either.
+            entry.bUnfinished = !xml.attributes().value("type").isEmpty();
+            if (!bNumerus)
+                entry.translations.append(xml.readElementText());
+        } else if (xml.name() == QLatin1String("numerusform")) {
+            entry.translations.append(xml.readElementText());
+        }
+    }
+    if (xml.hasError()) {
+        *pError = QString("%1 line %2: %3").arg(sPath).arg(xml.lineNumber()).arg(xml.errorString());
+        return false;
+    }
+    return true;
+}
+
+QStringList sortedMatches(const QString& sText, const QRegularExpression& re)
+{
+    QStringList found;
+    QRegularExpressionMatchIterator it = re.globalMatch(sText);
+    while (it.hasNext())
+        found.append(it.next().captured(0));
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+QStringList placeholders(const QString& sText)
+{
+    static const QRegularExpression re("%L?(\\d+|n)");
+    return sortedMatches(sText, re);
+}
+
+// Whole tags with their attributes: a translation keeps the links and colours of the English text.
+QStringList tags(const QString& sText)
+{
+    static const QRegularExpression re("<[^<>]+>");
+    return sortedMatches(sText, re);
+}
+
+QStringList entities(const QString& sText)
+{
+    static const QRegularExpression re("&#?\\w+;");
+    return sortedMatches(sText, re);
+}
+
+// Empty when every opened element is closed in order (void elements such as <br/> need no end).
+QString unbalancedTag(const QString& sText)
+{
+    static const QRegularExpression re("<(/?)([A-Za-z][A-Za-z0-9]*)[^<>]*?(/?)>");
+    static const QStringList voids = {"br", "img", "hr"};
+    QStringList open;
+    QRegularExpressionMatchIterator it = re.globalMatch(sText);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        const QString sName = match.captured(2).toLower();
+        if (!match.captured(3).isEmpty() || voids.contains(sName))
+            continue;
+        if (match.captured(1).isEmpty())
+            open.append(sName);
+        else if (open.isEmpty() || open.takeLast() != sName)
+            return match.captured(0);
+    }
+    return open.isEmpty() ? QString() : "<" + open.last() + "> not closed";
+}
+
+// What is wrong with one translation of an entry, or nothing.
+QStringList faults(const QString& sCode, const Entry& entry, const QString& sTranslation)
+{
+    QStringList found;
+    if (sTranslation.trimmed().isEmpty())
+        return {"empty"};
+    if (entry.bUnfinished)
+        found.append("unfinished");
+    if (sTranslation == entry.sSource && !isKept(sCode, entry.sSource))
+        found.append("untranslated");
+    if (placeholders(sTranslation) != placeholders(entry.sSource))
+        found.append("placeholders " + placeholders(sTranslation).join(' ') + " instead of " +
+                     placeholders(entry.sSource).join(' '));
+    if (tags(sTranslation) != tags(entry.sSource))
+        found.append("markup differs");
+    const QString sUnbalanced = unbalancedTag(sTranslation);
+    if (!sUnbalanced.isEmpty())
+        found.append("unbalanced " + sUnbalanced);
+    if (entities(sTranslation) != entities(entry.sSource))
+        found.append("entities " + entities(sTranslation).join(' ') + " instead of " +
+                     entities(entry.sSource).join(' '));
+    if (sTranslation.count('\n') != entry.sSource.count('\n'))
+        found.append("line breaks differ");
+    return found;
+}
+} // namespace
+
+void TestTranslationFiles::entries_data()
+{
+    QTest::addColumn<QString>("code");
+    const QStringList codes = codesToCheck();
+    QVERIFY2(!codes.isEmpty(), "no language to check");
+    for (const QString& sCode : codes)
+        QTest::newRow(qPrintable(sCode)) << sCode;
+}
+
+void TestTranslationFiles::entries()
+{
+    QFETCH(QString, code);
+    QList<Entry> entryList;
+    QString sError;
+    QVERIFY2(readEntries(tsPath(code), &entryList, &sError), qPrintable(sError));
+    QVERIFY(!entryList.isEmpty());
+    QStringList report;
+    for (const Entry& entry : entryList) {
+        for (const QString& sTranslation : entry.translations) {
+            const QStringList found = faults(code, entry, sTranslation);
+            if (!found.isEmpty())
+                report.append(QString("  %1 | %2 | %3").arg(entry.sContext, entry.sSource, found.join(", ")));
+        }
+    }
+    QVERIFY2(report.isEmpty(), qPrintable(QString("\n%1: %2 faulty entries\n").arg(code).arg(report.size()) +
+                                          report.join('\n')));
+}
+
+void TestTranslationFiles::compiled_data()
+{
+    entries_data();
+}
+
+// The build's own file, as the program loads it, answers with the translations of the .ts file.
+void TestTranslationFiles::compiled()
+{
+    QFETCH(QString, code);
+    const QString sPath = QString::fromLocal8Bit(qgetenv("WENDO_TEST_BIN")) + LanguageTable::fileFor(code);
+    QTranslator translator;
+    QVERIFY2(translator.load(sPath), qPrintable(sPath));
+    QList<Entry> entryList;
+    QString sError;
+    QVERIFY2(readEntries(tsPath(code), &entryList, &sError), qPrintable(sError));
+    for (const Entry& entry : entryList) {
+        const QString sLoaded =
+            translator.translate(entry.sContext.toUtf8().constData(), entry.sSource.toUtf8().constData());
+        QVERIFY2(sLoaded == entry.translations.value(0),
+                 qPrintable(QString("%1 | %2: \"%3\"").arg(entry.sContext, entry.sSource, sLoaded)));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestTranslationFiles)
+#include "tst_translationfiles.moc"
