@@ -29,21 +29,18 @@ private slots:
 
 namespace
 {
-// The languages whose files are finished.
-const QStringList FINISHED = {"de", "fr", "es", "it", "nl", "pt", "ca"};
-
 // Source texts a translation may repeat letter for letter: names, placeholders the code replaces before
 // anyone sees them, and words that are the same in a language. "*" stands for every language.
 const QMap<QString, QStringList> KEPT = {
-    {" WendoAgent ", {"*"}},    // the window's title: the program's name
-    {"TextLabel", {"*"}},       // replaced by the page before it is shown
-    {"test", {"*"}},            // the sync button's text in the debugging mode only
-    {"UUID:", {"*"}},           // an identifier's name
-    {"OK", {"*"}},              // the button as every desktop writes it
-    {"Version", {"de", "fr"}},  // the same word
-    {"Backup", {"it"}},         // the word Italian desktops use
-    {"Password", {"it"}},       // the word Italian desktops use
-    {"No", {"es", "it", "ca"}}, // the same word
+    {" WendoAgent ", {"*"}},         // the window's title: the program's name
+    {"TextLabel", {"*"}},            // replaced by the page before it is shown
+    {"test", {"*"}},                 // the sync button's text in the debugging mode only
+    {"UUID:", {"*"}},                // an identifier's name
+    {"OK", {"*"}},                   // the button as every desktop writes it
+    {"Version", {"de", "fr", "sv"}}, // the same word
+    {"Backup", {"it"}},              // the word Italian desktops use
+    {"Password", {"it"}},            // the word Italian desktops use
+    {"No", {"es", "it", "ca"}},      // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)
@@ -52,20 +49,17 @@ bool isKept(const QString& sCode, const QString& sSource)
     return codes.contains("*") || codes.contains(sCode);
 }
 
+// Every language, or those named in WENDO_TRANSLATED (e.g. "de,fr") while one is being worked on.
 QStringList codesToCheck()
 {
-    const QString sWanted = QString::fromLocal8Bit(qgetenv("WENDO_TRANSLATED")).trimmed();
-    QStringList codes = LanguageTable::codes();
-    codes.removeAll("en"); // the source language has no translations
-    if (sWanted == "all")
-        return codes;
-    const QStringList wanted = sWanted.isEmpty() ? FINISHED : sWanted.split(',', Qt::SkipEmptyParts);
-    QStringList chosen;
-    for (const QString& sCode : codes) {
-        if (wanted.contains(sCode))
-            chosen.append(sCode);
+    const QStringList wanted =
+        QString::fromLocal8Bit(qgetenv("WENDO_TRANSLATED")).split(',', Qt::SkipEmptyParts);
+    QStringList codes;
+    for (const QString& sCode : LanguageTable::codes()) {
+        if (sCode != "en" && (wanted.isEmpty() || wanted.contains(sCode)))
+            codes.append(sCode);
     }
-    return chosen;
+    return codes;
 }
 
 QString tsPath(const QString& sCode)

@@ -56,8 +56,6 @@ private:
 
 namespace
 {
-const QStringList FINISHED = {"de", "fr", "es", "it", "nl", "pt", "ca"};
-
 // Every page that exists; a new page is one more line here.
 const QList<QPair<QString, TestTranslationFit::PageMaker>>& pages()
 {
@@ -118,13 +116,14 @@ QStringList stateTexts(const QString& sWidget)
     return texts;
 }
 
+// Every language, or those named in WENDO_TRANSLATED (e.g. "de,fr") while one is being worked on.
 QStringList codesToCheck()
 {
-    const QString sWanted = QString::fromLocal8Bit(qgetenv("WENDO_TRANSLATED")).trimmed();
-    const QStringList wanted = sWanted.isEmpty() ? FINISHED : sWanted.split(',', Qt::SkipEmptyParts);
+    const QStringList wanted =
+        QString::fromLocal8Bit(qgetenv("WENDO_TRANSLATED")).split(',', Qt::SkipEmptyParts);
     QStringList codes{"en"}; // first: a later language would show through an English row
     for (const QString& sCode : LanguageTable::codes()) {
-        if (sCode != "en" && (sWanted == "all" || wanted.contains(sCode)))
+        if (sCode != "en" && (wanted.isEmpty() || wanted.contains(sCode)))
             codes.append(sCode);
     }
     return codes;
@@ -396,7 +395,7 @@ void TestTranslationFit::switchRetranslatesOpenPage()
                 continue;
             QVERIFY2(open.at(i) == fresh.at(i), qPrintable(sCode + ": " + open.at(i) + " / " + fresh.at(i)));
         }
-        if (FINISHED.contains(sCode))
+        if (sCode != "en")
             QVERIFY2(open != english, qPrintable(sCode));
     }
 }
