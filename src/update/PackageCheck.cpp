@@ -15,7 +15,7 @@ PackageCheck::~PackageCheck()
     dropProcess();
 }
 
-void PackageCheck::start(const QString& sArchive)
+void PackageCheck::start(const QString& sArchive, Mode eMode)
 {
     m_sArchive = sArchive;
     m_sProgram = Platform::archiveProgram(AgentFolders::programDir());
@@ -24,7 +24,10 @@ void PackageCheck::start(const QString& sArchive)
         QTimer::singleShot(0, this, [this] { finish(NO_PROGRAM, -1); });
         return;
     }
-    run(ArchiveTool::testArgs(m_sArchive), SLOT(slotTestDone(int, QProcess::ExitStatus)));
+    if (eMode == LIST_ONLY)
+        startListing();
+    else
+        run(ArchiveTool::testArgs(m_sArchive), SLOT(slotTestDone(int, QProcess::ExitStatus)));
 }
 
 void PackageCheck::run(const QStringList& lstArgs, const char* szDoneSlot)
@@ -50,6 +53,11 @@ void PackageCheck::slotTestDone(int nExitCode, QProcess::ExitStatus eStatus)
         finish(FAILED, eStatus == QProcess::NormalExit ? nExitCode : -1);
         return;
     }
+    startListing();
+}
+
+void PackageCheck::startListing()
+{
     m_listing.clear();
     m_bListing = true;
     run(ArchiveTool::detailedListArgs(m_sArchive), SLOT(slotListingDone(int, QProcess::ExitStatus)));

@@ -50,6 +50,7 @@ private slots:
     void unknownDeviceRow();
     void driveGoneBeforeVersion();
     void deletedMidUnpack();
+    void roomCheckLeavesTheLoopRunning();
 
 private:
     bool makeZip(const QString& sName, const QStringList& lstMembers);
@@ -408,6 +409,36 @@ void TestMapInstall::deletedMidUnpack()
     const qint64 nPid = fakes.hangingPid();
     delete pWorker.data();
     QVERIFY(QTest::qWaitFor([nPid] { return !FakeArchivePrograms::isProcessAlive(nPid); }, 10000));
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
+}
+
+// The room check's listings run beside the event loop: while one hangs, queued work goes on, and deleting
+// the worker kills it and reports nothing.
+void TestMapInstall::roomCheckLeavesTheLoopRunning()
+{
+    FakeArchivePrograms fakes;
+    const QString sReal = ArchiveTool::findProgram(QString());
+    const QString sHanging = fakes.hanging();
+    PlatformOverride platform;
+    platform.setArchiveProgram(fakes.script(
+        "hanglist7z", QString("[ \"$1\" = l ] && exec \"%1\"; exec \"%2\" \"$@\"\n").arg(sHanging, sReal)));
+    QVERIFY(WorkFile::writeRows(ProcMapXml::mapListPath(), {mapRow("BM-EU.zip", "BM-EU")}));
+    QPointer<MapFreeUpdateWorker> pWorker(makeWorker());
+    QSignalSpy spy(pWorker.data(), &MapFreeUpdateWorker::emitStatus);
+    pWorker->installMapFreeUpdate("{}");
+    // Seen alive from the event loop: a listing on the GUI thread would hold the loop until its time
+    // limit and kill the program first.
+    QVERIFY(QTest::qWaitFor(
+        [&fakes] {
+            return fakes.hangingPid() != 0 && FakeArchivePrograms::isProcessAlive(fakes.hangingPid());
+        },
+        20000));
+    const qint64 nPid = fakes.hangingPid();
+    delete pWorker.data();
+    QVERIFY(QTest::qWaitFor([nPid] { return !FakeArchivePrograms::isProcessAlive(nPid); }, 10000));
+    QTest::qWait(50);
+    for (const QList<QVariant>& args : spy)
+        QCOMPARE(args.at(0).value<ACTION_STATUS>(), MAP_DOWNLOADPROCESS);
     QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
 }
 
