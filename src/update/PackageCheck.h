@@ -9,8 +9,11 @@
 // Checks a downloaded package before anything of it is recorded or unpacked: the archive program must
 // test it whole ("t", exit code 0) and its detailed listing must name no member that could land outside
 // the target folder (absolute path, "..", link). Runs the program asynchronously in the caller's thread
-// and reports exactly one finished(), never from inside start(). Deleting the check kills a running
-// program and reports nothing.
+// and reports exactly one finished(), never from inside start(). The listing of an archive of many
+// thousand members is read on a helper thread, so the caller's event loop goes on meanwhile. Deleting the
+// check kills a running program, waits for the helper and reports nothing.
+class QThread;
+
 class PackageCheck : public QObject
 {
     Q_OBJECT
@@ -47,11 +50,13 @@ private slots:
 private:
     void run(const QStringList& lstArgs, const char* szDoneSlot);
     void finish(Result eResult, int nExitCode);
+    static Result judgeListing(const QByteArray& listing, const QString& sArchive);
     void dropProcess();
 
     QString m_sArchive;
     QString m_sProgram;
     QProcess* m_pProcess = nullptr;
+    QThread* m_pJudge = nullptr;
     QByteArray m_listing;
     bool m_bListing = false;
     bool m_bDone = false;
