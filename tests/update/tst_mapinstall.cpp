@@ -8,9 +8,11 @@
 #include "support/NginxFixture.h"
 #include "support/SystemTools.h"
 #include "support/TestFolders.h"
+#include "support/TestHttpServer.h"
 #include "support/ZipBuilder.h"
 #include "update/ArchiveSize.h"
 #include "update/MapFreeUpdateWorker.h"
+#include "update/MapRows.h"
 #include "update/ProcMapXml.h"
 
 #include <QCryptographicHash>
@@ -40,6 +42,7 @@ private slots:
     void room_data();
     void room();
     void lastingMismatch();
+    void mismatchThenMatch();
     void addOnFirstRowIsDownloaded();
     void refusedArchives_data();
     void refusedArchives();
@@ -294,6 +297,29 @@ void TestMapInstall::lastingMismatch()
     QCOMPARE(getsOf("BM-EU.zip"), 3);
     QVERIFY(!QFile::exists(AgentFolders::tempPath("BM-EU.zip")));
     QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows{bad});
+}
+
+// A download spoilt on the way is removed and fetched again; the second, sound one is installed.
+void TestMapInstall::mismatchThenMatch()
+{
+    const QByteArray sound = TestFolders::readFile(m_root.filePath("BM-EU.zip"));
+    QByteArray spoilt = sound;
+    spoilt[spoilt.size() / 2] = char(spoilt.at(spoilt.size() / 2) ^ 0x01);
+    TestHttpServer server;
+    QVERIFY(server.start());
+    int nGets = 0;
+    server.setHandler([&](const TestHttpServer::Request& request) {
+        if (request.method == "GET")
+            ++nGets;
+        return TestHttpServer::fileAnswer(request, nGets <= 1 ? spoilt : sound);
+    });
+    WorkFile::Row row = mapRow("BM-EU.zip", "BM-EU");
+    row[MapRows::urlField(row)] = server.url("/BM-EU.zip");
+    const Statuses seen = run({row});
+    QCOMPARE(seen.last(), qMakePair(int(MAP_INSTALLSUCCESS), QString()));
+    QCOMPARE(nGets, 2);
+    QCOMPARE(m_lstErrors, QStringList());
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/base.img"), m_base);
 }
 
 void TestMapInstall::addOnFirstRowIsDownloaded()
