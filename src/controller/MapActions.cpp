@@ -25,9 +25,6 @@ MapFreeUpdateWorker* MapActions::makeWorker(bool bAutoCheck)
     host.creditRead = [this] { m_values.GenerateCreditExpiredDay(); };
     host.shopRead = [this] { m_values.GenerateEShopURL(); };
     host.languagesRead = [this] { m_values.readMapLanguageScript(); };
-    host.checksum = [](const QString& sFile, const QString& sChecksum) {
-        return DeviceState::checkFileChecksum(sFile, sChecksum);
-    };
     host.freeSpace = [this] { return m_device.diskFreeSpace(); };
     host.driveRoot = [this] {
         const bool bDrive = m_device.isPresent() && m_device.family() == Worker::FAMILY_DRIVE;

@@ -13,6 +13,7 @@
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QThread>
 
 #include <climits>
 
@@ -324,6 +325,7 @@ bool NetInterface::getFile(const QString& sUrl, const QString& sDest, qint64 nSi
     m_downloadFile.setFileName(sDest);
     m_nRedirects = 0;
     m_bDownloadOk = false;
+    m_downloadDigest.clear();
     if (!isHttpUrl(url) || sDest.isEmpty() || !QDir().mkpath(QFileInfo(sDest).absolutePath())) {
         writeLog(1, "[NetInterface][getFile] refused: bad address or destination folder");
         reportFinish(false);
@@ -403,16 +405,19 @@ bool NetInterface::prepareDownloadFile()
 {
     m_downloadFile.close();
     m_nResumeOffset = 0;
+    m_digest.reset();
     const QFileInfo info(m_downloadFile.fileName());
     const qint64 nLocal = info.exists() ? info.size() : -1;
     if (m_nExpectedSize > 0 && nLocal == m_nExpectedSize) {
         writeLog(1, "[NetInterface][getFile] download completed");
-        finishDownload(true, KEEP_FILE);
+        const bool bRead = m_downloadFile.open(QIODevice::ReadOnly) && digestExistingPart(nLocal);
+        finishDownload(bRead, KEEP_FILE);
         return false;
     }
     if (m_nExpectedSize > 0 && nLocal > 0 && nLocal < m_nExpectedSize) {
         writeLog(1, "[NetInterface][getFile] appened download from %lld", nLocal);
-        if (!m_downloadFile.open(QIODevice::ReadWrite) || !m_downloadFile.seek(nLocal)) {
+        if (!m_downloadFile.open(QIODevice::ReadWrite) || !digestExistingPart(nLocal) ||
+            !m_downloadFile.seek(nLocal)) {
             writeLog(1, "[NetInterface][getFile] appened download error");
             finishDownload(false, KEEP_FILE);
             return false;
@@ -477,6 +482,7 @@ bool NetInterface::acceptSuccessStatus(int nStatus)
         writeLog(1, "[NetInterface][slotDownloadHeader] range ignored, restarting from zero");
         m_nResumeOffset = 0;
         m_nFileBytes = 0;
+        m_digest.reset();
         return m_downloadFile.resize(0) && m_downloadFile.seek(0);
     }
     if (!m_downloadFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -506,8 +512,31 @@ void NetInterface::writeDownloadData(const QByteArray& data)
         finishDownload(false, REMOVE_FILE);
         return;
     }
+    m_digest.addData(data);
     m_nFileBytes += data.size();
     reportProgress();
+}
+
+// Reads the first nBytes of the open download file into the digest, in pieces, so a resumed file's digest
+// covers it whole. False when the file is shorter or the thread is told to stop.
+bool NetInterface::digestExistingPart(qint64 nBytes)
+{
+    QByteArray piece(int(READ_BUFFER_SIZE), Qt::Uninitialized);
+    qint64 nDone = 0;
+    while (nDone < nBytes) {
+        if (QThread::currentThread()->isInterruptionRequested()) {
+            writeLog(1, "[NetInterface][getFile] stopped while reading the existing part");
+            return false;
+        }
+        const qint64 nRead = m_downloadFile.read(piece.data(), qMin<qint64>(piece.size(), nBytes - nDone));
+        if (nRead <= 0) {
+            writeLog(1, "[NetInterface][getFile] existing part unreadable at %lld", nDone);
+            return false;
+        }
+        m_digest.addData(piece.constData(), int(nRead));
+        nDone += nRead;
+    }
+    return true;
 }
 
 void NetInterface::reportProgress()
@@ -568,6 +597,7 @@ void NetInterface::finishDownload(bool bSuccess, FILE_FATE eFate)
     m_nSent = m_nReceived = m_nLastTick = 0;
     m_eState = STATE_IDLE;
     m_bDownloadOk = bSuccess;
+    m_downloadDigest = bSuccess ? m_digest.result().toHex() : QByteArray();
     writeLog(1, bSuccess ? "[NetInterface][slotfinished] no error" : "[NetInterface][slotfinished] error");
     if (m_pLoop)
         m_pLoop->quit();

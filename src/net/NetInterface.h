@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QList>
@@ -30,6 +31,11 @@ class QNetworkRequest;
 // zero; every other status fails. Redirects are followed (relative targets resolved, at most 10) and their
 // bodies are never written. A failed status removes the file; a stalled or broken transfer keeps the
 // partial file so the next getFile resumes it.
+//
+// Every download also yields the MD5 of the whole file, worked out in the client's thread while the bytes
+// arrive: a resumed file's existing part is read once before the GET, a file already complete is read
+// whole, so a caller never needs another pass over a large archive. Telling the thread to stop
+// (QThread::requestInterruption) cuts such a read short and fails the download.
 //
 // Answers to requests are bounded: one announced or grown beyond MAX_ANSWER_BYTES fails the request (no
 // answer file is kept), and a request that has not ended after REQUEST_LIMIT_PERIODS watchdog periods
@@ -63,6 +69,9 @@ public:
     // Blocks the calling thread in a local event loop until the download has ended and returns its
     // outcome; the same outcome is then emitted once, queued. nSize is the expected size (0: unknown).
     bool getFile(const QString& sUrl, const QString& sDest, qint64 nSize);
+    // The MD5 of the whole file of the last successful download, in lower-case hexadecimal; empty after a
+    // failed one.
+    QByteArray downloadDigest() const { return m_downloadDigest; }
 
 signals:
     void emitRequestFinish(bool bSuccess);
@@ -100,6 +109,7 @@ private:
     bool checkDownloadAnswer();
     bool acceptSuccessStatus(int nStatus);
     void writeDownloadData(const QByteArray& data);
+    bool digestExistingPart(qint64 nBytes);
     void reportProgress();
     void followRedirect();
     void finishDownload(bool bSuccess, FILE_FATE eFate);
@@ -127,6 +137,8 @@ private:
     qint64 m_nResumeOffset = 0;
     qint64 m_nFileBytes = 0;
     QElapsedTimer m_progressTime;
+    QCryptographicHash m_digest{QCryptographicHash::Md5};
+    QByteArray m_downloadDigest;
 
     // Watchdog: bytes moved either way in this transfer, and that count at the last tick.
     QTimer m_watchdog;

@@ -36,7 +36,9 @@ WorkerThread::WorkerThread(QObject* pOwner, int /*nTimeOut*/) : QThread(pOwner),
 WorkerThread::~WorkerThread()
 {
     writeLog(1, "[WorkerThread][~WorkerThread] ");
-    // Leaves the thread's event loop (and a download's local loop); run() then ends its job itself.
+    // Leaves the thread's event loop (and a download's local loop); run() then ends its job itself. The
+    // interruption also cuts short a digest of a large file already on disk.
+    requestInterruption();
     quit();
     wait();
 }
@@ -84,6 +86,8 @@ void WorkerThread::runTransfer()
     if (m_nMode == MODE_DOWNLOAD) {
         connectOwner(&client, SIGNAL(emitDownloadProcess(qint64, qint64)), DOWNLOAD_PROCESS);
         client.getFile(m_sDownloadUrl, m_sDownloadFile, sizeFromText(m_sDownloadSize));
+        // The outcome reaches the owner only from exec() below, after this is set.
+        m_downloadDigest = client.downloadDigest();
     } else if (m_bGzip) {
         client.sendRequest(m_sUrl, m_sBody);
     } else {

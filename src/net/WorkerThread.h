@@ -20,6 +20,8 @@
 // Use: make one per job with the owner as parent, call one setter, start(), wait for the slot, delete.
 // Deleting the object ends the job: a running archive program is killed, a transfer is abandoned (a
 // partial download is kept for resuming), and the destructor waits for the thread.
+// A download's MD5 is worked out on the job's thread as the bytes arrive (see NetInterface); the owner
+// reads it with downloadDigest() from its netFinish.
 class WorkerThread : public QThread
 {
     Q_OBJECT
@@ -40,6 +42,9 @@ public:
     // sSize is the expected size in decimal; empty or not a number means unknown (0).
     void setDownload(const QString& sUrl, const QString& sFile, const QString& sSize);
     void setUnzip(const QString& sArchive, const QString& sOutputDir);
+    // The MD5 (lower-case hexadecimal) of the file a successful download left; empty otherwise. Set before
+    // netFinish is sent, so it is ready when the owner's slot runs.
+    QByteArray downloadDigest() const { return m_downloadDigest; }
 
 signals:
     void emitUnzipProcess(int nVal);
@@ -62,6 +67,7 @@ private:
     QString m_sDownloadUrl;
     QString m_sDownloadFile;
     QString m_sDownloadSize;
+    QByteArray m_downloadDigest;
     QString m_sArchive;
     QString m_sOutputDir;
 };

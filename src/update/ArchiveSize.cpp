@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 
 namespace
 {
@@ -21,14 +22,16 @@ bool runListing(const QString& sProgram, const QString& sArchive, QByteArray* pO
     QDeadlineTimer deadline(ArchiveSize::LIMIT_MS);
     if (!process.waitForStarted(ArchiveSize::LIMIT_MS))
         return false;
-    while (process.state() != QProcess::NotRunning && !deadline.hasExpired()) {
-        process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+    // Waits in short slices, so a helper thread told to stop lets go of a long listing at once.
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired() &&
+           !QThread::currentThread()->isInterruptionRequested()) {
+        process.waitForReadyRead(int(qBound<qint64>(1, deadline.remainingTime(), ArchiveSize::SLICE_MS)));
         *pOutput += process.readAllStandardOutput();
         if (pOutput->size() > ArchiveSize::OUTPUT_LIMIT)
             break;
     }
     if (process.state() != QProcess::NotRunning) {
-        writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize] listing stopped (time or size limit)");
+        writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize] listing stopped (time, size or stop)");
         process.kill();
         process.waitForFinished(ArchiveSize::LIMIT_MS);
         return false;

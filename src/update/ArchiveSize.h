@@ -6,11 +6,13 @@
 
 // How many bytes an archive unpacks to, from the archive program's table listing. Runs the program
 // directly (no shell, no batch or listing file) and waits for it without an event loop, so no queued
-// call of the caller's thread runs meanwhile and nothing the caller holds can be deleted under it.
+// call of the caller's thread runs meanwhile and nothing the caller holds can be deleted under it. On a
+// helper thread, QThread::requestInterruption ends a running listing within SLICE_MS, as a failure.
 class ArchiveSize
 {
 public:
     static constexpr int LIMIT_MS = 30000;
+    static constexpr int SLICE_MS = 100;
     // The most listing output read; a larger listing counts as a failure.
     static constexpr qint64 OUTPUT_LIMIT = 64 * 1024 * 1024;
 

@@ -11,6 +11,7 @@
 #include "ProcMapLanguageXml.h"
 #include "ProcMapXml.h"
 #include "ProcQueryMapCreditXml.h"
+#include "RoomCheck.h"
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
 #include "core/DebugLog.h"
@@ -20,7 +21,6 @@
 #include "platform/DevicePath.h"
 #include "platform/Platform.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -88,6 +88,8 @@ MapFreeUpdateWorker::~MapFreeUpdateWorker()
     writeLog(1, "[MapFreeUpdateWorker][~MapFreeUpdateWorker][Entry]");
     delete m_pCheck;
     m_pCheck = nullptr;
+    delete m_pRoomCheck;
+    m_pRoomCheck = nullptr;
     dropThread();
     writeLog(1, "[MapFreeUpdateWorker][~MapFreeUpdateWorker][end]");
 }
@@ -249,6 +251,7 @@ bool MapFreeUpdateWorker::addMapListHasRows() const
 
 void MapFreeUpdateWorker::netFinish(bool bSuccess)
 {
+    m_downloadDigest = m_pThread ? m_pThread->downloadDigest() : QByteArray();
     dropThread();
     if (!bSuccess) {
         writeLog(1, "[MapFreeUpdateWorker][netFinish] state %d failed", int(m_eState));
@@ -442,17 +445,16 @@ QString MapFreeUpdateWorker::itemName(const QString& sUrl)
     return sName;
 }
 
-bool MapFreeUpdateWorker::md5Matches(const QString& sFile, const QString& sChecksum)
+bool MapFreeUpdateWorker::isChecksumWaived(const QString& sChecksum)
 {
-    if (sChecksum.compare(QString(32, 'F'), Qt::CaseInsensitive) == 0)
+    return sChecksum.compare(QString(32, 'F'), Qt::CaseInsensitive) == 0;
+}
+
+bool MapFreeUpdateWorker::checksumMatches(const QByteArray& digest, const QString& sChecksum)
+{
+    if (isChecksumWaived(sChecksum))
         return true;
-    QFile file(sFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    QCryptographicHash md5(QCryptographicHash::Md5);
-    if (!md5.addData(&file))
-        return false;
-    return QString::fromLatin1(md5.result().toHex()).compare(sChecksum, Qt::CaseInsensitive) == 0;
+    return !digest.isEmpty() && QString::fromLatin1(digest).compare(sChecksum, Qt::CaseInsensitive) == 0;
 }
 
 void MapFreeUpdateWorker::installMapFreeUpdate(const QString& sRequest)
@@ -481,8 +483,8 @@ void MapFreeUpdateWorker::doDownloadUpdate()
         return;
     }
     if (rows.isEmpty()) {
-        if (prepareMapInstall() && checkRoom())
-            doInstallUpdate();
+        if (prepareMapInstall())
+            startRoomCheck();
         return;
     }
     m_currentRow = rows.first();
@@ -508,8 +510,11 @@ void MapFreeUpdateWorker::doDownloadUpdate()
 
 void MapFreeUpdateWorker::downloadDone()
 {
-    const bool bMatch = m_host.checksum ? m_host.checksum(m_sDownloadFile, m_sDownloadChecksum)
-                                        : md5Matches(m_sDownloadFile, m_sDownloadChecksum);
+    // The digest was worked out while the bytes arrived: the archive is not read again here.
+    const bool bMatch = checksumMatches(m_downloadDigest, m_sDownloadChecksum);
+    writeLog(1, "[ZeqAgentCtrlMgr][ChkFileCheckSume]file %s filechecksume %s serverchecksume %s ",
+             qUtf8Printable(m_sDownloadFile), m_downloadDigest.constData(),
+             qUtf8Printable(m_sDownloadChecksum));
     if (!bMatch) {
         QFile::remove(m_sDownloadFile);
         if (++m_nTries >= CHECKSUM_TRIES) {
@@ -556,55 +561,65 @@ bool MapFreeUpdateWorker::prepareMapInstall()
 }
 
 // Room: what every archive unpacks to, against the free space plus the existing files the archives
-// overwrite. An archive that cannot be listed whole fails the install here.
-bool MapFreeUpdateWorker::checkRoom()
+// overwrite. The listings run on a helper thread; an archive that cannot be listed whole fails here.
+void MapFreeUpdateWorker::startRoomCheck()
 {
-    QList<QPair<QString, QString>> archives; // archive, folder it unpacks into (below the drive)
+    QList<RoomCheck::Archive> archives;
     QList<WorkFile::Row> devices;
     QList<WorkFile::Row> maps;
     if (!readList(temp("DevDownload.script"), &devices) || !readList(ProcMapXml::mapListPath(), &maps)) {
         finish(MAP_REQUESTERROR, "true");
-        return false;
+        return;
     }
     for (const WorkFile::Row& row : devices)
-        archives.append({itemName(row.value(4)), row.value(0) == "AGENT" ? QString("\x01") : QString()});
+        archives.append({itemName(row.value(4)), QString(), row.value(0) != "AGENT"});
     for (const WorkFile::Row& row : maps)
-        archives.append({itemName(MapRows::url(row)), "KORVO/Map/"});
+        archives.append({itemName(MapRows::url(row)), "KORVO/Map/", true});
+    m_nDeviceArchives = devices.size();
     const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
     if (!archives.isEmpty() && (sProgram.isEmpty() || !QFileInfo(sProgram).isFile())) {
         m_bDeviceRow = !devices.isEmpty();
         failItem("E01", "7z.exe/7za not exist");
-        return false;
+        return;
     }
-    quint64 nNeed = 0;
-    quint64 nCredit = 0;
     for (int i = 0; i < archives.size(); ++i) {
-        const auto& archive = archives.at(i);
-        m_sFileName = archive.first;
-        m_bDeviceRow = i < devices.size();
-        ArchiveTool::Listing listing;
-        if (m_sFileName.isEmpty() ||
-            !ArchiveSize::readListing(AgentFolders::tempPath(m_sFileName), &listing)) {
+        if (archives.at(i).sFile.isEmpty()) {
+            m_sFileName.clear();
+            m_bDeviceRow = i < m_nDeviceArchives;
             failItem("E03", "archive refused");
-            return false;
+            return;
         }
-        nNeed += quint64(listing.nTotal);
-        if (archive.second == "\x01")
-            continue;
-        for (const ArchiveTool::Entry& entry : listing.entries) {
-            const QFileInfo existing(DevicePath::resolve(m_sDrive, archive.second + entry.sPath));
-            if (!entry.bFolder && !ArchiveTool::leavesTarget(entry) && existing.isFile())
-                nCredit += quint64(existing.size());
-        }
+        archives[i].sFile = AgentFolders::tempPath(archives.at(i).sFile);
+    }
+    delete m_pRoomCheck;
+    m_pRoomCheck = new RoomCheck(this);
+    connect(m_pRoomCheck, &RoomCheck::finished, this, &MapFreeUpdateWorker::slotRoomChecked);
+    m_pRoomCheck->start(m_sDrive, archives);
+}
+
+void MapFreeUpdateWorker::slotRoomChecked()
+{
+    const int nFailed = m_pRoomCheck->failedIndex();
+    const quint64 nNeed = m_pRoomCheck->need();
+    const quint64 nCredit = m_pRoomCheck->credit();
+    const QString sFailed = m_pRoomCheck->failedArchive();
+    m_pRoomCheck->deleteLater();
+    m_pRoomCheck = nullptr;
+    if (nFailed >= 0) {
+        m_bDeviceRow = nFailed < m_nDeviceArchives;
+        m_sFileName = QFileInfo(sFailed).fileName();
+        failItem("E03", "archive refused");
+        return;
     }
     const quint64 nFree = (m_host.freeSpace ? m_host.freeSpace() : 0) + nCredit;
     writeLog(1, "[RirUdorAdoderOduvez][prepareMapInstall] need %llu free %llu (overwritten %llu)",
              static_cast<unsigned long long>(nNeed), static_cast<unsigned long long>(nFree),
              static_cast<unsigned long long>(nCredit));
-    if (nNeed + SPACE_MARGIN < nFree)
-        return true;
+    if (nNeed + SPACE_MARGIN < nFree) {
+        doInstallUpdate();
+        return;
+    }
     finish(MAP_SIZENOTENOUGH, QString::number(nNeed));
-    return false;
 }
 
 void MapFreeUpdateWorker::doInstallUpdate()
@@ -626,6 +641,10 @@ void MapFreeUpdateWorker::doInstallUpdate()
             return;
         }
         emit emitStatus(DEVICE_INSTALLPROCESS, progress(m_sFileName, "0"));
+        if (sKind != "AGENT" && deviceTopFolder().isEmpty()) {
+            failItem("E05", "device folder missing");
+            return;
+        }
         startUnzip(sKind == "AGENT" ? AgentFolders::tempDir() : m_sDrive);
         return;
     }
@@ -643,7 +662,8 @@ void MapFreeUpdateWorker::doInstallUpdate()
     m_sFileName = itemName(MapRows::url(m_currentRow));
     emit emitStatus(MAP_INSTALLPROCESS, progress(m_sFileName, "0"));
     bool bOk = false;
-    const QString sMapDir = DevicePath::resolveDir(m_sDrive, "KORVO/Map", &bOk);
+    const QString sTop = deviceTopFolder();
+    const QString sMapDir = sTop.isEmpty() ? QString() : DevicePath::resolveDir(sTop, "Map", &bOk);
     if (!bOk) {
         failItem("E05", "device folder missing");
         return;
@@ -664,7 +684,10 @@ void MapFreeUpdateWorker::startUnzip(const QString& sDestination)
     delete m_pCheck;
     m_pCheck = new PackageCheck(this);
     connect(m_pCheck, &PackageCheck::finished, this, &MapFreeUpdateWorker::slotPackageChecked);
-    m_pCheck->start(AgentFolders::tempPath(m_sFileName));
+    // A map whose MD5 matched needs no test pass of its own; a waived checksum and device packages do.
+    const bool bTest = m_bDeviceRow || isChecksumWaived(MapRows::checksum(m_currentRow));
+    m_pCheck->start(AgentFolders::tempPath(m_sFileName),
+                    bTest ? PackageCheck::TEST_AND_LIST : PackageCheck::LIST_ONLY);
 }
 
 void MapFreeUpdateWorker::slotPackageChecked(int eResult, int nExitCode)
@@ -736,11 +759,27 @@ void MapFreeUpdateWorker::doWriteVerAndReDownload()
 
 bool MapFreeUpdateWorker::writeVersionFile(const QString& sRelative, const QString& sText)
 {
-    if (!QFileInfo(m_sDrive).isDir())
-        return false;
-    bool bOk = false;
-    DevicePath::resolveDir(m_sDrive, "Korvo", &bOk);
-    return bOk && WorkFile::writeBytes(DevicePath::resolve(m_sDrive, sRelative), sText.toUtf8());
+    return !deviceTopFolder().isEmpty() &&
+           WorkFile::writeBytes(DevicePath::resolve(m_sDrive, sRelative), sText.toUtf8());
+}
+
+// The device's top folder ("Korvo", any spelling) on the install's drive, or "" when the drive is no
+// longer the device's: removed, or left as the bare mount folder after an unmount. It is never created,
+// so nothing lands on the computer's own disk in place of the device.
+QString MapFreeUpdateWorker::deviceTopFolder() const
+{
+    const QString sNow = m_host.driveRoot ? m_host.driveRoot() : QString();
+    if (sNow.isEmpty() || DevicePath::normalizeRoot(sNow) != m_sDrive) {
+        writeLog(1, "[RirUdorAdoderOduvez][deviceTopFolder] the device's drive is gone");
+        return QString();
+    }
+    const QString sTop = DevicePath::resolve(m_sDrive, "Korvo");
+    if (!QFileInfo(sTop).isDir()) {
+        writeLog(1, "[RirUdorAdoderOduvez][deviceTopFolder] no device folder on %s",
+                 qUtf8Printable(m_sDrive));
+        return QString();
+    }
+    return sTop + "/";
 }
 
 bool MapFreeUpdateWorker::isDeviceItem() const

@@ -11,6 +11,7 @@
 #include <functional>
 
 class PackageCheck;
+class RoomCheck;
 class WorkerThread;
 
 // The agent's side of the map service. One worker carries one action, started by one entry:
@@ -24,6 +25,9 @@ class WorkerThread;
 //   installMapFreeUpdate download and verify every listed archive, check the room, unpack the device
 //                        packages and then the maps, record the versions: 84; 83, 86, 76 or 99 on failure
 // A failed request or download ends with 83 "true". Every action ends with exactly one final status.
+// Nothing that reads a whole archive runs in the GUI thread: the MD5 is worked out while the bytes arrive
+// (on the download's thread), the room check's listings run on a helper thread, and the archive program
+// tests and unpacks in processes of its own.
 // Deleting the worker stops it: a transfer is abandoned and the archive program killed.
 class MapFreeUpdateWorker : public QObject
 {
@@ -52,10 +56,8 @@ public:
         std::function<void()> creditRead;    // after a credit list was written
         std::function<void()> shopRead;      // after a shop list was written
         std::function<void()> languagesRead; // after a language list was written
-        // MD5 of the file against the service's checksum; default: the own digest.
-        std::function<bool(const QString& sFile, const QString& sChecksum)> checksum;
-        std::function<quint64()> freeSpace; // of the device's system drive
-        std::function<QString()> driveRoot; // the device's system drive root, "" without one
+        std::function<quint64()> freeSpace;  // of the device's system drive
+        std::function<QString()> driveRoot;  // the device's system drive root, "" without one
     };
 
     static const char* const DEFAULT_MAP_UPDATE_URL;
@@ -83,7 +85,9 @@ public:
     static QString requestBody(const QString& sType, const QStringList& values);
     // The local name of a row's archive: the address after its last "/"; "" when unusable.
     static QString itemName(const QString& sUrl);
-    static bool md5Matches(const QString& sFile, const QString& sChecksum);
+    // Whether a download's MD5 (hexadecimal) is the service's checksum, case ignored; 32 "F" waive it.
+    static bool checksumMatches(const QByteArray& digest, const QString& sChecksum);
+    static bool isChecksumWaived(const QString& sChecksum);
 
 signals:
     void emitStatus(ACTION_STATUS status, QString sResult);
@@ -97,6 +101,7 @@ public slots:
 
 private slots:
     void slotPackageChecked(int eResult, int nExitCode);
+    void slotRoomChecked();
 
 private:
     // Requests.
@@ -127,11 +132,12 @@ private:
     void downloadDone();
     bool moveDownloadedItem();
     bool prepareMapInstall();
-    bool checkRoom();
+    void startRoomCheck();
     void doInstallUpdate();
     void startUnzip(const QString& sDestination);
     void doWriteVerAndReDownload();
     bool writeVersionFile(const QString& sRelative, const QString& sText);
+    QString deviceTopFolder() const;
     bool isDeviceItem() const;
     void failItem(const QString& sCode, const QString& sText);
 
@@ -145,6 +151,7 @@ private:
     bool m_bRunning = true;
     WorkerThread* m_pThread = nullptr;
     PackageCheck* m_pCheck = nullptr;
+    RoomCheck* m_pRoomCheck = nullptr;
     QString m_sRequest;
     QString m_sMapUpdateUrl;
     QString m_sEshopUrl;
@@ -156,8 +163,10 @@ private:
     QString m_sFileName;
     QString m_sDownloadFile;
     QString m_sDownloadChecksum;
+    QByteArray m_downloadDigest; // MD5 of the last download, worked out while its bytes arrived
     int m_nTries = 0;
     bool m_bDeviceRow = false;
+    int m_nDeviceArchives = 0; // of the room check's archives, the device packages come first
     WorkFile::Row m_currentRow;
     QString m_sUnzipTarget;
 };

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 
 PackageCheck::PackageCheck(QObject* pParent) : QObject(pParent) {}
@@ -13,9 +14,14 @@ PackageCheck::~PackageCheck()
 {
     m_bDone = true;
     dropProcess();
+    if (m_pJudge) {
+        // Bounded: the listing it reads is at most LISTING_LIMIT bytes.
+        m_pJudge->wait();
+        delete m_pJudge;
+    }
 }
 
-void PackageCheck::start(const QString& sArchive)
+void PackageCheck::start(const QString& sArchive, Mode eMode)
 {
     m_sArchive = sArchive;
     m_sProgram = Platform::archiveProgram(AgentFolders::programDir());
@@ -24,7 +30,10 @@ void PackageCheck::start(const QString& sArchive)
         QTimer::singleShot(0, this, [this] { finish(NO_PROGRAM, -1); });
         return;
     }
-    run(ArchiveTool::testArgs(m_sArchive), SLOT(slotTestDone(int, QProcess::ExitStatus)));
+    if (eMode == LIST_ONLY)
+        startListing();
+    else
+        run(ArchiveTool::testArgs(m_sArchive), SLOT(slotTestDone(int, QProcess::ExitStatus)));
 }
 
 void PackageCheck::run(const QStringList& lstArgs, const char* szDoneSlot)
@@ -50,6 +59,11 @@ void PackageCheck::slotTestDone(int nExitCode, QProcess::ExitStatus eStatus)
         finish(FAILED, eStatus == QProcess::NormalExit ? nExitCode : -1);
         return;
     }
+    startListing();
+}
+
+void PackageCheck::startListing()
+{
     m_listing.clear();
     m_bListing = true;
     run(ArchiveTool::detailedListArgs(m_sArchive), SLOT(slotListingDone(int, QProcess::ExitStatus)));
@@ -77,20 +91,32 @@ void PackageCheck::slotListingDone(int nExitCode, QProcess::ExitStatus eStatus)
         finish(FAILED, eStatus == QProcess::NormalExit ? nExitCode : -1);
         return;
     }
-    ArchiveTool::Listing listing;
-    if (!ArchiveTool::parseListing(m_listing, &listing)) {
-        writeLog(1, "[PackageCheck][slotListingDone] no complete listing of %s", qUtf8Printable(m_sArchive));
-        finish(REFUSED, 0);
-        return;
+    const QByteArray listing = m_listing;
+    m_listing.clear();
+    const QString sArchive = m_sArchive;
+    m_pJudge = QThread::create([this, listing, sArchive] {
+        const Result eResult = judgeListing(listing, sArchive);
+        // Posted to this check: dropped unread when it is deleted first.
+        QMetaObject::invokeMethod(
+            this, [this, eResult] { finish(eResult, 0); }, Qt::QueuedConnection);
+    });
+    m_pJudge->start();
+}
+
+PackageCheck::Result PackageCheck::judgeListing(const QByteArray& listing, const QString& sArchive)
+{
+    ArchiveTool::Listing parsed;
+    if (!ArchiveTool::parseListing(listing, &parsed)) {
+        writeLog(1, "[PackageCheck][slotListingDone] no complete listing of %s", qUtf8Printable(sArchive));
+        return REFUSED;
     }
-    for (const ArchiveTool::Entry& entry : listing.entries) {
+    for (const ArchiveTool::Entry& entry : parsed.entries) {
         if (ArchiveTool::leavesTarget(entry)) {
             writeLog(1, "[PackageCheck][slotListingDone] refused member %s", qUtf8Printable(entry.sPath));
-            finish(REFUSED, 0);
-            return;
+            return REFUSED;
         }
     }
-    finish(PASSED, 0);
+    return PASSED;
 }
 
 void PackageCheck::slotError(QProcess::ProcessError eError)

@@ -3,6 +3,7 @@
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
 
+#include <QCryptographicHash>
 #include <QtTest>
 
 #include <memory>
@@ -30,6 +31,7 @@ private:
         bool bReturned = false;
         QList<QVariantList> lstFinish;
         QList<QVariantList> lstProgress;
+        QByteArray digest;
     };
     Outcome download(const QString& sUrl, qint64 nExpected);
     QList<TestHttpServer::Request> requestsOf(const QByteArray& method) const;
@@ -82,6 +84,7 @@ TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 n
     QTest::qWait(50);
     outcome.lstFinish = finishSpy;
     outcome.lstProgress = progressSpy;
+    outcome.digest = client.downloadDigest();
     return outcome;
 }
 
@@ -216,6 +219,11 @@ void TestNetDownload::resumeRule()
         QCOMPARE(finalBytes, content.left(300));
     else
         QVERIFY(!QFile::exists(destPath()));
+    // The MD5 worked out on the way covers the whole file, a resumed part included; none after a failure.
+    if (result)
+        QCOMPARE(outcome.digest, QCryptographicHash::hash(finalBytes, QCryptographicHash::Md5).toHex());
+    else
+        QCOMPARE(outcome.digest, QByteArray());
 
     if (firstRead < 0)
         return;

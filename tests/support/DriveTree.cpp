@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStorageInfo>
 
 #include <sys/stat.h>
 
@@ -99,8 +100,10 @@ bool DriveTree::unmountImage()
     if (!m_bMounted)
         return true;
     QString sWhy;
+    // A test may have unmounted the volume behind the tree's back (a drive pulled mid-install).
     if (!SystemTools::run("umount", {m_mountDir.path()}, &sWhy) &&
-        !SystemTools::run("umount", {"-l", m_mountDir.path()}, &sWhy))
+        !SystemTools::run("umount", {"-l", m_mountDir.path()}, &sWhy) &&
+        QStorageInfo(m_mountDir.path()).rootPath() == m_mountDir.path())
         return false;
     m_bMounted = false;
     return true;

@@ -8,9 +8,11 @@
 #include "support/NginxFixture.h"
 #include "support/SystemTools.h"
 #include "support/TestFolders.h"
+#include "support/TestHttpServer.h"
 #include "support/ZipBuilder.h"
 #include "update/ArchiveSize.h"
 #include "update/MapFreeUpdateWorker.h"
+#include "update/MapRows.h"
 #include "update/ProcMapXml.h"
 
 #include <QCryptographicHash>
@@ -40,6 +42,7 @@ private slots:
     void room_data();
     void room();
     void lastingMismatch();
+    void mismatchThenMatch();
     void addOnFirstRowIsDownloaded();
     void refusedArchives_data();
     void refusedArchives();
@@ -50,6 +53,7 @@ private slots:
     void unknownDeviceRow();
     void driveGoneBeforeVersion();
     void deletedMidUnpack();
+    void roomCheckLeavesTheLoopRunning();
 
 private:
     bool makeZip(const QString& sName, const QStringList& lstMembers);
@@ -295,6 +299,29 @@ void TestMapInstall::lastingMismatch()
     QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows{bad});
 }
 
+// A download spoilt on the way is removed and fetched again; the second, sound one is installed.
+void TestMapInstall::mismatchThenMatch()
+{
+    const QByteArray sound = TestFolders::readFile(m_root.filePath("BM-EU.zip"));
+    QByteArray spoilt = sound;
+    spoilt[spoilt.size() / 2] = char(spoilt.at(spoilt.size() / 2) ^ 0x01);
+    TestHttpServer server;
+    QVERIFY(server.start());
+    int nGets = 0;
+    server.setHandler([&](const TestHttpServer::Request& request) {
+        if (request.method == "GET")
+            ++nGets;
+        return TestHttpServer::fileAnswer(request, nGets <= 1 ? spoilt : sound);
+    });
+    WorkFile::Row row = mapRow("BM-EU.zip", "BM-EU");
+    row[MapRows::urlField(row)] = server.url("/BM-EU.zip");
+    const Statuses seen = run({row});
+    QCOMPARE(seen.last(), qMakePair(int(MAP_INSTALLSUCCESS), QString()));
+    QCOMPARE(nGets, 2);
+    QCOMPARE(m_lstErrors, QStringList());
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/base.img"), m_base);
+}
+
 void TestMapInstall::addOnFirstRowIsDownloaded()
 {
     // A stale archive of the same name must not be unpacked unchecked.
@@ -408,6 +435,36 @@ void TestMapInstall::deletedMidUnpack()
     const qint64 nPid = fakes.hangingPid();
     delete pWorker.data();
     QVERIFY(QTest::qWaitFor([nPid] { return !FakeArchivePrograms::isProcessAlive(nPid); }, 10000));
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
+}
+
+// The room check's listings run beside the event loop: while one hangs, queued work goes on, and deleting
+// the worker kills it and reports nothing.
+void TestMapInstall::roomCheckLeavesTheLoopRunning()
+{
+    FakeArchivePrograms fakes;
+    const QString sReal = ArchiveTool::findProgram(QString());
+    const QString sHanging = fakes.hanging();
+    PlatformOverride platform;
+    platform.setArchiveProgram(fakes.script(
+        "hanglist7z", QString("[ \"$1\" = l ] && exec \"%1\"; exec \"%2\" \"$@\"\n").arg(sHanging, sReal)));
+    QVERIFY(WorkFile::writeRows(ProcMapXml::mapListPath(), {mapRow("BM-EU.zip", "BM-EU")}));
+    QPointer<MapFreeUpdateWorker> pWorker(makeWorker());
+    QSignalSpy spy(pWorker.data(), &MapFreeUpdateWorker::emitStatus);
+    pWorker->installMapFreeUpdate("{}");
+    // Seen alive from the event loop: a listing on the GUI thread would hold the loop until its time
+    // limit and kill the program first.
+    QVERIFY(QTest::qWaitFor(
+        [&fakes] {
+            return fakes.hangingPid() != 0 && FakeArchivePrograms::isProcessAlive(fakes.hangingPid());
+        },
+        20000));
+    const qint64 nPid = fakes.hangingPid();
+    delete pWorker.data();
+    QVERIFY(QTest::qWaitFor([nPid] { return !FakeArchivePrograms::isProcessAlive(nPid); }, 10000));
+    QTest::qWait(50);
+    for (const QList<QVariant>& args : spy)
+        QCOMPARE(args.at(0).value<ACTION_STATUS>(), MAP_DOWNLOADPROCESS);
     QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
 }
 
