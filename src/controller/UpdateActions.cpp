@@ -33,6 +33,14 @@ void UpdateActions::installDeviceUpdate(const QString& sRequest, bool bFlag)
     m_deviceUpdateSlot.start(pWorker)->installDeviceUpdate(sRequest, bFlag);
 }
 
+void UpdateActions::checkKorvoUpdate(const KorvoUpdateWorker::Host& host)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][checkKorvoUpdate][Entry]");
+    auto* pWorker = new KorvoUpdateWorker();
+    pWorker->setHost(host);
+    m_korvoUpdateSlot.start(pWorker)->PrepairStartChkKorvoUpdate();
+}
+
 bool UpdateActions::checkWendoAgentUpdateAvailable()
 {
     writeLog(1, "[ZeqAgentCtrlMgr][checkWendoAgentUpdateAvailable][Entry]");
@@ -84,6 +92,10 @@ bool UpdateActions::handleResult(const QObject* pSender, ACTION_STATUS status, c
             m_deviceUpdateSlot.release(pSender);
         return true;
     case DEVICE_DOWNLOADPROCESS:
+        return true;
+    case UPDATE_AVAILABLE:
+        // Only the daily check held now speaks for the account's devices.
+        pRoute->bWindows = m_korvoUpdateSlot.holds(pSender);
         return true;
     default:
         return false;

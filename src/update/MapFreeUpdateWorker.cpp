@@ -250,6 +250,11 @@ bool MapFreeUpdateWorker::addMapListHasRows() const
 void MapFreeUpdateWorker::netFinish(bool bSuccess)
 {
     dropThread();
+    // The country file's step goes on whether or not the file came.
+    if (m_eState == GETCOUNTRYXML) {
+        countryFileDone(bSuccess);
+        return;
+    }
     if (!bSuccess) {
         writeLog(1, "[MapFreeUpdateWorker][netFinish] state %d failed", int(m_eState));
         finish(MAP_REQUESTERROR, "true");
