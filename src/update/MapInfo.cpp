@@ -56,7 +56,7 @@ bool MapInfo::open(const QString& sPath)
         return false;
     }
     QStringList names;
-    for (QString sLine : QString::fromUtf8(bytes).split('\n')) {
+    for (QString sLine : QString::fromUtf8(bytes.constData(), bytes.size()).split('\n')) {
         if (sLine.endsWith('\r'))
             sLine.chop(1);
         names += namesOfLine(sLine);

@@ -147,7 +147,7 @@ QString ProcCountryXml::readCountryScript()
     QByteArray bytes;
     if (DeviceFileReader::readFile(countryScriptPath(), FILE_LIMIT, &bytes) != DeviceFileReader::READ_OK)
         return QString();
-    QStringList entries = QString::fromUtf8(bytes).split('\n');
+    QStringList entries = QString::fromUtf8(bytes.constData(), bytes.size()).split('\n');
     if (!entries.isEmpty() && entries.last().isEmpty())
         entries.removeLast();
     for (QString& sEntry : entries) {
