@@ -40,6 +40,7 @@ public:
     void PrepairStartChkKorvoUpdate();
     bool isPassRunning() const { return m_bPassRunning; }
     QStringList deviceList() const { return m_lstDevices; }
+    QString mapCheckUrl() const { return m_sMapUrl; }
 
     // The device check's request for a device's settings group.
     QString deviceRequest(const QString& sGroup) const;
