@@ -1,6 +1,7 @@
 #include "MapInfo.h"
 
 #include "ProcCountryXml.h"
+#include "SubstringSet.h"
 #include "core/DebugLog.h"
 #include "platform/DeviceFileReader.h"
 
@@ -12,11 +13,13 @@ const int NAME_LENGTH = 40;
 
 MapInfo::MapInfo(const QString& sDriveRoot) : m_sGroupList(ProcCountryXml::readCountryScript())
 {
+    parseGroups();
     readDevice(sDriveRoot);
 }
 
 MapInfo::MapInfo(const QString& sDriveRoot, const QString& sGroupList) : m_sGroupList(sGroupList)
 {
+    parseGroups();
     readDevice(sDriveRoot);
 }
 
@@ -34,11 +37,17 @@ void MapInfo::readDevice(const QString& sDriveRoot)
         open(sPath);
 }
 
+void MapInfo::forEachName(QStringView line, const std::function<void(QStringView)>& take)
+{
+    const QStringView dat(u".dat");
+    for (qsizetype nAt = line.indexOf(dat); nAt >= 0; nAt = line.indexOf(dat, nAt + 1))
+        take(nAt < NAME_LENGTH ? line.left(nAt) : line.mid(nAt - NAME_LENGTH, NAME_LENGTH));
+}
+
 QStringList MapInfo::namesOfLine(const QString& sLine)
 {
     QStringList names;
-    for (int nAt = sLine.indexOf(".dat"); nAt >= 0; nAt = sLine.indexOf(".dat", nAt + 1))
-        names.append(nAt < NAME_LENGTH ? sLine.left(nAt) : sLine.mid(nAt - NAME_LENGTH, NAME_LENGTH));
+    forEachName(sLine, [&names](QStringView name) { names.append(name.toString()); });
     return names;
 }
 
@@ -55,18 +64,45 @@ bool MapInfo::open(const QString& sPath)
         writeLog(1, "[MapInfo][open] register not read: %s", DeviceFileReader::resultName(result));
         return false;
     }
-    QStringList names;
-    for (QString sLine : QString::fromUtf8(bytes.constData(), bytes.size()).split('\n')) {
-        if (sLine.endsWith('\r'))
-            sLine.chop(1);
-        names += namesOfLine(sLine);
+    const QString sText = QString::fromUtf8(bytes.constData(), bytes.size());
+    // Every entry against every name in one pass over the names: a register holds tens of thousands, so
+    // the names are looked at where they stand, never copied.
+    const SubstringSet entries(m_lstEntries);
+    QVector<bool> present(entries.patternCount(), false);
+    int nNames = 0;
+    const auto take = [&](QStringView name) {
+        entries.scan(name, &present);
+        ++nNames;
+    };
+    for (qsizetype nStart = 0; nStart <= sText.size();) {
+        qsizetype nEnd = sText.indexOf('\n', nStart);
+        if (nEnd < 0)
+            nEnd = sText.size();
+        QStringView line = QStringView(sText).mid(nStart, nEnd - nStart);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        forEachName(line, take);
+        nStart = nEnd + 1;
     }
-    writeLog(1, "[MapInfo][open]sSigregCountryList %d", names.size());
-    choose(names);
+    writeLog(1, "[MapInfo][open]sSigregCountryList %d", nNames);
+    choose(present);
     return true;
 }
 
-void MapInfo::choose(const QStringList& names)
+void MapInfo::parseGroups()
+{
+    for (const QString& sGroup : m_sGroupList.isEmpty() ? QStringList() : m_sGroupList.split('|')) {
+        const int nColon = sGroup.indexOf(':');
+        if (nColon < 0)
+            continue;
+        // An empty entry (",," or a "," at the end) names no country: it would be found in every name.
+        m_groups.append({sGroup.left(nColon), sGroup.mid(nColon + 1).split(',', Qt::SkipEmptyParts)});
+        m_lstEntries += m_groups.last().entries;
+    }
+    m_lstEntries.removeDuplicates();
+}
+
+void MapInfo::choose(const QVector<bool>& present)
 {
     QString sChosenName;
     QString sChosenList;
@@ -74,22 +110,14 @@ void MapInfo::choose(const QStringList& names)
     int nBestCount = 0;
     QString sBestList;
     bool bComplete = false;
-    const QStringList groups = m_sGroupList.isEmpty() ? QStringList() : m_sGroupList.split('|');
-    for (const QString& sGroup : groups) {
-        const int nColon = sGroup.indexOf(':');
-        if (nColon < 0)
-            continue;
-        const QString sName = sGroup.left(nColon);
-        // An empty entry (",," or a "," at the end) names no country: it would be found in every name.
-        QStringList entries = sGroup.mid(nColon + 1).split(',', Qt::SkipEmptyParts);
+    for (const Group& group : qAsConst(m_groups)) {
         QStringList found;
-        for (const QString& sEntry : entries) {
-            for (const QString& sFile : names) {
-                if (sFile.contains(sEntry) && !found.contains(displayName(sEntry)))
-                    found.append(displayName(sEntry));
-            }
+        for (const QString& sEntry : group.entries) {
+            if (present.at(m_lstEntries.indexOf(sEntry)) && !found.contains(displayName(sEntry)))
+                found.append(displayName(sEntry));
         }
         const int nFound = found.size();
+        const int nEntries = group.entries.size();
         if (nFound == 0)
             continue;
         if (nFound > nBestCount) {
@@ -97,15 +125,15 @@ void MapInfo::choose(const QStringList& names)
             sBestList = found.join(", ");
         }
         if (sChosenName.isEmpty()) {
-            sChosenName = sName;
+            sChosenName = group.sName;
             sChosenList = found.join(", ");
-            nChosenCount = entries.size();
-            bComplete = nFound == entries.size();
-        } else if (nFound == entries.size() && (!bComplete || nChosenCount < entries.size())) {
-            writeLog(1, "[MapInfo][open]%d sCurGroupName %s", bComplete ? 1 : 2, qUtf8Printable(sName));
-            sChosenName = sName;
+            nChosenCount = nEntries;
+            bComplete = nFound == nEntries;
+        } else if (nFound == nEntries && (!bComplete || nChosenCount < nEntries)) {
+            writeLog(1, "[MapInfo][open]%d sCurGroupName %s", bComplete ? 1 : 2, qUtf8Printable(group.sName));
+            sChosenName = group.sName;
             sChosenList = found.join(", ");
-            nChosenCount = entries.size();
+            nChosenCount = nEntries;
             bComplete = true;
         }
     }

@@ -4,6 +4,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <QVector>
+
+#include <functional>
 
 // Which country group's maps the connected device holds: the map file names of the device's map register
 // ("HDD/Map/sigreg.dat" on its first drive) against the groups of "country.script". The map page builds
@@ -30,6 +34,7 @@ public:
 
     // The map file names of one register line: every ".dat" ends one, at most 40 characters long.
     static QStringList namesOfLine(const QString& sLine);
+    static void forEachName(QStringView line, const std::function<void(QStringView)>& take);
     // "New_York_USA" -> "New York": "_USA" and "_Canada" go, "_" becomes a blank.
     static QString displayName(const QString& sEntry);
     static QString registerPath(const QString& sDriveRoot);
@@ -40,8 +45,17 @@ public:
     bool m_bGroupComplete = false;
 
 private:
+    struct Group {
+        QString sName;
+        QStringList entries;
+    };
+
+    void parseGroups();
     void readDevice(const QString& sDriveRoot);
-    void choose(const QStringList& names);
+    // Picks the group by the entries found (one flag per entry of m_lstEntries).
+    void choose(const QVector<bool>& present);
 
     QString m_sGroupList;
+    QList<Group> m_groups;
+    QStringList m_lstEntries; // every entry of every group, once
 };

@@ -3,6 +3,7 @@
 #include "support/TestFolders.h"
 #include "update/MapInfo.h"
 #include "update/ProcCountryXml.h"
+#include "update/SubstringSet.h"
 
 #include <QDir>
 #include <QtTest>
@@ -22,6 +23,8 @@ private slots:
     void displayName();
     void hostileRegister_data();
     void hostileRegister();
+    void substrings_data();
+    void substrings();
     void groupsFromTheScript();
     void noDevice();
 
@@ -184,6 +187,31 @@ void TestMapInfo::hostileRegister()
     QCOMPARE(info.m_strCountryList, QString());
     QCOMPARE(info.m_strCurGroupName, QString());
     QVERIFY(!info.m_bGroupComplete);
+}
+
+void TestMapInfo::substrings_data()
+{
+    QTest::addColumn<QStringList>("patterns");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("overlapping") << QStringList{"he", "she", "his", "hers", "", "x"} << "ushers";
+    QTest::newRow("suffix of another") << QStringList{"USA", "Utah_USA", "New_York_USA"} << "Map_Utah_USA";
+    QTest::newRow("non-Latin") << QStringList{QString::fromUtf8("Österreich"), QString::fromUtf8("地图"),
+                                              "reich"}
+                               << QString::fromUtf8("AT_Österreich_地");
+    QTest::newRow("repeated pattern") << QStringList{"ab", "ab", "b"} << "cab";
+    QTest::newRow("empty text") << QStringList{"a"} << "";
+}
+
+// Found exactly where QString::contains finds it.
+void TestMapInfo::substrings()
+{
+    QFETCH(QStringList, patterns);
+    QFETCH(QString, text);
+    const SubstringSet set(patterns);
+    QVector<bool> found(patterns.size(), false);
+    set.scan(text, &found);
+    for (int i = 0; i < patterns.size(); ++i)
+        QCOMPARE(found.at(i), !patterns.at(i).isEmpty() && text.contains(patterns.at(i)));
 }
 
 void TestMapInfo::groupsFromTheScript()
