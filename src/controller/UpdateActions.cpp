@@ -93,10 +93,6 @@ bool UpdateActions::handleResult(const QObject* pSender, ACTION_STATUS status, c
         return true;
     case DEVICE_DOWNLOADPROCESS:
         return true;
-    case UPDATE_AVAILABLE:
-        // Only the daily check held now speaks for the account's devices.
-        pRoute->bWindows = m_korvoUpdateSlot.holds(pSender);
-        return true;
     default:
         return false;
     }
