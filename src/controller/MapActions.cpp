@@ -16,7 +16,7 @@ MapActions::MapActions(bool bQuorvane, const DeviceState& device, ErrorInfo& err
 {
 }
 
-MapFreeUpdateWorker* MapActions::makeWorker(bool bAutoCheck)
+MapFreeUpdateWorker* MapActions::makeWorker(bool bAutoCheck, const std::function<QString()>& langCode)
 {
     auto* pWorker = new MapFreeUpdateWorker(bAutoCheck);
     MapFreeUpdateWorker::Host host;
@@ -30,6 +30,7 @@ MapFreeUpdateWorker* MapActions::makeWorker(bool bAutoCheck)
         const bool bDrive = m_device.isPresent() && m_device.family() == Worker::FAMILY_DRIVE;
         return bDrive ? m_device.current().lstDrive.value(0) : QString();
     };
+    host.langCode = langCode;
     pWorker->setHost(host);
     return pWorker;
 }
@@ -68,6 +69,12 @@ void MapActions::GetCountryLangString(const QString& sLang, bool bAutoCheck)
 {
     writeLog(1, "[ZeqAgentCtrlMgr][GetCountryLangString][Entry] %s", qUtf8Printable(sLang));
     m_listSlot.start(makeWorker(bAutoCheck))->GetCountryString(sLang);
+}
+
+void MapActions::GetCountryGroup(const std::function<QString()>& langCode, bool bAutoCheck)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][GetCountryGroup][Entry]");
+    m_listSlot.start(makeWorker(bAutoCheck, langCode))->GetCountryGroup();
 }
 
 bool MapActions::currentMapRequest(QString* pRequest) const

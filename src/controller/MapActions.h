@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class DeviceState;
 class ErrorInfo;
 class MapFreeUpdateWorker;
@@ -26,6 +28,8 @@ public:
     void checkQueryMapCredit(const QString& sRequest, bool bAutoCheck);
     void queryAddMapUpdate(const QString& sRequest, bool bAutoCheck);
     void GetCountryLangString(const QString& sLang, bool bAutoCheck);
+    // The country groups, then the map languages in the language langCode gives at that moment.
+    void GetCountryGroup(const std::function<QString()>& langCode, bool bAutoCheck);
     // The seven-key map request of the current device; false without a device.
     bool currentMapRequest(QString* pRequest) const;
 
@@ -43,7 +47,7 @@ public:
                       Route* pRoute) override;
 
 private:
-    MapFreeUpdateWorker* makeWorker(bool bAutoCheck);
+    MapFreeUpdateWorker* makeWorker(bool bAutoCheck, const std::function<QString()>& langCode = {});
     bool isMapWorker(const QObject* pSender) const;
     void releaseSender(const QObject* pSender);
     void noteCheckDone(Route* pRoute, bool bOwnCheck);

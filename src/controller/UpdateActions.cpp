@@ -33,6 +33,14 @@ void UpdateActions::installDeviceUpdate(const QString& sRequest, bool bFlag)
     m_deviceUpdateSlot.start(pWorker)->installDeviceUpdate(sRequest, bFlag);
 }
 
+void UpdateActions::checkKorvoUpdate(const KorvoUpdateWorker::Host& host)
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][checkKorvoUpdate][Entry]");
+    auto* pWorker = new KorvoUpdateWorker();
+    pWorker->setHost(host);
+    m_korvoUpdateSlot.start(pWorker)->PrepairStartChkKorvoUpdate();
+}
+
 bool UpdateActions::checkWendoAgentUpdateAvailable()
 {
     writeLog(1, "[ZeqAgentCtrlMgr][checkWendoAgentUpdateAvailable][Entry]");

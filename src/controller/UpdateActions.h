@@ -2,6 +2,7 @@
 
 #include "ActionFamily.h"
 #include "WorkerSlot.h"
+#include "update/KorvoUpdateWorker.h"
 
 #include <QString>
 
@@ -20,6 +21,9 @@ public:
     void checkDeviceUpdate(const QString& sRequest, bool bAutoCheck);
     void installDeviceUpdate(const QString& sRequest, bool bFlag);
     void stopDeviceWorker() { m_deviceUpdateSlot.stop(); }
+    // The daily check of the account's devices; a check already held is replaced.
+    void checkKorvoUpdate(const KorvoUpdateWorker::Host& host);
+    void stopKorvoWorker() { m_korvoUpdateSlot.stop(); }
 
     // True when "Update.script" begins with an agent row; the file is then cut down to that row.
     bool checkWendoAgentUpdateAvailable();

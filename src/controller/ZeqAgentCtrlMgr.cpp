@@ -216,6 +216,8 @@ void ZeqAgentCtrlMgr::logout()
 {
     writeLog(1, "[ZeqAgentCtrlMgr][logout][Entry]");
     m_account.signOut();
+    // The daily check is the signed-in account's.
+    m_updates.stopKorvoWorker();
     emit actionFinish(LOGOUT_SUCCESS, QString());
     writeLog(1, "[ZeqAgentCtrlMgr][logout][End]");
 }
@@ -284,6 +286,32 @@ void ZeqAgentCtrlMgr::GetCountryLangString(bool bAutoCheck)
     writeLog(1, "[ZeqAgentCtrlMgr][GetCountryLangString] auto %d lang %s", int(bAutoCheck),
              qUtf8Printable(m_sLangCode));
     m_maps.GetCountryLangString(m_sLangCode, bAutoCheck);
+}
+
+void ZeqAgentCtrlMgr::GetCountryGroup(bool bAutoCheck)
+{
+    m_maps.GetCountryGroup([this] { return m_sLangCode; }, bAutoCheck);
+}
+
+void ZeqAgentCtrlMgr::checkKorvoUpdate()
+{
+    KorvoUpdateWorker::Host host;
+    host.deviceConnected = [this] { return m_device.isPresent(); };
+    host.knownDevices = [this] {
+        QStringList uuids;
+        for (const Worker::DEVINFO& info : m_account.regDevList())
+            uuids.append(info.sUUID);
+        return uuids;
+    };
+    host.user = [this] { return m_account.user(); };
+    host.error = [this](const QString& sCode, const QString& sText) { m_errorInfo.set(sCode, sText); };
+    m_updates.checkKorvoUpdate(host);
+}
+
+void ZeqAgentCtrlMgr::doStopKorvoWorker()
+{
+    writeLog(1, "[ZeqAgentCtrlMgr][doStopKorvoWorker]");
+    m_updates.stopKorvoWorker();
 }
 
 QString ZeqAgentCtrlMgr::scramblePassword(QString sText)

@@ -56,6 +56,11 @@ public:
     void setLang(QString sCode);
     // Asks the map service for its country and language texts in the current language.
     void GetCountryLangString(bool bAutoCheck);
+    // The country groups ("country.script"), then the map languages: 93.
+    void GetCountryGroup(bool bAutoCheck);
+    // Starts the daily check of the account's devices (first pass a minute later); sign-out stops it.
+    void checkKorvoUpdate();
+    void doStopKorvoWorker();
     QString langCode() const { return m_sLangCode; }
 
     // Stored password and the sharing web site.

@@ -37,6 +37,10 @@ int defaultMs(AgentTiming::Delay delay)
         return 5000;
     case AgentTiming::SETTINGS_FETCH:
         return 3000;
+    case AgentTiming::FIRST_DAILY_PASS:
+        return 60000;
+    case AgentTiming::ADDON_REFRESH:
+        return 5000;
     case AgentTiming::DELAY_COUNT:
         break;
     }

@@ -23,6 +23,8 @@ public:
         REGCHECK_RETRY,    // a registration check that found no answer is asked again after (5000)
         SETTINGS_FETCH,    // the account's sync choices are fetched this long after a Settings page is made
                            // (3000)
+        FIRST_DAILY_PASS,  // the daily check's first pass after sign-in (60000)
+        ADDON_REFRESH,     // the map page asks the shop again this long after "refresh" (5000)
         DELAY_COUNT
     };
 

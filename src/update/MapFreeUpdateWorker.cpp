@@ -253,6 +253,11 @@ void MapFreeUpdateWorker::netFinish(bool bSuccess)
 {
     m_downloadDigest = m_pThread ? m_pThread->downloadDigest() : QByteArray();
     dropThread();
+    // The country file's step goes on whether or not the file came.
+    if (m_eState == GETCOUNTRYXML) {
+        countryFileDone(bSuccess);
+        return;
+    }
     if (!bSuccess) {
         writeLog(1, "[MapFreeUpdateWorker][netFinish] state %d failed", int(m_eState));
         finish(MAP_REQUESTERROR, "true");

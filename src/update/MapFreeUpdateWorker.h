@@ -24,6 +24,7 @@ class WorkerThread;
 //   GetCountryString     the map languages: 93
 //   installMapFreeUpdate download and verify every listed archive, check the room, unpack the device
 //                        packages and then the maps, record the versions: 84; 83, 86, 76 or 99 on failure
+//   GetCountryGroup      the country groups, then the map languages: 93 (also when the file failed)
 // A failed request or download ends with 83 "true". Every action ends with exactly one final status.
 // Nothing that reads a whole archive runs in the GUI thread: the MD5 is worked out while the bytes arrive
 // (on the download's thread), the room check's listings run on a helper thread, and the archive program
@@ -56,13 +57,15 @@ public:
         std::function<void()> creditRead;    // after a credit list was written
         std::function<void()> shopRead;      // after a shop list was written
         std::function<void()> languagesRead; // after a language list was written
-        std::function<quint64()> freeSpace;  // of the device's system drive
-        std::function<QString()> driveRoot;  // the device's system drive root, "" without one
+        std::function<quint64()> freeSpace; // of the device's system drive
+        std::function<QString()> driveRoot; // the device's system drive root, "" without one
+        std::function<QString()> langCode;  // the interface language the map languages are asked in
     };
 
     static const char* const DEFAULT_MAP_UPDATE_URL;
     static const char* const DEFAULT_ESHOP_URL;
     static const char* const DEFAULT_LANGUAGE_URL;
+    static const char* const DEFAULT_COUNTRY_URL;
     // Room kept free beyond what the archives unpack to.
     static constexpr quint64 SPACE_MARGIN = 2097152;
     // Downloads of one archive whose checksum does not match before the install gives up.
@@ -80,6 +83,9 @@ public:
     void queryAddMapUpdate(const QString& sRequest);
     void GetCountryString(const QString& sLang);
     void installMapFreeUpdate(const QString& sRequest);
+    // The country groups: "country.xml" fetched afresh into "country.script" (the built-in table when
+    // no usable file is there), then the map languages: 93.
+    bool GetCountryGroup();
 
     // The request body of a type for its values; plain values keep the fixed template's bytes.
     static QString requestBody(const QString& sType, const QStringList& values);
@@ -126,6 +132,11 @@ private:
     void procAddMap();
     void procAvailableAddMap();
     void procMapLanguage();
+    // Country groups.
+    bool doGetCountryXml(const QString& sUrl);
+    void countryFileDone(bool bSuccess);
+    bool procCountryXml();
+    void genCountryScript();
 
     // Install.
     void doDownloadUpdate();

@@ -1,6 +1,8 @@
 #include "net/WorkerThread.h"
 #include "sync/SyncWorker.h"
 #include "update/DeviceUpdateWorker.h"
+#include "update/KorvoUpdateWorker.h"
+#include "update/MapFreeUpdateWorker.h"
 
 #include <QMetaObject>
 #include <QtTest>
@@ -25,6 +27,10 @@ const QMetaObject* ownerClass(const QString& sName)
         return &SyncWorker::staticMetaObject;
     if (sName == "DeviceUpdateWorker")
         return &DeviceUpdateWorker::staticMetaObject;
+    if (sName == "KorvoUpdateWorker")
+        return &KorvoUpdateWorker::staticMetaObject;
+    if (sName == "MapFreeUpdateWorker")
+        return &MapFreeUpdateWorker::staticMetaObject;
     if (sName == "MisspeltOwner")
         return &MisspeltOwner::staticMetaObject;
     return nullptr;
@@ -82,6 +88,10 @@ void TestWorkerThreadOwners::ownerHasTheSlots_data()
     QTest::newRow("DeviceUpdateWorker, packages") << "DeviceUpdateWorker" << int(WorkerThread::MODE_DOWNLOAD);
     QTest::newRow("DeviceUpdateWorker, agent unpack")
         << "DeviceUpdateWorker" << int(WorkerThread::MODE_UNZIP);
+    QTest::newRow("KorvoUpdateWorker, checks") << "KorvoUpdateWorker" << int(WorkerThread::MODE_REQUEST);
+    QTest::newRow("KorvoUpdateWorker, country file") << "KorvoUpdateWorker" << int(WorkerThread::MODE_DOWNLOAD);
+    QTest::newRow("MapFreeUpdateWorker, country file")
+        << "MapFreeUpdateWorker" << int(WorkerThread::MODE_DOWNLOAD);
 }
 
 void TestWorkerThreadOwners::ownerHasTheSlots()

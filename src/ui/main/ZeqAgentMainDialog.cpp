@@ -332,6 +332,8 @@ void ZeqAgentMainDialog::slotActionFinish(ACTION_STATUS status, QString sResult)
     case LOGIN_SUCCESS:
         m_pCheckAction->setEnabled(true);
         skinLogin(LOGIN_SUCCESS);
+        m_pCtrl->GetCountryGroup(false);
+        m_pCtrl->checkKorvoUpdate();
         break;
     case LOGIN_ERROR:
     case LOGIN_INTERNETERROR:

@@ -1,5 +1,7 @@
 #include "UpdateDialogOpener.h"
 
+#include "MapManagementWidget.h"
+
 // The update check and the agent's own check.
 
 void UpdateDialogOpener::runCheckUpdate(bool bRecover, bool bOfferBackup)
@@ -23,5 +25,5 @@ void UpdateDialogOpener::runInstall(bool bRecover, bool bAgentOnly)
 
 QWidget* UpdateDialogOpener::createMapPage(QWidget* pParent)
 {
-    return PagesDialogOpener::createMapPage(pParent);
+    return new MapManagementWidget(pParent);
 }
