@@ -23,6 +23,7 @@ public:
         REGCHECK_RETRY,    // a registration check that found no answer is asked again after (5000)
         SETTINGS_FETCH,    // the account's sync choices are fetched this long after a Settings page is made
                            // (3000)
+        SERIAL_BUSY,       // a serial port another program holds is tried again for this long (5000)
         DELAY_COUNT
     };
 
