@@ -113,7 +113,7 @@ private:
     DRIVEDEVINFO m_driveDevInfo;
     DevicePresence m_presence;
     QStringList m_lstRefusedPorts; // told already
-    QMutex m_mutex; // held for each check
+    QMutex m_mutex;                // held for each check
 
     QMutex m_queueMutex;
     QObject* m_pContext = nullptr; // lives in the monitor thread while it runs

@@ -72,7 +72,8 @@ void TestSerialAccess::cleanup()
 
 void TestSerialAccess::listPort(const QString& sPort)
 {
-    m_pDevices->m_ports.addPort(sPort, DeviceNoticeRules::SERIAL_VENDOR_ID, DeviceNoticeRules::SERIAL_PRODUCT_ID);
+    m_pDevices->m_ports.addPort(sPort, DeviceNoticeRules::SERIAL_VENDOR_ID,
+                                DeviceNoticeRules::SERIAL_PRODUCT_ID);
 }
 
 QStringList TestSerialAccess::messages() const
