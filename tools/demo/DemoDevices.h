@@ -8,7 +8,7 @@
 
 #include <memory>
 
-// The devices of the demo: a serial-family device with a few rides on a pseudo-terminal, and (root only)
+// The devices of the demo: a serial-family device with a few rides on a pseudo-terminal, or (root only)
 // a drive-family device as a system and a data drive on loop-mounted ext4 images, plugged in and out on
 // request. Everything is undone by the destructor.
 class DemoDevices
@@ -16,7 +16,7 @@ class DemoDevices
 public:
     static const char* const SERIAL_UUID;
     static const char* const DRIVE_UUID;
-    enum { SERIAL_RIDES = 3 };
+    enum { SERIAL_RIDES = 3, DRIVE_RIDES = 1 };
 
     DemoDevices();
     ~DemoDevices();

@@ -3,7 +3,9 @@
 // drive-family device on loop-mounted images. The agent runs with data and configuration folders of its
 // own below the demo folder and everything stops when it exits. Started by `./scripts/run --demo`.
 //
-//   wendo_demo [--remember] [--exit-when-synced] [--folder DIR] [--agent PROGRAM]
+//   wendo_demo [--drive] [--remember] [--exit-when-synced] [--folder DIR] [--agent PROGRAM]
+//     --drive             root: the drive-family device instead of the serial one (the agent shows one
+//                         device at a time), plugged in at start
 //     --remember          the demo account is remembered, so the agent signs in by itself
 //     --exit-when-synced  ends the agent once the serial device's rides are uploaded (for CI)
 //     --folder DIR        the demo folder (default: <build>/demo), emptied at each start
@@ -72,8 +74,8 @@ bool writeAgentSettings(const DemoServices& services, bool bRemember)
 class DemoRun : public QObject
 {
 public:
-    DemoRun(const QString& sFolder, const QString& sAgent, bool bExitWhenSynced)
-        : m_sFolder(sFolder), m_sAgent(sAgent), m_bExitWhenSynced(bExitWhenSynced),
+    DemoRun(const QString& sFolder, const QString& sAgent, bool bDrive, bool bExitWhenSynced)
+        : m_sFolder(sFolder), m_sAgent(sAgent), m_bDrive(bDrive), m_bExitWhenSynced(bExitWhenSynced),
           m_services(sFolder + "/record.txt")
     {
     }
@@ -81,13 +83,15 @@ public:
     bool start(bool bRemember)
     {
         QString sWhy;
-        if (!m_services.start(newestPackage(QFileInfo(m_sAgent).absolutePath() + "/.."), &sWhy) ||
-            !m_devices.startSerial(&sWhy))
+        if (!m_services.start(newestPackage(QFileInfo(m_sAgent).absolutePath() + "/.."), &sWhy))
             return fail(sWhy);
-        if (m_devices.prepareDrive(&sWhy))
-            say("A drive-family device is ready: type d and Enter to plug it in or out.");
-        else
-            say("No drive-family device: " + sWhy + ".");
+        if (m_bDrive) {
+            if (!m_devices.prepareDrive(&sWhy) || !m_devices.plugDrive(true, &sWhy))
+                return fail(sWhy);
+            say("demo: a Wendo 500 is plugged in; type d and Enter to unplug it or plug it in again.");
+        } else if (!m_devices.startSerial(&sWhy)) {
+            return fail(sWhy);
+        }
         AgentFolders::setProgramDir(QFileInfo(m_sAgent).absolutePath());
         AgentFolders::setDataDir(m_sFolder + "/data/WendoAgent");
         if (!AgentFolders::makePrivateDir(AgentFolders::dataDir()) ||
@@ -112,7 +116,8 @@ private:
         env.insert("XDG_DATA_HOME", m_sFolder + "/data");
         env.insert("XDG_CONFIG_HOME", m_sFolder + "/config");
         env.insert("XDG_CACHE_HOME", m_sFolder + "/cache");
-        env.insert("WENDO_SERIAL_PORTS", m_devices.serialPort());
+        if (!m_bDrive)
+            env.insert("WENDO_SERIAL_PORTS", m_devices.serialPort());
         // The debug log goes to its file (data/WendoAgent/WendoAgent.log), not over the demo's own lines.
         env.insert("QT_LOGGING_RULES", "default.debug=false");
         m_agent.setProcessEnvironment(env);
@@ -123,11 +128,14 @@ private:
         m_agent.start(m_sAgent, QStringList());
         if (!m_agent.waitForStarted(30000))
             return fail("the agent did not start: " + m_agent.errorString());
-        say(QString("demo: the agent runs; the serial device is on %1. Sign in as %2 with the password %3.")
-                .arg(m_devices.serialPort(), DemoServices::USER, DemoServices::PASSWORD));
+        const QString sDevice =
+            m_bDrive ? QString("a Wendo 500 is mounted") : "a Wendo 100 is on " + m_devices.serialPort();
+        say(QString("demo: the agent runs; %1. Sign in as %2 with the password %3.")
+                .arg(sDevice, DemoServices::USER, DemoServices::PASSWORD));
         if (m_bExitWhenSynced) {
             connect(&m_poll, &QTimer::timeout, this, [this] {
-                if (m_services.uploadCount() >= DemoDevices::SERIAL_RIDES && !m_bSynced) {
+                const int nRides = m_bDrive ? DemoDevices::DRIVE_RIDES : DemoDevices::SERIAL_RIDES;
+                if (m_services.uploadCount() >= nRides && !m_bSynced) {
                     m_bSynced = true;
                     say("demo: every ride is uploaded; ending the agent");
                     m_agent.terminate();
@@ -171,6 +179,7 @@ private:
 
     QString m_sFolder;
     QString m_sAgent;
+    bool m_bDrive;
     bool m_bExitWhenSynced;
     bool m_bSynced = false;
     DemoServices m_services;
@@ -187,11 +196,12 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription("Runs WendoAgent against local stand-ins.");
     parser.addHelpOption();
+    const QCommandLineOption drive("drive", "As root: a drive-family device instead of the serial one.");
     const QCommandLineOption remember("remember", "Remember the demo account: the agent signs in by itself.");
     const QCommandLineOption exitWhenSynced("exit-when-synced", "End the agent once the rides are uploaded.");
     const QCommandLineOption folder("folder", "The demo folder, emptied at each start.", "dir");
     const QCommandLineOption agent("agent", "The agent program.", "program");
-    parser.addOptions({remember, exitWhenSynced, folder, agent});
+    parser.addOptions({drive, remember, exitWhenSynced, folder, agent});
     parser.process(app);
 
     const QString sBin = QCoreApplication::applicationDirPath();
@@ -211,7 +221,7 @@ int main(int argc, char* argv[])
 
     int nResult = 1;
     {
-        DemoRun run(sFolder, sAgent, parser.isSet(exitWhenSynced));
+        DemoRun run(sFolder, sAgent, parser.isSet(drive), parser.isSet(exitWhenSynced));
         QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
         QObject::connect(&signalNotifier, &QSocketNotifier::activated, &run, [&run] {
             char c = 0;
