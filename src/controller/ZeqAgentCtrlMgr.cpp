@@ -2,6 +2,7 @@
 
 #include "LanguageTable.h"
 #include "PasswordScrambler.h"
+#include "SerialAccessMessage.h"
 #include "ShareWebLauncher.h"
 #include "UrlOpener.h"
 #include "WorkerSlot.h"
@@ -107,6 +108,9 @@ void ZeqAgentCtrlMgr::startDeviceWatch()
     m_device.setMonitor(m_pDevMonitor);
     connect(m_pUsbMonitor, &UsbMonitor::notifyDev, m_pDevMonitor, &DevMonitorThread::notifyDev);
     connect(m_pDevMonitor, &DevMonitorThread::notityWendoDev, this, &ZeqAgentCtrlMgr::notityWendoDev);
+    // The monitor tells each refused port once; the box is shown here, on the window's thread.
+    connect(m_pDevMonitor, &DevMonitorThread::serialPortRefused, this,
+            [](const QString& sPort) { SerialAccessMessage::show(sPort); });
     DevMonitorThread* pMonitor = m_pDevMonitor;
     QTimer::singleShot(AgentTiming::ms(AgentTiming::MONITOR_START), pMonitor,
                        [pMonitor] { pMonitor->start(); });
@@ -271,7 +275,9 @@ void ZeqAgentCtrlMgr::setLang(QString sCode)
     }
     m_pTranslator = new QTranslator();
     m_sLangCode = LanguageTable::codeFor(sCode);
-    const bool bLoaded = m_pTranslator->load(AgentFolders::programPath(LanguageTable::fileFor(m_sLangCode)));
+    const QString sFile = AgentFolders::programPath(LanguageTable::fileFor(m_sLangCode));
+    const bool bLoaded = m_pTranslator->load(sFile);
+    writeLog(1, "[ZeqAgentCtrlMgr][setLang] %s loaded:%d", qUtf8Printable(sFile), int(bLoaded));
     {
         AgentSettings settings;
         settings.setValue("SETTING", "Lang", m_sLangCode);

@@ -21,6 +21,7 @@ int defaultMs(AgentTiming::Delay delay)
     case AgentTiming::DRIVE_PASSES:
         return 50;
     case AgentTiming::SERIAL_SILENCE:
+    case AgentTiming::SERIAL_BUSY:
         return 5000;
     case AgentTiming::DAILY_CHECK:
         return 86400000;

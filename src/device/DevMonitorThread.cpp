@@ -12,11 +12,13 @@
 #include "platform/SerialPorts.h"
 #include "platform/VolumeInfo.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 
 namespace
 {
 const int SERIAL_READ_PAUSE_MS = 50;
+const int SERIAL_BUSY_PAUSE_MS = 250;
 // A pass over the volumes pauses as long as a pass over the nineteen candidate drive letters used to.
 const int PAUSES_PER_PASS = 20;
 } // namespace
@@ -220,8 +222,39 @@ bool DevMonitorThread::readSerialField(ComDevice& device, bool (ComDevice::*pGet
     return false;
 }
 
+bool DevMonitorThread::waitForPort(const QString& sPort)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        const std::unique_ptr<SerialLink> pLink = m_linkFactory(sPort);
+        if (!pLink)
+            return false;
+        if (pLink->open()) {
+            pLink->close();
+            return true;
+        }
+        const SerialLink::OpenFailure failure = pLink->openFailure();
+        if (failure == SerialLink::OPEN_DENIED) {
+            writeLog(1, "[DevMonitorThread][waitForPort] no permission to open %s", qUtf8Printable(sPort));
+            if (!m_lstRefusedPorts.contains(sPort)) {
+                m_lstRefusedPorts.append(sPort);
+                emit serialPortRefused(sPort);
+            }
+            return false;
+        }
+        if (failure != SerialLink::OPEN_BUSY || timer.elapsed() >= AgentTiming::ms(AgentTiming::SERIAL_BUSY))
+            return true; // the reads below try again and log what they find
+        writeLog(1, "[DevMonitorThread][waitForPort] %s is busy, trying again", qUtf8Printable(sPort));
+        if (!pause(SERIAL_BUSY_PAUSE_MS))
+            return false;
+    }
+}
+
 bool DevMonitorThread::identifySerial(const QString& sPort)
 {
+    if (!waitForPort(sPort))
+        return false;
     ComDevice device(sPort, m_linkFactory);
     COMDEVINFO info;
     const bool bFirmware = readSerialField(device, &ComDevice::getFirmware, true, &info.sFirmware);

@@ -77,6 +77,9 @@ public slots:
 signals:
     // Emitted in the monitor thread, once per reported plug-in or plug-off.
     void notityWendoDev(Worker::DEVINFOEX devinfo);
+    // Emitted in the monitor thread the first time the device's port sPort cannot be opened because the
+    // user may not use it; later refusals of the same port are only logged.
+    void serialPortRefused(QString sPort);
 
 protected:
     void run() override;
@@ -86,6 +89,9 @@ private:
     void scanAtStart();
     QStringList devicePorts();
     bool identifySerial(const QString& sPort);
+    // Opens the port once to see that it can be had: a busy port (the modem manager probing a new port)
+    // is tried again for a few seconds; a refused one is told once.
+    bool waitForPort(const QString& sPort);
     bool readSerialField(ComDevice& device, bool (ComDevice::*pGetter)(QString&), bool bPauseBeforeRetry,
                          QString* pValue);
     void reportSerialRemoval();
@@ -106,7 +112,8 @@ private:
     COMDEVINFO m_comDevInfo;
     DRIVEDEVINFO m_driveDevInfo;
     DevicePresence m_presence;
-    QMutex m_mutex; // held for each check
+    QStringList m_lstRefusedPorts; // told already
+    QMutex m_mutex;                // held for each check
 
     QMutex m_queueMutex;
     QObject* m_pContext = nullptr; // lives in the monitor thread while it runs

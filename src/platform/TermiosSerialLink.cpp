@@ -31,17 +31,36 @@ SerialLinkFactory TermiosSerialLink::factory()
 bool TermiosSerialLink::open()
 {
     release();
+    m_eFailure = OPEN_NO_FAILURE;
     // Non-blocking so that a port without carrier does not hang the open; reads wait in poll().
     m_nFd = ::open(QFile::encodeName(m_sPort).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (m_nFd < 0)
+    if (m_nFd < 0) {
+        m_eFailure = failureOf(errno);
         return false;
-    if (::flock(m_nFd, LOCK_EX | LOCK_NB) != 0 || !configure()) {
+    }
+    if (::flock(m_nFd, LOCK_EX | LOCK_NB) != 0) {
+        m_eFailure = failureOf(errno);
+        release();
+        return false;
+    }
+    if (!configure()) {
+        m_eFailure = OPEN_FAILED;
         release();
         return false;
     }
     m_bExclusive = ::ioctl(m_nFd, TIOCEXCL) == 0;
     purge();
     return true;
+}
+
+SerialLink::OpenFailure TermiosSerialLink::failureOf(int nErrno)
+{
+    // A port another program put in exclusive mode answers EBUSY; our own lock EWOULDBLOCK.
+    if (nErrno == EACCES || nErrno == EPERM)
+        return OPEN_DENIED;
+    if (nErrno == EBUSY || nErrno == EWOULDBLOCK)
+        return OPEN_BUSY;
+    return OPEN_FAILED;
 }
 
 bool TermiosSerialLink::configure()

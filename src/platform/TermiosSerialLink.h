@@ -13,6 +13,7 @@ public:
 
     bool open() override;
     void close() override;
+    OpenFailure openFailure() const override { return m_eFailure; }
     bool isOpen() const override { return m_nFd >= 0; }
     bool write(const QByteArray& data) override;
     int read(char* pBuffer, int nMax, int nTimeoutMs) override;
@@ -23,9 +24,11 @@ public:
 private:
     bool configure();
     void release();
+    static OpenFailure failureOf(int nErrno);
 
     QString m_sPort;
     int m_nFd = -1;
     // The exclusive mode belongs to the port, not to this descriptor: only the holder that set it clears it.
     bool m_bExclusive = false;
+    OpenFailure m_eFailure = OPEN_NO_FAILURE;
 };

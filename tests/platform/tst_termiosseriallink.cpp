@@ -94,6 +94,7 @@ void TestTermiosSerialLink::heldPortCannotBeOpenedTwice()
     TermiosSerialLink second(m_pSim->portName());
     QVERIFY(first.open());
     QVERIFY(!second.open());
+    QCOMPARE(second.openFailure(), SerialLink::OPEN_BUSY);
     // The refused open leaves the holder's claim on the port as it was, for other programs to see.
     QCOMPARE(exclusiveMode(m_pSim->portName()), 1);
     first.close();
@@ -115,6 +116,7 @@ void TestTermiosSerialLink::missingPortFails()
 {
     TermiosSerialLink link(m_pFolders->dataPath("no-such-port"));
     QVERIFY(!link.open());
+    QCOMPARE(link.openFailure(), SerialLink::OPEN_FAILED);
     char buffer[4];
     QCOMPARE(link.read(buffer, sizeof(buffer), 10), -1);
     QVERIFY(!link.write("x"));

@@ -59,16 +59,25 @@ bool FakeShareService::parseCall(const QByteArray& body, Call* pCall)
     return true;
 }
 
+void FakeShareService::setReturnMaker(const QString& sOperation, ReturnMaker maker)
+{
+    m_makers.insert(sOperation, std::move(maker));
+}
+
 TestHttpServer::Answer FakeShareService::answer(const TestHttpServer::Request& request)
 {
     Call call;
     if (!request.bBodyOk || !parseCall(request.body, &call))
         return TestHttpServer::Answer::status(400, "bad envelope");
     m_lstCalls.append(call);
+    if (m_observer)
+        m_observer(call);
     QPair<Kind, QString> script = qMakePair(RETURN, QString("SUCCESS"));
     QList<QPair<Kind, QString>>& once = m_once[call.sOperation];
     if (!once.isEmpty())
         script = once.takeFirst();
+    else if (m_makers.contains(call.sOperation))
+        script = qMakePair(RETURN, m_makers.value(call.sOperation)(call));
     else if (m_standing.contains(call.sOperation))
         script = m_standing.value(call.sOperation);
     switch (script.first) {

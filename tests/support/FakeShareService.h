@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The sharing service's account operations on a TestHttpServer: every request body is gunzipped and
 // parsed as a SOAP envelope with a real XML reader, the operation and its parameters are recorded (as
 // the service would read them, entities resolved), and the answer is scripted per operation: a return
@@ -28,6 +30,12 @@ public:
 
     // The answer to every later call of sOperation (default: RETURN with "SUCCESS").
     void setAnswer(const QString& sOperation, Kind eKind, const QString& sReturn = QString());
+    // The return text of every later call of sOperation made from the call itself (a service that answers
+    // what it was sent); comes after the one-time answers and before the standing one.
+    using ReturnMaker = std::function<QString(const Call& call)>;
+    void setReturnMaker(const QString& sOperation, ReturnMaker maker);
+    // Told of every call as it is recorded (a tool that reports what the service saw).
+    void setCallObserver(std::function<void(const Call& call)> observer) { m_observer = std::move(observer); }
     // One answer for the next call of sOperation only, before the standing answer.
     void enqueueAnswer(const QString& sOperation, Kind eKind, const QString& sReturn = QString());
 
@@ -46,5 +54,7 @@ private:
     TestHttpServer& m_server;
     QMap<QString, QPair<Kind, QString>> m_standing;
     QMap<QString, QList<QPair<Kind, QString>>> m_once;
+    QMap<QString, ReturnMaker> m_makers;
+    std::function<void(const Call& call)> m_observer;
     QList<Call> m_lstCalls;
 };

@@ -1,6 +1,8 @@
 // Draws every picture the agent compiles in. Plain shapes and text only, so the whole set can be
 // redrawn from this file. Usage: drawpictures <output folder>
 
+#include "ProgramIcon.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -75,39 +77,9 @@ QImage buttonFace(int nWidth, int nHeight, const QColor& top, const QColor& bott
     });
 }
 
-// The wheel of the program icon: rim, spokes and hub.
-void paintWheel(QPainter& p, const QPointF& centre, qreal rRadius, const QColor& color, bool bSpokes)
-{
-    p.save();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(color, rRadius * 0.16, Qt::SolidLine, Qt::RoundCap));
-    p.drawEllipse(centre, rRadius, rRadius);
-    if (bSpokes) {
-        p.setPen(QPen(color, qMax<qreal>(1.0, rRadius * 0.05), Qt::SolidLine, Qt::RoundCap));
-        for (int i = 0; i < 8; ++i) {
-            const qreal rAngle = i * M_PI / 4 + M_PI / 8;
-            p.drawLine(centre, centre + QPointF(qCos(rAngle), qSin(rAngle)) * rRadius * 0.9);
-        }
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(color);
-    p.drawEllipse(centre, rRadius * 0.2, rRadius * 0.2);
-    p.restore();
-}
-
 QImage programIcon(int nSize)
 {
-    return draw(nSize, nSize, [&](QPainter& p) {
-        const qreal rMargin = nSize / 16.0;
-        const QRectF box(rMargin, rMargin, nSize - 2 * rMargin, nSize - 2 * rMargin);
-        QLinearGradient gradient(box.topLeft(), box.bottomRight());
-        gradient.setColorAt(0, ORANGE_LIGHT);
-        gradient.setColorAt(1, ORANGE_DARK);
-        p.setPen(Qt::NoPen);
-        p.setBrush(gradient);
-        p.drawRoundedRect(box, nSize / 5.0, nSize / 5.0);
-        paintWheel(p, box.center(), box.width() * 0.32, Qt::white, nSize >= 32);
-    });
+    return draw(nSize, nSize, [&](QPainter& p) { ProgramIcon::paint(p, nSize); });
 }
 
 void paintWordmark(QPainter& p, const QRectF& rect, int nPixels, const QString& sFirst, const QColor& first,
@@ -139,7 +111,7 @@ void drawBackgrounds()
             // A faint wheel in the lower right corner.
             QColor faint = ORANGE;
             faint.setAlpha(9);
-            paintWheel(p, QPointF(nWidth * 0.88, nHeight * 0.9), nHeight * 0.42, faint, true);
+            ProgramIcon::paintWheel(p, QPointF(nWidth * 0.88, nHeight * 0.9), nHeight * 0.42, faint, true);
         });
     };
     save("background.png", background(800, 600));
@@ -181,7 +153,7 @@ void drawLogos()
             p.setPen(Qt::NoPen);
             p.setBrush(accent);
             p.drawEllipse(QPointF(34, 40), 24, 24);
-            paintWheel(p, QPointF(34, 40), 14, Qt::white, true);
+            ProgramIcon::paintWheel(p, QPointF(34, 40), 14, Qt::white, true);
             paintWordmark(p, QRectF(68, 0, 232, 80), sFirst.size() > 4 ? 26 : 34, sFirst, TEXT, "Share",
                           accent, Qt::AlignLeft);
         });

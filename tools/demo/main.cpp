@@ -1,0 +1,235 @@
+// Tries the whole agent without an account or a device: stand-ins for the sharing, update and map
+// services on 127.0.0.1, a serial-family device with rides on a pseudo-terminal and, as root, a
+// drive-family device on loop-mounted images. The agent runs with data and configuration folders of its
+// own below the demo folder and everything stops when it exits. Started by `./scripts/run --demo`.
+//
+//   wendo_demo [--drive] [--remember] [--exit-when-synced] [--folder DIR] [--agent PROGRAM]
+//     --drive             root: the drive-family device instead of the serial one (the agent shows one
+//                         device at a time), plugged in at start
+//     --remember          the demo account is remembered, so the agent signs in by itself
+//     --exit-when-synced  ends the agent once the serial device's rides are uploaded (for CI)
+//     --folder DIR        the demo folder (default: <build>/demo), emptied at each start
+//     --agent PROGRAM     the agent to run (default: WendoAgent beside this program)
+
+#include "DemoDevices.h"
+#include "DemoServices.h"
+#include "controller/RememberedSignIn.h"
+#include "core/AgentFolders.h"
+#include "core/AgentSettings.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace
+{
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int nSignal)
+{
+    const char c = char(nSignal);
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
+}
+
+// The agent ends with the demo even when the demo itself is killed.
+class AgentProcess : public QProcess
+{
+protected:
+    void setupChildProcess() override { ::prctl(PR_SET_PDEATHSIG, SIGTERM); }
+};
+
+void say(const QString& sText)
+{
+    std::printf("%s\n", qPrintable(sText));
+    std::fflush(stdout);
+}
+
+QString newestPackage(const QString& sBuildDir)
+{
+    const QFileInfoList packages =
+        QDir(sBuildDir).entryInfoList({"wendoagent_*.deb"}, QDir::Files, QDir::Time);
+    return packages.isEmpty() ? QString() : packages.first().absoluteFilePath();
+}
+
+bool writeAgentSettings(const DemoServices& services, bool bRemember)
+{
+    AgentSettings settings;
+    for (const auto& url : services.urlSettings())
+        settings.setValue("URL", url.first, url.second);
+    if (bRemember)
+        RememberedSignIn::write(DemoServices::USER, DemoServices::PASSWORD);
+    QFile log(AgentFolders::dataPath("/msg.ini"));
+    return log.open(QIODevice::WriteOnly) && log.write("[DEBUG]\nLOG_LEVEL=2\n") > 0;
+}
+
+class DemoRun : public QObject
+{
+public:
+    DemoRun(const QString& sFolder, const QString& sAgent, bool bDrive, bool bExitWhenSynced)
+        : m_sFolder(sFolder), m_sAgent(sAgent), m_bDrive(bDrive), m_bExitWhenSynced(bExitWhenSynced),
+          m_services(sFolder + "/record.txt")
+    {
+    }
+
+    bool start(bool bRemember)
+    {
+        QString sWhy;
+        if (!m_services.start(newestPackage(QFileInfo(m_sAgent).absolutePath() + "/.."), &sWhy))
+            return fail(sWhy);
+        if (m_bDrive) {
+            if (!m_devices.prepareDrive(&sWhy) || !m_devices.plugDrive(true, &sWhy))
+                return fail(sWhy);
+            say("demo: a Wendo 500 is plugged in; type d and Enter to unplug it or plug it in again.");
+        } else if (!m_devices.startSerial(&sWhy)) {
+            return fail(sWhy);
+        }
+        AgentFolders::setProgramDir(QFileInfo(m_sAgent).absolutePath());
+        AgentFolders::setDataDir(m_sFolder + "/data/WendoAgent");
+        if (!AgentFolders::makePrivateDir(AgentFolders::dataDir()) ||
+            !writeAgentSettings(m_services, bRemember))
+            return fail("cannot write the agent's settings in " + AgentFolders::dataDir());
+        watchStandardInput();
+        return startAgent();
+    }
+
+    void stopAgent() { m_agent.terminate(); }
+
+private:
+    bool fail(const QString& sWhy)
+    {
+        say("demo: " + sWhy);
+        return false;
+    }
+
+    bool startAgent()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", m_sFolder + "/data");
+        env.insert("XDG_CONFIG_HOME", m_sFolder + "/config");
+        env.insert("XDG_CACHE_HOME", m_sFolder + "/cache");
+        if (!m_bDrive)
+            env.insert("WENDO_SERIAL_PORTS", m_devices.serialPort());
+        // The debug log goes to its file (data/WendoAgent/WendoAgent.log), not over the demo's own lines.
+        env.insert("QT_LOGGING_RULES", "default.debug=false");
+        m_agent.setProcessEnvironment(env);
+        m_agent.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_agent.setInputChannelMode(QProcess::ForwardedInputChannel);
+        connect(&m_agent, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+                [this](int nCode, QProcess::ExitStatus) { agentEnded(nCode); });
+        m_agent.start(m_sAgent, QStringList());
+        if (!m_agent.waitForStarted(30000))
+            return fail("the agent did not start: " + m_agent.errorString());
+        const QString sDevice =
+            m_bDrive ? QString("a Wendo 500 is mounted") : "a Wendo 100 is on " + m_devices.serialPort();
+        say(QString("demo: the agent runs; %1. Sign in as %2 with the password %3.")
+                .arg(sDevice, DemoServices::USER, DemoServices::PASSWORD));
+        if (m_bExitWhenSynced) {
+            connect(&m_poll, &QTimer::timeout, this, [this] {
+                const int nRides = m_bDrive ? DemoDevices::DRIVE_RIDES : DemoDevices::SERIAL_RIDES;
+                if (m_services.uploadCount() >= nRides && !m_bSynced) {
+                    m_bSynced = true;
+                    say("demo: every ride is uploaded; ending the agent");
+                    m_agent.terminate();
+                }
+            });
+            m_poll.start(200);
+        }
+        return true;
+    }
+
+    void watchStandardInput()
+    {
+        if (!m_devices.isDrivePrepared() || !::isatty(STDIN_FILENO))
+            return;
+        m_pInput = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+        connect(m_pInput, &QSocketNotifier::activated, this, [this] {
+            char buffer[64];
+            const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof(buffer));
+            if (n <= 0) {
+                m_pInput->setEnabled(false);
+                return;
+            }
+            if (QByteArray(buffer, int(n)).trimmed() != "d")
+                return;
+            QString sWhy;
+            const bool bIn = !m_devices.isDrivePlugged();
+            if (m_devices.plugDrive(bIn, &sWhy))
+                say(bIn ? "demo: drive-family device plugged in" : "demo: drive-family device unplugged");
+            else
+                say("demo: " + sWhy);
+        });
+    }
+
+    void agentEnded(int nCode)
+    {
+        m_poll.stop();
+        say(QString("demo: the agent exited (%1); stopping the stand-ins").arg(nCode));
+        m_services.stop();
+        QCoreApplication::exit(m_bExitWhenSynced ? (m_bSynced ? 0 : 1) : nCode);
+    }
+
+    QString m_sFolder;
+    QString m_sAgent;
+    bool m_bDrive;
+    bool m_bExitWhenSynced;
+    bool m_bSynced = false;
+    DemoServices m_services;
+    DemoDevices m_devices;
+    AgentProcess m_agent;
+    QTimer m_poll;
+    QSocketNotifier* m_pInput = nullptr;
+};
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Runs WendoAgent against local stand-ins.");
+    parser.addHelpOption();
+    const QCommandLineOption drive("drive", "As root: a drive-family device instead of the serial one.");
+    const QCommandLineOption remember("remember", "Remember the demo account: the agent signs in by itself.");
+    const QCommandLineOption exitWhenSynced("exit-when-synced", "End the agent once the rides are uploaded.");
+    const QCommandLineOption folder("folder", "The demo folder, emptied at each start.", "dir");
+    const QCommandLineOption agent("agent", "The agent program.", "program");
+    parser.addOptions({drive, remember, exitWhenSynced, folder, agent});
+    parser.process(app);
+
+    const QString sBin = QCoreApplication::applicationDirPath();
+    const QString sFolder =
+        QDir(parser.isSet(folder) ? parser.value(folder) : sBin + "/../demo").absolutePath();
+    const QString sAgent =
+        QFileInfo(parser.isSet(agent) ? parser.value(agent) : sBin + "/WendoAgent").absoluteFilePath();
+    QDir(sFolder).removeRecursively();
+    if (!QDir().mkpath(sFolder)) {
+        say("demo: cannot make " + sFolder);
+        return 1;
+    }
+    if (::pipe(g_signalPipe) != 0)
+        return 1;
+    for (const int nSignal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(nSignal, onSignal);
+
+    int nResult = 1;
+    {
+        DemoRun run(sFolder, sAgent, parser.isSet(drive), parser.isSet(exitWhenSynced));
+        QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(&signalNotifier, &QSocketNotifier::activated, &run, [&run] {
+            char c = 0;
+            [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], &c, 1);
+            run.stopAgent();
+        });
+        if (run.start(parser.isSet(remember)))
+            nResult = app.exec();
+    }
+    return nResult;
+}
