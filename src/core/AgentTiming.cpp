@@ -37,6 +37,8 @@ int defaultMs(AgentTiming::Delay delay)
         return 5000;
     case AgentTiming::SETTINGS_FETCH:
         return 3000;
+    case AgentTiming::FREE_SPACE_POLL:
+        return 1000;
     case AgentTiming::DELAY_COUNT:
         break;
     }

@@ -23,6 +23,8 @@ public:
         REGCHECK_RETRY,    // a registration check that found no answer is asked again after (5000)
         SETTINGS_FETCH,    // the account's sync choices are fetched this long after a Settings page is made
                            // (3000)
+        FREE_SPACE_POLL,   // the install dialog asks the device's free space this often while it unpacks
+                           // (1000)
         DELAY_COUNT
     };
 
