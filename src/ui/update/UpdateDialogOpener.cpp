@@ -1,5 +1,9 @@
 #include "UpdateDialogOpener.h"
 
+#include "InstallUpdateDialog.h"
+#include "core/DebugLog.h"
+#include "ui/pages/PageLoops.h"
+
 // The update check and the agent's own check.
 
 void UpdateDialogOpener::runCheckUpdate(bool bRecover, bool bOfferBackup)
@@ -16,7 +20,10 @@ void UpdateDialogOpener::runAgentUpdateCheck()
 
 void UpdateDialogOpener::runInstall(bool bRecover, bool bAgentOnly)
 {
-    PagesDialogOpener::runInstall(bRecover, bAgentOnly);
+    writeLog(1, "[UpdateDialogOpener][runInstall] recover %d, agent only %d", int(bRecover), int(bAgentOnly));
+    InstallUpdateDialog dialog(bRecover, bAgentOnly, nullptr);
+    PageLoops::Scope scope;
+    dialog.exec();
 }
 
 // The Map Management tab.
