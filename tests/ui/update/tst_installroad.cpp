@@ -372,12 +372,16 @@ void TestInstallRoad::nothingToInstall()
 {
     UpdateDialogOpener opener;
     QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, [] {
-        if (InstallUpdateDialog* pDialog = openDialog())
+    bool bHung = false;
+    QObject::connect(&guard, &QTimer::timeout, [&bHung] {
+        if (InstallUpdateDialog* pDialog = openDialog()) {
+            bHung = true;
             pDialog->done(-1); // hang guard only
+        }
     });
     guard.start(60000);
     opener.runInstall(false, false);
+    QVERIFY(!bHung);
     QCOMPARE(notices(), QStringList{"Updates|The device's software is up-to-date."});
     QCOMPARE(results(), QStringList({"72 true", "75 ", "84 "}));
     QVERIFY(!openDialog());
@@ -401,13 +405,17 @@ void TestInstallRoad::agentOnly()
                                                unplug();
                                        });
     QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, [] {
-        if (InstallUpdateDialog* pDialog = openDialog())
+    bool bHung = false;
+    QObject::connect(&guard, &QTimer::timeout, [&bHung] {
+        if (InstallUpdateDialog* pDialog = openDialog()) {
+            bHung = true;
             pDialog->done(-1); // hang guard only
+        }
     });
     guard.start(60000);
     UpdateDialogOpener().runInstall(false, true);
     QObject::disconnect(connection);
+    QVERIFY(!bHung);
     QVERIFY(!ZeqAgentCtrlMgr::getInstance()->isDevicePresent());
     QCOMPARE(launcher.launched(), QStringList{AgentFolders::tempPath("WendoAgent_setup.exe")});
     QCOMPARE(notices(), QStringList());
