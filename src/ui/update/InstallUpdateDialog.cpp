@@ -448,10 +448,19 @@ void InstallUpdateDialog::showResultMsg(int kind)
     m_bFinished = true;
     m_pPollTimer->stop();
     hide();
-    m_bMsgShowing = true;
+    // The texts are taken now, with the error code the failure left; the box opens from the event loop,
+    // so the other windows hear this status first and no box runs inside a worker's own emission (a
+    // worker stopped meanwhile would return into freed memory).
     QString sTitle;
     QString sText;
     resultText(kind, &sTitle, &sText);
+    QMetaObject::invokeMethod(
+        this, [this, sTitle, sText] { runResultBox(sTitle, sText); }, Qt::QueuedConnection);
+}
+
+void InstallUpdateDialog::runResultBox(const QString& sTitle, const QString& sText)
+{
+    m_bMsgShowing = true;
     QPointer<InstallUpdateDialog> self(this);
     if (!sText.isEmpty())
         Notifier::instance()->showMessage(sTitle, sText, Notifier::OK, Notifier::PLAIN_TEXT);

@@ -51,7 +51,9 @@ private:
     void readMapRows();
     void doInstallDeviceUpdate();
     void doInstallMapUpdate();
+    // The one result: the dialog hides at once, its box follows from the event loop, then it closes.
     void showResultMsg(int kind);
+    void runResultBox(const QString& sTitle, const QString& sText);
     void delRedundantFile(const QString& sFile);
 
     void onDeviceDone(const QString& sResult);

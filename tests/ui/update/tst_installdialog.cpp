@@ -86,6 +86,7 @@ private slots:
     void deviceDoneWithoutDriveEndsTheInstall_data();
     void deviceDoneWithoutDriveEndsTheInstall();
     void secondResultShowsNothing();
+    void closedOnlyByItsEnd();
     void removalStopsBothParts();
     void agentOnly_data();
     void agentOnly();
@@ -690,6 +691,21 @@ void TestInstallDialog::secondResultShowsNothing()
     QCOMPARE(nResult, int(QDialog::Accepted));
     QCOMPARE(notices(), QStringList{"Updates|The device's software is up-to-date."});
     QCOMPARE(nFinished, 1);
+}
+
+// Escape and the window system's close do not cut an install off; its end closes the dialog.
+void TestInstallDialog::closedOnlyByItsEnd()
+{
+    bool bStillOpen = false;
+    const int nResult = run([&bStillOpen](InstallUpdateDialog* pDialog) {
+        QTest::keyClick(pDialog, Qt::Key_Escape);
+        pDialog->close();
+        bStillOpen = pDialog->isVisible();
+        feed(MAP_INSTALLSUCCESS, QString());
+    });
+    QVERIFY(bStillOpen);
+    QCOMPARE(nResult, int(QDialog::Accepted));
+    QCOMPARE(notices(), QStringList{"Updates|The device's software is up-to-date."});
 }
 
 // The device leaves while the device part still downloads: that download ends too, one box.
