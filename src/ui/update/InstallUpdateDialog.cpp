@@ -232,7 +232,6 @@ void InstallUpdateDialog::onDeviceDone(const QString& sResult)
         writeLog(1, "[InstallUpdateDialog][slotWorkFinish] the agent's installer has started");
         m_bFinished = true;
         m_pPollTimer->stop();
-        hide();
         accept();
         return;
     }
@@ -447,7 +446,6 @@ void InstallUpdateDialog::showResultMsg(int kind)
         return;
     m_bFinished = true;
     m_pPollTimer->stop();
-    hide();
     // The texts are taken now, with the error code the failure left; the box opens from the event loop,
     // so the other windows hear this status first and no box runs inside a worker's own emission (a
     // worker stopped meanwhile would return into freed memory).
@@ -458,8 +456,11 @@ void InstallUpdateDialog::showResultMsg(int kind)
         this, [this, sTitle, sText] { runResultBox(sTitle, sText); }, Qt::QueuedConnection);
 }
 
+// Hiding a modal dialog ends its exec() loop: the box runs nested in it, so the dialog's own result is
+// set by accept() before that loop returns.
 void InstallUpdateDialog::runResultBox(const QString& sTitle, const QString& sText)
 {
+    hide();
     m_bMsgShowing = true;
     QPointer<InstallUpdateDialog> self(this);
     if (!sText.isEmpty())
@@ -542,7 +543,6 @@ void InstallUpdateDialog::slotdevRefresh(bool bArrival)
         return;
     writeLog(1, "[InstallUpdateDialog][slotdevRefresh] the device left during the install");
     m_bMsgShowing = true;
-    hide();
     // Both parts stop: neither downloads nor unpacks on for a device that is gone.
     controller->terminateCheckUpdate();
     controller->doStopDeviceWorker();

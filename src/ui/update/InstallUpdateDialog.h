@@ -51,7 +51,8 @@ private:
     void readMapRows();
     void doInstallDeviceUpdate();
     void doInstallMapUpdate();
-    // The one result: the dialog hides at once, its box follows from the event loop, then it closes.
+    // The one result: later statuses change nothing; its box follows from the event loop, then the
+    // dialog closes.
     void showResultMsg(int kind);
     void runResultBox(const QString& sTitle, const QString& sText);
     void delRedundantFile(const QString& sFile);
