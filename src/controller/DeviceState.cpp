@@ -100,16 +100,39 @@ bool DeviceState::checkSmartRecover() const
 
 quint64 DeviceState::diskFreeSpace() const
 {
+    quint64 nFree = 0;
+    return queryDiskFreeSpace(&nFree) ? nFree : 0;
+}
+
+bool DeviceState::queryDiskFreeSpace(quint64* pnBytes) const
+{
     writeLog(1, "[ZeqAgentCtrlMgr][getDiskFreeSpace]");
     quint64 nFree = 0;
     // The record is left as it is: the query only reads the drive root.
     if (m_nFamily == Worker::FAMILY_DRIVE && m_pMonitor &&
         m_pMonitor->getDiskFreeSpace(currentDrive(), &nFree)) {
         writeLog(1, "[ZeqAgentCtrlMgr][getDiskFreeSpace] size %llu", static_cast<unsigned long long>(nFree));
-        return nFree;
+        *pnBytes = nFree;
+        return true;
     }
     writeLog(1, "[ZeqAgentCtrlMgr][getDiskFreeSpace] size %d", 0);
-    return 0;
+    *pnBytes = 0;
+    return false;
+}
+
+QString DeviceState::systemDriveRoot() const
+{
+    if (!m_bPresent || m_nFamily != Worker::FAMILY_DRIVE)
+        return QString();
+    return m_current.lstDrive.value(0);
+}
+
+QString DeviceState::systemDriveLabel() const
+{
+    const QString sRoot = m_nFamily == Worker::FAMILY_DRIVE ? m_current.lstDrive.value(0) : QString();
+    if (sRoot.isEmpty() || !m_pMonitor)
+        return QString();
+    return m_pMonitor->getVolumeLabel(sRoot);
 }
 
 bool DeviceState::checkFileChecksum(const QString& sFile, const QString& sServerChecksum)

@@ -34,6 +34,13 @@ public:
     bool checkSmartRecover() const;
     // Free bytes on the first drive; 0 when the query fails (counted as no room).
     quint64 diskFreeSpace() const;
+    // The same, telling a failed query (false) from a full drive (true with 0).
+    bool queryDiskFreeSpace(quint64* pnBytes) const;
+    // The system drive root of an attached drive-family device; "" for a serial device, a device that
+    // left, or a record without drive roots.
+    QString systemDriveRoot() const;
+    // The volume label of the current record's system drive, trimmed; "" without one.
+    QString systemDriveLabel() const;
     // True when the file's MD5 matches (32 "F" accept any file); a mismatched file is removed.
     static bool checkFileChecksum(const QString& sFile, const QString& sServerChecksum);
 

@@ -449,6 +449,11 @@ quint64 ZeqAgentCtrlMgr::getDiskFreeSpace()
     return m_device.diskFreeSpace();
 }
 
+bool ZeqAgentCtrlMgr::queryDiskFreeSpace(quint64* pnBytes)
+{
+    return m_device.queryDiskFreeSpace(pnBytes);
+}
+
 bool ZeqAgentCtrlMgr::ChkFileCheckSume(QString sFile, QString sServerChecksum)
 {
     return DeviceState::checkFileChecksum(sFile, sServerChecksum);

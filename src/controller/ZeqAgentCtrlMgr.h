@@ -108,6 +108,13 @@ public:
     bool ChkFileCheckSume(QString sFile, QString sServerChecksum);
     // Free bytes on the device's first drive; 0 when the query fails (counted as no room).
     quint64 getDiskFreeSpace();
+    // The same, telling a failed query (false) from a full drive (true with 0).
+    bool queryDiskFreeSpace(quint64* pnBytes);
+    // The system drive root of an attached drive-family device, where an install unpacks; "" when there
+    // is none (a serial device, a device that left, a record without drive roots).
+    QString systemDriveRoot() const { return m_device.systemDriveRoot(); }
+    // The volume label of the device's system drive (also after it left, while the volume answers).
+    QString systemDriveLabel() const { return m_device.systemDriveLabel(); }
     bool isDeviceConnected() const { return m_device.isPresent(); }
 
     // Backup and restore of the drive family; sParam is the parameter string of BackupRestoreParam.

@@ -42,6 +42,8 @@ int defaultMs(AgentTiming::Delay delay)
         return 60000;
     case AgentTiming::ADDON_REFRESH:
         return 5000;
+    case AgentTiming::FREE_SPACE_POLL:
+        return 1000;
     case AgentTiming::DELAY_COUNT:
         break;
     }

@@ -26,6 +26,8 @@ public:
         FIRST_DAILY_PASS,  // the daily check's first pass after sign-in (60000)
         ADDON_REFRESH,     // the map page asks the shop again this long after "refresh" (5000)
         SERIAL_BUSY,       // a serial port another program holds is tried again for this long (5000)
+        FREE_SPACE_POLL,   // the install dialog asks the device's free space this often while it unpacks
+                           // (1000)
         DELAY_COUNT
     };
 

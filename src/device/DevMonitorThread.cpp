@@ -296,7 +296,7 @@ void DevMonitorThread::reportSerialRemoval()
 
 // ---- drive family ----
 
-QString DevMonitorThread::getVolumeLabel(const QString& sRoot)
+QString DevMonitorThread::getVolumeLabel(const QString& sRoot) const
 {
     return m_pVolumes->volumeLabel(sRoot).trimmed();
 }

@@ -64,7 +64,8 @@ public:
     QStringList getComPortList();
     // True when the port carries the serial family's USB ids (vendor 0483, product 5740).
     bool detectWendo100Dev(const QString& sPort);
-    QString getVolumeLabel(const QString& sRoot);
+    // The volume's label, trimmed; "" without one. Safe from any thread.
+    QString getVolumeLabel(const QString& sRoot) const;
     // Free bytes on a volume (e.g. the device's first drive root); false when the query failed, which
     // callers count as not enough room. Safe from any thread.
     bool getDiskFreeSpace(const QString& sRoot, quint64* pnBytes) const;

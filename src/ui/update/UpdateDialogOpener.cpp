@@ -1,6 +1,9 @@
 #include "UpdateDialogOpener.h"
 
+#include "InstallUpdateDialog.h"
 #include "MapManagementWidget.h"
+#include "core/DebugLog.h"
+#include "ui/pages/PageLoops.h"
 
 // The update check and the agent's own check.
 
@@ -18,7 +21,10 @@ void UpdateDialogOpener::runAgentUpdateCheck()
 
 void UpdateDialogOpener::runInstall(bool bRecover, bool bAgentOnly)
 {
-    PagesDialogOpener::runInstall(bRecover, bAgentOnly);
+    writeLog(1, "[UpdateDialogOpener][runInstall] recover %d, agent only %d", int(bRecover), int(bAgentOnly));
+    InstallUpdateDialog dialog(bRecover, bAgentOnly, nullptr);
+    PageLoops::Scope scope;
+    dialog.exec();
 }
 
 // The Map Management tab.
