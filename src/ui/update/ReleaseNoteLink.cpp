@@ -6,9 +6,18 @@
 
 #include <QUrl>
 
+namespace
+{
+// Services write addresses as people do, a quote or a blank unencoded: read tolerantly, sent encoded.
+QUrl webUrl(const QString& sAddress)
+{
+    return QUrl(sAddress, QUrl::TolerantMode);
+}
+} // namespace
+
 bool ReleaseNoteLink::isWebAddress(const QString& sAddress)
 {
-    const QUrl url(sAddress, QUrl::StrictMode);
+    const QUrl url = webUrl(sAddress);
     const QString sScheme = url.scheme().toLower();
     return url.isValid() && (sScheme == "http" || sScheme == "https") && !url.host().isEmpty();
 }
@@ -28,5 +37,5 @@ bool ReleaseNoteLink::open(const QString& sAddress, const char* szCaller)
         writeLog(1, "[%s][slotLink] not a web address, not opened", szCaller);
         return false;
     }
-    return UrlOpener::open(sAddress);
+    return UrlOpener::open(webUrl(sAddress).toString(QUrl::FullyEncoded));
 }
