@@ -207,8 +207,8 @@ void TestUpdateCtrl::checkWithoutDeviceLeavesTheRemovedDevice()
     AgentSettings().setDeviceValue("UPD-GONE", "releaseurl", "http://notes.example/device");
     detach();
     QCOMPARE(pCtrl->currentDevice().devInfo.sUUID, QString("UPD-GONE"));
-    m_pService->answerUpdates(
-        {{"AGENT", "2026/01/02", "9.9", "1234", "http://dl.example/a.zip", "http://notes.example/agent", true}});
+    m_pService->answerUpdates({{"AGENT", "2026/01/02", "9.9", "1234", "http://dl.example/a.zip",
+                                "http://notes.example/agent", true}});
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
     QCOMPARE(statusesUntilFinal(finish), QList<int>({DEVICE_CHECKSUCCESS}));

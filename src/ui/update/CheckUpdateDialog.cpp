@@ -20,8 +20,9 @@
 
 namespace
 {
-const char DEVICE_REQUEST[] = "{\"sku\":\"%1\",\"uuid\":\"%2\",\"model\":\"%3\",\"acc\":\"%4\",\"image\":\"%5\","
-                              "\"application\":\"%6\",\"agent\":\"%7\"}";
+const char DEVICE_REQUEST[] =
+    "{\"sku\":\"%1\",\"uuid\":\"%2\",\"model\":\"%3\",\"acc\":\"%4\",\"image\":\"%5\","
+    "\"application\":\"%6\",\"agent\":\"%7\"}";
 const char MAP_REQUEST[] = "{\"model\":\"%1\",\"sku\":\"%2\",\"uuid\":\"%3\",\"bm\":\"%4\",\"ta\":\"%5\","
                            "\"osm\":\"%6\",\"country\":\"%7\"}";
 const char HISTORY_REQUEST[] = "{\"model\":\"%1\",\"sku\":\"%2\",\"uuid\":\"%3\"}";
@@ -92,9 +93,9 @@ void CheckUpdateDialog::checkDeviceUpdate()
         sAgent = "0";
     const Worker::DEVINFO& info = m_device.devInfo;
     const bool bSerial = isSerialFamily();
-    const QString sRequest = JsonHelper::fill(
-        DEVICE_REQUEST, {info.sSkuID, info.sUUID, info.sHWName, m_sUser, bSerial ? "0" : info.sFirmware,
-                         bSerial ? "0" : info.sAppVer, sAgent});
+    const QString sRequest = JsonHelper::fill(DEVICE_REQUEST, {info.sSkuID, info.sUUID, info.sHWName, m_sUser,
+                                                               bSerial ? "0" : info.sFirmware,
+                                                               bSerial ? "0" : info.sAppVer, sAgent});
     m_pCtrl->checkDeviceUpdate(sRequest, false);
 }
 
@@ -104,10 +105,10 @@ void CheckUpdateDialog::checkMapUpdate()
         return;
     writeLog(1, "[%s][checkMapUpdate]", qUtf8Printable(logName()));
     const Worker::DEVINFO& info = m_device.devInfo;
-    m_pCtrl->docheckFreeMapUpdate(JsonHelper::fill(MAP_REQUEST, {info.sHWName, info.sSkuID, info.sUUID,
-                                                                 info.sBmVer, info.sTaVer, info.sOsmVer,
-                                                                 info.sCountryVer}),
-                                  false);
+    m_pCtrl->docheckFreeMapUpdate(
+        JsonHelper::fill(MAP_REQUEST, {info.sHWName, info.sSkuID, info.sUUID, info.sBmVer, info.sTaVer,
+                                       info.sOsmVer, info.sCountryVer}),
+        false);
 }
 
 bool CheckUpdateDialog::checkHistoryUpdate()
@@ -149,7 +150,8 @@ CheckUpdateDialog::Listing CheckUpdateDialog::checkUpdateAvailable()
     if (bDeviceRows && m_bRecover) {
         bool bEmptied = false;
         if (!dropAgentRows(&bEmptied)) {
-            writeLog(1, "[%s][checkUpdateAvailable] the agent rows could not be removed", qUtf8Printable(sName));
+            writeLog(1, "[%s][checkUpdateAvailable] the agent rows could not be removed",
+                     qUtf8Printable(sName));
             return LIST_UNUSABLE;
         }
         bDeviceRows = !bEmptied;

@@ -205,7 +205,8 @@ void NewUpdateAvailableDialog::slotInstallUpdate()
 {
     if (m_bDone)
         return;
-    writeLog(1, "[NewUpdateAvailableDialog][slotInstallUpdate] backup %d", int(ui->checkbox_backup->isChecked()));
+    writeLog(1, "[NewUpdateAvailableDialog][slotInstallUpdate] backup %d",
+             int(ui->checkbox_backup->isChecked()));
     m_bDone = true;
     hide();
     filterUpdateScripts();

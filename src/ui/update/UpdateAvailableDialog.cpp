@@ -57,7 +57,8 @@ void UpdateAvailableDialog::doGetUpdateInfo()
     for (const WorkFile::Row& row : rows) {
         if (row.value(0) != "AGENT")
             continue;
-        sNote = QString("WendoAgent %1 (%2: %3)").arg(QObject::tr("update"), QObject::tr("version"), row.value(2));
+        sNote = QString("WendoAgent %1 (%2: %3)")
+                    .arg(QObject::tr("update"), QObject::tr("version"), row.value(2));
         if (bFirst)
             sReleaseUrl = row.value(5);
         bFirst = false;

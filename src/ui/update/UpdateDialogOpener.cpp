@@ -8,7 +8,8 @@
 
 void UpdateDialogOpener::runCheckUpdate(bool bRecover, bool bOfferBackup)
 {
-    writeLog(1, "[UpdateDialogOpener][runCheckUpdate] recover %d, backup %d", int(bRecover), int(bOfferBackup));
+    writeLog(1, "[UpdateDialogOpener][runCheckUpdate] recover %d, backup %d", int(bRecover),
+             int(bOfferBackup));
     CheckUpdateDialog dialog(bRecover, bOfferBackup, nullptr);
     dialog.exec();
 }

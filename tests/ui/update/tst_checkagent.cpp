@@ -81,8 +81,10 @@ void TestCheckAgent::requestAsTheServiceSeesIt_data()
 {
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("agent");
-    QTest::newRow("no version: 0") << "" << "0";
-    QTest::newRow("a version") << "1.50.0.1" << "1.50.0.1";
+    QTest::newRow("no version: 0") << ""
+                                   << "0";
+    QTest::newRow("a version") << "1.50.0.1"
+                               << "1.50.0.1";
 }
 
 void TestCheckAgent::requestAsTheServiceSeesIt()
@@ -113,19 +115,20 @@ void TestCheckAgent::outcomes_data()
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QStringList>("boxes");
     const QString connection =
-        QString("Internet connection|Failed to connect to the %1 Server. Please check your internet connection.")
+        QString(
+            "Internet connection|Failed to connect to the %1 Server. Please check your internet connection.")
             .arg(QUORVANE ? "QuorvaneShare" : "ZeqShare");
     const QString failed = "Updates|Update failed. Please ensure that your  is still connected to your "
                            "computer. If this problem persists, contact Zeq support.";
     const QString check = "CheckWendoAgentUpdateDialog";
     QTest::newRow("agent offered") << int(FakeUpdateService::UPDATES) << QStringList{"AGENT"}
                                    << QStringList{check, "UpdateAvailableDialog"} << QStringList{};
-    QTest::newRow("device package only: nothing") << int(FakeUpdateService::UPDATES) << QStringList{"IMAGE"}
-                                                  << QStringList{check} << QStringList{};
+    QTest::newRow("device package only: nothing")
+        << int(FakeUpdateService::UPDATES) << QStringList{"IMAGE"} << QStringList{check} << QStringList{};
     QTest::newRow("service 500") << int(FakeUpdateService::HTTP_500) << QStringList{} << QStringList{check}
                                  << QStringList{connection};
-    QTest::newRow("malformed answer") << int(FakeUpdateService::GARBAGE) << QStringList{} << QStringList{check}
-                                      << QStringList{failed};
+    QTest::newRow("malformed answer")
+        << int(FakeUpdateService::GARBAGE) << QStringList{} << QStringList{check} << QStringList{failed};
 }
 
 void TestCheckAgent::outcomes()
@@ -172,11 +175,14 @@ void TestCheckAgent::offerNoteAndLink_data()
     QTest::newRow("two agent rows: the second's version, the first's notes")
         << Rows{{"AGENT", "d", "9.1", "1", "u", "https://notes.example/one"},
                 {"AGENT", "d", "9.2", "1", "u", "https://notes.example/two"}}
-        << "WendoAgent update (version: 9.2)" << "https://notes.example/one";
-    QTest::newRow("hostile version as it is") << Rows{{"AGENT", "d", hostile, "1", "u", ""}}
-                                              << "WendoAgent update (version: " + hostile + ")" << "";
+        << "WendoAgent update (version: 9.2)"
+        << "https://notes.example/one";
+    QTest::newRow("hostile version as it is")
+        << Rows{{"AGENT", "d", hostile, "1", "u", ""}} << "WendoAgent update (version: " + hostile + ")"
+        << "";
     QTest::newRow("javascript notes: no link")
-        << Rows{{"AGENT", "d", "9.9", "1", "u", "javascript:x"}} << "WendoAgent update (version: 9.9)" << "";
+        << Rows{{"AGENT", "d", "9.9", "1", "u", "javascript:x"}} << "WendoAgent update (version: 9.9)"
+        << "";
     QTest::newRow("no agent row") << Rows{{"IMAGE", "d", "R2.0", "1", "u", "https://notes.example/i"}} << ""
                                   << "";
 }
@@ -217,7 +223,8 @@ void TestCheckAgent::offerUpdate_data()
     const WorkFile::Row agent1 = {"AGENT", "d", "9.1", "1", "u", "n"};
     const WorkFile::Row agent2 = {"AGENT", "d", "9.2", "1", "u", "n"};
     const WorkFile::Row image = {"IMAGE", "d", "R2.0", "1", "u", "n"};
-    QTest::newRow("agent rows stay, device rows go") << Rows{agent1, agent2, image} << 1 << Rows{agent1, agent2};
+    QTest::newRow("agent rows stay, device rows go")
+        << Rows{agent1, agent2, image} << 1 << Rows{agent1, agent2};
     QTest::newRow("no agent row: nothing installed") << Rows{image} << 0 << Rows{image};
 }
 

@@ -88,8 +88,8 @@ void TestCheckRoad::deviceRoad_data()
     QTest::addColumn<QStringList>("installedDevice"); // "Update.script" as the install finds it
     QTest::addColumn<int>("installedMaps");
     QTest::addColumn<bool>("backedUp");
-    QTest::newRow("drive family, backup first") << int(Worker::FAMILY_DRIVE) << QStringList{"APPLICATION"} << 1
-                                                << true;
+    QTest::newRow("drive family, backup first")
+        << int(Worker::FAMILY_DRIVE) << QStringList{"APPLICATION"} << 1 << true;
     QTest::newRow("serial family") << int(Worker::FAMILY_SERIAL) << QStringList{"IMAGE"} << 0 << false;
 }
 
@@ -143,8 +143,8 @@ void TestCheckRoad::deviceRoad()
 
 void TestCheckRoad::agentRoadWithoutDevice()
 {
-    m_pWorld->m_update.answerUpdates({UpdateCheckFixture::package("IMAGE", "R2.0"),
-                                      UpdateCheckFixture::package("AGENT", "9.9")});
+    m_pWorld->m_update.answerUpdates(
+        {UpdateCheckFixture::package("IMAGE", "R2.0"), UpdateCheckFixture::package("AGENT", "9.9")});
     DialogDriver driver;
     driver.click("UpdateAvailableDialog", "btn_install");
     checkItem()->trigger();

@@ -136,10 +136,14 @@ void TestCheckTray::automaticCheckOffers_data()
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<int>("balloons");
     const QStringList offer = {"NewUpdateAvailableDialog"};
-    QTest::newRow("visible, automatic, update: the offer") << true << "AutoCheck" << "true" << offer << 0;
-    QTest::newRow("visible, user's check: nothing") << true << "success" << "true" << QStringList{} << 0;
-    QTest::newRow("visible, automatic, no update: nothing") << true << "AutoCheck" << "false" << QStringList{} << 0;
-    QTest::newRow("hidden: the balloon") << false << "AutoCheck" << "true" << QStringList{} << 1;
+    QTest::newRow("visible, automatic, update: the offer") << true << "AutoCheck"
+                                                           << "true" << offer << 0;
+    QTest::newRow("visible, user's check: nothing") << true << "success"
+                                                    << "true" << QStringList{} << 0;
+    QTest::newRow("visible, automatic, no update: nothing") << true << "AutoCheck"
+                                                            << "false" << QStringList{} << 0;
+    QTest::newRow("hidden: the balloon") << false << "AutoCheck"
+                                         << "true" << QStringList{} << 1;
 }
 
 void TestCheckTray::automaticCheckOffers()

@@ -20,8 +20,9 @@ using Package = FakeUpdateService::Package;
 const QString UP_TO_DATE = "Updates|The device's software is up-to-date.";
 const QString CONNECTION = "Internet connection|Failed to connect to the ZeqShare Server. Please check your "
                            "internet connection.";
-const QString UPDATE_FAILED = "Updates|Update failed. Please ensure that your Wendo 500 is still connected to "
-                              "your computer. If this problem persists, contact Zeq support.";
+const QString UPDATE_FAILED =
+    "Updates|Update failed. Please ensure that your Wendo 500 is still connected to "
+    "your computer. If this problem persists, contact Zeq support.";
 
 // "AGENT:9.9" and the like.
 QList<Package> packages(const QStringList& lstSpecs)
@@ -57,6 +58,7 @@ private slots:
     void deviceChangeEndsTheMapCheck_data();
     void deviceChangeEndsTheMapCheck();
     void freeVariant();
+    void serialRecoverOn71();
     void requestsAsTheServicesSeeThem();
 
 private:
@@ -189,13 +191,13 @@ void TestCheckUpdate::outcomes_data()
         << drive << true << QStringList{"AGENT:9.9", "AGENT:9.8", "IMAGE:R2.0"} << none << QStringList{check}
         << none << QStringList{"10: IMAGE"} << QStringList{"IMAGE"} << true;
     QTest::newRow("recover, image first: list unchanged")
-        << serial << true << QStringList{"IMAGE:R2.0", "APPLICATION:200"} << none << QStringList{check} << none
-        << QStringList{"10: IMAGE APPLICATION"} << QStringList{"IMAGE", "APPLICATION"} << false;
+        << serial << true << QStringList{"IMAGE:R2.0", "APPLICATION:200"} << none << QStringList{check}
+        << none << QStringList{"10: IMAGE APPLICATION"} << QStringList{"IMAGE", "APPLICATION"} << false;
     QTest::newRow("recover, software first: list unchanged")
         << drive << true << QStringList{"APPLICATION:200", "IMAGE:R2.0"} << none << QStringList{check} << none
         << QStringList{"10: APPLICATION IMAGE"} << QStringList{"APPLICATION", "IMAGE"} << true;
-    QTest::newRow("recover, maps only") << drive << true << none << QStringList{"OSM-EU"} << QStringList{check}
-                                        << none << QStringList{"10: "} << none << true;
+    QTest::newRow("recover, maps only") << drive << true << none << QStringList{"OSM-EU"}
+                                        << QStringList{check} << none << QStringList{"10: "} << none << true;
     QTest::newRow("serial recover, agent and image")
         << serial << true << QStringList{"AGENT:9.9", "IMAGE:R2.0"} << none << QStringList{check} << none
         << QStringList{"10: IMAGE"} << QStringList{"IMAGE"} << false;
@@ -220,8 +222,8 @@ void TestCheckUpdate::outcomes()
         lstMaps << UpdateCheckFixture::mapPackage(sNotes);
     m_pWorld->answerMaps(lstMaps);
     // Lists of an earlier check never decide this one.
-    QVERIFY(WorkFile::writeRows(UpdateCheckFixture::listPath("map.script"), {{"BugFixMapUpdate", "9", "1",
-                                                                             "2020-01-01", "OSM-OLD"}}));
+    QVERIFY(WorkFile::writeRows(UpdateCheckFixture::listPath("map.script"),
+                                {{"BugFixMapUpdate", "9", "1", "2020-01-01", "OSM-OLD"}}));
 
     DialogDriver driver;
     driver.click(shown.value(1), "btn_cancel"); // Later, for whichever offer opens
@@ -235,7 +237,10 @@ void TestCheckUpdate::outcomes()
         QStringList lstKinds;
         for (const WorkFile::Row& row : install.updateRows)
             lstKinds << row.value(0);
-        lstInstalls << QString("%1%2: %3").arg(int(install.bRecover)).arg(int(install.bAgentOnly)).arg(lstKinds.join(' '));
+        lstInstalls << QString("%1%2: %3")
+                           .arg(int(install.bRecover))
+                           .arg(int(install.bAgentOnly))
+                           .arg(lstKinds.join(' '));
     }
     QCOMPARE(lstInstalls, installs);
     QCOMPARE(UpdateCheckFixture::kinds("Update.script"), listAfter);
@@ -276,18 +281,24 @@ void TestCheckUpdate::nothingAfterTheEnd()
 
 void TestCheckUpdate::failures_data()
 {
-    QTest::addColumn<int>("kind"); // a FakeUpdateService::Kind
+    QTest::addColumn<int>("kind");           // a FakeUpdateService::Kind
     QTest::addColumn<QString>("codeBefore"); // left in the controller before the check
     QTest::addColumn<QString>("codeDuring"); // kept while the request is out
     QTest::addColumn<QString>("box");
-    QTest::newRow("service 500") << int(FakeUpdateService::HTTP_500) << "" << "" << CONNECTION;
-    QTest::newRow("stall") << int(FakeUpdateService::STALL) << "" << "" << CONNECTION;
-    QTest::newRow("cut answer") << int(FakeUpdateService::CUT) << "" << "" << CONNECTION;
-    QTest::newRow("code of an earlier reader not shown")
-        << int(FakeUpdateService::HTTP_500) << "E9" << "" << CONNECTION;
-    QTest::newRow("code that came back") << int(FakeUpdateService::STALL) << "" << "E1" << CONNECTION + "(E1)";
-    QTest::newRow("malformed answer") << int(FakeUpdateService::GARBAGE) << "" << "" << UPDATE_FAILED;
-    QTest::newRow("error code answer") << int(FakeUpdateService::ERROR_CODE) << "" << "" << UPDATE_FAILED;
+    QTest::newRow("service 500") << int(FakeUpdateService::HTTP_500) << ""
+                                 << "" << CONNECTION;
+    QTest::newRow("stall") << int(FakeUpdateService::STALL) << ""
+                           << "" << CONNECTION;
+    QTest::newRow("cut answer") << int(FakeUpdateService::CUT) << ""
+                                << "" << CONNECTION;
+    QTest::newRow("code of an earlier reader not shown") << int(FakeUpdateService::HTTP_500) << "E9"
+                                                         << "" << CONNECTION;
+    QTest::newRow("code that came back") << int(FakeUpdateService::STALL) << ""
+                                         << "E1" << CONNECTION + "(E1)";
+    QTest::newRow("malformed answer") << int(FakeUpdateService::GARBAGE) << ""
+                                      << "" << UPDATE_FAILED;
+    QTest::newRow("error code answer") << int(FakeUpdateService::ERROR_CODE) << ""
+                                       << "" << UPDATE_FAILED;
 }
 
 void TestCheckUpdate::failures()
@@ -420,6 +431,28 @@ void TestCheckUpdate::freeVariant()
     QCOMPARE(driver.shown(), (QStringList{"CheckFreeUpdateDialog", "NewUpdateAvailableDialog"}));
     QVERIFY(m_pWorld->mapRequests().contains("ZeqMoreDeviceMapData"));
     QCOMPARE(UpdateCheckFixture::kinds("Update.script"), (QStringList{"AGENT", "IMAGE"}));
+}
+
+// A 71 for a serial device (the controller normally turns it into 81) recovers like the 81 does.
+void TestCheckUpdate::serialRecoverOn71()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    m_pWorld->plug(Worker::FAMILY_SERIAL);
+    m_pWorld->m_update.answerKind(FakeUpdateService::STALL);
+    DialogDriver driver;
+    driver.then("CheckUpdateDialog", [this, pCtrl](QWidget*) {
+        QVERIFY(m_pWorld->m_server.waitForRequests(1));
+        QVERIFY(WorkFile::writeRows(UpdateCheckFixture::listPath("Update.script"),
+                                    {{"AGENT", "d", "9.9"}, {"IMAGE", "d", "R2.0"}}));
+        emit pCtrl->actionFinish(DEVICE_CHECKSUCCESS, QString());
+    });
+    runCheck(true);
+    QVERIFY(driver.isDone());
+    QCOMPARE(m_pOpener->m_lstInstalls.size(), 1);
+    QCOMPARE(m_pOpener->m_lstInstalls.first().bRecover, true);
+    QCOMPARE(m_pOpener->m_lstInstalls.first().updateRows.size(), 1);
+    QCOMPARE(m_pOpener->m_lstInstalls.first().updateRows.first().value(0), QString("IMAGE"));
+    QCOMPARE(notices(), QStringList());
 }
 
 void TestCheckUpdate::requestsAsTheServicesSeeThem()

@@ -132,31 +132,35 @@ void TestOfferUpdate::rows_data()
     const QString dot = QString(QChar(0xFF0E));
     const QString hidden = "(hidden)";
     auto map = [](const QString& sDate, const QString& sNotes) {
-        return WorkFile::Row{"BugFixMapUpdate", "2.0", "1000", sDate, sNotes, "7", "http://dl/x.zip", "", "", "",
-                             ""};
+        return WorkFile::Row{"BugFixMapUpdate", "2.0", "1000", sDate, sNotes, "7",
+                             "http://dl/x.zip", "",    "",     "",    ""};
     };
     QTest::newRow("agent and image: only the ROM row")
         << Rows{{"AGENT", "d", "9.9", "1", "u", "n"}, {"IMAGE", "d", "R5.1.2", "1", "u", "n"}} << Rows{}
         << "     ROM(R05)" << hidden << hidden << hidden;
     QTest::newRow("V12.0 and a later 7.1: the later wins")
-        << Rows{{"IMAGE", "d", "V12.0"}, {"IMAGE", "d", "7.1"}} << Rows{} << "     ROM(R07)" << hidden << hidden
-        << hidden;
-    QTest::newRow("software 123 and dotted")
-        << Rows{{"APPLICATION", "d", "123"}} << Rows{} << hidden << "     Software(1.2.3)" << hidden << hidden;
-    QTest::newRow("software already dotted")
-        << Rows{{"APPLICATION", "d", "2.10.3"}} << Rows{} << hidden << "     Software(2.10.3)" << hidden << hidden;
+        << Rows{{"IMAGE", "d", "V12.0"}, {"IMAGE", "d", "7.1"}} << Rows{} << "     ROM(R07)" << hidden
+        << hidden << hidden;
+    QTest::newRow("software 123 and dotted") << Rows{{"APPLICATION", "d", "123"}} << Rows{} << hidden
+                                             << "     Software(1.2.3)" << hidden << hidden;
+    QTest::newRow("software already dotted") << Rows{{"APPLICATION", "d", "2.10.3"}} << Rows{} << hidden
+                                             << "     Software(2.10.3)" << hidden << hidden;
     QTest::newRow("NQ and TA: HERE; two OSM rows: the second")
-        << Rows{} << Rows{map("2026-01-02 03:04:05", "NQ-TA-EU"), map("2026-02-01", "OSM-A"), map("2026-03-01 x", "OSM-B")}
+        << Rows{}
+        << Rows{map("2026-01-02 03:04:05", "NQ-TA-EU"), map("2026-02-01", "OSM-A"),
+                map("2026-03-01 x", "OSM-B")}
         << hidden << hidden << dot + "OSM Map update(2026-03-01)" << dot + "HERE Map update(2026-01-02)";
     QTest::newRow("TA map, base map and country data no row")
-        << Rows{} << Rows{map("2026-04-05", "TA-EU"), map("2026-01-01", "BM-EU"), map("2026-01-01", "CountryID-IT")}
+        << Rows{}
+        << Rows{map("2026-04-05", "TA-EU"), map("2026-01-01", "BM-EU"), map("2026-01-01", "CountryID-IT")}
         << hidden << hidden << hidden << dot + "TA Map update(2026-04-05)";
     QTest::newRow("short rows left out")
-        << Rows{{"IMAGE", "d"}, {"APPLICATION"}} << Rows{{"BugFixMapUpdate", "2.0", "1", "2026-01-01"}} << hidden
-        << hidden << hidden << hidden;
+        << Rows{{"IMAGE", "d"}, {"APPLICATION"}} << Rows{{"BugFixMapUpdate", "2.0", "1", "2026-01-01"}}
+        << hidden << hidden << hidden << hidden;
     QTest::newRow("hostile versions and dates as they are")
-        << Rows{{"APPLICATION", "d", HOSTILE_VERSION}} << Rows{map(HOSTILE, "OSM-" + HOSTILE), map(HOSTILE, "TA")}
-        << hidden << "     Software(" + HOSTILE_VERSION + ")" << dot + "OSM Map update(&)" << dot + "TA Map update(&)";
+        << Rows{{"APPLICATION", "d", HOSTILE_VERSION}}
+        << Rows{map(HOSTILE, "OSM-" + HOSTILE), map(HOSTILE, "TA")} << hidden
+        << "     Software(" + HOSTILE_VERSION + ")" << dot + "OSM Map update(&)" << dot + "TA Map update(&)";
 }
 
 void TestOfferUpdate::rows()
@@ -197,10 +201,12 @@ void TestOfferUpdate::backupOffer_data()
     const QStringList tracks = {"Korvo/Tracks"};
     QTest::newRow("settings and tracks") << true << both << tracks << false << "" << true << true;
     QTest::newRow("not asked for") << false << both << tracks << false << "" << true << false;
-    QTest::newRow("no settings folder") << true << QStringList{"Korvo"} << tracks << false << "" << true << false;
+    QTest::newRow("no settings folder")
+        << true << QStringList{"Korvo"} << tracks << false << "" << true << false;
     QTest::newRow("no tracks folder") << true << both << QStringList{"Korvo"} << false << "" << true << false;
-    QTest::newRow("upper-case folders on the device") << true << QStringList{"KORVO/SETTINGS"}
-                                                       << QStringList{"korvo/tracks"} << false << "" << true << true;
+    QTest::newRow("upper-case folders on the device")
+        << true << QStringList{"KORVO/SETTINGS"} << QStringList{"korvo/tracks"} << false << "" << true
+        << true;
     QTest::newRow("keep list: staging folder and data Korvo")
         << true << QStringList{} << QStringList{"Korvo"} << true << "/backup/temp" << true << true;
     QTest::newRow("keep list: only a /backup/Temp folder")
@@ -241,12 +247,18 @@ void TestOfferUpdate::releaseNotes_data()
     QTest::addColumn<QString>("update");
     QTest::addColumn<QString>("address");
     QTest::addColumn<bool>("link");
-    QTest::newRow("https") << "true" << "https://notes.example/r?a=1&b=2" << true;
-    QTest::newRow("http with a quote and markup") << "true" << "http://notes.example/a\"b<i>c'd" << true;
-    QTest::newRow("update false") << "false" << "https://notes.example/r" << false;
-    QTest::newRow("javascript") << "true" << "javascript:x" << false;
-    QTest::newRow("file") << "true" << "file:///etc/passwd" << false;
-    QTest::newRow("empty") << "true" << "" << false;
+    QTest::newRow("https") << "true"
+                           << "https://notes.example/r?a=1&b=2" << true;
+    QTest::newRow("http with a quote and markup") << "true"
+                                                  << "http://notes.example/a\"b<i>c'd" << true;
+    QTest::newRow("update false") << "false"
+                                  << "https://notes.example/r" << false;
+    QTest::newRow("javascript") << "true"
+                                << "javascript:x" << false;
+    QTest::newRow("file") << "true"
+                          << "file:///etc/passwd" << false;
+    QTest::newRow("empty") << "true"
+                           << "" << false;
 }
 
 void TestOfferUpdate::releaseNotes()
@@ -284,9 +296,9 @@ void TestOfferUpdate::updateTrimsTheLists()
     const Rows maps = {{"BugFixMapUpdate", "2.0", "1", "2026-01-01", "OSM-EU", "7", "u", "", "", "", ""},
                        {"BugFixMapUpdate", "2.0", "1", "2026-01-01", "TA-EU", "7", "u", "", "", "", ""},
                        {"BugFixMapUpdate", "2.0"}};
-    QVERIFY(WorkFile::writeRows(UpdateCheckFixture::listPath("Update.script"),
-                                {{"AGENT", "d", "9.9"}, {"IMAGE", "d", "R2.0"}, {"APPLICATION", "d", "200"},
-                                 {"OTHER", "d", "1"}}));
+    QVERIFY(WorkFile::writeRows(
+        UpdateCheckFixture::listPath("Update.script"),
+        {{"AGENT", "d", "9.9"}, {"IMAGE", "d", "R2.0"}, {"APPLICATION", "d", "200"}, {"OTHER", "d", "1"}}));
     QVERIFY(WorkFile::writeRows(UpdateCheckFixture::listPath("map.script"), maps));
     DialogDriver driver;
     driver.click("NewUpdateAvailableDialog", "btn_install");
