@@ -98,13 +98,14 @@ bool UpdateActions::handleResult(const QObject* pSender, ACTION_STATUS status, c
     }
 }
 
-// The device's update state follows the lists; a present device also notes the day of its check, and
-// for the serial family the check counts as the whole check (there is no map check).
+// A present device's update state follows the lists and it notes the day of its check; for the serial
+// family the check counts as the whole check (there is no map check). Without a device the lists are
+// the agent's own check: the record still names the device last removed, whose state they do not tell.
 void UpdateActions::noteCheckDone(Route* pRoute)
 {
-    m_device.doUpdateSetting();
     if (!m_device.isPresent())
         return;
+    m_device.doUpdateSetting();
     AgentSettings settings;
     settings.setDeviceValue(m_device.uuid(), "autocheck", Platform::clock().today().toString("yyyy/MM/dd"));
     if (m_device.family() == Worker::FAMILY_SERIAL)

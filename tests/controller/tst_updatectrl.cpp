@@ -58,6 +58,7 @@ private slots:
     void checkSuccess_data();
     void checkSuccess();
     void nothingOffered();
+    void checkWithoutDeviceLeavesTheRemovedDevice();
     void serviceErrorKeepsTheCode();
     void newStartStopsTheHeldWorker();
     void exitStopsTheDeviceWorker();
@@ -194,6 +195,26 @@ void TestUpdateCtrl::nothingOffered()
     QCOMPARE(statusesUntilFinal(finish), QList<int>({DEVICE_CHECKSUCCESS}));
     QVERIFY(!QFile::exists(m_pFolders->tempDir() + "/Update.script"));
     QCOMPARE(AgentSettings().getDeviceString("UPD-NONE", "update"), QString("false"));
+}
+
+// The agent's own check runs without a device; the controller's record still names the device last
+// removed, whose update state an agent row says nothing about.
+void TestUpdateCtrl::checkWithoutDeviceLeavesTheRemovedDevice()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    pCtrl->notityWendoDev(notice(true, Worker::FAMILY_DRIVE, "UPD-GONE"));
+    AgentSettings().setDeviceValue("UPD-GONE", "update", "false");
+    AgentSettings().setDeviceValue("UPD-GONE", "releaseurl", "http://notes.example/device");
+    detach();
+    QCOMPARE(pCtrl->currentDevice().devInfo.sUUID, QString("UPD-GONE"));
+    m_pService->answerUpdates({{"AGENT", "2026/01/02", "9.9", "1234", "http://dl.example/a.zip",
+                                "http://notes.example/agent", true}});
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
+    QCOMPARE(statusesUntilFinal(finish), QList<int>({DEVICE_CHECKSUCCESS}));
+    AgentSettings settings;
+    QCOMPARE(settings.getDeviceString("UPD-GONE", "update"), QString("false"));
+    QCOMPARE(settings.getDeviceString("UPD-GONE", "releaseurl"), QString("http://notes.example/device"));
 }
 
 void TestUpdateCtrl::serviceErrorKeepsTheCode()

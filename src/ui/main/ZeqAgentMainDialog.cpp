@@ -6,6 +6,7 @@
 #include "Login_fbWidget.h"
 #include "TitleBar.h"
 #include "TrayIcon.h"
+#include "controller/DialogOpener.h"
 #include "controller/RememberedSignIn.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentFolders.h"
@@ -19,6 +20,7 @@
 #include "platform/Platform.h"
 #include "ui/pages/PageLoops.h"
 #include "ui/pages/ZeqAgentInfoWidget.h"
+#include "ui/update/NewUpdateAvailableDialog.h"
 #include "ui_ZeqAgentMainDialog.h"
 
 #include <QAction>
@@ -395,11 +397,20 @@ void ZeqAgentMainDialog::doProcUpdateCheck(bool bAuto)
     writeLog(1, "[ZeqAgentMainDialog][doProcUpdateCheck] auto %d update %d", int(bAuto), int(bUpdate));
     if (!bUpdate)
         return;
-    if (!isVisible())
+    if (!isVisible()) {
         showBalloon(TRAY_UPDATE, QString(),
                     QObject::tr("New update available. Click here for more information."));
-    // With the window visible an automatic check offers the update in its dialog, which comes with the
-    // update dialogs.
+        return;
+    }
+    // The user's own check offers the update itself; an open update dialog is never joined by a second.
+    if (!bAuto || m_pCtrl->isUpdateDialogShown())
+        return;
+    {
+        PageLoops::Scope scope;
+        NewUpdateAvailableDialog dialog(false, true, nullptr);
+        dialog.exec();
+    }
+    m_pCheckAction->setEnabled(true);
 }
 
 void ZeqAgentMainDialog::slotMessageClicked()
@@ -438,8 +449,16 @@ void ZeqAgentMainDialog::login()
 
 void ZeqAgentMainDialog::checkupdate()
 {
-    // The update checks arrive with the update dialogs; until then the item starts nothing.
-    writeLog(1, "[ZeqAgentMainDialog][checkupdate] no update check available");
+    writeLog(1, "[ZeqAgentMainDialog][checkupdate]");
+    if (m_pCtrl->isUpdateDialogShown())
+        return;
+    if (!m_pCtrl->isDevicePresent()) {
+        m_pCtrl->checkWendoAgentupdate();
+        return;
+    }
+    // A backup is offered first for a device registered to this account.
+    PageLoops::Scope scope;
+    DialogOpener::instance()->runCheckUpdate(false, m_pCtrl->m_nDevPageStyle == 0);
 }
 
 void ZeqAgentMainDialog::zeqshareweb()

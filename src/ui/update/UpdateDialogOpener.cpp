@@ -1,5 +1,7 @@
 #include "UpdateDialogOpener.h"
 
+#include "CheckUpdateDialog.h"
+#include "CheckWendoAgentUpdateDialog.h"
 #include "InstallUpdateDialog.h"
 #include "MapManagementWidget.h"
 #include "core/DebugLog.h"
@@ -9,12 +11,19 @@
 
 void UpdateDialogOpener::runCheckUpdate(bool bRecover, bool bOfferBackup)
 {
-    PagesDialogOpener::runCheckUpdate(bRecover, bOfferBackup);
+    writeLog(1, "[UpdateDialogOpener][runCheckUpdate] recover %d, backup %d", int(bRecover),
+             int(bOfferBackup));
+    CheckUpdateDialog dialog(bRecover, bOfferBackup, nullptr);
+    PageLoops::Scope scope;
+    dialog.exec();
 }
 
 void UpdateDialogOpener::runAgentUpdateCheck()
 {
-    PagesDialogOpener::runAgentUpdateCheck();
+    writeLog(1, "[UpdateDialogOpener][runAgentUpdateCheck]");
+    CheckWendoAgentUpdateDialog dialog(nullptr);
+    PageLoops::Scope scope;
+    dialog.exec();
 }
 
 // The install of what the user accepted.
