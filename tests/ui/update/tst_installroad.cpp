@@ -137,8 +137,10 @@ void TestInstallRoad::initTestCase()
         return data;
     };
     const QString sStage = m_root.filePath("stage");
-    QVERIFY(TestFolders::writeFile(sStage + "/app/Korvo/Program/program.bin", noise(60000)));
-    QVERIFY(TestFolders::writeFile(sStage + "/rom/Korvo/Firmware/rom.bin", noise(40000)));
+    // The packages spell the device folder as the drive does: on the device's FAT volume other spellings
+    // name the same folder, but in the test folder 7-Zip would make a second one.
+    QVERIFY(TestFolders::writeFile(sStage + "/app/KORVO/Program/program.bin", noise(60000)));
+    QVERIFY(TestFolders::writeFile(sStage + "/rom/KORVO/Firmware/rom.bin", noise(40000)));
     QVERIFY(TestFolders::writeFile(sStage + "/a/OSM/a.img", noise(30000)));
     QVERIFY(TestFolders::writeFile(sStage + "/b/OSM/b.img", noise(3 * 1048576)));
     QVERIFY(TestFolders::writeFile(sStage + "/c/TeleAtlas/ta.img", noise(40000)));
@@ -317,9 +319,9 @@ void TestInstallRoad::deviceAndMaps()
     // Everything is on the device, both OSM archives included, with its version files.
     const QString sStage = m_root.filePath("stage");
     QCOMPARE(onDrive("Korvo/Program/program.bin"),
-             TestFolders::readFile(sStage + "/app/Korvo/Program/program.bin"));
+             TestFolders::readFile(sStage + "/app/KORVO/Program/program.bin"));
     QCOMPARE(onDrive("Korvo/Firmware/rom.bin"),
-             TestFolders::readFile(sStage + "/rom/Korvo/Firmware/rom.bin"));
+             TestFolders::readFile(sStage + "/rom/KORVO/Firmware/rom.bin"));
     QCOMPARE(onDrive("KORVO/Map/OSM/a.img"), TestFolders::readFile(sStage + "/a/OSM/a.img"));
     QCOMPARE(onDrive("KORVO/Map/OSM/b.img"), TestFolders::readFile(sStage + "/b/OSM/b.img"));
     QCOMPARE(onDrive("KORVO/Map/TeleAtlas/ta.img"), TestFolders::readFile(sStage + "/c/TeleAtlas/ta.img"));
