@@ -57,9 +57,9 @@ public:
         std::function<void()> creditRead;    // after a credit list was written
         std::function<void()> shopRead;      // after a shop list was written
         std::function<void()> languagesRead; // after a language list was written
-        std::function<quint64()> freeSpace; // of the device's system drive
-        std::function<QString()> driveRoot; // the device's system drive root, "" without one
-        std::function<QString()> langCode;  // the interface language the map languages are asked in
+        std::function<quint64()> freeSpace;  // of the device's system drive
+        std::function<QString()> driveRoot;  // the device's system drive root, "" without one
+        std::function<QString()> langCode;   // the interface language the map languages are asked in
     };
 
     static const char* const DEFAULT_MAP_UPDATE_URL;

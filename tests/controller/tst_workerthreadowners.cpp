@@ -89,7 +89,8 @@ void TestWorkerThreadOwners::ownerHasTheSlots_data()
     QTest::newRow("DeviceUpdateWorker, agent unpack")
         << "DeviceUpdateWorker" << int(WorkerThread::MODE_UNZIP);
     QTest::newRow("KorvoUpdateWorker, checks") << "KorvoUpdateWorker" << int(WorkerThread::MODE_REQUEST);
-    QTest::newRow("KorvoUpdateWorker, country file") << "KorvoUpdateWorker" << int(WorkerThread::MODE_DOWNLOAD);
+    QTest::newRow("KorvoUpdateWorker, country file")
+        << "KorvoUpdateWorker" << int(WorkerThread::MODE_DOWNLOAD);
     QTest::newRow("MapFreeUpdateWorker, country file")
         << "MapFreeUpdateWorker" << int(WorkerThread::MODE_DOWNLOAD);
 }
