@@ -352,9 +352,10 @@ void TestNetRequest::dripHitsTheOverallLimit()
 // it keeps moving it must not be cut, or that ride could never be uploaded.
 void TestNetRequest::largeUploadStillMovingIsNotCut()
 {
-    // Qt reports a sent body in steps of about 1.5 MB: the watchdog must outlast one step at this rate,
-    // while the whole body takes several times the overall limit of a small request.
-    const int nWatchdog = 1000;
+    // Qt reports a sent body in steps of about 1.5 MB: the watchdog must outlast one step at this rate
+    // (about 0.5 s, with room for a loaded machine), while the whole body takes several times the overall
+    // limit of a small request.
+    const int nWatchdog = 2000;
     AgentTiming::set(AgentTiming::NET_WATCHDOG, nWatchdog);
     const int nBody = 48 * 1024 * 1024;
     QTcpServer slowReader;
@@ -370,7 +371,7 @@ void TestNetRequest::largeUploadStillMovingIsNotCut()
         }
         if (!pPeer)
             return;
-        received += pPeer->read(64 * 1024);
+        received += pPeer->read(32 * 1024);
         const int nHeaderEnd = received.indexOf("\r\n\r\n");
         if (nHeaderEnd >= 0 && received.size() - nHeaderEnd - 4 >= nBody) {
             pPeer->write("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nConnection: close\r\n\r\nSTORE");

@@ -73,7 +73,8 @@ void TestCountryGroups::initTestCase()
     m_pDownloads.reset(new TestHttpServer);
     QVERIFY(m_pMapServer->start());
     QVERIFY(m_pDownloads->start());
-    AgentTiming::set(AgentTiming::NET_WATCHDOG, 300);
+    // Short for the stalled answers, yet long enough for a sound one on a loaded machine.
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 1500);
 }
 
 void TestCountryGroups::init()
