@@ -29,9 +29,11 @@ ensure_packages() {
     apt-get install -y -q --no-install-recommends $missing
 }
 
-# build_tree DIR [extra cmake args...]
+# build_tree DIR [extra cmake args...]; BUILD_TARGETS="a b" builds only those targets (default: all).
 build_tree() {
     local dir="$1"; shift
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)"
+    local targets=()
+    for target in ${BUILD_TARGETS:-}; do targets+=(--target "$target"); done
+    cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }
