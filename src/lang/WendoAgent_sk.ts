@@ -77,6 +77,36 @@
     </message>
 </context>
 <context>
+    <name>CheckUpdateDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished">Dialógové okno</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Zastaviť</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWendoAgentUpdateDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished">Dialógové okno</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Zastaviť</translation>
+    </message>
+</context>
+<context>
     <name>DevSettingWidget</name>
     <message>
         <source>Form</source>
@@ -97,6 +127,41 @@
     <message>
         <source>Deregister</source>
         <translation>Zrušiť registráciu</translation>
+    </message>
+</context>
+<context>
+    <name>InstallUpdateDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished">Dialógové okno</translation>
+    </message>
+    <message>
+        <source>It may take a while ,please wait and don&apos;t disconnect your device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ROM (1.1.1.1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software (1.1.1.1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSM Map update(1.1.1.1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TA Map update (1.1.1.1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -128,6 +193,68 @@
     <message>
         <source>Please enter a vaild e-mail address.</source>
         <translation>Zadajte platnú e-mailovú adresu.</translation>
+    </message>
+</context>
+<context>
+    <name>MapManagementWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Formulár</translation>
+    </message>
+</context>
+<context>
+    <name>MapUpgragePremiumWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished">Formulár</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany,Austria &amp; Switzerland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade current map or plus permium service with special offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[Update available]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSM Date code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TA Date code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSM map provides paved or unpaved map data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TA map provides map data with address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -204,6 +331,53 @@
     <message>
         <source>Form</source>
         <translation>Formulár</translation>
+    </message>
+</context>
+<context>
+    <name>NewUpdateAvailableDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished">Dialógové okno</translation>
+    </message>
+    <message>
+        <source>．Device update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    ROM( 1.1.1.1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Software(1.1.1.1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>．OSM Map update(1.1.1.1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>．TA Map update(1.1.1.1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation type="unfinished">Poznámky k verzii</translation>
+    </message>
+    <message>
+        <source>Backup my device before update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New update available</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -543,6 +717,146 @@
         <source>Your device is successfully registered.</source>
         <translation>Zariadenie je zaregistrované.</translation>
     </message>
+    <message>
+        <source>connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please disconnect your device to deregister.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last connected</source>
+        <translation type="unfinished">Posledné pripojenie</translation>
+    </message>
+    <message>
+        <source>Registered on</source>
+        <translation type="unfinished">Dátum registrácie</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to deregister your device?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove my backup file if any.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HERE Map update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TA Map update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSM Map update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Countries Map update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base Map update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update failed. Please check your Internet connection. Please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update successfully. Device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insufficient memory space in %1  drive. %2  MB is required to complete the updates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OSM map provides paved or unpaved road data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TA map provides map data with addresses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HERE map provides map data with addresses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Premium to download new map data for a year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premium service will be expired by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade the current map or purchase the premium service with special offers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegSettingTitieWidget</name>
@@ -553,6 +867,21 @@
     <message>
         <source>Register info</source>
         <translation>Registrácia</translation>
+    </message>
+</context>
+<context>
+    <name>SerialAccessMessage</name>
+    <message>
+        <source>Device access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Wendo device is plugged in, but WendoAgent may not use its port %1, so the device cannot be shown.
+
+Installing the WendoAgent package gives the signed-in user this port. Or add your user to the group &quot;dialout&quot; (sudo adduser $USER dialout) and sign in to the desktop again.
+
+Then unplug the device and plug it in again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -598,6 +927,33 @@
     <message>
         <source>Form</source>
         <translation>Formulár</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateAvailableDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished">Dialógové okno</translation>
+    </message>
+    <message>
+        <source>Please update wendoAgent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WendoAgent update(1.50.0.1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation type="unfinished">Poznámky k verzii</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
