@@ -31,7 +31,8 @@ namespace
 {
 // Source texts a translation may repeat letter for letter: names, placeholders the code replaces before
 // anyone sees them, and words that are the same in a language. "*" stands for every language.
-const QMap<QString, QStringList> KEPT = {
+// One line per text and reason; a text may have several lines (one per language group).
+const QList<QPair<QString, QStringList>> KEPT = {
     {" WendoAgent ", {"*"}},         // the window's title: the program's name
     {"TextLabel", {"*"}},            // replaced by the page before it is shown
     {"test", {"*"}},                 // the sync button's text in the debugging mode only
@@ -45,8 +46,11 @@ const QMap<QString, QStringList> KEPT = {
 
 bool isKept(const QString& sCode, const QString& sSource)
 {
-    const QStringList codes = KEPT.value(sSource);
-    return codes.contains("*") || codes.contains(sCode);
+    for (const auto& kept : KEPT) {
+        if (kept.first == sSource && (kept.second.contains("*") || kept.second.contains(sCode)))
+            return true;
+    }
+    return false;
 }
 
 // Every language, or those named in WENDO_TRANSLATED (e.g. "de,fr") while one is being worked on.
