@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -291,6 +292,33 @@ int room(QWidget* pWidget)
     return nRoom;
 }
 
+// A label that wraps its text inside a size the form fixed: no layout gives it more lines.
+bool isFixedWrappedLabel(QLabel* pLabel)
+{
+    QWidget* pParent = pLabel->parentWidget();
+    return pLabel->wordWrap() && pLabel->pixmap(Qt::ReturnByValue).isNull() &&
+           (!pParent || !pParent->layout() || pParent->layout()->indexOf(pLabel) < 0);
+}
+
+bool isRich(QWidget* pWidget, const QString& sText);
+
+// The height a wrapping label's text takes at a width, in the label's font.
+int wrappedHeight(QLabel* pLabel, const QString& sText, int nWidth)
+{
+    const int nTextWidth = qMax(1, nWidth - 2 * pLabel->margin() - qMax(0, pLabel->indent()));
+    if (isRich(pLabel, sText)) {
+        QTextDocument doc;
+        doc.setDefaultFont(pLabel->font());
+        doc.setDocumentMargin(0);
+        doc.setHtml(sText);
+        doc.setTextWidth(nTextWidth);
+        return qCeil(doc.size().height()) + 2 * pLabel->margin();
+    }
+    const QRect bounds =
+        QFontMetrics(pLabel->font()).boundingRect(QRect(0, 0, nTextWidth, 100000), Qt::TextWordWrap, sText);
+    return bounds.height() + 2 * pLabel->margin();
+}
+
 bool isRich(QWidget* pWidget, const QString& sText)
 {
     QLabel* pLabel = qobject_cast<QLabel*>(pWidget);
@@ -343,6 +371,17 @@ QStringList overflows(QWidget* pWindow)
         QWidget* pParent = pWidget->parentWidget();
         if (!pWidget->isVisibleTo(pWindow) && pParent && pParent->layout())
             continue;
+        if (QLabel* pWrapped = qobject_cast<QLabel*>(pWidget); pWrapped && isFixedWrappedLabel(pWrapped)) {
+            const QString sText = pWrapped->text();
+            const QRect rect = pWrapped->contentsRect();
+            const int nNeeds = wrappedHeight(pWrapped, sText, rect.width());
+            if (!sText.isEmpty() && nNeeds > rect.height())
+                found.append(QString("%1 | \"%2\" | needs %3 px high, has %4 px")
+                                 .arg(widgetName(pWidget), sText.simplified())
+                                 .arg(nNeeds)
+                                 .arg(rect.height()));
+            continue;
+        }
         const int nRoom = room(pWidget);
         if (nRoom < 0)
             continue;
