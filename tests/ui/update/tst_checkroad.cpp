@@ -1,33 +1,20 @@
-#include "backup/BackupFiles.h"
-#include "controller/DialogOpener.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentFolders.h"
-#include "core/AgentTiming.h"
-#include "platform/ArchiveTool.h"
-#include "platform/DevicePath.h"
 #include "platform/Platform.h"
 #include "support/BackupDialogFixture.h"
-#include "support/ControllerTestDevices.h"
 #include "support/DialogDriver.h"
 #include "support/FakeInstallerLauncher.h"
-#include "support/NginxFixture.h"
 #include "support/ServedPackages.h"
 #include "support/TestFolders.h"
-#include "support/UiFixture.h"
 #include "support/UpdateCheckFixture.h"
-#include "ui/main/ZeqAgentMainDialog.h"
+#include "support/UpdateRoadFixture.h"
 #include "ui/pages/BackupRestoreDailog.h"
-#include "ui/update/UpdateDialogOpener.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
-#include <QMenu>
 #include <QtTest>
-
-#include <memory>
 
 namespace
 {
@@ -57,111 +44,35 @@ private slots:
     void agentRoadWithoutDevice();
 
 private:
-    QAction* checkItem() const;
-    // A package of the update service's list, served from the nginx folder.
-    FakeUpdateService::Package served(const QString& sKind, const QString& sVersion,
-                                      const QString& sArchive) const;
-    FakeMapService::Package servedMap(const QString& sNotes, const QString& sArchive) const;
-    QStringList notices() const;
-    QByteArray onDrive(const QString& sRelative) const;
-
-    UiFixture m_ui;
-    ServedPackages m_packages;
-    QScopedPointer<UpdateCheckFixture> m_pWorld;
-    std::unique_ptr<UpdateDialogOpener> m_pOpener;
-    std::unique_ptr<BackupDialogFixture> m_pBackup;
-    std::unique_ptr<ZeqAgentMainDialog> m_pWindow;
+    UpdateRoadFixture m_road;
 };
 
 void TestCheckRoad::initTestCase()
 {
-    if (ArchiveTool::findProgram(QString()).isEmpty())
-        QSKIP("No 7-Zip program (7z, 7zz or 7za) is installed; the set-up scripts install Debian's 7zip.");
-    if (!NginxFixture::isAvailable())
-        QSKIP(qPrintable(NginxFixture::skipReason()));
-    AgentTiming::set(AgentTiming::BACKUP_PART_PAUSE, 0);
-    AgentTiming::set(AgentTiming::BACKUP_DONE_PAUSE, 50);
-    QVERIFY(m_packages.isValid());
+    const QString sUnavailable = UpdateRoadFixture::unavailableReason();
+    if (!sUnavailable.isEmpty())
+        QSKIP(qPrintable(sUnavailable));
+    ServedPackages& packages = m_road.m_packages;
+    QVERIFY(packages.isValid());
     // The packages spell the device folder as the drive does: on the device's FAT volume other spellings
     // name the same folder, but in the test folder 7-Zip would make a second one.
-    QVERIFY(m_packages.stage("App_2.zip", "KORVO/Program/program.bin", ServedPackages::noise(60000, 1)));
-    QVERIFY(m_packages.stage("Rom_2.zip", "KORVO/Firmware/rom.bin", ServedPackages::noise(40000, 2)));
-    QVERIFY(m_packages.stage("eu_OSM.zip", "OSM/eu.img", ServedPackages::noise(30000, 3)));
-    QVERIFY(
-        m_packages.stage("WendoAgent_setup.zip", "WendoAgent_setup.exe", ServedPackages::noise(20000, 4)));
-    for (const char* szArchive : {"App_2.zip", "Rom_2.zip", "eu_OSM.zip", "WendoAgent_setup.zip"})
-        QVERIFY2(m_packages.build(szArchive), qPrintable(m_packages.errorString()));
-    QVERIFY2(m_packages.start(), qPrintable(m_packages.errorString()));
+    QVERIFY(packages.stage("App_2.zip", "KORVO/Program/program.bin", ServedPackages::noise(60000, 1)));
+    QVERIFY(packages.stage("Rom_2.zip", "KORVO/Firmware/rom.bin", ServedPackages::noise(40000, 2)));
+    QVERIFY(packages.stage("eu_OSM.zip", "OSM/eu.img", ServedPackages::noise(30000, 3)));
+    QVERIFY(packages.stage("WendoAgent_setup.zip", "WendoAgent_setup.exe", ServedPackages::noise(20000, 4)));
+    QVERIFY2(m_road.serve({"App_2.zip", "Rom_2.zip", "eu_OSM.zip", "WendoAgent_setup.zip"}),
+             qPrintable(m_road.errorString()));
 }
 
 void TestCheckRoad::init()
 {
-    m_ui.reset();
-    QDir(BackupFiles::backupDir()).removeRecursively();
-    QDir(AgentFolders::tempDir()).removeRecursively();
-    QVERIFY(QDir().mkpath(AgentFolders::tempDir()));
-    m_pWorld.reset(new UpdateCheckFixture);
-    QVERIFY(m_pWorld->isValid());
-    m_pOpener.reset(new UpdateDialogOpener);
-    DialogOpener::setInstance(m_pOpener.get());
-    m_pBackup.reset(new BackupDialogFixture);
-    AgentTiming::set(AgentTiming::DOWNLOAD_PROGRESS, 0);
-    m_pWindow.reset(new ZeqAgentMainDialog());
-    m_pWindow->show();
-    ZeqAgentCtrlMgr::getInstance()->m_nDevPageStyle = 0;
+    QVERIFY2(m_road.begin(), qPrintable(m_road.errorString()));
+    m_road.openMainWindow();
 }
 
 void TestCheckRoad::cleanup()
 {
-    m_pWindow.reset();
-    UpdateCheckFixture::unplug();
-    ZeqAgentCtrlMgr::getInstance()->terminateAllWorker();
-    ControllerTestDevices::install()->m_volumes.clear();
-    m_pBackup.reset();
-    DialogOpener::setInstance(nullptr);
-    m_pOpener.reset();
-    m_pWorld.reset();
-}
-
-QAction* TestCheckRoad::checkItem() const
-{
-    return m_pWindow->findChild<QMenu*>("TrayMenu")->findChild<QAction*>("actionCheck");
-}
-
-FakeUpdateService::Package TestCheckRoad::served(const QString& sKind, const QString& sVersion,
-                                                 const QString& sArchive) const
-{
-    FakeUpdateService::Package package = UpdateCheckFixture::package(sKind, sVersion);
-    package.sUrl = m_packages.url(sArchive);
-    package.sFileSize = m_packages.size(sArchive);
-    return package;
-}
-
-FakeMapService::Package TestCheckRoad::servedMap(const QString& sNotes, const QString& sArchive) const
-{
-    FakeMapService::Package package = UpdateCheckFixture::mapPackage(sNotes);
-    for (QPair<QString, QString>& field : package) {
-        if (field.first == "size")
-            field.second = m_packages.size(sArchive);
-        else if (field.first == "file_url" || field.first == "downloadurl")
-            field.second = m_packages.url(sArchive);
-        else if (field.first == "checksum")
-            field.second = m_packages.md5(sArchive);
-    }
-    return package;
-}
-
-QStringList TestCheckRoad::notices() const
-{
-    QStringList lst;
-    for (const RecordingNotifier::Notice& notice : m_ui.m_notifier.m_notices)
-        lst << notice.sTitle + "|" + notice.sText;
-    return lst;
-}
-
-QByteArray TestCheckRoad::onDrive(const QString& sRelative) const
-{
-    return TestFolders::readFile(DevicePath::resolve(m_pWorld->m_system.root(), sRelative));
+    m_road.end();
 }
 
 void TestCheckRoad::deviceRoad_data()
@@ -192,19 +103,12 @@ void TestCheckRoad::deviceRoad()
     QFETCH(bool, backedUp);
     QFETCH(QStringList, installing);
     QFETCH(QString, box);
-    m_pWorld->m_update.answerUpdates({served(kind, kind == "IMAGE" ? "R2.0" : "200", archive)});
+    m_road.m_pWorld->m_update.answerUpdates({m_road.served(kind, kind == "IMAGE" ? "R2.0" : "200", archive)});
     if (family == Worker::FAMILY_DRIVE) {
-        QVERIFY(m_pWorld->m_system.writeVersion("osm", "1.0;old;1;"));
-        QVERIFY(m_pWorld->m_system.writeFile("KORVO/Map/keep.txt", "keep"));
-        // What the backup keeps, so the offer ticks its backup box.
-        QVERIFY(m_pWorld->m_system.writeFile("KORVO/Settings/settings.xml", "<settings/>"));
-        QVERIFY(m_pWorld->m_data.writeFile("KORVO/Tracks/ride.fit", "ride"));
-        ControllerTestDevices::install()->m_volumes.addVolume(m_pWorld->m_system.root(), "ZEQ_SYSTEM");
-        BackupDialogFixture::plug(BackupDialogFixture::uuid(),
-                                  {m_pWorld->m_system.root(), m_pWorld->m_data.root()});
-        m_pWorld->answerMaps({servedMap("OSM-EU", "eu_OSM.zip")});
+        QVERIFY(m_road.m_pWorld->m_system.writeFile("KORVO/Map/keep.txt", "keep"));
+        QVERIFY2(m_road.plugDriveWithBackup(), qPrintable(m_road.errorString()));
     } else {
-        m_pWorld->plug(Worker::FAMILY_SERIAL);
+        m_road.m_pWorld->plug(Worker::FAMILY_SERIAL);
     }
     bool bBoxTicked = false;
     bool bBackupOpen = false;
@@ -224,31 +128,32 @@ void TestCheckRoad::deviceRoad()
                 lstInstalling << pLabel->text();
         }
     });
-    checkItem()->trigger();
+    m_road.checkItem()->trigger();
     QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join("; ")));
     QCOMPARE(driver.shown(),
              (QStringList{"CheckUpdateDialog", "NewUpdateAvailableDialog", "InstallUpdateDialog"}));
     QCOMPARE(bBoxTicked, backedUp);
     QCOMPARE(bBackupOpen, backedUp);
     QCOMPARE(lstInstalling, installing);
-    QCOMPARE(notices(), QStringList{box});
+    QCOMPARE(m_road.notices(), QStringList{box});
     if (backedUp) {
         QCOMPARE(BackupDialogFixture::backupFolder(), BackupDialogFixture::committedArchives());
         QVERIFY(!BackupDialogFixture::backupTime().isEmpty());
     }
     if (family == Worker::FAMILY_DRIVE) {
-        QCOMPARE(onDrive(staged), m_packages.staged(archive, staged));
-        const QStringList lstAppVersion = QString::fromUtf8(onDrive("KORVO/version.app")).split(';');
+        QCOMPARE(m_road.onDrive(staged), m_road.m_packages.staged(archive, staged));
+        const QStringList lstAppVersion = QString::fromUtf8(m_road.onDrive("KORVO/version.app")).split(';');
         QCOMPARE(lstAppVersion.value(0), QString("200"));
-        QCOMPARE(lstAppVersion.value(2), m_packages.size(archive));
-        QCOMPARE(onDrive("KORVO/Map/OSM/eu.img"), m_packages.staged("eu_OSM.zip", "OSM/eu.img"));
-        QCOMPARE(QString::fromUtf8(onDrive("KORVO/version.osm")),
-                 "2.0;2026-01-02 03:04:05;" + m_packages.size("eu_OSM.zip") + ";");
+        QCOMPARE(lstAppVersion.value(2), m_road.m_packages.size(archive));
+        QCOMPARE(m_road.onDrive("KORVO/Map/OSM/eu.img"),
+                 m_road.m_packages.staged("eu_OSM.zip", "OSM/eu.img"));
+        QCOMPARE(QString::fromUtf8(m_road.onDrive("KORVO/version.osm")),
+                 "2.0;2026-01-02 03:04:05;" + m_road.m_packages.size("eu_OSM.zip") + ";");
         // What the backup kept is still there.
-        QCOMPARE(onDrive("KORVO/Settings/settings.xml"), QByteArray("<settings/>"));
+        QCOMPARE(m_road.onDrive("KORVO/Settings/settings.xml"), QByteArray("<settings/>"));
     }
     QVERIFY(!ZeqAgentCtrlMgr::getInstance()->isUpdateDialogShown());
-    QVERIFY(checkItem()->isEnabled());
+    QVERIFY(m_road.checkItem()->isEnabled());
 }
 
 void TestCheckRoad::agentRoadWithoutDevice()
@@ -256,8 +161,8 @@ void TestCheckRoad::agentRoadWithoutDevice()
     FakeInstallerLauncher launcher;
     PlatformOverride platform;
     platform.setInstallerLauncher(&launcher);
-    m_pWorld->m_update.answerUpdates(
-        {UpdateCheckFixture::package("IMAGE", "R2.0"), served("AGENT", "9.9", "WendoAgent_setup.zip")});
+    m_road.m_pWorld->m_update.answerUpdates({UpdateCheckFixture::package("IMAGE", "R2.0"),
+                                             m_road.served("AGENT", "9.9", "WendoAgent_setup.zip")});
     bool bAgentOnly = false;
     DialogDriver driver(120000);
     driver.click("UpdateAvailableDialog", "btn_install");
@@ -265,15 +170,15 @@ void TestCheckRoad::agentRoadWithoutDevice()
         // Agent-only: nothing of a device is listed.
         bAgentOnly = pInstall->findChild<QLabel*>("label_DeviceUpdate")->isHidden();
     });
-    checkItem()->trigger();
+    m_road.checkItem()->trigger();
     QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join("; ")));
     QCOMPARE(driver.shown(),
              (QStringList{"CheckWendoAgentUpdateDialog", "UpdateAvailableDialog", "InstallUpdateDialog"}));
     QVERIFY(bAgentOnly);
     QCOMPARE(launcher.launched(), QStringList{AgentFolders::tempPath("WendoAgent_setup.exe")});
     QCOMPARE(TestFolders::readFile(AgentFolders::tempPath("WendoAgent_setup.exe")),
-             m_packages.staged("WendoAgent_setup.zip", "WendoAgent_setup.exe"));
-    QCOMPARE(notices(), QStringList());
+             m_road.m_packages.staged("WendoAgent_setup.zip", "WendoAgent_setup.exe"));
+    QCOMPARE(m_road.notices(), QStringList());
     QVERIFY(!DialogDriver::window("InstallUpdateDialog"));
 }
 
