@@ -80,30 +80,30 @@
     <name>CheckUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Диалог</translation>
+        <translation>Диалог</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка за актуализация</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Стоп</translation>
+        <translation>Стоп</translation>
     </message>
 </context>
 <context>
     <name>CheckWendoAgentUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Диалог</translation>
+        <translation>Диалог</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка за актуализация</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Стоп</translation>
+        <translation>Стоп</translation>
     </message>
 </context>
 <context>
@@ -133,35 +133,35 @@
     <name>InstallUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Диалог</translation>
+        <translation>Диалог</translation>
     </message>
     <message>
         <source>It may take a while ,please wait and don&apos;t disconnect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Това може да отнеме известно време. Моля, изчакайте и не разкачвайте устройството си.</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Изтегляне...</translation>
     </message>
     <message>
         <source>Device Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на устройството</translation>
     </message>
     <message>
         <source>ROM (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>Software (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Софтуер (1.1.1.1)</translation>
     </message>
     <message>
         <source>OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на картата OSM (1.1.1.1)</translation>
     </message>
     <message>
         <source>TA Map update (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на картата TA (1.1.1.1)</translation>
     </message>
 </context>
 <context>
@@ -199,62 +199,62 @@
     <name>MapManagementWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Формуляр</translation>
+        <translation>Формуляр</translation>
     </message>
 </context>
 <context>
     <name>MapUpgragePremiumWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Формуляр</translation>
+        <translation>Формуляр</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта</translation>
     </message>
     <message>
         <source>Germany,Austria &amp; Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Германия, Австрия и Швейцария</translation>
     </message>
     <message>
         <source>Upgrade current map or plus permium service with special offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Надградете текущата карта или купете услугата Premium със специална оферта.</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Купи</translation>
     </message>
     <message>
         <source>Upgrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Надгради</translation>
     </message>
     <message>
         <source>[Update available]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Има актуализация]</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализирай</translation>
     </message>
     <message>
         <source>OSM Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата на OSM</translation>
     </message>
     <message>
         <source>TA Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата на TA</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved map data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Картата OSM съдържа данни за пътища с и без настилка.</translation>
     </message>
     <message>
         <source>TA map provides map data with address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Картата TA съдържа картни данни с адреси.</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>Китай</translation>
     </message>
 </context>
 <context>
@@ -337,47 +337,47 @@
     <name>NewUpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Диалог</translation>
+        <translation>Диалог</translation>
     </message>
     <message>
         <source>．Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>．Актуализация на устройството</translation>
     </message>
     <message>
         <source>    ROM( 1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>    Software(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    Софтуер (1.1.1.1)</translation>
     </message>
     <message>
         <source>．OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．Актуализация на картата OSM (1.1.1.1)</translation>
     </message>
     <message>
         <source>．TA Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．Актуализация на картата TA (1.1.1.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Бележки към версията</translation>
+        <translation>Бележки по версията</translation>
     </message>
     <message>
         <source>Backup my device before update</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивиране преди актуализация</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>По-късно</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализирай</translation>
     </message>
     <message>
         <source>New update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Има нова актуализация</translation>
     </message>
 </context>
 <context>
@@ -719,143 +719,143 @@
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>е свързано</translation>
     </message>
     <message>
         <source>Please disconnect your device to deregister.</source>
-        <translation type="unfinished"></translation>
+        <translation>Разкачете устройството си, за да го отрегистрирате.</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished">Последно свързване</translation>
+        <translation>Последно свързване</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished">Регистрирано на</translation>
+        <translation>Регистрирано на</translation>
     </message>
     <message>
         <source>Are you sure you want to deregister your device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Наистина ли искате да отрегистрирате устройството си?</translation>
     </message>
     <message>
         <source>Remove my backup file if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Премахни и архива ми, ако има такъв.</translation>
     </message>
     <message>
         <source>Checking for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка за актуализации</translation>
     </message>
     <message>
         <source>Update failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализацията не бе успешна. Уверете се, че устройството %1 все още е свързано с компютъра. Ако проблемът продължава, свържете се с поддръжката на Zeq.</translation>
     </message>
     <message>
         <source>Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на устройството</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Софтуер</translation>
     </message>
     <message>
         <source>ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM</translation>
     </message>
     <message>
         <source>HERE Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на картата HERE</translation>
     </message>
     <message>
         <source>TA Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на картата TA</translation>
     </message>
     <message>
         <source>OSM Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на картата OSM</translation>
     </message>
     <message>
         <source>Countries Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на картите на държави</translation>
     </message>
     <message>
         <source>Base Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на основната карта</translation>
     </message>
     <message>
         <source>Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на картата</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Изтегляне</translation>
     </message>
     <message>
         <source>Installing</source>
-        <translation type="unfinished"></translation>
+        <translation>Инсталиране</translation>
     </message>
     <message>
         <source>Update failed. Please check your Internet connection. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализацията не бе успешна. Моля, проверете интернет връзката си и опитайте отново.</translation>
     </message>
     <message>
         <source>Recover successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поправката завърши успешно.</translation>
     </message>
     <message>
         <source>Your device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройството би трябвало да се е рестартирало. Ако не е, разкачете го сега, за да завърши актуализацията.</translation>
     </message>
     <message>
         <source>Update successfully. Device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализацията завърши успешно. Устройството би трябвало да се е рестартирало. Ако не е, разкачете го сега, за да завърши актуализацията.</translation>
     </message>
     <message>
         <source>Insufficient memory space in %1  drive. %2  MB is required to complete the updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Няма достатъчно място на диска %1. За да завършат актуализациите, са нужни %2 MB.</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Купи</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Надгради</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Картата OSM съдържа данни за пътища с и без настилка.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Картата TA съдържа картни данни с адреси.</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта</translation>
     </message>
     <message>
         <source>HERE map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Картата HERE съдържа картни данни с адреси.</translation>
     </message>
     <message>
         <source>Click Premium to download new map data for a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Купете Premium, за да изтегляте нови картни данни в продължение на една година.</translation>
     </message>
     <message>
         <source>Premium service will be expired by</source>
-        <translation type="unfinished"></translation>
+        <translation>Услугата Premium изтича на</translation>
     </message>
     <message>
         <source>Upgrade the current map or purchase the premium service with special offers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Надградете текущата карта или купете услугата Premium със специални оферти.</translation>
     </message>
     <message>
         <source>update</source>
-        <translation type="unfinished"></translation>
+        <translation>актуализация</translation>
     </message>
     <message>
         <source>version</source>
-        <translation type="unfinished"></translation>
+        <translation>версия</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     <name>SerialAccessMessage</name>
     <message>
         <source>Device access</source>
-        <translation type="unfinished"></translation>
+        <translation>Достъп до устройството</translation>
     </message>
     <message>
         <source>Your Wendo device is plugged in, but WendoAgent may not use its port %1, so the device cannot be shown.
@@ -881,7 +881,11 @@
 Installing the WendoAgent package gives the signed-in user this port. Or add your user to the group &quot;dialout&quot; (sudo adduser $USER dialout) and sign in to the desktop again.
 
 Then unplug the device and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройството Wendo е включено, но WendoAgent няма право да използва порта му %1, затова устройството не може да бъде показано.
+
+Инсталирането на пакета WendoAgent дава този порт на влезлия потребител. Или добавете потребителя си в групата „dialout“ (sudo adduser $USER dialout) и влезте отново в работния плот.
+
+След това изключете устройството и го включете отново.</translation>
     </message>
 </context>
 <context>
@@ -933,27 +937,27 @@ Then unplug the device and plug it in again.</source>
     <name>UpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Диалог</translation>
+        <translation>Диалог</translation>
     </message>
     <message>
         <source>Please update wendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Моля, актуализирайте wendoAgent</translation>
     </message>
     <message>
         <source>WendoAgent update(1.50.0.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализация на WendoAgent (1.50.0.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Бележки към версията</translation>
+        <translation>Бележки по версията</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>По-късно</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Актуализирай</translation>
     </message>
 </context>
 <context>

@@ -80,30 +80,30 @@
     <name>CheckUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogové okno</translation>
+        <translation>Dialogové okno</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání aktualizace</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Zastavit</translation>
+        <translation>Zastavit</translation>
     </message>
 </context>
 <context>
     <name>CheckWendoAgentUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogové okno</translation>
+        <translation>Dialogové okno</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání aktualizace</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Zastavit</translation>
+        <translation>Zastavit</translation>
     </message>
 </context>
 <context>
@@ -133,35 +133,35 @@
     <name>InstallUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogové okno</translation>
+        <translation>Dialogové okno</translation>
     </message>
     <message>
         <source>It may take a while ,please wait and don&apos;t disconnect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Může to chvíli trvat. Počkejte prosím a neodpojujte zařízení.</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování...</translation>
     </message>
     <message>
         <source>Device Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace zařízení</translation>
     </message>
     <message>
         <source>ROM (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>Software (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Software (1.1.1.1)</translation>
     </message>
     <message>
         <source>OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace mapy OSM (1.1.1.1)</translation>
     </message>
     <message>
         <source>TA Map update (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace mapy TA (1.1.1.1)</translation>
     </message>
 </context>
 <context>
@@ -199,62 +199,62 @@
     <name>MapManagementWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formulář</translation>
+        <translation>Formulář</translation>
     </message>
 </context>
 <context>
     <name>MapUpgragePremiumWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formulář</translation>
+        <translation>Formulář</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>Germany,Austria &amp; Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Německo, Rakousko a Švýcarsko</translation>
     </message>
     <message>
         <source>Upgrade current map or plus permium service with special offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vylepšete aktuální mapu nebo si kupte službu Premium se zvláštní nabídkou.</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Koupit</translation>
     </message>
     <message>
         <source>Upgrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Vylepšit</translation>
     </message>
     <message>
         <source>[Update available]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Aktualizace k dispozici]</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizovat</translation>
     </message>
     <message>
         <source>OSM Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum mapy OSM</translation>
     </message>
     <message>
         <source>TA Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum mapy TA</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved map data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa OSM obsahuje údaje o zpevněných i nezpevněných cestách.</translation>
     </message>
     <message>
         <source>TA map provides map data with address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa TA obsahuje mapová data s adresami.</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>Čína</translation>
     </message>
 </context>
 <context>
@@ -337,47 +337,47 @@
     <name>NewUpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogové okno</translation>
+        <translation>Dialogové okno</translation>
     </message>
     <message>
         <source>．Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>．Aktualizace zařízení</translation>
     </message>
     <message>
         <source>    ROM( 1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>    Software(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    Software (1.1.1.1)</translation>
     </message>
     <message>
         <source>．OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．Aktualizace mapy OSM (1.1.1.1)</translation>
     </message>
     <message>
         <source>．TA Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．Aktualizace mapy TA (1.1.1.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Poznámky k verzi</translation>
+        <translation>Poznámky k verzi</translation>
     </message>
     <message>
         <source>Backup my device before update</source>
-        <translation type="unfinished"></translation>
+        <translation>Před aktualizací zálohovat zařízení</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Později</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizovat</translation>
     </message>
     <message>
         <source>New update available</source>
-        <translation type="unfinished"></translation>
+        <translation>K dispozici je nová aktualizace</translation>
     </message>
 </context>
 <context>
@@ -719,143 +719,143 @@
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>připojeno</translation>
     </message>
     <message>
         <source>Please disconnect your device to deregister.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete-li zrušit registraci, odpojte zařízení.</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished">Poslední připojení</translation>
+        <translation>Poslední připojení</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished">Datum registrace</translation>
+        <translation>Datum registrace</translation>
     </message>
     <message>
         <source>Are you sure you want to deregister your device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete zrušit registraci zařízení?</translation>
     </message>
     <message>
         <source>Remove my backup file if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit i případnou zálohu.</translation>
     </message>
     <message>
         <source>Checking for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání aktualizací</translation>
     </message>
     <message>
         <source>Update failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace se nezdařila. Ujistěte se, že je zařízení %1 stále připojeno k počítači. Pokud problém přetrvává, obraťte se na podporu Zeq.</translation>
     </message>
     <message>
         <source>Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace zařízení</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM</translation>
     </message>
     <message>
         <source>HERE Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace mapy HERE</translation>
     </message>
     <message>
         <source>TA Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace mapy TA</translation>
     </message>
     <message>
         <source>OSM Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace mapy OSM</translation>
     </message>
     <message>
         <source>Countries Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace map zemí</translation>
     </message>
     <message>
         <source>Base Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace základní mapy</translation>
     </message>
     <message>
         <source>Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace mapy</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Stahování</translation>
     </message>
     <message>
         <source>Installing</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalace</translation>
     </message>
     <message>
         <source>Update failed. Please check your Internet connection. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace se nezdařila. Zkontrolujte připojení k internetu a zkuste to znovu.</translation>
     </message>
     <message>
         <source>Recover successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprava proběhla úspěšně.</translation>
     </message>
     <message>
         <source>Your device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení by se mělo restartovat. Pokud se tak nestalo, odpojte ho nyní, aby se aktualizace dokončila.</translation>
     </message>
     <message>
         <source>Update successfully. Device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace proběhla úspěšně. Zařízení by se mělo restartovat. Pokud se tak nestalo, odpojte ho nyní, aby se aktualizace dokončila.</translation>
     </message>
     <message>
         <source>Insufficient memory space in %1  drive. %2  MB is required to complete the updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na jednotce %1 není dost místa. K dokončení aktualizací je potřeba %2 MB.</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Koupit</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Vylepšit</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa OSM obsahuje údaje o zpevněných i nezpevněných cestách.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa TA obsahuje mapová data s adresami.</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>HERE map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa HERE obsahuje mapová data s adresami.</translation>
     </message>
     <message>
         <source>Click Premium to download new map data for a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kupte si Premium a stahujte nová mapová data po celý rok.</translation>
     </message>
     <message>
         <source>Premium service will be expired by</source>
-        <translation type="unfinished"></translation>
+        <translation>Služba Premium vyprší</translation>
     </message>
     <message>
         <source>Upgrade the current map or purchase the premium service with special offers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vylepšete aktuální mapu nebo si kupte službu Premium se zvláštní nabídkou.</translation>
     </message>
     <message>
         <source>update</source>
-        <translation type="unfinished"></translation>
+        <translation>aktualizace</translation>
     </message>
     <message>
         <source>version</source>
-        <translation type="unfinished"></translation>
+        <translation>verze</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     <name>SerialAccessMessage</name>
     <message>
         <source>Device access</source>
-        <translation type="unfinished"></translation>
+        <translation>Přístup k zařízení</translation>
     </message>
     <message>
         <source>Your Wendo device is plugged in, but WendoAgent may not use its port %1, so the device cannot be shown.
@@ -881,7 +881,11 @@
 Installing the WendoAgent package gives the signed-in user this port. Or add your user to the group &quot;dialout&quot; (sudo adduser $USER dialout) and sign in to the desktop again.
 
 Then unplug the device and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše zařízení Wendo je připojeno, ale WendoAgent nesmí používat jeho port %1, takže zařízení nelze zobrazit.
+
+Instalace balíčku WendoAgent přidělí tento port přihlášenému uživateli. Nebo přidejte svého uživatele do skupiny „dialout“ (sudo adduser $USER dialout) a znovu se přihlaste k pracovnímu prostředí.
+
+Potom zařízení odpojte a znovu připojte.</translation>
     </message>
 </context>
 <context>
@@ -933,27 +937,27 @@ Then unplug the device and plug it in again.</source>
     <name>UpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogové okno</translation>
+        <translation>Dialogové okno</translation>
     </message>
     <message>
         <source>Please update wendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizujte prosím wendoAgent</translation>
     </message>
     <message>
         <source>WendoAgent update(1.50.0.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizace WendoAgent (1.50.0.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Poznámky k verzi</translation>
+        <translation>Poznámky k verzi</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Později</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizovat</translation>
     </message>
 </context>
 <context>

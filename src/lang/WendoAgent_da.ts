@@ -80,30 +80,30 @@
     <name>CheckUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogboks</translation>
+        <translation>Dialogboks</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Søger efter opdatering</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Afbryd</translation>
+        <translation>Afbryd</translation>
     </message>
 </context>
 <context>
     <name>CheckWendoAgentUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogboks</translation>
+        <translation>Dialogboks</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Søger efter opdatering</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Afbryd</translation>
+        <translation>Afbryd</translation>
     </message>
 </context>
 <context>
@@ -133,35 +133,35 @@
     <name>InstallUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogboks</translation>
+        <translation>Dialogboks</translation>
     </message>
     <message>
         <source>It may take a while ,please wait and don&apos;t disconnect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Det kan tage et stykke tid. Vent venligst, og frakobl ikke din enhed.</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloader...</translation>
     </message>
     <message>
         <source>Device Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhedsopdatering</translation>
     </message>
     <message>
         <source>ROM (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>Software (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Software (1.1.1.1)</translation>
     </message>
     <message>
         <source>OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM-kortopdatering (1.1.1.1)</translation>
     </message>
     <message>
         <source>TA Map update (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>TA-kortopdatering (1.1.1.1)</translation>
     </message>
 </context>
 <context>
@@ -199,62 +199,62 @@
     <name>MapManagementWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formular</translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>MapUpgragePremiumWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formular</translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Kort</translation>
     </message>
     <message>
         <source>Germany,Austria &amp; Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyskland, Østrig og Schweiz</translation>
     </message>
     <message>
         <source>Upgrade current map or plus permium service with special offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgrader det aktuelle kort, eller køb premiumtjenesten med et særligt tilbud.</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Køb</translation>
     </message>
     <message>
         <source>Upgrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgrader</translation>
     </message>
     <message>
         <source>[Update available]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Opdatering tilgængelig]</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdater</translation>
     </message>
     <message>
         <source>OSM Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM-datokode</translation>
     </message>
     <message>
         <source>TA Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>TA-datokode</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved map data.</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM-kortet indeholder data om veje med og uden fast belægning.</translation>
     </message>
     <message>
         <source>TA map provides map data with address.</source>
-        <translation type="unfinished"></translation>
+        <translation>TA-kortet indeholder kortdata med adresser.</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>Kina</translation>
     </message>
 </context>
 <context>
@@ -337,47 +337,47 @@
     <name>NewUpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogboks</translation>
+        <translation>Dialogboks</translation>
     </message>
     <message>
         <source>．Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>．Enhedsopdatering</translation>
     </message>
     <message>
         <source>    ROM( 1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>    Software(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    Software (1.1.1.1)</translation>
     </message>
     <message>
         <source>．OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．OSM-kortopdatering (1.1.1.1)</translation>
     </message>
     <message>
         <source>．TA Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．TA-kortopdatering (1.1.1.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Udgivelsesnoter</translation>
+        <translation>Udgivelsesnoter</translation>
     </message>
     <message>
         <source>Backup my device before update</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopiér enhed før opdatering</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Senere</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdater</translation>
     </message>
     <message>
         <source>New update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny opdatering tilgængelig</translation>
     </message>
 </context>
 <context>
@@ -719,143 +719,143 @@
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>tilsluttet</translation>
     </message>
     <message>
         <source>Please disconnect your device to deregister.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frakobl din enhed for at afregistrere den.</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished">Sidst tilsluttet</translation>
+        <translation>Sidst tilsluttet</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished">Registreret den</translation>
+        <translation>Registreret den</translation>
     </message>
     <message>
         <source>Are you sure you want to deregister your device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er du sikker på, at du vil afregistrere din enhed?</translation>
     </message>
     <message>
         <source>Remove my backup file if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern også min sikkerhedskopi, hvis der er en.</translation>
     </message>
     <message>
         <source>Checking for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Søger efter opdateringer</translation>
     </message>
     <message>
         <source>Update failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringen mislykkedes. Sørg for, at din %1 stadig er tilsluttet computeren. Kontakt Zeq-support, hvis problemet fortsætter.</translation>
     </message>
     <message>
         <source>Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhedsopdatering</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM</translation>
     </message>
     <message>
         <source>HERE Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>HERE-kortopdatering</translation>
     </message>
     <message>
         <source>TA Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>TA-kortopdatering</translation>
     </message>
     <message>
         <source>OSM Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM-kortopdatering</translation>
     </message>
     <message>
         <source>Countries Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdatering af landekort</translation>
     </message>
     <message>
         <source>Base Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdatering af basiskort</translation>
     </message>
     <message>
         <source>Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortopdatering</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloader</translation>
     </message>
     <message>
         <source>Installing</source>
-        <translation type="unfinished"></translation>
+        <translation>Installerer</translation>
     </message>
     <message>
         <source>Update failed. Please check your Internet connection. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringen mislykkedes. Kontrollér din internetforbindelse, og prøv igen.</translation>
     </message>
     <message>
         <source>Recover successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparationen lykkedes.</translation>
     </message>
     <message>
         <source>Your device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din enhed burde være genstartet. Hvis ikke, skal du frakoble enheden nu for at fuldføre opdateringen.</translation>
     </message>
     <message>
         <source>Update successfully. Device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringen lykkedes. Enheden burde være genstartet. Hvis ikke, skal du frakoble enheden nu for at fuldføre opdateringen.</translation>
     </message>
     <message>
         <source>Insufficient memory space in %1  drive. %2  MB is required to complete the updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ikke nok plads på drevet %1. Der kræves %2 MB for at fuldføre opdateringerne.</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Køb</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgrader</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM-kortet indeholder data om veje med og uden fast belægning.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>TA-kortet indeholder kortdata med adresser.</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Kort</translation>
     </message>
     <message>
         <source>HERE map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>HERE-kortet indeholder kortdata med adresser.</translation>
     </message>
     <message>
         <source>Click Premium to download new map data for a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Køb Premium for at downloade nye kortdata i et år.</translation>
     </message>
     <message>
         <source>Premium service will be expired by</source>
-        <translation type="unfinished"></translation>
+        <translation>Premiumtjenesten udløber den</translation>
     </message>
     <message>
         <source>Upgrade the current map or purchase the premium service with special offers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgrader det aktuelle kort, eller køb premiumtjenesten med særlige tilbud.</translation>
     </message>
     <message>
         <source>update</source>
-        <translation type="unfinished"></translation>
+        <translation>opdatering</translation>
     </message>
     <message>
         <source>version</source>
-        <translation type="unfinished"></translation>
+        <translation>version</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     <name>SerialAccessMessage</name>
     <message>
         <source>Device access</source>
-        <translation type="unfinished"></translation>
+        <translation>Adgang til enheden</translation>
     </message>
     <message>
         <source>Your Wendo device is plugged in, but WendoAgent may not use its port %1, so the device cannot be shown.
@@ -881,7 +881,11 @@
 Installing the WendoAgent package gives the signed-in user this port. Or add your user to the group &quot;dialout&quot; (sudo adduser $USER dialout) and sign in to the desktop again.
 
 Then unplug the device and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din Wendo-enhed er tilsluttet, men WendoAgent må ikke bruge dens port %1, så enheden kan ikke vises.
+
+Når du installerer WendoAgent-pakken, får den bruger, der er logget på, adgang til porten. Du kan også føje din bruger til gruppen »dialout« (sudo adduser $USER dialout) og logge på skrivebordet igen.
+
+Tag derefter enheden ud, og sæt den i igen.</translation>
     </message>
 </context>
 <context>
@@ -933,27 +937,27 @@ Then unplug the device and plug it in again.</source>
     <name>UpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogboks</translation>
+        <translation>Dialogboks</translation>
     </message>
     <message>
         <source>Please update wendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdater wendoAgent</translation>
     </message>
     <message>
         <source>WendoAgent update(1.50.0.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>WendoAgent-opdatering (1.50.0.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Udgivelsesnoter</translation>
+        <translation>Udgivelsesnoter</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Senere</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdater</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,11 @@ const QList<QPair<QString, QStringList>> KEPT = {
     {"Backup", {"it"}},              // the word Italian desktops use
     {"Password", {"it"}},            // the word Italian desktops use
     {"No", {"es", "it", "ca"}},      // the same word
+    {"ROM", {"bg", "cs", "da", "el", "et", "fi", "hr"}},           // the part's name as these languages write it
+    {"ROM (1.1.1.1)", {"bg", "cs", "da", "el", "et", "fi", "hr"}}, // the name with its version
+    {"Software", {"cs", "da"}},                                   // the same word
+    {"Software (1.1.1.1)", {"cs", "da"}},                         // the same word with its version
+    {"version", {"da"}},                                          // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)
