@@ -42,6 +42,7 @@ const QList<QPair<QString, QStringList>> KEPT = {
     {"Backup", {"it"}},              // the word Italian desktops use
     {"Password", {"it"}},            // the word Italian desktops use
     {"No", {"es", "it", "ca"}},      // the same word
+    {"version", {"sv"}},             // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)
