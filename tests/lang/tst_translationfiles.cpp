@@ -47,6 +47,7 @@ const QList<QPair<QString, QStringList>> KEPT = {
     {"Software", {"cs", "da"}},                                   // the same word
     {"Software (1.1.1.1)", {"cs", "da"}},                         // the same word with its version
     {"version", {"da"}},                                          // the same word
+    {"version", {"sv"}},             // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)
