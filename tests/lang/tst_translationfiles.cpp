@@ -42,6 +42,9 @@ const QList<QPair<QString, QStringList>> KEPT = {
     {"Backup", {"it"}},              // the word Italian desktops use
     {"Password", {"it"}},            // the word Italian desktops use
     {"No", {"es", "it", "ca"}},      // the same word
+    {"ROM", {"hu", "lt", "lv"}},     // the word these languages use for the device's firmware
+    {"Software", {"ro"}},            // the same word
+    {"China", {"ro"}},               // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)
