@@ -48,6 +48,9 @@ const QList<QPair<QString, QStringList>> KEPT = {
     {"Software (1.1.1.1)", {"cs", "da"}},                         // the same word with its version
     {"version", {"da"}},                                          // the same word
     {"version", {"sv"}},             // the same word
+    {"ROM", {"hu", "lt", "lv"}},     // the word these languages use for the device's firmware
+    {"Software", {"ro"}},            // the same word
+    {"China", {"ro"}},               // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)
