@@ -42,6 +42,14 @@ const QList<QPair<QString, QStringList>> KEPT = {
     {"Backup", {"it"}},              // the word Italian desktops use
     {"Password", {"it"}},            // the word Italian desktops use
     {"No", {"es", "it", "ca"}},      // the same word
+
+    {"ROM", {"de", "fr", "es", "it", "nl", "pt", "ca"}},           // the firmware's name riders know
+    {"ROM (1.1.1.1)", {"de", "fr", "es", "it", "nl", "pt", "ca"}}, // the same words
+    {"Software", {"de", "es", "it", "nl", "pt"}},                  // the same word
+    {"Software (1.1.1.1)", {"de", "es", "it", "nl", "pt"}},        // the same words
+    {"China", {"de", "es", "nl", "pt"}},                           // the same word
+    {"version", {"fr"}},                                           // the same word
+    {"update", {"nl"}},                                            // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)
