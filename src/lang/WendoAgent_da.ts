@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Tjek for opdateringer</translation>
+        <translation>Tjek opdateringer</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>

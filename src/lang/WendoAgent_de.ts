@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Nach Updates suchen</translation>
+        <translation>Updates suchen</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>

@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Naar updates zoeken</translation>
+        <translation>Updates zoeken</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>

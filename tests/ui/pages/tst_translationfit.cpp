@@ -1,11 +1,20 @@
 #include "controller/LanguageTable.h"
+#include "core/AgentFolders.h"
+#include "core/WorkFile.h"
 #include "support/PagesFixture.h"
 #include "ui/main/AboutDialog.h"
 #include "ui/main/BottomBar.h"
 #include "ui/main/Login_fbWidget.h"
+#include "ui/pages/BackupRestoreDailog.h"
 #include "ui/pages/SettingWidget.h"
 #include "ui/pages/TestTabBar.h"
 #include "ui/pages/ZeqAgentInfoWidget.h"
+#include "ui/update/CheckUpdateDialog.h"
+#include "ui/update/CheckWendoAgentUpdateDialog.h"
+#include "ui/update/InstallUpdateDialog.h"
+#include "ui/update/MapManagementWidget.h"
+#include "ui/update/NewUpdateAvailableDialog.h"
+#include "ui/update/UpdateAvailableDialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -38,6 +47,10 @@ public:
     // The signed-in page after the device steps of tst_tabsets ("drive", "recover", "check:<answer>").
     QWidget* signedInPage(const QString& sScript);
     QWidget* settingsPage();
+    // The map page of a plugged drive-family device.
+    QWidget* mapPage();
+    // Settings cleared, signed in again, no device: what the pages that follow the account start from.
+    bool freshAccount();
 
 private slots:
     void initTestCase();
@@ -56,6 +69,40 @@ private:
 
 namespace
 {
+// The work lists of a check that found everything: an agent, firmware and software, an OSM and a HERE
+// map. Versions and dates are as long as the services send them.
+bool writeUpdateLists()
+{
+    const QString sLink = "https://example.com/notes";
+    const QList<WorkFile::Row> updates = {{"AGENT", "d", "12.50.100.1", "1000", "http://dl/a.zip", sLink},
+                                          {"IMAGE", "d", "R12.1.2", "1000", "http://dl/i.zip", sLink},
+                                          {"APPLICATION", "d", "12.10.3", "1000", "http://dl/s.zip", sLink}};
+    auto map = [](const QString& sNotes) {
+        return WorkFile::Row{"BugFixMapUpdate",
+                             "2.0",
+                             "1000",
+                             "2026-12-31 23:59:59",
+                             sNotes,
+                             "7",
+                             "http://dl/m.zip",
+                             "",
+                             "",
+                             "",
+                             ""};
+    };
+    return QDir().mkpath(AgentFolders::tempDir()) &&
+           WorkFile::writeRows(AgentFolders::tempPath("Update.script"), updates) &&
+           WorkFile::writeRows(AgentFolders::tempPath("map.script"), {map("OSM-EU"), map("NQ-TA-EU")});
+}
+
+// A dialog shown as exec() shows it, so that its layouts give each widget its width.
+QWidget* shown(QWidget* pWindow)
+{
+    if (pWindow)
+        pWindow->show();
+    return pWindow;
+}
+
 // Every page that exists; a new page is one more line here.
 const QList<QPair<QString, TestTranslationFit::PageMaker>>& pages()
 {
@@ -76,42 +123,112 @@ const QList<QPair<QString, TestTranslationFit::PageMaker>>& pages()
         {"no device", [](TestTranslationFit& test) { return test.signedInPage(""); }},
         {"recovery", [](TestTranslationFit& test) { return test.signedInPage("recover"); }},
         {"settings", [](TestTranslationFit& test) { return test.settingsPage(); }},
+        // The dialogs are measured as their constructors leave them: nothing they start runs before
+        // they are deleted, since no event loop runs in between.
+        {"backup",
+         [](TestTranslationFit&) {
+             return shown(new BackupRestoreDailog(BackupRestoreDailog::MODE_BACKUP, false, false, nullptr));
+         }},
+        {"restore",
+         [](TestTranslationFit&) {
+             return shown(new BackupRestoreDailog(BackupRestoreDailog::MODE_RESTORE, false, false, nullptr));
+         }},
+        {"update check", [](TestTranslationFit&) { return shown(new CheckUpdateDialog(false, false)); }},
+        {"agent update check", [](TestTranslationFit&) { return shown(new CheckWendoAgentUpdateDialog); }},
+        {"update offer",
+         [](TestTranslationFit&) {
+             return writeUpdateLists() ? shown(new NewUpdateAvailableDialog(false, true)) : nullptr;
+         }},
+        {"agent update offer",
+         [](TestTranslationFit&) { return writeUpdateLists() ? shown(new UpdateAvailableDialog) : nullptr; }},
+        {"install",
+         [](TestTranslationFit&) {
+             return writeUpdateLists() ? shown(new InstallUpdateDialog(false)) : nullptr;
+         }},
+        {"map page", [](TestTranslationFit& test) { return test.mapPage(); }},
     };
     return list;
 }
 
-// Widgets whose text changes with what happens: each text a widget may show must fit. The text of
-// the context "QObject" takes the place of %1 in the pattern, and a large count that of its own %1.
+// Widgets whose text changes with what happens: each text a widget may show must fit. The texts of
+// the context "QObject" take the places of %1 and %2 in the pattern, and a large count that of any %1
+// left.
 struct StateText {
-    const char* szWidget;
-    const char* szPattern;
+    QString sWidget; // "Class/name": only a widget of that name inside a widget of that class
+    QString sPattern;
     const char* szSource;
-};
-const QList<StateText> STATE_TEXTS = {
-    {"btn_sync", "%1", "View my data"},
-    {"btn_sync", "%1", "Sync again"},
-    {"btn_sync", "%1", "Stop"},
-    {"btn_sync", "%1", "Try again"},
-    {"label_upload", "%1", "%1 history items uploading"},
-    {"label_download", "%1", "%1 tracks downloading"},
-    {"btn_registerinfo", "%1", "Register info"},
-    {"btn_registerinfo", "%1", "Register"},
-    {"btn_check", "%1", "Check for Updates"},
-    {"btn_check", "%1", "Updates"},
-    {"label_devstatus", "[%1]", "Update available"},
-    {"label_devstatus", "[%1]", "The device's software is up-to-date."},
-    {"btn_action", "%1", "Register info"},
-    {"btn_action", "%1", "Recover"},
+    const char* szSecond = nullptr;
 };
 
-QStringList stateTexts(const QString& sWidget)
+// What the install dialog names in its title while it downloads and unpacks.
+const char* const INSTALL_ITEMS[] = {
+    "Device update",   "OSM Map update",  "TA Map update", "Countries Map update",
+    "Base Map update", "HERE Map update", "Map update"};
+
+QList<StateText> stateTable()
 {
+    QList<StateText> table = {
+        {"btn_sync", "%1", "View my data"},
+        {"btn_sync", "%1", "Sync again"},
+        {"btn_sync", "%1", "Stop"},
+        {"btn_sync", "%1", "Try again"},
+        {"label_upload", "%1", "%1 history items uploading"},
+        {"label_download", "%1", "%1 tracks downloading"},
+        {"btn_registerinfo", "%1", "Register info"},
+        {"btn_registerinfo", "%1", "Register"},
+        {"btn_check", "%1", "Check for Updates"},
+        {"btn_check", "%1", "Updates"},
+        {"label_devstatus", "[%1]", "Update available"},
+        {"label_devstatus", "[%1]", "The device's software is up-to-date."},
+        {"btn_action", "%1", "Register info"},
+        {"btn_action", "%1", "Recover"},
+        // the map page
+        {"MapUpgragePremiumWidget/btn_Update", "%1", "Check for Updates"},
+        {"MapUpgragePremiumWidget/btn_Update", "%1", "Updates"},
+        {"MapUpgragePremiumWidget/Label_UpdateStatus", "[%1]", "Update available"},
+        {"MapUpgragePremiumWidget/Label_UpdateStatus", "[%1]", "The device's software is up-to-date."},
+        // the install dialog: the counts under the bar
+        {"InstallUpdateDialog/label_status_2", "%1MB/%1MB", ""},
+    };
+    for (const char* szItem : INSTALL_ITEMS) {
+        table.append({"InstallUpdateDialog/label_title", "%1(%2)...", "Downloading", szItem});
+        table.append({"InstallUpdateDialog/label_title", "%1(%2)... ", "Installing", szItem});
+    }
+    return table;
+}
+
+QString translated(const char* szSource)
+{
+    return szSource && *szSource ? QCoreApplication::translate("QObject", szSource) : QString();
+}
+
+bool isStateWidget(QWidget* pWidget, const QString& sKey)
+{
+    const QString sClass = sKey.section('/', 0, -2);
+    if (pWidget->objectName() != sKey.section('/', -1))
+        return false;
+    if (sClass.isEmpty())
+        return true;
+    for (QWidget* pAbove = pWidget->parentWidget(); pAbove; pAbove = pAbove->parentWidget()) {
+        if (pAbove->inherits(qPrintable(sClass)))
+            return true;
+    }
+    return false;
+}
+
+QStringList stateTexts(QWidget* pWidget)
+{
+    static const QList<StateText> table = stateTable();
     QStringList texts;
-    for (const StateText& state : STATE_TEXTS) {
-        if (sWidget == QLatin1String(state.szWidget))
-            texts.append(QString(state.szPattern)
-                             .arg(QCoreApplication::translate("QObject", state.szSource))
-                             .replace("%1", "99999"));
+    for (const StateText& state : table) {
+        if (!isStateWidget(pWidget, state.sWidget))
+            continue;
+        QString sText = state.sPattern;
+        if (state.szSecond)
+            sText = sText.arg(translated(state.szSource), translated(state.szSecond));
+        else if (*state.szSource)
+            sText = sText.arg(translated(state.szSource));
+        texts.append(sText.replace("%1", "99999"));
     }
     return texts;
 }
@@ -234,7 +351,7 @@ QStringList overflows(QWidget* pWindow)
         const QString sText = pLabel ? pLabel->text() : pButton->text();
         if (!sText.isEmpty())
             check(pWidget, sText, nRoom);
-        for (const QString& sState : stateTexts(pWidget->objectName())) {
+        for (const QString& sState : stateTexts(pWidget)) {
             if (sState != sText)
                 check(pWidget, sState, nRoom);
         }
@@ -280,9 +397,19 @@ void TestTranslationFit::initTestCase()
     // Rows run language by language: each language is installed once, before its first page.
 }
 
+// Each page starts without a device; pages that show the account's state sign in afresh (freshAccount),
+// the others need no round trip to the service.
 void TestTranslationFit::init()
 {
-    QVERIFY(m_pFixture->reset());
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    if (pCtrl->isDevicePresent())
+        m_pFixture->unplug();
+    QVERIFY(QTest::qWaitFor([pCtrl] { return pCtrl->deviceAnswersInFlight() == 0; }, 10000));
+}
+
+bool TestTranslationFit::freshAccount()
+{
+    return ZeqAgentCtrlMgr::getInstance()->isSignedIn() || m_pFixture->reset();
 }
 
 void TestTranslationFit::cleanupTestCase()
@@ -296,6 +423,8 @@ void TestTranslationFit::cleanupTestCase()
 
 QWidget* TestTranslationFit::signedInPage(const QString& sScript)
 {
+    if (!freshAccount())
+        return nullptr;
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     QWidget* pWindow = new QWidget;
     pWindow->resize(800, 493);
@@ -318,6 +447,8 @@ QWidget* TestTranslationFit::signedInPage(const QString& sScript)
 // The Settings page with its basic and sync sections and one registered device's row.
 QWidget* TestTranslationFit::settingsPage()
 {
+    if (!freshAccount())
+        return nullptr;
     const QString sDevice = JsonHelper::object({{"UUID", "0123456789ABCDEF"},
                                                 {"SKUID", "1"},
                                                 {"Model", "Z500"},
@@ -327,6 +458,23 @@ QWidget* TestTranslationFit::settingsPage()
     SettingWidget* pPage = new SettingWidget(nullptr);
     pPage->show();
     if (!QTest::qWaitFor([pPage] { return pPage->deviceRows().size() == 1; }, 10000)) {
+        delete pPage;
+        return nullptr;
+    }
+    QCoreApplication::processEvents();
+    return pPage;
+}
+
+QWidget* TestTranslationFit::mapPage()
+{
+    if (!freshAccount())
+        return nullptr;
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    m_pFixture->plug(PagesFixture::DRIVE, "0123456789ABCDEF", false);
+    MapManagementWidget* pPage = new MapManagementWidget;
+    pPage->resize(800, 493);
+    pPage->show();
+    if (!QTest::qWaitFor([pCtrl] { return pCtrl->deviceAnswersInFlight() == 0; }, 10000)) {
         delete pPage;
         return nullptr;
     }
