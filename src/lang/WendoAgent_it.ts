@@ -851,7 +851,7 @@
     </message>
     <message>
         <source>update</source>
-        <translation>aggiornamento</translation>
+        <translation>disponibile</translation>
     </message>
     <message>
         <source>version</source>
