@@ -80,30 +80,30 @@
     <name>CheckUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Diàleg</translation>
+        <translation>Diàleg</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;estan cercant actualitzacions</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Atura</translation>
+        <translation>Atura</translation>
     </message>
 </context>
 <context>
     <name>CheckWendoAgentUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Diàleg</translation>
+        <translation>Diàleg</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;estan cercant actualitzacions</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Atura</translation>
+        <translation>Atura</translation>
     </message>
 </context>
 <context>
@@ -133,35 +133,35 @@
     <name>InstallUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Diàleg</translation>
+        <translation>Diàleg</translation>
     </message>
     <message>
         <source>It may take a while ,please wait and don&apos;t disconnect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot trigar una estona. Espereu i no desconnecteu el dispositiu.</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està baixant...</translation>
     </message>
     <message>
         <source>Device Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització del dispositiu</translation>
     </message>
     <message>
         <source>ROM (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>Software (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programari (1.1.1.1)</translation>
     </message>
     <message>
         <source>OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització del mapa OSM (1.1.1.1)</translation>
     </message>
     <message>
         <source>TA Map update (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització del mapa TA (1.1.1.1)</translation>
     </message>
 </context>
 <context>
@@ -199,62 +199,62 @@
     <name>MapManagementWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formulari</translation>
+        <translation>Formulari</translation>
     </message>
 </context>
 <context>
     <name>MapUpgragePremiumWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formulari</translation>
+        <translation>Formulari</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>Germany,Austria &amp; Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemanya, Àustria i Suïssa</translation>
     </message>
     <message>
         <source>Upgrade current map or plus permium service with special offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Milloreu el mapa actual o afegiu el servei Premium amb una oferta especial</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Compra</translation>
     </message>
     <message>
         <source>Upgrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Millora</translation>
     </message>
     <message>
         <source>[Update available]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Actualització disponible]</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualitza</translation>
     </message>
     <message>
         <source>OSM Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de les dades OSM</translation>
     </message>
     <message>
         <source>TA Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de les dades TA</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved map data.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa OSM inclou dades de camins asfaltats i sense asfaltar.</translation>
     </message>
     <message>
         <source>TA map provides map data with address.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa TA inclou dades de mapa amb adreces.</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>Xina</translation>
     </message>
 </context>
 <context>
@@ -337,47 +337,47 @@
     <name>NewUpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Diàleg</translation>
+        <translation>Diàleg</translation>
     </message>
     <message>
         <source>．Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>．Actualització del dispositiu</translation>
     </message>
     <message>
         <source>    ROM( 1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>    Software(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    Programari (1.1.1.1)</translation>
     </message>
     <message>
         <source>．OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．Actualització del mapa OSM (1.1.1.1)</translation>
     </message>
     <message>
         <source>．TA Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．Actualització del mapa TA (1.1.1.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Notes de la versió</translation>
+        <translation>Notes de la versió</translation>
     </message>
     <message>
         <source>Backup my device before update</source>
-        <translation type="unfinished"></translation>
+        <translation>Fes una còpia de seguretat abans d&apos;actualitzar</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Més tard</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualitza</translation>
     </message>
     <message>
         <source>New update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Hi ha una actualització nova</translation>
     </message>
 </context>
 <context>
@@ -719,143 +719,143 @@
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>connectat</translation>
     </message>
     <message>
         <source>Please disconnect your device to deregister.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconnecteu el dispositiu per donar-lo de baixa.</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished">Última connexió</translation>
+        <translation>Última connexió</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished">Registrat el</translation>
+        <translation>Registrat el</translation>
     </message>
     <message>
         <source>Are you sure you want to deregister your device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Segur que voleu donar de baixa el dispositiu?</translation>
     </message>
     <message>
         <source>Remove my backup file if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suprimeix també la còpia de seguretat, si n&apos;hi ha.</translation>
     </message>
     <message>
         <source>Checking for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;estan cercant actualitzacions</translation>
     </message>
     <message>
         <source>Update failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;actualització ha fallat. Comproveu que el %1 encara estigui connectat a l&apos;ordinador. Si el problema continua, poseu-vos en contacte amb el servei d&apos;assistència de Zeq.</translation>
     </message>
     <message>
         <source>Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització del dispositiu</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Programari</translation>
     </message>
     <message>
         <source>ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM</translation>
     </message>
     <message>
         <source>HERE Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització del mapa HERE</translation>
     </message>
     <message>
         <source>TA Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització del mapa TA</translation>
     </message>
     <message>
         <source>OSM Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització del mapa OSM</translation>
     </message>
     <message>
         <source>Countries Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització dels mapes de països</translation>
     </message>
     <message>
         <source>Base Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització del mapa base</translation>
     </message>
     <message>
         <source>Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització de mapes</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està baixant</translation>
     </message>
     <message>
         <source>Installing</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està instal·lant</translation>
     </message>
     <message>
         <source>Update failed. Please check your Internet connection. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;actualització ha fallat. Comproveu la connexió a Internet i torneu-ho a provar.</translation>
     </message>
     <message>
         <source>Recover successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;ha recuperat correctament.</translation>
     </message>
     <message>
         <source>Your device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositiu s&apos;hauria d&apos;haver reiniciat. Si no és així, desconnecteu-lo ara per completar l&apos;actualització.</translation>
     </message>
     <message>
         <source>Update successfully. Device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització completada. El dispositiu s&apos;hauria d&apos;haver reiniciat. Si no és així, desconnecteu-lo ara per completar l&apos;actualització.</translation>
     </message>
     <message>
         <source>Insufficient memory space in %1  drive. %2  MB is required to complete the updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha prou espai a la unitat %1. Calen %2 MB per completar les actualitzacions.</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Compra</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Millora</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa OSM inclou dades de carreteres asfaltades i sense asfaltar.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa TA inclou dades de mapa amb adreces.</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>HERE map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa HERE inclou dades de mapa amb adreces.</translation>
     </message>
     <message>
         <source>Click Premium to download new map data for a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amb Premium, baixeu dades de mapa noves durant un any.</translation>
     </message>
     <message>
         <source>Premium service will be expired by</source>
-        <translation type="unfinished"></translation>
+        <translation>El servei Premium caduca el</translation>
     </message>
     <message>
         <source>Upgrade the current map or purchase the premium service with special offers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Milloreu el mapa actual o compreu el servei Premium amb ofertes especials.</translation>
     </message>
     <message>
         <source>update</source>
-        <translation type="unfinished"></translation>
+        <translation>actualització</translation>
     </message>
     <message>
         <source>version</source>
-        <translation type="unfinished"></translation>
+        <translation>versió</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     <name>SerialAccessMessage</name>
     <message>
         <source>Device access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accés al dispositiu</translation>
     </message>
     <message>
         <source>Your Wendo device is plugged in, but WendoAgent may not use its port %1, so the device cannot be shown.
@@ -881,7 +881,11 @@
 Installing the WendoAgent package gives the signed-in user this port. Or add your user to the group &quot;dialout&quot; (sudo adduser $USER dialout) and sign in to the desktop again.
 
 Then unplug the device and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositiu Wendo està connectat, però el WendoAgent no pot fer servir el port %1, de manera que no es pot mostrar el dispositiu.
+
+En instal·lar el paquet del WendoAgent, l&apos;usuari que ha iniciat la sessió obté accés a aquest port. També podeu afegir el vostre usuari al grup «dialout» (sudo adduser $USER dialout) i tornar a iniciar la sessió a l&apos;escriptori.
+
+Després, desconnecteu el dispositiu i torneu-lo a connectar.</translation>
     </message>
 </context>
 <context>
@@ -933,27 +937,27 @@ Then unplug the device and plug it in again.</source>
     <name>UpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Diàleg</translation>
+        <translation>Diàleg</translation>
     </message>
     <message>
         <source>Please update wendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualitzeu el wendoAgent</translation>
     </message>
     <message>
         <source>WendoAgent update(1.50.0.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualització del WendoAgent (1.50.0.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Notes de la versió</translation>
+        <translation>Notes de la versió</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Més tard</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualitza</translation>
     </message>
 </context>
 <context>

@@ -80,30 +80,30 @@
     <name>CheckUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogfenster</translation>
+        <translation>Dialogfenster</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Stopp</translation>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>
     <name>CheckWendoAgentUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogfenster</translation>
+        <translation>Dialogfenster</translation>
     </message>
     <message>
         <source>Checking for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Stopp</translation>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>
@@ -133,35 +133,35 @@
     <name>InstallUpdateDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogfenster</translation>
+        <translation>Dialogfenster</translation>
     </message>
     <message>
         <source>It may take a while ,please wait and don&apos;t disconnect your device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies kann eine Weile dauern. Bitte warten Sie und trennen Sie Ihr Gerät nicht.</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird heruntergeladen...</translation>
     </message>
     <message>
         <source>Device Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-Update</translation>
     </message>
     <message>
         <source>ROM (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>Software (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Software (1.1.1.1)</translation>
     </message>
     <message>
         <source>OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM-Kartenupdate (1.1.1.1)</translation>
     </message>
     <message>
         <source>TA Map update (1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>TA-Kartenupdate (1.1.1.1)</translation>
     </message>
 </context>
 <context>
@@ -199,62 +199,62 @@
     <name>MapManagementWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formular</translation>
+        <translation>Formular</translation>
     </message>
 </context>
 <context>
     <name>MapUpgragePremiumWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formular</translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Germany,Austria &amp; Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutschland, Österreich &amp; Schweiz</translation>
     </message>
     <message>
         <source>Upgrade current map or plus permium service with special offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Karte erweitern oder Premium-Service zum Sonderpreis dazubuchen</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufen</translation>
     </message>
     <message>
         <source>Upgrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitern</translation>
     </message>
     <message>
         <source>[Update available]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Update verfügbar]</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>OSM Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM-Kartenstand</translation>
     </message>
     <message>
         <source>TA Date code</source>
-        <translation type="unfinished"></translation>
+        <translation>TA-Kartenstand</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved map data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die OSM-Karte enthält Daten zu befestigten und unbefestigten Wegen.</translation>
     </message>
     <message>
         <source>TA map provides map data with address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die TA-Karte enthält Kartendaten mit Adressen.</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>China</translation>
     </message>
 </context>
 <context>
@@ -337,47 +337,47 @@
     <name>NewUpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogfenster</translation>
+        <translation>Dialogfenster</translation>
     </message>
     <message>
         <source>．Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>．Geräte-Update</translation>
     </message>
     <message>
         <source>    ROM( 1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    ROM (1.1.1.1)</translation>
     </message>
     <message>
         <source>    Software(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    Software (1.1.1.1)</translation>
     </message>
     <message>
         <source>．OSM Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．OSM-Kartenupdate (1.1.1.1)</translation>
     </message>
     <message>
         <source>．TA Map update(1.1.1.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>．TA-Kartenupdate (1.1.1.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Versionshinweise</translation>
+        <translation>Versionshinweise</translation>
     </message>
     <message>
         <source>Backup my device before update</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät vor dem Update sichern</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>New update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Update verfügbar</translation>
     </message>
 </context>
 <context>
@@ -719,143 +719,143 @@
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>verbunden</translation>
     </message>
     <message>
         <source>Please disconnect your device to deregister.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte trennen Sie Ihr Gerät, um es aus dem Konto zu entfernen.</translation>
     </message>
     <message>
         <source>Last connected</source>
-        <translation type="unfinished">Zuletzt verbunden</translation>
+        <translation>Zuletzt verbunden</translation>
     </message>
     <message>
         <source>Registered on</source>
-        <translation type="unfinished">Registriert am</translation>
+        <translation>Registriert am</translation>
     </message>
     <message>
         <source>Are you sure you want to deregister your device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Ihr Gerät wirklich aus dem Konto entfernen?</translation>
     </message>
     <message>
         <source>Remove my backup file if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Sicherung ebenfalls löschen.</translation>
     </message>
     <message>
         <source>Checking for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates</translation>
     </message>
     <message>
         <source>Update failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Update fehlgeschlagen. Bitte prüfen Sie, ob Ihr %1 noch mit dem Computer verbunden ist. Wenn das Problem weiterhin besteht, wenden Sie sich an den Zeq-Support.</translation>
     </message>
     <message>
         <source>Device update</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-Update</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM</translation>
     </message>
     <message>
         <source>HERE Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>HERE-Kartenupdate</translation>
     </message>
     <message>
         <source>TA Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>TA-Kartenupdate</translation>
     </message>
     <message>
         <source>OSM Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>OSM-Kartenupdate</translation>
     </message>
     <message>
         <source>Countries Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Länderkarten-Update</translation>
     </message>
     <message>
         <source>Base Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Basiskarten-Update</translation>
     </message>
     <message>
         <source>Map update</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenupdate</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird heruntergeladen</translation>
     </message>
     <message>
         <source>Installing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird installiert</translation>
     </message>
     <message>
         <source>Update failed. Please check your Internet connection. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Update fehlgeschlagen. Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Recover successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparatur erfolgreich.</translation>
     </message>
     <message>
         <source>Your device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gerät sollte neu gestartet worden sein. Falls nicht, trennen Sie das Gerät jetzt, um das Update abzuschließen.</translation>
     </message>
     <message>
         <source>Update successfully. Device should have been restarted. If not, please disconnect the device now in order to complete the update process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Update erfolgreich. Das Gerät sollte neu gestartet worden sein. Falls nicht, trennen Sie das Gerät jetzt, um das Update abzuschließen.</translation>
     </message>
     <message>
         <source>Insufficient memory space in %1  drive. %2  MB is required to complete the updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicherplatz auf Laufwerk %1. Für die Updates werden %2 MB benötigt.</translation>
     </message>
     <message>
         <source>Purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufen</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitern</translation>
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die OSM-Karte enthält Daten zu befestigten und unbefestigten Straßen.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die TA-Karte enthält Kartendaten mit Adressen.</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>HERE map provides map data with addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die HERE-Karte enthält Kartendaten mit Adressen.</translation>
     </message>
     <message>
         <source>Click Premium to download new map data for a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Premium erhalten Sie ein Jahr lang neue Kartendaten.</translation>
     </message>
     <message>
         <source>Premium service will be expired by</source>
-        <translation type="unfinished"></translation>
+        <translation>Premium-Service läuft ab am</translation>
     </message>
     <message>
         <source>Upgrade the current map or purchase the premium service with special offers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitern Sie die aktuelle Karte oder kaufen Sie den Premium-Service mit Sonderangeboten.</translation>
     </message>
     <message>
         <source>update</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     <name>SerialAccessMessage</name>
     <message>
         <source>Device access</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätezugriff</translation>
     </message>
     <message>
         <source>Your Wendo device is plugged in, but WendoAgent may not use its port %1, so the device cannot be shown.
@@ -881,7 +881,11 @@
 Installing the WendoAgent package gives the signed-in user this port. Or add your user to the group &quot;dialout&quot; (sudo adduser $USER dialout) and sign in to the desktop again.
 
 Then unplug the device and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Wendo-Gerät ist angeschlossen, aber WendoAgent darf seinen Anschluss %1 nicht verwenden, daher kann das Gerät nicht angezeigt werden.
+
+Die Installation des WendoAgent-Pakets gibt dem angemeldeten Benutzer diesen Anschluss. Oder fügen Sie Ihren Benutzer der Gruppe „dialout“ hinzu (sudo adduser $USER dialout) und melden Sie sich erneut am Desktop an.
+
+Trennen Sie dann das Gerät und schließen Sie es wieder an.</translation>
     </message>
 </context>
 <context>
@@ -933,27 +937,27 @@ Then unplug the device and plug it in again.</source>
     <name>UpdateAvailableDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished">Dialogfenster</translation>
+        <translation>Dialogfenster</translation>
     </message>
     <message>
         <source>Please update wendoAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte aktualisieren Sie wendoAgent</translation>
     </message>
     <message>
         <source>WendoAgent update(1.50.0.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>WendoAgent-Update (1.50.0.1)</translation>
     </message>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished">Versionshinweise</translation>
+        <translation>Versionshinweise</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 <context>

@@ -42,15 +42,15 @@ const QList<QPair<QString, QStringList>> KEPT = {
     {"Backup", {"it"}},              // the word Italian desktops use
     {"Password", {"it"}},            // the word Italian desktops use
     {"No", {"es", "it", "ca"}},      // the same word
-    {"ROM", {"bg", "cs", "da", "el", "et", "fi", "hr"}},           // the part's name as these languages write it
-    {"ROM (1.1.1.1)", {"bg", "cs", "da", "el", "et", "fi", "hr"}}, // the name with its version
-    {"Software", {"cs", "da"}},                                   // the same word
-    {"Software (1.1.1.1)", {"cs", "da"}},                         // the same word with its version
-    {"version", {"da"}},                                          // the same word
-    {"version", {"sv"}},             // the same word
-    {"ROM", {"hu", "lt", "lv"}},     // the word these languages use for the device's firmware
-    {"Software", {"ro"}},            // the same word
-    {"China", {"ro"}},               // the same word
+    // the firmware's name as these languages write it, alone and in the form's placeholder
+    {"ROM",
+     {"bg", "cs", "da", "el", "et", "fi", "hr", "hu", "lt", "lv", "de", "fr", "es", "it", "nl", "pt", "ca"}},
+    {"ROM (1.1.1.1)", {"bg", "cs", "da", "el", "et", "fi", "hr", "de", "fr", "es", "it", "nl", "pt", "ca"}},
+    {"Software", {"cs", "da", "ro", "de", "es", "it", "nl", "pt"}},     // the same word
+    {"Software (1.1.1.1)", {"cs", "da", "de", "es", "it", "nl", "pt"}}, // the same word
+    {"China", {"ro", "de", "es", "nl", "pt"}},                          // the same word
+    {"version", {"da", "sv", "fr"}},                                    // the same word
+    {"update", {"nl"}},                                                 // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)
