@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>El mapa OSM inclou dades de carreteres asfaltades i sense asfaltar.</translation>
+        <translation>Mapa OSM amb carreteres asfaltades i sense asfaltar.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

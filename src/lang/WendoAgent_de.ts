@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>Die OSM-Karte enthält Daten zu befestigten und unbefestigten Straßen.</translation>
+        <translation>OSM-Karte mit befestigten und unbefestigten Wegen.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>Ο χάρτης OSM περιέχει δεδομένα για ασφαλτοστρωμένους δρόμους και χωματόδρομους.</translation>
+        <translation>Χάρτης OSM με ασφάλτινους και χωμάτινους δρόμους.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

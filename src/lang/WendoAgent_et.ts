@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>OSM-kaart sisaldab andmeid kõvakattega teede ja pinnasteede kohta.</translation>
+        <translation>OSM-kaart: kõvakattega teed ja pinnasteed.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>OSM-kartta sisältää tiedot päällystetyistä ja päällystämättömistä teistä.</translation>
+        <translation>OSM-kartta: päällystetyt ja päällystämättömät tiet.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

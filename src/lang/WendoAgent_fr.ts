@@ -823,11 +823,11 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>La carte OSM fournit des données sur les routes revêtues ou non revêtues.</translation>
+        <translation>Carte OSM : routes revêtues ou non.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>
-        <translation>La carte TA fournit des données cartographiques avec adresses.</translation>
+        <translation>La carte TA contient les adresses.</translation>
     </message>
     <message>
         <source>Map</source>
@@ -835,7 +835,7 @@
     </message>
     <message>
         <source>HERE map provides map data with addresses.</source>
-        <translation>La carte HERE fournit des données cartographiques avec adresses.</translation>
+        <translation>La carte HERE contient les adresses.</translation>
     </message>
     <message>
         <source>Click Premium to download new map data for a year.</source>

@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>Az OSM-térkép a burkolt és burkolatlan utak adatait tartalmazza.</translation>
+        <translation>OSM-térkép burkolt és burkolatlan utakkal.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

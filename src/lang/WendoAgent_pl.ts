@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>Mapa OSM zawiera dane o drogach utwardzonych i nieutwardzonych.</translation>
+        <translation>Mapa OSM z drogami utwardzonymi i gruntowymi.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>O mapa OSM inclui dados de estradas pavimentadas e não pavimentadas.</translation>
+        <translation>Mapa OSM com estradas pavimentadas e de terra.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

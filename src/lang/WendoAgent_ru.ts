@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>Карта OSM содержит данные о дорогах с покрытием и без покрытия.</translation>
+        <translation>Карта OSM: дороги с покрытием и без.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

@@ -188,6 +188,7 @@ QList<StateText> stateTable()
         {"MapUpgragePremiumWidget/btn_Update", "%1", "Updates"},
         {"MapUpgragePremiumWidget/Label_UpdateStatus", "[%1]", "Update available"},
         {"MapUpgragePremiumWidget/Label_UpdateStatus", "[%1]", "The device's software is up-to-date."},
+        {"MapUpgragePremiumWidget/Label_TAInfo", "%1", "HERE map provides map data with addresses."},
         // the install dialog: the counts under the bar
         {"InstallUpdateDialog/label_status_2", "%1MB/%1MB", ""},
     };
@@ -345,6 +346,15 @@ QStringList overflows(QWidget* pWindow)
                              .arg(nNeeds)
                              .arg(nRoom));
     };
+    const auto checkLines = [&found](QLabel* pLabel, const QString& sText) {
+        const QRect rect = pLabel->contentsRect();
+        const int nNeeds = wrappedHeight(pLabel, sText, rect.width());
+        if (!sText.isEmpty() && nNeeds > rect.height())
+            found.append(QString("%1 | \"%2\" | needs %3 px high, has %4 px")
+                             .arg(widgetName(pLabel), sText.simplified())
+                             .arg(nNeeds)
+                             .arg(rect.height()));
+    };
     QList<QWidget*> widgets = pWindow->findChildren<QWidget*>();
     widgets.prepend(pWindow);
     for (QWidget* pWidget : widgets) {
@@ -372,14 +382,10 @@ QStringList overflows(QWidget* pWindow)
         if (!pWidget->isVisibleTo(pWindow) && pParent && pParent->layout())
             continue;
         if (QLabel* pWrapped = qobject_cast<QLabel*>(pWidget); pWrapped && isFixedWrappedLabel(pWrapped)) {
-            const QString sText = pWrapped->text();
-            const QRect rect = pWrapped->contentsRect();
-            const int nNeeds = wrappedHeight(pWrapped, sText, rect.width());
-            if (!sText.isEmpty() && nNeeds > rect.height())
-                found.append(QString("%1 | \"%2\" | needs %3 px high, has %4 px")
-                                 .arg(widgetName(pWidget), sText.simplified())
-                                 .arg(nNeeds)
-                                 .arg(rect.height()));
+            QStringList texts = stateTexts(pWidget);
+            texts.prepend(pWrapped->text());
+            for (const QString& sText : texts)
+                checkLines(pWrapped, sText);
             continue;
         }
         const int nRoom = room(pWidget);
