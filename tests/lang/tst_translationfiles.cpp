@@ -1,4 +1,5 @@
 #include "controller/LanguageTable.h"
+#include "support/TranslatedCodes.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -60,19 +61,6 @@ bool isKept(const QString& sCode, const QString& sSource)
             return true;
     }
     return false;
-}
-
-// Every language, or those named in WENDO_TRANSLATED (e.g. "de,fr") while one is being worked on.
-QStringList codesToCheck()
-{
-    const QStringList wanted =
-        QString::fromLocal8Bit(qgetenv("WENDO_TRANSLATED")).split(',', Qt::SkipEmptyParts);
-    QStringList codes;
-    for (const QString& sCode : LanguageTable::codes()) {
-        if (sCode != "en" && (wanted.isEmpty() || wanted.contains(sCode)))
-            codes.append(sCode);
-    }
-    return codes;
 }
 
 QString tsPath(const QString& sCode)
@@ -212,7 +200,7 @@ QStringList faults(const QString& sCode, const Entry& entry, const QString& sTra
 void TestTranslationFiles::entries_data()
 {
     QTest::addColumn<QString>("code");
-    const QStringList codes = codesToCheck();
+    const QStringList codes = translatedCodes();
     QVERIFY2(!codes.isEmpty(), "no language to check");
     for (const QString& sCode : codes)
         QTest::newRow(qPrintable(sCode)) << sCode;

@@ -2,6 +2,7 @@
 #include "core/AgentFolders.h"
 #include "core/WorkFile.h"
 #include "support/PagesFixture.h"
+#include "support/TranslatedCodes.h"
 #include "ui/main/AboutDialog.h"
 #include "ui/main/BottomBar.h"
 #include "ui/main/Login_fbWidget.h"
@@ -235,17 +236,9 @@ QStringList stateTexts(QWidget* pWidget)
     return texts;
 }
 
-// Every language, or those named in WENDO_TRANSLATED (e.g. "de,fr") while one is being worked on.
 QStringList codesToCheck()
 {
-    const QStringList wanted =
-        QString::fromLocal8Bit(qgetenv("WENDO_TRANSLATED")).split(',', Qt::SkipEmptyParts);
-    QStringList codes{"en"}; // first: a later language would show through an English row
-    for (const QString& sCode : LanguageTable::codes()) {
-        if (sCode != "en" && (wanted.isEmpty() || wanted.contains(sCode)))
-            codes.append(sCode);
-    }
-    return codes;
+    return QStringList{"en"} + translatedCodes(); // English first: a later language would show through
 }
 
 int textWidth(const QFont& font, const QString& sText, bool bRich)
