@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Release note</source>
-        <translation>Бележка към версията</translation>
+        <translation>Бележки по версията</translation>
     </message>
 </context>
 <context>
@@ -647,7 +647,7 @@
     </message>
     <message>
         <source>Release notes</source>
-        <translation>Бележки към версията</translation>
+        <translation>Бележки по версията</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Cannot use your device? No worry, by clicking the Recover button, we can help you recover it.</source>
-        <translation>Устройството не работи? Няма проблем – натиснете бутона „Поправи“ и ще ви помогнем да го възстановите.</translation>
+        <translation>Устройството не работи? Няма проблем – натиснете бутона „Поправи“ и ще ви помогнем да го поправите.</translation>
     </message>
     <message>
         <source>Device Deregisteration</source>

@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Checking for update</source>
-        <translation>Hledání aktualizace</translation>
+        <translation>Hledání aktualizací</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Checking for update</source>
-        <translation>Hledání aktualizace</translation>
+        <translation>Hledání aktualizací</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Release note</source>
-        <translation>Poznámka k verzi</translation>
+        <translation>Poznámky k verzi</translation>
     </message>
 </context>
 <context>
@@ -491,11 +491,11 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Zálohovat</translation>
+        <translation>Zálohování</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation>Obnovit</translation>
+        <translation>Obnovení</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>

@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Αντίγραφο</translation>
+        <translation>Αντίγραφο ασφαλείας</translation>
     </message>
     <message>
         <source>Restore</source>

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Deregister</source>
-        <translation>Ukloni uređaj</translation>
+        <translation>Poništi registraciju</translation>
     </message>
 </context>
 <context>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Vrati</translation>
+        <translation>Vraćanje</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>

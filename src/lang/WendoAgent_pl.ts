@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>WendoAgent keeps your Wendo cycling computer in step with your rides online.</source>
-        <translation>WendoAgent synchronizuje Twój licznik rowerowy Wendo z Twoimi przejazdami w internecie.</translation>
+        <translation>WendoAgent synchronizuje twój licznik rowerowy Wendo z przejazdami w internecie.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Przywróć</translation>
+        <translation>Przywracanie</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>

@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Восстановить</translation>
+        <translation>Восстановление</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
@@ -571,7 +571,7 @@
     </message>
     <message>
         <source>Sync again</source>
-        <translation>Ещё раз</translation>
+        <translation>Синхронизировать</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>

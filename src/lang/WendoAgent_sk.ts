@@ -491,11 +491,11 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Zálohovať</translation>
+        <translation>Zálohovanie</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation>Obnoviť</translation>
+        <translation>Obnovenie</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>

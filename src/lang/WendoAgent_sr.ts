@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>Upgrade current map or plus permium service with special offer</source>
-        <translation>Nadogradite trenutnu mapu ili kupite premijum uslugu uz posebnu ponudu</translation>
+        <translation>Nadogradite trenutnu mapu ili kupite uslugu Premium uz posebnu ponudu</translation>
     </message>
     <message>
         <source>Purchase</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Vrati</translation>
+        <translation>Vraćanje</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
@@ -843,11 +843,11 @@
     </message>
     <message>
         <source>Premium service will be expired by</source>
-        <translation>Premijum usluga važi do</translation>
+        <translation>Usluga Premium važi do</translation>
     </message>
     <message>
         <source>Upgrade the current map or purchase the premium service with special offers.</source>
-        <translation>Nadogradite trenutnu mapu ili kupite premijum uslugu uz posebne ponude.</translation>
+        <translation>Nadogradite trenutnu mapu ili kupite uslugu Premium uz posebne ponude.</translation>
     </message>
     <message>
         <source>update</source>
