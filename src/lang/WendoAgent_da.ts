@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Checking for update</source>
-        <translation>Søger efter opdatering</translation>
+        <translation>Søger efter opdateringer</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Checking for update</source>
-        <translation>Søger efter opdatering</translation>
+        <translation>Søger efter opdateringer</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Release note</source>
-        <translation>Udgivelsesnote</translation>
+        <translation>Udgivelsesnoter</translation>
     </message>
 </context>
 <context>
@@ -491,11 +491,11 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Sikkerhedskopiér</translation>
+        <translation>Sikkerhedskopiering</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation>Gendan</translation>
+        <translation>Gendannelse</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>

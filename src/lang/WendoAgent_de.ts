@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Wiederherstellen</translation>
+        <translation>Wiederherstellung</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>

@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Restaurer</translation>
+        <translation>Restauration</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>%1 history items uploading</source>
-        <translation>Envoi de l&apos;historique&#xa0;: %1</translation>
+        <translation>Envoi des sorties&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 tracks downloading</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>OSM map provides paved or unpaved road data.</source>
-        <translation>Carte OSM : routes revêtues ou non.</translation>
+        <translation>Carte OSM&#xa0;: routes revêtues ou non.</translation>
     </message>
     <message>
         <source>TA map provides map data with addresses.</source>

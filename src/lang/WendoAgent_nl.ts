@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Herstellen</translation>
+        <translation>Herstel</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
@@ -723,7 +723,7 @@
     </message>
     <message>
         <source>Please disconnect your device to deregister.</source>
-        <translation>Koppel je apparaat los om het te verwijderen.</translation>
+        <translation>Koppel je apparaat los om het uit je account te verwijderen.</translation>
     </message>
     <message>
         <source>Last connected</source>
@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Are you sure you want to deregister your device?</source>
-        <translation>Weet je zeker dat je je apparaat wilt verwijderen?</translation>
+        <translation>Weet je zeker dat je je apparaat uit je account wilt verwijderen?</translation>
     </message>
     <message>
         <source>Remove my backup file if any.</source>

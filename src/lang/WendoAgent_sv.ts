@@ -491,11 +491,11 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Säkerhetskopiera</translation>
+        <translation>Säkerhetskopiering</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation>Återställ</translation>
+        <translation>Återställning</translation>
     </message>
     <message>
         <source>Back up in progress... Please do not disconnect your device.</source>
@@ -571,7 +571,7 @@
     </message>
     <message>
         <source>Sync again</source>
-        <translation>Synka igen</translation>
+        <translation>Synkronisera igen</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>
