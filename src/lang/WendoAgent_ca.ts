@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Desconnecta</translation>
+        <translation>Tanca sessió</translation>
     </message>
 </context>
 <context>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Desconnecta</translation>
+        <translation>Tanca sessió</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
