@@ -5,7 +5,7 @@
     <name>AboutDialog</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialoog</translation>
+        <translation>Dialoogiaken</translation>
     </message>
     <message>
         <source>Product version</source>
@@ -39,7 +39,7 @@
     <name>BacukupRestoreDailog</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialoog</translation>
+        <translation>Dialoogiaken</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Release note</source>
-        <translation>Julkaisutiedote</translation>
+        <translation>Julkaisutiedot</translation>
     </message>
 </context>
 <context>
@@ -647,7 +647,7 @@
     </message>
     <message>
         <source>Release notes</source>
-        <translation>Julkaisutiedotteet</translation>
+        <translation>Julkaisutiedot</translation>
     </message>
     <message>
         <source>Updates</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Kilépés</translation>
+        <translation>Kijelentkezés</translation>
     </message>
 </context>
 <context>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Deregister</source>
-        <translation>Kiregisztrálás</translation>
+        <translation>Regisztráció törlése</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Sign in</source>
-        <translation>Belépés</translation>
+        <translation>Bejelentkezés</translation>
     </message>
     <message>
         <source>Remember me</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Kilépés</translation>
+        <translation>Kijelentkezés</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Sign in</source>
-        <translation>Belépés</translation>
+        <translation>Bejelentkezés</translation>
     </message>
     <message>
         <source>The e-mail address and the password are incorrect. Please try again.</source>
@@ -571,7 +571,7 @@
     </message>
     <message>
         <source>Sync again</source>
-        <translation>Szinkronizálás</translation>
+        <translation>Újraszinkronizálás</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>
@@ -723,7 +723,7 @@
     </message>
     <message>
         <source>Please disconnect your device to deregister.</source>
-        <translation>A kiregisztráláshoz válassza le az eszközt.</translation>
+        <translation>A regisztráció törléséhez válassza le az eszközt.</translation>
     </message>
     <message>
         <source>Last connected</source>
@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Are you sure you want to deregister your device?</source>
-        <translation>Biztosan kiregisztrálja az eszközt?</translation>
+        <translation>Biztosan törli az eszköz regisztrációját?</translation>
     </message>
     <message>
         <source>Remove my backup file if any.</source>

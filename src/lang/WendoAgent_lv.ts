@@ -571,7 +571,7 @@
     </message>
     <message>
         <source>Sync again</source>
-        <translation>Sinhronizēt</translation>
+        <translation>Sinhronizēt vēlreiz</translation>
     </message>
     <message>
         <source>%1 history items uploading</source>
@@ -883,7 +883,7 @@ Installing the WendoAgent package gives the signed-in user this port. Or add you
 Then unplug the device and plug it in again.</source>
         <translation>Jūsu Wendo ierīce ir pievienota, bet WendoAgent nedrīkst izmantot tās portu %1, tāpēc ierīci nevar parādīt.
 
-Instalējot WendoAgent pakotni, lietotājs, kas pieteicies sistēmā, saņem piekļuvi šim portam. Vai arī pievienojiet savu lietotāju grupai „dialout” (sudo adduser $USER dialout) un vēlreiz piesakieties darbvirsmā.
+Instalējot WendoAgent pakotni, lietotājs, kas pieteicies sistēmā, saņem piekļuvi šim portam. Vai arī pievienojiet savu lietotāju grupai „dialout“ (sudo adduser $USER dialout) un vēlreiz piesakieties darbvirsmā.
 
 Pēc tam atvienojiet ierīci un pievienojiet to vēlreiz.</translation>
     </message>

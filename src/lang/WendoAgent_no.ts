@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Oppdateringer</translation>
+        <translation>Finn oppdateringer</translation>
     </message>
     <message>
         <source>Version</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Oppdateringer</translation>
+        <translation>Finn oppdateringer</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>Backup failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation>Sikkerhetskopieringen mislyktes. Kontroller at %1 fortsatt er koblet til datamaskinen. Kontakt Zeq kundestøtte hvis problemet vedvarer.</translation>
+        <translation>Sikkerhetskopieringen mislyktes. Kontroller at enheten %1 fortsatt er koblet til datamaskinen. Kontakt Zeq kundestøtte hvis problemet vedvarer.</translation>
     </message>
     <message>
         <source>Restored successfully</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Restore failed. Please ensure that your %1 is still connected to your computer. If this problem persists, contact Zeq support.</source>
-        <translation>Gjenopprettingen mislyktes. Kontroller at %1 fortsatt er koblet til datamaskinen. Kontakt Zeq kundestøtte hvis problemet vedvarer.</translation>
+        <translation>Gjenopprettingen mislyktes. Kontroller at enheten %1 fortsatt er koblet til datamaskinen. Kontakt Zeq kundestøtte hvis problemet vedvarer.</translation>
     </message>
     <message>
         <source>Save</source>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Oppdater</translation>
+        <translation>Oppdateringer</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>

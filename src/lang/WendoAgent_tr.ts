@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Güncellemeler</translation>
+        <translation>Güncellemeleri ara</translation>
     </message>
     <message>
         <source>Version</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Güncellemeler</translation>
+        <translation>Güncellemeleri ara</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Güncelle</translation>
+        <translation>Güncellemeler</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>
@@ -791,7 +791,7 @@
     </message>
     <message>
         <source>Installing</source>
-        <translation>Yükleniyor</translation>
+        <translation>Kuruluyor</translation>
     </message>
     <message>
         <source>Update failed. Please check your Internet connection. Please try again.</source>
@@ -839,7 +839,7 @@
     </message>
     <message>
         <source>Click Premium to download new map data for a year.</source>
-        <translation>Bir yıl boyunca yeni harita verilerini indirmek için Premium&apos;a tıklayın.</translation>
+        <translation>Bir yıl boyunca yeni harita verilerini indirmek için Premium’a tıklayın.</translation>
     </message>
     <message>
         <source>Premium service will be expired by</source>
@@ -883,7 +883,7 @@ Installing the WendoAgent package gives the signed-in user this port. Or add you
 Then unplug the device and plug it in again.</source>
         <translation>Wendo cihazınız takılı, ancak WendoAgent %1 bağlantı noktasını kullanamıyor; bu yüzden cihaz gösterilemiyor.
 
-WendoAgent paketini yüklerseniz oturum açmış kullanıcı bu bağlantı noktasına erişebilir. Ya da kullanıcınızı “dialout” grubuna ekleyin (sudo adduser $USER dialout) ve masaüstünde yeniden oturum açın.
+WendoAgent paketini kurarsanız oturum açmış kullanıcı bu bağlantı noktasına erişebilir. Ya da kullanıcınızı “dialout” grubuna ekleyin (sudo adduser $USER dialout) ve masaüstünde yeniden oturum açın.
 
 Ardından cihazı çıkarıp yeniden takın.</translation>
     </message>
@@ -941,7 +941,7 @@ Ardından cihazı çıkarıp yeniden takın.</translation>
     </message>
     <message>
         <source>Please update wendoAgent</source>
-        <translation>Lütfen wendoAgent&apos;ı güncelleyin</translation>
+        <translation>Lütfen wendoAgent’ı güncelleyin</translation>
     </message>
     <message>
         <source>WendoAgent update(1.50.0.1)</source>

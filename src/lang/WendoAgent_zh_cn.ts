@@ -839,7 +839,7 @@
     </message>
     <message>
         <source>Click Premium to download new map data for a year.</source>
-        <translation>点击“高级服务”，即可在一年内下载新的地图数据。</translation>
+        <translation>购买高级服务，即可在一年内下载新的地图数据。</translation>
     </message>
     <message>
         <source>Premium service will be expired by</source>

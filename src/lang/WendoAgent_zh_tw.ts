@@ -839,7 +839,7 @@
     </message>
     <message>
         <source>Click Premium to download new map data for a year.</source>
-        <translation>按一下「進階服務」，即可在一年內下載新的地圖資料。</translation>
+        <translation>購買進階服務，即可在一年內下載新的地圖資料。</translation>
     </message>
     <message>
         <source>Premium service will be expired by</source>
