@@ -18,10 +18,10 @@ class UpdateDialogOpener;
 class ZeqAgentMainDialog;
 
 // The whole update road as a person walks it, from the tray's "Check for Updates" to the end of the
-// install: packages made by the real 7-Zip and served by nginx for the whole test case, and per case the
-// update check's world (UpdateCheckFixture), the real update dialogs, the backup dialog's device and the
-// main window. Per test case: stage into m_packages, then serve(); per case: begin() in init, end() in
-// cleanup.
+// install: packages made by the real 7-Zip and served by nginx for the whole test program, and per case
+// the update check's world (UpdateCheckFixture), the real update dialogs, the backup dialog's device and
+// the main window. Once, in initTestCase: stage into m_packages, then serve(); per case: begin() in init,
+// end() in cleanup.
 class UpdateRoadFixture
 {
 public:
