@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -42,6 +43,22 @@ const char* utf8(const QString& sText, QByteArray* pBuffer)
 {
     *pBuffer = sText.toUtf8();
     return pBuffer->constData();
+}
+
+// A device that never made one of the folders a backup reads (a new device has no "Korvo/Settings" yet)
+// holds nothing there, and its backup holds nothing there either: that part is read from an empty
+// folder, so it becomes an empty archive instead of a failed backup, and restoring it puts back the
+// empty folder. A link or anything else that exists under the name is left to the normal road.
+QString presentSource(const QString& sSource, const QTemporaryDir& empty)
+{
+    const QString sFolder = patternFolder(sSource);
+    const QFileInfo info(sFolder);
+    if (info.exists() || info.isSymLink() || !empty.isValid())
+        return sSource;
+    QByteArray buffer;
+    writeLog(1, "[BackupRestoreWorker][backupParts] the device has no %s; that part of the backup is empty",
+             utf8(sFolder, &buffer));
+    return empty.path() + "/*";
 }
 } // namespace
 
@@ -207,10 +224,12 @@ bool BackupRestoreWorker::backupParts(const QString& sParam)
     QDir().mkpath(BackupFiles::backupDir());
     m_sSysTmpArchive = BackupFiles::tmpArchive(values.sSysSrc);
     m_sDataTmpArchive = BackupFiles::tmpArchive(values.sDataSrc);
-    if (!removeStaleArchives() || !doBackupSysProcess(m_sSysTmpArchive, values.sSysDst))
+    const QTemporaryDir empty(QDir::tempPath() + "/wendoagent-empty-XXXXXX");
+    if (!removeStaleArchives() || !doBackupSysProcess(m_sSysTmpArchive, presentSource(values.sSysDst, empty)))
         return false;
     emit emitStatus(BACKUP_PROCESS, QStringLiteral("50"));
-    return pauseBetweenParts() && doBackupDataProcess(m_sDataTmpArchive, values.sDataDst);
+    return pauseBetweenParts() &&
+           doBackupDataProcess(m_sDataTmpArchive, presentSource(values.sDataDst, empty));
 }
 
 bool BackupRestoreWorker::restoreParts(const QString& sParam)

@@ -71,6 +71,7 @@ private slots:
     void initTestCase();
     void roundTrip_data();
     void roundTrip();
+    void deviceWithoutSettingsFolder();
     void staleTemporaryArchivesAreReplaced();
     void badArchiveLeavesDevice_data();
     void badArchiveLeavesDevice();
@@ -124,6 +125,26 @@ void TestBackupRoundTrip::roundTrip()
     QCOMPARE(statuses, QStringList({"58:50", "56:"}));
     QCOMPARE(device.snapshot(), original);
     QCOMPARE(backupFolder(), QStringList({"U1-data.7z", "U1-sys.7z"}));
+}
+
+// A device that never wrote its settings has no "Korvo/Settings": its backup holds what it has (the
+// rides), the settings part is empty, and a restore brings the rides back beside an empty settings folder.
+void TestBackupRoundTrip::deviceWithoutSettingsFolder()
+{
+    TestFolders folders(true);
+    BackupTestDevice device;
+    QVERIFY(QDir(device.systemRoot() + "Korvo/Settings").removeRecursively());
+    QMap<QString, QByteArray> original = device.snapshot();
+
+    QVERIFY(backUp(device));
+    QCOMPARE(device.snapshot(), original);
+
+    QVERIFY(QFile::remove(device.dataRoot() + "Korvo/Tracks/route 2.gpx"));
+    const QStringList statuses =
+        BackupTestJob::run(BackupRestoreWorker::MODE_RESTORE, restoreParam(device), device.drives());
+    QCOMPARE(statuses, QStringList({"58:50", "56:"}));
+    original.insert("sys/Korvo/Settings", "d");
+    QCOMPARE(device.snapshot(), original);
 }
 
 void TestBackupRoundTrip::staleTemporaryArchivesAreReplaced()
