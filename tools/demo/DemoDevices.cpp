@@ -1,5 +1,7 @@
 #include "DemoDevices.h"
 
+#include <QDir>
+
 #include <unistd.h>
 
 const char* const DemoDevices::SERIAL_UUID = "DEMO-WENDO-100";
@@ -63,15 +65,7 @@ bool DemoDevices::prepareDrive(QString* pWhy)
     auto pData = std::make_unique<DriveTree>();
     pSystem->setLabel("ZEQ_SYSTEM");
     pData->setLabel("ZEQ_DATA");
-    const QByteArray ride =
-        "<?xml version=\"1.0\"?>\r\n<gpx version=\"1.1\">\r\n  <trk>\r\n    <type>1</type>\r\n"
-        "    <extensions>\r\n    <time>2026-11-28T07:30:05Z</time>\r\n"
-        "    <avgspeed>21.5</avgspeed>\r\n    </extensions>\r\n  </trk>\r\n</gpx>\r\n";
-    const bool bWritten = pSystem->writeDeviceXml(DRIVE_UUID, "SKU-500", "Wendo 500") &&
-                          pSystem->writeVersion("app", "1.2.3;2012-05-01;1;") &&
-                          pSystem->writeFile("settings.xml", "<settings/>") &&
-                          pData->writeFile("user.xml", "<user/>") &&
-                          pData->writeFile("Korvo/Tracks/Profile1/morning.gpx", ride);
+    const bool bWritten = writeSystemDrive(pSystem.get()) && writeDataDrive(pData.get());
     if (!bWritten) {
         *pWhy = "cannot write the drive files";
         return false;
@@ -81,6 +75,43 @@ bool DemoDevices::prepareDrive(QString* pWhy)
     m_pSystem = std::move(pSystem);
     m_pData = std::move(pData);
     return true;
+}
+
+// What a drive-family device's system drive holds, small: its description, the software and map version
+// files, its settings, the map register that tells which countries its maps cover, and the keep list of
+// what an update must not overwrite.
+bool DemoDevices::writeSystemDrive(DriveTree* pSystem)
+{
+    return pSystem->writeDeviceXml(DRIVE_UUID, "SKU-500", "Wendo 500") &&
+           pSystem->writeFile("Korvo/version.app", "1.2.3;2012-05-01;1;") &&
+           pSystem->writeFile("Korvo/version.bm", "2026.1;2026-01-15;1000;") &&
+           pSystem->writeFile("Korvo/version.map", "2026.1;2026-01-15;1000;") &&
+           pSystem->writeFile("Korvo/Settings/settings.xml",
+                              "<settings><language>en</language></settings>\n") &&
+           pSystem->writeFile("Korvo/Settings/Profiles/Profile1.xml",
+                              "<profile><name>Rider</name></profile>\n") &&
+           pSystem->writeFile("HDD/Map/sigreg.dat", "EU_Germany.dat\nEU_Austria.dat\nEU_Switzerland.dat\n") &&
+           pSystem->writeFile("HDD/Map/EU_Germany.dat", "demo map: Germany\n") &&
+           pSystem->writeFile("HDD/Map/EU_Austria.dat", "demo map: Austria\n") &&
+           pSystem->writeFile("HDD/Map/EU_Switzerland.dat", "demo map: Switzerland\n") &&
+           pSystem->writeFile("HDD/APP/favorites.xml", "<favorites><place>Home</place></favorites>\n") &&
+           pSystem->writeFile(
+               "HDD/APP/keepfile.xml",
+               "<?xml version=\"1.0\"?>\n<kept><file>Zeq_system\\HDD\\APP\\favorites.xml</file>"
+               "<folder>Zeq_system/Korvo/Settings</folder></kept>\n");
+}
+
+// The data drive: the rider's file and one ride in a profile folder with its two companions.
+bool DemoDevices::writeDataDrive(DriveTree* pData)
+{
+    const QByteArray ride =
+        "<?xml version=\"1.0\"?>\r\n<gpx version=\"1.1\">\r\n  <trk>\r\n    <type>1</type>\r\n"
+        "    <extensions>\r\n    <time>2026-11-28T07:30:05Z</time>\r\n"
+        "    <avgspeed>21.5</avgspeed>\r\n    </extensions>\r\n  </trk>\r\n</gpx>\r\n";
+    return pData->writeFile("user.xml", "<user/>") &&
+           pData->writeFile("Korvo/Tracks/Profile1/20261128073005.gpx", ride) &&
+           pData->writeFile("Korvo/Tracks/Profile1/20261128073005.bin", QByteArray(64, '\x01')) &&
+           pData->writeFile("Korvo/Tracks/Profile1/20261128073005.fit", QByteArray(48, '\x02'));
 }
 
 bool DemoDevices::plugDrive(bool bIn, QString* pWhy)
@@ -96,4 +127,11 @@ bool DemoDevices::plugDrive(bool bIn, QString* pWhy)
     if (!bData || !bSystem)
         *pWhy = "an image is still mounted";
     return bData && bSystem;
+}
+
+int DemoDevices::driveRoutes() const
+{
+    if (!isDrivePlugged() || !m_pData->isMounted())
+        return 0;
+    return QDir(m_pData->mountPoint() + "/Korvo/Tracks").entryList({"*.gpx"}, QDir::Files).size();
 }

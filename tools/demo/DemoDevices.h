@@ -30,9 +30,13 @@ public:
     bool isDrivePlugged() const { return m_pSystem && m_pSystem->isMounted(); }
     // Mounts both drives (system first) or unmounts them (data first); false with pWhy.
     bool plugDrive(bool bIn, QString* pWhy);
+    // The route tracks on the plugged-in data drive (GPX files directly in "Korvo/Tracks").
+    int driveRoutes() const;
 
 private:
     static SerialRideScript::Ride ride(int nIndex);
+    static bool writeSystemDrive(DriveTree* pSystem);
+    static bool writeDataDrive(DriveTree* pData);
 
     SerialDeviceSim m_sim;
     SerialRideScript m_rides;

@@ -19,6 +19,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -66,7 +67,7 @@ bool writeAgentSettings(const DemoServices& services, bool bRemember)
     for (const auto& url : services.urlSettings())
         settings.setValue("URL", url.first, url.second);
     if (bRemember)
-        RememberedSignIn::write(DemoServices::USER, DemoServices::PASSWORD);
+        RememberedSignIn::write(DemoAccount::USER, DemoAccount::PASSWORD);
     QFile log(AgentFolders::dataPath("/msg.ini"));
     return log.open(QIODevice::WriteOnly) && log.write("[DEBUG]\nLOG_LEVEL=2\n") > 0;
 }
@@ -85,6 +86,10 @@ public:
         QString sWhy;
         if (!m_services.start(newestPackage(QFileInfo(m_sAgent).absolutePath() + "/.."), &sWhy))
             return fail(sWhy);
+        const QString sAdded = QDate::currentDate().addDays(-200).toString("yyyy-MM-dd");
+        m_services.account().addDevice({DemoDevices::SERIAL_UUID, "SKU-100", "Wendo 100", sAdded});
+        m_services.account().addDevice({DemoDevices::DRIVE_UUID, "SKU-500", "Wendo 500", sAdded});
+        m_services.account().addDevice({DemoAccount::SECOND_UUID, "SKU-300", "Wendo 300", sAdded});
         if (m_bDrive) {
             if (!m_devices.prepareDrive(&sWhy) || !m_devices.plugDrive(true, &sWhy))
                 return fail(sWhy);
@@ -130,20 +135,43 @@ private:
             return fail("the agent did not start: " + m_agent.errorString());
         const QString sDevice =
             m_bDrive ? QString("a Wendo 500 is mounted") : "a Wendo 100 is on " + m_devices.serialPort();
-        say(QString("demo: the agent runs; %1. Sign in as %2 with the password %3.")
-                .arg(sDevice, DemoServices::USER, DemoServices::PASSWORD));
+        say(QString("demo: the agent runs; %1. Sign in as %2 with the password %3 (%4 is an account that "
+                    "was never verified).")
+                .arg(sDevice, DemoAccount::USER, DemoAccount::PASSWORD, DemoAccount::UNVERIFIED_USER));
         if (m_bExitWhenSynced) {
-            connect(&m_poll, &QTimer::timeout, this, [this] {
-                const int nRides = m_bDrive ? DemoDevices::DRIVE_RIDES : DemoDevices::SERIAL_RIDES;
-                if (m_services.uploadCount() >= nRides && !m_bSynced) {
-                    m_bSynced = true;
-                    say("demo: every ride is uploaded; ending the agent");
-                    m_agent.terminate();
-                }
-            });
+            connect(&m_poll, &QTimer::timeout, this, [this] { checkSynced(); });
             m_poll.start(200);
         }
         return true;
+    }
+
+    // For CI: the serial device's rides uploaded ends the agent; the drive-family device's ride uploaded
+    // and its route written, it is plugged out and in again, and the sync that follows ends the agent.
+    void checkSynced()
+    {
+        const DemoAccount& account = m_services.account();
+        const int nRides = m_bDrive ? DemoDevices::DRIVE_RIDES : DemoDevices::SERIAL_RIDES;
+        if (m_bSynced || account.uploadCount() < nRides)
+            return;
+        if (!m_bDrive) {
+            finishSynced("every ride is uploaded");
+        } else if (m_nReplugSyncs < 0 && m_devices.driveRoutes() > 0) {
+            QString sWhy;
+            m_nReplugSyncs = account.syncListCount();
+            if (!m_devices.plugDrive(false, &sWhy) || !m_devices.plugDrive(true, &sWhy))
+                finishSynced("the drive could not be plugged in again: " + sWhy);
+            else
+                say("demo: the ride is uploaded and the route written; the drive was plugged in again");
+        } else if (m_nReplugSyncs >= 0 && account.syncListCount() > m_nReplugSyncs) {
+            finishSynced("the sync after plugging in again is answered");
+        }
+    }
+
+    void finishSynced(const QString& sWhy)
+    {
+        m_bSynced = true;
+        say("demo: " + sWhy + "; ending the agent");
+        m_agent.terminate();
     }
 
     void watchStandardInput()
@@ -182,6 +210,7 @@ private:
     bool m_bDrive;
     bool m_bExitWhenSynced;
     bool m_bSynced = false;
+    int m_nReplugSyncs = -1; // the sync lists answered before the drive was plugged in again
     DemoServices m_services;
     DemoDevices m_devices;
     AgentProcess m_agent;
