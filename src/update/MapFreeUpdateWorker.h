@@ -1,8 +1,10 @@
 #pragma once
 
+#include "WorkListQueue.h"
 #include "core/ActionStatus.h"
 #include "core/WorkFile.h"
 
+#include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QProcess>
@@ -139,17 +141,20 @@ private:
     void genCountryScript();
 
     // Install.
+    bool checkVersions();
+    void countPendingArchives();
+    void removeStaleParts();
     void doDownloadUpdate();
     void downloadDone();
-    bool moveDownloadedItem();
-    bool prepareMapInstall();
     void startRoomCheck();
     void doInstallUpdate();
     void startUnzip(const QString& sDestination);
     void doWriteVerAndReDownload();
+    void dropInstalledArchive();
     bool writeVersionFile(const QString& sRelative, const QString& sText);
     QString deviceTopFolder() const;
     bool isDeviceItem() const;
+    static QString deviceItemName(const WorkFile::Row& row);
     void failItem(const QString& sCode, const QString& sText);
 
     void noteError(const QString& sCode, const QString& sText);
@@ -176,6 +181,10 @@ private:
     QString m_sDownloadChecksum;
     QByteArray m_downloadDigest; // MD5 of the last download, worked out while its bytes arrived
     int m_nTries = 0;
+    int m_nDownload = 0; // the map row being downloaded; rows stay listed until installed
+    WorkListQueue m_maps;
+    WorkListQueue m_devices;
+    QHash<QString, int> m_pendingArchives; // item name: rows still to install that name it
     bool m_bDeviceRow = false;
     int m_nDeviceArchives = 0; // of the room check's archives, the device packages come first
     WorkFile::Row m_currentRow;
