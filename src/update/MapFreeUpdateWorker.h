@@ -32,6 +32,10 @@ class WorkerThread;
 // (on the download's thread), the room check's listings run on a helper thread, and the archive program
 // tests and unpacks in processes of its own.
 // Deleting the worker stops it: a transfer is abandoned and the archive program killed.
+// The install's bookkeeping: an archive left in the work folder is resumed or only verified, never fetched
+// whole again; the rows stay in "map.script" and "DevDownload.script" until each is installed, and then
+// leave one by one in place (WorkListQueue), so a broken-off install leaves exactly the rest listed. An
+// installed archive leaves the work folder, and so do archives of earlier lists that no list names.
 class MapFreeUpdateWorker : public QObject
 {
     Q_OBJECT
