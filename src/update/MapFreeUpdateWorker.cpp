@@ -21,8 +21,11 @@
 #include "platform/DevicePath.h"
 #include "platform/Platform.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace
 {
@@ -475,24 +478,102 @@ void MapFreeUpdateWorker::installMapFreeUpdate(const QString& sRequest)
         return;
     }
     m_sDrive = DevicePath::normalizeRoot(m_sDrive);
-    m_nTries = 0;
-    doDownloadUpdate();
-}
-
-void MapFreeUpdateWorker::doDownloadUpdate()
-{
-    m_eState = DOWNLOADMAP;
-    QList<WorkFile::Row> rows;
-    if (!readList(ProcMapXml::mapListPath(), &rows)) {
+    // Both lists are read once; each installed row then leaves its list on disk by itself.
+    if (!m_maps.load(ProcMapXml::mapListPath()) || !m_devices.load(temp("DevDownload.script"))) {
         finish(MAP_REQUESTERROR, "true");
         return;
     }
-    if (rows.isEmpty()) {
-        if (prepareMapInstall())
-            startRoomCheck();
+    if (!checkVersions())
+        return;
+    countPendingArchives();
+    removeStaleParts();
+    m_nTries = 0;
+    m_nDownload = 0;
+    doDownloadUpdate();
+}
+
+// A row without a version would be recorded on the device as a version file with an empty version, so
+// the install refuses it before anything is fetched or unpacked.
+bool MapFreeUpdateWorker::checkVersions()
+{
+    for (int i = 0; i < m_devices.size(); ++i) {
+        if (m_devices.at(i).value(2).trimmed().isEmpty()) {
+            m_bDeviceRow = true;
+            m_sFileName = itemName(m_devices.at(i).value(4));
+            writeLog(1, "[RirUdorAdoderOduvez][installMapFreeUpdate] package without version");
+            failItem("E03", "archive refused");
+            return false;
+        }
+    }
+    for (int i = 0; i < m_maps.size(); ++i) {
+        if (m_maps.at(i).value(MapRows::VERSION).trimmed().isEmpty()) {
+            writeLog(1, "[RirUdorAdoderOduvez][installMapFreeUpdate] map without version: %s",
+                     qUtf8Printable(MapRows::url(m_maps.at(i))));
+            finish(MAP_REQUESTERROR, "true");
+            return false;
+        }
+    }
+    return true;
+}
+
+QString MapFreeUpdateWorker::deviceItemName(const WorkFile::Row& row)
+{
+    return itemName(row.value(4));
+}
+
+void MapFreeUpdateWorker::countPendingArchives()
+{
+    m_pendingArchives.clear();
+    for (int i = 0; i < m_devices.size(); ++i)
+        ++m_pendingArchives[deviceItemName(m_devices.at(i))];
+    for (int i = 0; i < m_maps.size(); ++i)
+        ++m_pendingArchives[itemName(MapRows::url(m_maps.at(i)))];
+}
+
+// Archives of earlier selections: a part or archive in the work folder that no work list names and that
+// is older than the current list is left over and goes. One that a listed row names stays, to be resumed
+// or verified.
+void MapFreeUpdateWorker::removeStaleParts()
+{
+    QDateTime listed;
+    for (const QString& sList : {m_maps.path(), m_devices.path()}) {
+        const QFileInfo info(sList);
+        if (info.exists() && (!listed.isValid() || info.lastModified() > listed))
+            listed = info.lastModified();
+    }
+    if (!listed.isValid())
+        return;
+    QSet<QString> named;
+    for (const char* szList : {"map.script", "mapdownload.script", "DevDownload.script", "Update.script",
+                               "queryaddmapwork.script", "korvoupdate.script"}) {
+        QList<WorkFile::Row> rows;
+        readList(temp(szList), &rows);
+        for (const WorkFile::Row& row : rows)
+            named << deviceItemName(row) << itemName(MapRows::url(row));
+    }
+    const QDir dir(AgentFolders::tempDir());
+    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& file : files) {
+        if (!file.fileName().contains(".zip", Qt::CaseInsensitive) || named.contains(file.fileName()) ||
+            file.lastModified() >= listed)
+            continue;
+        writeLog(1, "[RirUdorAdoderOduvez][removeStaleParts] %s", qUtf8Printable(file.fileName()));
+        if (!QFile::remove(file.filePath()))
+            writeLog(1, "[RirUdorAdoderOduvez][removeStaleParts] %s stays", qUtf8Printable(file.fileName()));
+    }
+}
+
+// Each listed archive in turn: a part left from an earlier try is resumed, a complete one is only
+// verified, a longer one is fetched anew (the downloader's rule for the row's size). The rows stay in
+// the list until they are installed.
+void MapFreeUpdateWorker::doDownloadUpdate()
+{
+    m_eState = DOWNLOADMAP;
+    if (m_nDownload >= m_maps.size()) {
+        startRoomCheck();
         return;
     }
-    m_currentRow = rows.first();
+    m_currentRow = m_maps.at(m_nDownload);
     const QString sUrl = MapRows::url(m_currentRow);
     m_sFileName = itemName(sUrl);
     if (!MapRows::isInstallable(m_currentRow) || m_sFileName.isEmpty()) {
@@ -502,8 +583,6 @@ void MapFreeUpdateWorker::doDownloadUpdate()
     }
     m_sDownloadFile = AgentFolders::tempPath(m_sFileName);
     m_sDownloadChecksum = MapRows::checksum(m_currentRow);
-    // Every archive is fetched in this install: a file left from earlier is never taken on trust.
-    QFile::remove(m_sDownloadFile);
     writeLog(1, "[RirUdorAdoderOduvez][doDownloadUpdate] Src:%s,Dst:%s", qUtf8Printable(sUrl),
              qUtf8Printable(m_sDownloadFile));
     dropThread();
@@ -515,12 +594,14 @@ void MapFreeUpdateWorker::doDownloadUpdate()
 
 void MapFreeUpdateWorker::downloadDone()
 {
-    // The digest was worked out while the bytes arrived: the archive is not read again here.
+    // The digest covers the whole file, a resumed part included, and was worked out while the bytes
+    // arrived: the archive is not read again here.
     const bool bMatch = checksumMatches(m_downloadDigest, m_sDownloadChecksum);
     writeLog(1, "[ZeqAgentCtrlMgr][ChkFileCheckSume]file %s filechecksume %s serverchecksume %s ",
              qUtf8Printable(m_sDownloadFile), m_downloadDigest.constData(),
              qUtf8Printable(m_sDownloadChecksum));
     if (!bMatch) {
+        // Whatever spoilt it (a stale part, a bad transfer), the next try starts from nothing.
         QFile::remove(m_sDownloadFile);
         if (++m_nTries >= CHECKSUM_TRIES) {
             noteError("E04", "checksum mismatch");
@@ -531,38 +612,8 @@ void MapFreeUpdateWorker::downloadDone()
         return;
     }
     m_nTries = 0;
-    if (!moveDownloadedItem()) {
-        finish(MAP_REQUESTERROR, "true");
-        return;
-    }
+    ++m_nDownload;
     doDownloadUpdate();
-}
-
-bool MapFreeUpdateWorker::moveDownloadedItem()
-{
-    QList<WorkFile::Row> rows;
-    QList<WorkFile::Row> done;
-    if (!readList(ProcMapXml::mapListPath(), &rows) || rows.isEmpty() ||
-        !readList(temp("mapdownload.script"), &done))
-        return false;
-    // The receiving list first: a row is never lost from both.
-    done.append(rows.takeFirst());
-    return WorkFile::writeRows(temp("mapdownload.script"), done) &&
-           WorkFile::writeRows(ProcMapXml::mapListPath(), rows);
-}
-
-bool MapFreeUpdateWorker::prepareMapInstall()
-{
-    QList<WorkFile::Row> done;
-    QList<WorkFile::Row> rows;
-    if (!readList(temp("mapdownload.script"), &done) || !readList(ProcMapXml::mapListPath(), &rows) ||
-        !WorkFile::writeRows(ProcMapXml::mapListPath(), done + rows) ||
-        (QFile::exists(temp("mapdownload.script")) && !QFile::remove(temp("mapdownload.script")))) {
-        writeLog(1, "[RirUdorAdoderOduvez][prepareMapInstall] cannot bring the rows back");
-        finish(MAP_REQUESTERROR, "true");
-        return false;
-    }
-    return true;
 }
 
 // Room: what every archive unpacks to, against the free space plus the existing files the archives
@@ -570,20 +621,14 @@ bool MapFreeUpdateWorker::prepareMapInstall()
 void MapFreeUpdateWorker::startRoomCheck()
 {
     QList<RoomCheck::Archive> archives;
-    QList<WorkFile::Row> devices;
-    QList<WorkFile::Row> maps;
-    if (!readList(temp("DevDownload.script"), &devices) || !readList(ProcMapXml::mapListPath(), &maps)) {
-        finish(MAP_REQUESTERROR, "true");
-        return;
-    }
-    for (const WorkFile::Row& row : devices)
-        archives.append({itemName(row.value(4)), QString(), row.value(0) != "AGENT"});
-    for (const WorkFile::Row& row : maps)
-        archives.append({itemName(MapRows::url(row)), "KORVO/Map/", true});
-    m_nDeviceArchives = devices.size();
+    for (int i = 0; i < m_devices.size(); ++i)
+        archives.append({deviceItemName(m_devices.at(i)), QString(), m_devices.at(i).value(0) != "AGENT"});
+    for (int i = 0; i < m_maps.size(); ++i)
+        archives.append({itemName(MapRows::url(m_maps.at(i))), "KORVO/Map/", true});
+    m_nDeviceArchives = m_devices.size();
     const QString sProgram = Platform::archiveProgram(AgentFolders::programDir());
     if (!archives.isEmpty() && (sProgram.isEmpty() || !QFileInfo(sProgram).isFile())) {
-        m_bDeviceRow = !devices.isEmpty();
+        m_bDeviceRow = !m_devices.isEmpty();
         failItem("E01", "7z.exe/7za not exist");
         return;
     }
@@ -630,15 +675,10 @@ void MapFreeUpdateWorker::slotRoomChecked()
 void MapFreeUpdateWorker::doInstallUpdate()
 {
     writeLog(1, "[RirUdorAdoderOduvez][doInstallUpdate][entry]");
-    QList<WorkFile::Row> rows;
-    if (!readList(temp("DevDownload.script"), &rows)) {
-        finish(DEVICE_UNZIPERROR);
-        return;
-    }
-    if (!rows.isEmpty()) {
+    if (!m_devices.isEmpty()) {
         m_bDeviceRow = true;
-        m_currentRow = rows.first();
-        m_sFileName = itemName(m_currentRow.value(4));
+        m_currentRow = m_devices.first();
+        m_sFileName = deviceItemName(m_currentRow);
         const QString sKind = m_currentRow.value(0);
         if (sKind != "APPLICATION" && sKind != "IMAGE" && sKind != "AGENT") {
             writeLog(1, "[RirUdorAdoderOduvez][doInstallUpdate] unknown package %s", qUtf8Printable(sKind));
@@ -654,16 +694,12 @@ void MapFreeUpdateWorker::doInstallUpdate()
         return;
     }
     emit emitStatus(DEVICE_ITEMINSTALLED, QString());
-    if (!readList(ProcMapXml::mapListPath(), &rows)) {
-        finish(MAP_UNZIPERROR);
-        return;
-    }
-    if (rows.isEmpty()) {
+    if (m_maps.isEmpty()) {
         finish(MAP_INSTALLSUCCESS);
         return;
     }
     m_bDeviceRow = false;
-    m_currentRow = rows.first();
+    m_currentRow = m_maps.first();
     m_sFileName = itemName(MapRows::url(m_currentRow));
     emit emitStatus(MAP_INSTALLPROCESS, progress(m_sFileName, "0"));
     bool bOk = false;
@@ -753,13 +789,23 @@ void MapFreeUpdateWorker::doWriteVerAndReDownload()
         failItem("E05", "version file not written");
         return;
     }
-    WorkFile::Row done;
-    if (!WorkFile::takeFirstRow(m_bDeviceRow ? temp("DevDownload.script") : ProcMapXml::mapListPath(),
-                                &done)) {
+    if (!(m_bDeviceRow ? m_devices : m_maps).takeFirst()) {
         failItem("E05", "work list not written");
         return;
     }
+    dropInstalledArchive();
     doInstallUpdate();
+}
+
+// An installed archive has done its work, unless a row still to install names the same file.
+void MapFreeUpdateWorker::dropInstalledArchive()
+{
+    int& nPending = m_pendingArchives[m_sFileName];
+    if (--nPending > 0)
+        return;
+    if (QFile::exists(AgentFolders::tempPath(m_sFileName)) &&
+        !QFile::remove(AgentFolders::tempPath(m_sFileName)))
+        writeLog(1, "[RirUdorAdoderOduvez][dropInstalledArchive] %s stays", qUtf8Printable(m_sFileName));
 }
 
 bool MapFreeUpdateWorker::writeVersionFile(const QString& sRelative, const QString& sText)

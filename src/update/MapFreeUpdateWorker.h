@@ -1,8 +1,10 @@
 #pragma once
 
+#include "WorkListQueue.h"
 #include "core/ActionStatus.h"
 #include "core/WorkFile.h"
 
+#include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QProcess>
@@ -30,6 +32,10 @@ class WorkerThread;
 // (on the download's thread), the room check's listings run on a helper thread, and the archive program
 // tests and unpacks in processes of its own.
 // Deleting the worker stops it: a transfer is abandoned and the archive program killed.
+// The install's bookkeeping: an archive left in the work folder is resumed or only verified, never fetched
+// whole again; the rows stay in "map.script" and "DevDownload.script" until each is installed, and then
+// leave one by one in place (WorkListQueue), so a broken-off install leaves exactly the rest listed. An
+// installed archive leaves the work folder, and so do archives of earlier lists that no list names.
 class MapFreeUpdateWorker : public QObject
 {
     Q_OBJECT
@@ -139,17 +145,20 @@ private:
     void genCountryScript();
 
     // Install.
+    bool checkVersions();
+    void countPendingArchives();
+    void removeStaleParts();
     void doDownloadUpdate();
     void downloadDone();
-    bool moveDownloadedItem();
-    bool prepareMapInstall();
     void startRoomCheck();
     void doInstallUpdate();
     void startUnzip(const QString& sDestination);
     void doWriteVerAndReDownload();
+    void dropInstalledArchive();
     bool writeVersionFile(const QString& sRelative, const QString& sText);
     QString deviceTopFolder() const;
     bool isDeviceItem() const;
+    static QString deviceItemName(const WorkFile::Row& row);
     void failItem(const QString& sCode, const QString& sText);
 
     void noteError(const QString& sCode, const QString& sText);
@@ -176,6 +185,10 @@ private:
     QString m_sDownloadChecksum;
     QByteArray m_downloadDigest; // MD5 of the last download, worked out while its bytes arrived
     int m_nTries = 0;
+    int m_nDownload = 0; // the map row being downloaded; rows stay listed until installed
+    WorkListQueue m_maps;
+    WorkListQueue m_devices;
+    QHash<QString, int> m_pendingArchives; // item name: rows still to install that name it
     bool m_bDeviceRow = false;
     int m_nDeviceArchives = 0; // of the room check's archives, the device packages come first
     WorkFile::Row m_currentRow;

@@ -164,9 +164,13 @@ void TestInstallCtrl::stoppedDeviceInstallSaysNothing()
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     pCtrl->installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
     QVERIFY(server.waitForRequests(2));
+    // The stop ends the worker and its download at once: the client closes its connections, and once
+    // every event already posted is delivered, anything the stopped worker had to say has been heard.
     pCtrl->doStopDeviceWorker();
+    QVERIFY(QTest::qWaitFor([&server] { return server.openConnections() == 0; }, 10000));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     server.stop();
-    QTest::qWait(300); // a result of the stopped worker would arrive here
     for (const QList<QVariant>& args : finish)
         QCOMPARE(int(args.at(0).value<ACTION_STATUS>()), int(DEVICE_DOWNLOADPROCESS));
 }

@@ -46,6 +46,8 @@ private slots:
     void cleanup();
     void checkThenInstallDevicePackageAndMaps();
     void driveRemovedBeforeTheVersionWrite();
+    void partsLeftInTheWorkFolder_data();
+    void partsLeftInTheWorkFolder();
 
 private:
     bool makeArchive(const QString& sName, const QString& sMember);
@@ -53,6 +55,9 @@ private:
     QString sizeOf(const QString& sName) const;
     FakeMapService::Package mapPackage(const QString& sVersion, const QString& sNotes,
                                        const QString& sName) const;
+    WorkFile::Row listedMap(const QString& sVersion, const QString& sNotes, const QString& sName) const;
+    // The "Range" header of every GET of the archive since the log line nLogStart ("-" for none).
+    QStringList rangesOfGets(const QString& sName, int nLogStart) const;
     void attach(const QString& sRoot);
     void detach();
     // Every status the controller passed on, download progress left out, once a final one came.
@@ -102,6 +107,34 @@ FakeMapService::Package TestMapInstallCtrl::mapPackage(const QString& sVersion, 
             field.second = sizeOf(sName);
     }
     return package;
+}
+
+WorkFile::Row TestMapInstallCtrl::listedMap(const QString& sVersion, const QString& sNotes,
+                                            const QString& sName) const
+{
+    return {"BugFixMapUpdate",
+            sVersion,
+            sizeOf(sName),
+            "2026-01-02 03:04:05",
+            sNotes,
+            "7",
+            m_nginx.url("/" + sName),
+            md5Of(sName),
+            "http://notes/",
+            "1",
+            ""};
+}
+
+QStringList TestMapInstallCtrl::rangesOfGets(const QString& sName, int nLogStart) const
+{
+    QStringList lstRanges;
+    const QRegularExpression get("^GET /" + QRegularExpression::escape(sName) + " \\d+ \"([^\"]*)\"");
+    for (const QString& sLine : m_nginx.accessLog().mid(nLogStart)) {
+        const QRegularExpressionMatch match = get.match(sLine);
+        if (match.hasMatch())
+            lstRanges << match.captured(1);
+    }
+    return lstRanges;
 }
 
 void TestMapInstallCtrl::initTestCase()
@@ -348,6 +381,59 @@ void TestMapInstallCtrl::driveRemovedBeforeTheVersionWrite()
     QVERIFY2(m_pDrive->mountImage(&sWhy), qPrintable(sWhy));
     QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/base.img"), QByteArray(120000, 'b'));
     QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/version.bm"), QByteArray("1.0;old;1;"));
+}
+
+void TestMapInstallCtrl::partsLeftInTheWorkFolder_data()
+{
+    QTest::addColumn<bool>("spoilt");
+    QTest::newRow("a part of each kind") << false;
+    QTest::newRow("a wrong byte in the part to resume") << true;
+}
+
+// What an earlier, broken-off install left in the work folder: a short part of one archive is resumed, a
+// complete archive is verified without being fetched, a longer file is fetched anew. A part with a wrong
+// byte fails the checksum over the whole file and is fetched again; nothing of it reaches the device.
+void TestMapInstallCtrl::partsLeftInTheWorkFolder()
+{
+    QFETCH(bool, spoilt);
+    attach(m_pDrive->root());
+    const QByteArray bm = TestFolders::readFile(m_root.filePath("www/BM-EU-2.zip"));
+    QByteArray part = bm.left(bm.size() / 2);
+    if (spoilt)
+        part[part.size() / 2] = char(part.at(part.size() / 2) ^ 0x20);
+    QVERIFY(TestFolders::writeFile(AgentFolders::tempPath("BM-EU-2.zip"), part));
+    QVERIFY(QFile::copy(m_root.filePath("www/TA-EU.zip"), AgentFolders::tempPath("TA-EU.zip")));
+    QVERIFY(TestFolders::writeFile(AgentFolders::tempPath("OSM-EU.zip"),
+                                   TestFolders::readFile(m_root.filePath("www/OSM-EU.zip")) +
+                                       QByteArray(500, 'x')));
+    QVERIFY(
+        WorkFile::writeRows(AgentFolders::tempPath("map.script"),
+                            {listedMap("2.0", "BM-EU", "BM-EU-2.zip"), listedMap("2.5", "TA-EU", "TA-EU.zip"),
+                             listedMap("3.5", "OSM-EU", "OSM-EU.zip")}));
+    const int nLogStart = m_nginx.accessLog().size();
+
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    const Statuses seen = runUntilFinal(
+        [pCtrl] { pCtrl->installMapUpdate("{}"); },
+        {MAP_INSTALLSUCCESS, MAP_REQUESTERROR, MAP_UNZIPERROR, DEVICE_UNZIPERROR, MAP_SIZENOTENOUGH});
+    QCOMPARE(seen.last(), qMakePair(int(MAP_INSTALLSUCCESS), QString()));
+    const QString sResume = QString("bytes=%1-").arg(part.size());
+    QCOMPARE(rangesOfGets("BM-EU-2.zip", nLogStart),
+             spoilt ? QStringList({sResume, "-"}) : QStringList({sResume}));
+    QCOMPARE(rangesOfGets("TA-EU.zip", nLogStart), QStringList());
+    QCOMPARE(rangesOfGets("OSM-EU.zip", nLogStart), QStringList({"-"}));
+
+    const QString sRoot = m_pDrive->root();
+    QCOMPARE(TestFolders::readFile(sRoot + "KORVO/Map/base.img"), QByteArray(120000, 'b'));
+    QCOMPARE(TestFolders::readFile(sRoot + "KORVO/Map/ta.img"), QByteArray(70000, 't'));
+    QCOMPARE(TestFolders::readFile(sRoot + "KORVO/Map/OSM/osm.img"), QByteArray(90000, 'o'));
+    QCOMPARE(TestFolders::readFile(sRoot + "KORVO/version.bm"),
+             ("2.0;2026-01-02 03:04:05;" + sizeOf("BM-EU-2.zip") + ";").toUtf8());
+    QCOMPARE(TestFolders::readFile(sRoot + "KORVO/version.map"),
+             ("2.5;2026-01-02 03:04:05;" + sizeOf("TA-EU.zip") + ";").toUtf8());
+    // The archives did their work and left the work folder.
+    for (const char* szName : {"BM-EU-2.zip", "TA-EU.zip", "OSM-EU.zip"})
+        QVERIFY2(!QFileInfo::exists(AgentFolders::tempPath(szName)), szName);
 }
 
 QTEST_GUILESS_MAIN(TestMapInstallCtrl)

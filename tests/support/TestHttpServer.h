@@ -106,6 +106,8 @@ public:
     // Runs an event loop until nCount requests have arrived in all; false on time-out.
     bool waitForRequests(int nCount, int nTimeoutMs = 20000);
     int connectionCount() const { return m_nConnections; }
+    // Connections the clients have not closed yet.
+    int openConnections() const { return m_connections.size(); }
 
     // Answers with content as a file: HEAD with the headers alone; "Range: bytes=N-" gives 206 with
     // Content-Range or 416 past the end, unless bHonourRange is false (then always 200 with everything).

@@ -14,6 +14,7 @@
 #include "update/ProcDevUpdateXml.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -21,6 +22,18 @@
 
 using Rows = QList<WorkFile::Row>;
 using Statuses = QList<QPair<int, QString>>;
+
+namespace
+{
+// Ends a worker as the controller does after its final result (deleteLater) and waits until it is gone:
+// whatever it reported before has been delivered, and nothing more can follow.
+bool endWorker(QObject* pWorker)
+{
+    QPointer<QObject> pAlive(pWorker);
+    pWorker->deleteLater();
+    return QTest::qWaitFor([&pAlive] { return pAlive.isNull(); }, 10000);
+}
+} // namespace
 
 // The install pass of device and agent packages: downloads from a real nginx, archives made by the real
 // 7-Zip (or built by hand where they must be hostile), the package check, and the work lists.
@@ -151,11 +164,11 @@ Statuses TestDeviceInstall::run(const Rows& rows)
 {
     if (!WorkFile::writeRows(ProcDevUpdateXml::updateListPath(), rows))
         return {};
-    DeviceUpdateWorker worker(false);
-    worker.setErrorSink(
+    auto* pWorker = new DeviceUpdateWorker(false);
+    pWorker->setErrorSink(
         [this](const QString& sCode, const QString& sText) { m_lstErrors << sCode << sText; });
-    QSignalSpy spy(&worker, &DeviceUpdateWorker::emitStatus);
-    worker.installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
+    QSignalSpy spy(pWorker, &DeviceUpdateWorker::emitStatus);
+    pWorker->installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
     auto isFinal = [&spy] {
         if (spy.isEmpty())
             return false;
@@ -164,7 +177,8 @@ Statuses TestDeviceInstall::run(const Rows& rows)
     };
     if (!QTest::qWaitFor(isFinal, 60000))
         qWarning("no final status within 60 s");
-    QTest::qWait(50); // a second final result would show up here
+    if (!endWorker(pWorker))
+        qWarning("the worker was not deleted");
     Statuses seen;
     for (const QList<QVariant>& args : spy)
         seen.append({int(args.at(0).value<ACTION_STATUS>()), args.at(1).toString()});
@@ -351,11 +365,11 @@ void TestDeviceInstall::lists()
     else if (list != "none")
         QVERIFY(WorkFile::writeRows(
             sList, {{"IMAGE", "d", "v", "10", m_nginx.url(list == "slash" ? "/" : "/a/.."), ""}}));
-    DeviceUpdateWorker worker(false);
-    QSignalSpy spy(&worker, &DeviceUpdateWorker::emitStatus);
-    worker.installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
+    auto* pWorker = new DeviceUpdateWorker(false);
+    QSignalSpy spy(pWorker, &DeviceUpdateWorker::emitStatus);
+    pWorker->installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
     QVERIFY(spy.count() == 1 || spy.wait(20000));
-    QTest::qWait(50);
+    QVERIFY(endWorker(pWorker));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(int(spy.first().at(0).value<ACTION_STATUS>()), status);
     QCOMPARE(spy.first().at(1).toString(), text);

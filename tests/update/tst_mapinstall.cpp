@@ -48,7 +48,10 @@ private slots:
     void refusedArchives();
     void archivePrograms_data();
     void archivePrograms();
-    void unrecordableRowStays();
+    void brokenOffInstallKeepsTheRest();
+    void rowsWithoutVersion_data();
+    void rowsWithoutVersion();
+    void workFolderAfterInstall();
     void noDevice();
     void unknownDeviceRow();
     void driveGoneBeforeVersion();
@@ -196,7 +199,7 @@ Statuses TestMapInstall::run(const Rows& maps, const Rows& devices)
         return {};
     if (!devices.isEmpty() && !WorkFile::writeRows(AgentFolders::tempPath("DevDownload.script"), devices))
         return {};
-    QScopedPointer<MapFreeUpdateWorker> pWorker(makeWorker());
+    QPointer<MapFreeUpdateWorker> pWorker(makeWorker());
     QSignalSpy spy(pWorker.data(), &MapFreeUpdateWorker::emitStatus);
     pWorker->installMapFreeUpdate(R"({"drive":"/elsewhere/","model":"M","sku":"S","uuid":"U"})");
     auto isFinal = [&spy] {
@@ -208,7 +211,11 @@ Statuses TestMapInstall::run(const Rows& maps, const Rows& devices)
     };
     if (!QTest::qWaitFor(isFinal, 60000))
         qWarning("no final status within 60 s");
-    QTest::qWait(50); // a second final result would show up here
+    // Ended as the controller ends it after its final result; once it is gone, everything it reported
+    // has been counted and nothing more can follow.
+    pWorker->deleteLater();
+    if (!QTest::qWaitFor([&pWorker] { return pWorker.isNull(); }, 10000))
+        qWarning("the worker was not deleted");
     Statuses seen;
     for (const QList<QVariant>& args : spy) {
         if (args.at(0).value<ACTION_STATUS>() != MAP_DOWNLOADPROCESS)
@@ -237,6 +244,7 @@ void TestMapInstall::mapOnly()
              ("3.5;2026-02-03 04:05:06;" + sSize + ";").toUtf8());
     QVERIFY(!QFileInfo::exists(m_pDrive->root() + "Korvo"));
     QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows());
+    QVERIFY(!QFileInfo::exists(AgentFolders::tempPath("BM-EU.zip")));
 }
 
 void TestMapInstall::devicePackageAndMap()
@@ -259,6 +267,9 @@ void TestMapInstall::devicePackageAndMap()
              ("2.0;20260102;" + sAppSize).toUtf8());
     QVERIFY(TestFolders::readFile(m_pDrive->root() + "KORVO/version.map").startsWith("3.5;"));
     QCOMPARE(rowsOf(AgentFolders::tempPath("DevDownload.script")), Rows());
+    // Installed archives do not stay in the work folder.
+    QVERIFY(!QFileInfo::exists(AgentFolders::tempPath("App_2.zip")));
+    QVERIFY(!QFileInfo::exists(AgentFolders::tempPath("TA-EU.zip")));
 }
 
 void TestMapInstall::room_data()
@@ -324,11 +335,12 @@ void TestMapInstall::mismatchThenMatch()
 
 void TestMapInstall::addOnFirstRowIsDownloaded()
 {
-    // A stale archive of the same name must not be unpacked unchecked.
+    // A stale file of the same name must not be unpacked unchecked: taken for a part, it is resumed,
+    // fails the checksum and is fetched again whole.
     QVERIFY(TestFolders::writeFile(AgentFolders::tempPath("BM-EU.zip"), "stale"));
     const Statuses seen = run({mapRow("BM-EU.zip", "BM-EU", "AdditionalMaps")});
     QCOMPARE(seen.last(), qMakePair(int(MAP_INSTALLSUCCESS), QString()));
-    QCOMPARE(getsOf("BM-EU.zip"), 1);
+    QCOMPARE(getsOf("BM-EU.zip"), 2);
     QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/base.img"), m_base);
 }
 
@@ -352,6 +364,12 @@ void TestMapInstall::refusedArchives()
     QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/Map/ok.txt"));
     QVERIFY(!QFileInfo::exists(m_pDrive->root() + "escaped.txt"));
     QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/escaped.txt"));
+    // Nothing of a refused archive reaches the device, not even part of a file, and the archive itself
+    // does not stay in the work folder to be tried again.
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/Map/base.img"));
+    QCOMPARE(QDir(m_pDrive->root() + "KORVO/Map").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
+    QVERIFY(!QFileInfo::exists(AgentFolders::tempPath(name)));
     QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/version.bm"), QByteArray("0.1;old;1;"));
 }
 
@@ -382,14 +400,112 @@ void TestMapInstall::archivePrograms()
     QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
 }
 
-// The verified row goes to the receiving list first: when that cannot be written, it stays listed.
-void TestMapInstall::unrecordableRowStays()
+// An install broken off (the worker deleted, as a killed agent would leave it) keeps every row not yet
+// installed listed, and only those: the installed one left the list and took its archive along.
+void TestMapInstall::brokenOffInstallKeepsTheRest()
 {
-    QVERIFY(QDir().mkpath(AgentFolders::tempPath("mapdownload.script") + "/blocker"));
-    const WorkFile::Row map = mapRow("BM-EU.zip", "BM-EU");
-    QCOMPARE(run({map}), (Statuses{{int(MAP_REQUESTERROR), "true"}}));
+    FakeArchivePrograms fakes;
+    const QString sReal = ArchiveTool::findProgram(QString());
+    const QString sHanging = fakes.hanging();
+    PlatformOverride platform;
+    platform.setArchiveProgram(fakes.script(
+        "hangta7z", QString("case \"$1 $*\" in x*TA-EU*) exec \"%1\";; esac; exec \"%2\" \"$@\"\n")
+                        .arg(sHanging, sReal)));
+    const Rows maps = {mapRow("BM-EU.zip", "BM-EU"), mapRow("TA-EU.zip", "TA-EU")};
+    QVERIFY(WorkFile::writeRows(ProcMapXml::mapListPath(), maps));
+    QPointer<MapFreeUpdateWorker> pWorker(makeWorker());
+    pWorker->installMapFreeUpdate("{}");
+    QVERIFY(QTest::qWaitFor([&fakes] { return fakes.hangingPid() != 0; }, 60000));
+    delete pWorker.data();
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows{maps.at(1)});
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/base.img"), m_base);
+    QVERIFY(!QFileInfo::exists(AgentFolders::tempPath("BM-EU.zip")));
+    QVERIFY(QFileInfo::exists(AgentFolders::tempPath("TA-EU.zip")));
+
+    // The next install takes up the rest: the archive already there is verified, not fetched again.
+    platform.setArchiveProgram(sReal);
+    m_nLogStart = m_nginx.accessLog().size();
+    const Statuses seen = run(rowsOf(ProcMapXml::mapListPath()));
+    QCOMPARE(seen.last(), qMakePair(int(MAP_INSTALLSUCCESS), QString()));
+    QCOMPARE(getsOf("TA-EU.zip"), 0);
+    QCOMPARE(TestFolders::readFile(m_pDrive->root() + "KORVO/Map/ta.img"), QByteArray(100000, 't'));
+    QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows());
+}
+
+void TestMapInstall::rowsWithoutVersion_data()
+{
+    QTest::addColumn<bool>("device");
+    QTest::newRow("device package") << true;
+    QTest::newRow("map") << false;
+}
+
+// A row without a version is refused before anything is fetched or unpacked: it would be recorded on the
+// device as a version file with an empty version.
+void TestMapInstall::rowsWithoutVersion()
+{
+    QFETCH(bool, device);
+    QVERIFY(QFile::copy(m_root.filePath("App_2.zip"), AgentFolders::tempPath("App_2.zip")));
+    WorkFile::Row app = deviceRow("APPLICATION", "App_2.zip");
+    WorkFile::Row map = mapRow("TA-EU.zip", "TA-EU");
+    (device ? app[2] : map[MapRows::VERSION]).clear();
+    const Statuses seen = run({map}, {app});
+    if (device) {
+        QCOMPARE(seen, (Statuses{{int(DEVICE_UNZIPERROR), ""}}));
+        QCOMPARE(m_lstErrors.value(0), QString("E03"));
+    } else {
+        QCOMPARE(seen, (Statuses{{int(MAP_REQUESTERROR), "true"}}));
+    }
+    QCOMPARE(getsOf("TA-EU.zip"), 0);
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "program.bin"));
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/version.app"));
+    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/version.map"));
     QCOMPARE(rowsOf(ProcMapXml::mapListPath()), Rows{map});
-    QVERIFY(!QFileInfo::exists(m_pDrive->root() + "KORVO/Map/base.img"));
+    QCOMPARE(rowsOf(AgentFolders::tempPath("DevDownload.script")), Rows{app});
+}
+
+// What the work folder keeps: archives of earlier lists go, a part a listed row resumes stays, and what
+// was installed goes once no listed row still needs it.
+void TestMapInstall::workFolderAfterInstall()
+{
+    const QString sOld = AgentFolders::tempPath("OSM-Old.zip");
+    const QString sNewer = AgentFolders::tempPath("OSM-Newer.zip");
+    const QString sNotes = AgentFolders::tempPath("notes.txt");
+    for (const QString& sFile : {sOld, sNotes})
+        QVERIFY(TestFolders::writeFile(sFile, "left over"));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
+    for (const QString& sFile : {sOld, sNotes}) {
+        QFile file(sFile);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(before, QFileDevice::FileModificationTime));
+    }
+    // A part of a listed archive, as old as the leftovers: it is resumed, not thrown away.
+    const QByteArray ta = TestFolders::readFile(m_root.filePath("TA-EU.zip"));
+    QVERIFY(TestFolders::writeFile(AgentFolders::tempPath("TA-EU.zip"), ta.left(ta.size() / 2)));
+    {
+        QFile file(AgentFolders::tempPath("TA-EU.zip"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(before, QFileDevice::FileModificationTime));
+    }
+    // Newer than the list: another download's, not a leftover.
+    QVERIFY(TestFolders::writeFile(sNewer, "in the making"));
+    {
+        QFile file(sNewer);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(
+            file.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime));
+    }
+    // The same archive listed twice stays until its second row is installed.
+    const WorkFile::Row map = mapRow("TA-EU.zip", "TA-EU");
+    const Statuses seen = run({map, map});
+    QCOMPARE(seen.last(), qMakePair(int(MAP_INSTALLSUCCESS), QString()));
+    QCOMPARE(seen.count({int(MAP_INSTALLPROCESS), R"({"file":"TA-EU.zip","unzip":"100"})"}), 2);
+    QVERIFY(!QFileInfo::exists(sOld));
+    QVERIFY(QFileInfo::exists(sNewer));
+    QVERIFY(QFileInfo::exists(sNotes));
+    QVERIFY(!QFileInfo::exists(AgentFolders::tempPath("TA-EU.zip")));
+    const QStringList lines = m_nginx.accessLog().mid(m_nLogStart);
+    QCOMPARE(lines.filter(QRegularExpression("^GET /TA-EU.zip .* \"bytes=\\d+-\"")).size(), 1);
+    QCOMPARE(getsOf("TA-EU.zip"), 1);
 }
 
 void TestMapInstall::noDevice()
@@ -462,7 +578,8 @@ void TestMapInstall::roomCheckLeavesTheLoopRunning()
     const qint64 nPid = fakes.hangingPid();
     delete pWorker.data();
     QVERIFY(QTest::qWaitFor([nPid] { return !FakeArchivePrograms::isProcessAlive(nPid); }, 10000));
-    QTest::qWait(50);
+    // The worker is gone: what it reported is all it will ever report.
+    QVERIFY(pWorker.isNull());
     for (const QList<QVariant>& args : spy)
         QCOMPARE(args.at(0).value<ACTION_STATUS>(), MAP_DOWNLOADPROCESS);
     QCOMPARE(rowsOf(ProcMapXml::mapListPath()).size(), 1);
