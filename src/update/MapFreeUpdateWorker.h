@@ -148,6 +148,8 @@ private:
     void startUnzip(const QString& sDestination);
     void doWriteVerAndReDownload();
     bool writeVersionFile(const QString& sRelative, const QString& sText);
+    bool unzipTargetIsSafe();
+    QString versionFile() const;
     QString deviceTopFolder() const;
     bool isDeviceItem() const;
     void failItem(const QString& sCode, const QString& sText);
@@ -180,4 +182,5 @@ private:
     int m_nDeviceArchives = 0; // of the room check's archives, the device packages come first
     WorkFile::Row m_currentRow;
     QString m_sUnzipTarget;
+    QStringList m_lstMembers; // of the archive being unpacked, as its check listed them
 };
