@@ -669,6 +669,13 @@ void MapFreeUpdateWorker::doInstallUpdate()
     emit emitStatus(MAP_INSTALLPROCESS, progress(m_sFileName, "0"));
     bool bOk = false;
     const QString sTop = deviceTopFolder();
+    // Looked at before the map folder is made, so a device that would refuse it gets nothing.
+    QString sWhy;
+    if (!sTop.isEmpty() && !versionSlotIsSafe(&sWhy)) {
+        writeLog(1, "[RirUdorAdoderOduvez][doInstallUpdate] %s", qUtf8Printable(sWhy));
+        failItem("E05", "device folder not safe");
+        return;
+    }
     const QString sMapDir = sTop.isEmpty() ? QString() : DevicePath::resolveDir(m_sDrive, "Korvo/Map", &bOk);
     if (!bOk) {
         failItem("E05", "device folder missing");
@@ -773,6 +780,13 @@ QString MapFreeUpdateWorker::versionFile() const
     return sName.isEmpty() ? QString() : "Korvo/" + sName;
 }
 
+bool MapFreeUpdateWorker::versionSlotIsSafe(QString* pWhy) const
+{
+    const QString sVersion = versionFile();
+    return sVersion.isEmpty() ||
+           DevicePlace::isFileSlot(m_sDrive, DevicePath::resolve(m_sDrive, sVersion), pWhy);
+}
+
 // Only a regular file or a new name is written: the save replaces a link by a file, but writes to the
 // file a link names, which could be one of the computer's.
 bool MapFreeUpdateWorker::writeVersionFile(const QString& sRelative, const QString& sText)
@@ -796,11 +810,9 @@ bool MapFreeUpdateWorker::unzipTargetIsSafe()
     if (m_sUnzipTarget == AgentFolders::tempDir())
         return true;
     // The version file is looked at before the unpack too, so a device that would refuse it gets nothing.
-    const QString sVersion = versionFile();
     QString sWhy;
     if (DevicePlace::membersAreSafe(m_sDrive, m_sUnzipTarget, m_lstMembers, &sWhy) &&
-        (sVersion.isEmpty() ||
-         DevicePlace::isFileSlot(m_sDrive, DevicePath::resolve(m_sDrive, sVersion), &sWhy)))
+        versionSlotIsSafe(&sWhy))
         return true;
     writeLog(1, "[RirUdorAdoderOduvez][unzipTargetIsSafe] %s", qUtf8Printable(sWhy));
     failItem("E05", "device folder not safe");

@@ -150,6 +150,7 @@ private:
     bool writeVersionFile(const QString& sRelative, const QString& sText);
     bool unzipTargetIsSafe();
     QString versionFile() const;
+    bool versionSlotIsSafe(QString* pWhy) const;
     QString deviceTopFolder() const;
     bool isDeviceItem() const;
     void failItem(const QString& sCode, const QString& sText);
