@@ -1,11 +1,14 @@
 #include "BackupRestoreWorker.h"
 
 #include "BackupFiles.h"
+#include "BackupLinks.h"
 #include "RestoreSwap.h"
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
 #include "platform/ArchiveTool.h"
+#include "platform/ChildProcess.h"
 #include "platform/DevicePath.h"
+#include "platform/DevicePlace.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -248,11 +251,12 @@ bool BackupRestoreWorker::restoreParts(const QString& sParam)
     RestoreSwap data(sDataDst,
                      isSameDir(sDataDst, m_lstDrive.at(1)) ? RestoreSwap::OVERLAY : RestoreSwap::REPLACE);
     writeLog(1, "[BackupRestoreWorker][doRestore] sys");
-    bool bOk = doRestoreProcess(&m_pSysProcess, values.sSysSrc, &sys);
+    bool bOk = doRestoreProcess(&m_pSysProcess, values.sSysSrc, &sys, sSysRoot);
     if (bOk) {
         writeLog(1, "[BackupRestoreWorker][doRestore] data");
         emit emitStatus(RESTORE_PROCESS, QStringLiteral("50"));
-        bOk = pauseBetweenParts() && doRestoreProcess(&m_pDataProcess, values.sDataSrc, &data);
+        bOk = pauseBetweenParts() &&
+              doRestoreProcess(&m_pDataProcess, values.sDataSrc, &data, m_lstDrive.at(1));
     }
     bOk = bOk && !isStopRequested() && commitRestore(&sys, &data);
     if (!bOk) {
@@ -280,8 +284,10 @@ bool BackupRestoreWorker::doBackupSysProcess(const QString& sArchive, const QStr
     QByteArray archive, source;
     writeLog(1, "[BackupRestoreWorker][doBackupSysProcess] a -r %s %s", utf8(sArchive, &archive),
              utf8(sSource, &source));
-    return runArchiveProgram(&m_pSysProcess, ArchiveTool::addArgs(sArchive, sSource),
-                             "[BackupRestoreWorker][doBackupSysProcess]");
+    const QString sFolder = patternFolder(sSource);
+    const QString sRoot =
+        isUnder(sFolder, BackupFiles::stagingDir()) ? BackupFiles::stagingDir() : m_lstDrive.at(0);
+    return runBackup(&m_pSysProcess, sArchive, sSource, sRoot, "[BackupRestoreWorker][doBackupSysProcess]");
 }
 
 bool BackupRestoreWorker::doBackupDataProcess(const QString& sArchive, const QString& sSource)
@@ -289,8 +295,38 @@ bool BackupRestoreWorker::doBackupDataProcess(const QString& sArchive, const QSt
     QByteArray archive, source;
     writeLog(1, "[BackupRestoreWorker][doBackupDataProcess] a -r %s %s", utf8(sArchive, &archive),
              utf8(sSource, &source));
-    return runArchiveProgram(&m_pDataProcess, ArchiveTool::addArgs(sArchive, sSource),
-                             "[BackupRestoreWorker][doBackupDataProcess]");
+    return runBackup(&m_pDataProcess, sArchive, sSource, m_lstDrive.at(1),
+                     "[BackupRestoreWorker][doBackupDataProcess]");
+}
+
+// The device's links are left out: what they name may be any file of the computer. A source folder reached
+// through a link is not archived at all.
+bool BackupRestoreWorker::runBackup(QProcess** ppProcess, const QString& sArchive, const QString& sSource,
+                                    const QString& sRoot, const char* szPrefix)
+{
+    const QString sFolder = patternFolder(sSource);
+    QString sWhy;
+    if (!DevicePlace::isSafe(sRoot, sFolder, &sWhy)) {
+        QByteArray why;
+        writeLog(1, "%s refused: %s", szPrefix, utf8(sWhy, &why));
+        m_bFailed = true;
+        return false;
+    }
+    const QStringList lstLinks = BackupLinks::below(sFolder);
+    for (const QString& sLink : lstLinks) {
+        QByteArray link;
+        writeLog(1, "%s left out, a link: %s", szPrefix, utf8(sLink, &link));
+    }
+    const QString sList = lstLinks.isEmpty() ? QString() : sArchive + ".links";
+    if (!sList.isEmpty() && !BackupLinks::writeExclusions(sList, lstLinks)) {
+        writeLog(1, "%s cannot write the list of links", szPrefix);
+        m_bFailed = true;
+        return false;
+    }
+    const bool bOk = runArchiveProgram(ppProcess, ArchiveTool::addArgs(sArchive, sSource, sList), szPrefix);
+    if (!sList.isEmpty())
+        QFile::remove(sList);
+    return bOk;
 }
 
 bool BackupRestoreWorker::doTestProcess(QProcess** ppProcess, const QString& sArchive)
@@ -305,7 +341,8 @@ bool BackupRestoreWorker::doTestProcess(QProcess** ppProcess, const QString& sAr
                              "[BackupRestoreWorker][doTestProcess]");
 }
 
-bool BackupRestoreWorker::doRestoreProcess(QProcess** ppProcess, const QString& sArchive, RestoreSwap* pSwap)
+bool BackupRestoreWorker::doRestoreProcess(QProcess** ppProcess, const QString& sArchive, RestoreSwap* pSwap,
+                                           const QString& sRoot)
 {
     QByteArray archive, output;
     writeLog(1, "[BackupRestoreWorker][doRestoreProcess] x -y %s -o%s", utf8(sArchive, &archive),
@@ -316,12 +353,23 @@ bool BackupRestoreWorker::doRestoreProcess(QProcess** ppProcess, const QString& 
         m_bFailed = true;
         return false;
     }
-    if (!pSwap->prepare()) {
+    // Nothing on the way to the destination may lead off the device.
+    QString sWhy;
+    if (!DevicePlace::isSafe(sRoot, pSwap->destination(), &sWhy) ||
+        !DevicePlace::isSafe(sRoot, pSwap->extractDir(), &sWhy)) {
+        QByteArray why;
+        writeLog(1, "[BackupRestoreWorker][doRestoreProcess] refused: %s", utf8(sWhy, &why));
+        m_bFailed = true;
+        return false;
+    }
+    if (!pSwap->prepare() || !DevicePlace::isFolder(sRoot, pSwap->extractDir())) {
         writeLog(1, "[BackupRestoreWorker][doRestoreProcess] cannot create %s", output.constData());
         return false;
     }
+    // An archive's links are not restored: the program may make one that names the computer's files.
     return runArchiveProgram(ppProcess, ArchiveTool::extractArgs(sArchive, pSwap->extractDir()),
-                             "[BackupRestoreWorker][doRestoreProcess]");
+                             "[BackupRestoreWorker][doRestoreProcess]") &&
+           BackupLinks::dropBelow(pSwap->extractDir());
 }
 
 bool BackupRestoreWorker::runArchiveProgram(QProcess** ppProcess, const QStringList& args,
@@ -340,7 +388,7 @@ bool BackupRestoreWorker::runArchiveProgram(QProcess** ppProcess, const QStringL
     m_bRunFinished = false;
     m_nRunExitCode = -1;
     m_runExitStatus = QProcess::NormalExit;
-    QProcess* pProcess = new QProcess;
+    QProcess* pProcess = new ChildProcess;
     *ppProcess = pProcess;
     pProcess->setProcessChannelMode(QProcess::MergedChannels);
     pProcess->setReadChannel(QProcess::StandardOutput);

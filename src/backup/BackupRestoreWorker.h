@@ -70,7 +70,10 @@ private:
     bool doBackupSysProcess(const QString& sArchive, const QString& sSource);
     bool doBackupDataProcess(const QString& sArchive, const QString& sSource);
     bool doTestProcess(QProcess** ppProcess, const QString& sArchive);
-    bool doRestoreProcess(QProcess** ppProcess, const QString& sArchive, RestoreSwap* pSwap);
+    bool runBackup(QProcess** ppProcess, const QString& sArchive, const QString& sSource,
+                   const QString& sRoot, const char* szPrefix);
+    bool doRestoreProcess(QProcess** ppProcess, const QString& sArchive, RestoreSwap* pSwap,
+                          const QString& sRoot);
     bool commitRestore(RestoreSwap* pSys, RestoreSwap* pData);
     bool runArchiveProgram(QProcess** ppProcess, const QStringList& args, const char* szPrefix);
     bool waitProcess(QProcess* pProcess, const char* szPrefix);

@@ -6,6 +6,7 @@
 #include "core/FolderTools.h"
 #include "platform/DeviceFileReader.h"
 #include "platform/DevicePath.h"
+#include "platform/DevicePlace.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -87,9 +88,14 @@ void ProcKeepFileXml::stageFiles()
             continue;
         const QString sSrc = DevicePath::resolve(m_sSystemRoot, sRel);
         const QString sDst = BackupFiles::stagingDir() + "/" + sRel;
+        // Only a file of the device itself: a link, or a link on its way, may name any file of the computer.
+        QString sWhy;
+        if (!DevicePlace::isFile(m_sSystemRoot, sSrc, &sWhy)) {
+            writeLog(1, "[ProcKeepFileXml][backupKeepFile] file left out: %s", qUtf8Printable(sWhy));
+            continue;
+        }
         // No folder for a file the device does not have: a restore would create it there.
-        if (QFileInfo(sSrc).isFile())
-            QDir().mkpath(QFileInfo(sDst).path());
+        QDir().mkpath(QFileInfo(sDst).path());
         if (!copyFile(sDst, sSrc))
             writeLog(1, "[ProcKeepFileXml][backupKeepFile] file not staged %s", qUtf8Printable(sRel));
     }
@@ -101,7 +107,13 @@ void ProcKeepFileXml::stageFolders()
         const QString sRel = systemRelative(sEntry);
         if (sRel.isEmpty())
             continue;
-        if (!copyFolder(BackupFiles::stagingDir(), DevicePath::resolve(m_sSystemRoot, sRel), sRel))
+        const QString sSrc = DevicePath::resolve(m_sSystemRoot, sRel);
+        QString sWhy;
+        if (!DevicePlace::isFolder(m_sSystemRoot, sSrc, &sWhy)) {
+            writeLog(1, "[ProcKeepFileXml][backupKeepFile] folder left out: %s", qUtf8Printable(sWhy));
+            continue;
+        }
+        if (!copyFolder(BackupFiles::stagingDir(), sSrc, sRel))
             writeLog(1, "[ProcKeepFileXml][backupKeepFile] folder not staged %s", qUtf8Printable(sRel));
     }
 }
@@ -151,7 +163,7 @@ bool ProcKeepFileXml::cpDir(const QString& sSrc, const QString& sRoot, const QSt
         const QString sSource = sSrc + "/" + entry.fileName();
         bool bOk = true;
         if (entry.isSymLink())
-            qDebug("Unhandled item \"%s\" in cpDir", qUtf8Printable(sSource));
+            writeLog(1, "[ProcKeepFileXml][cpDir] left out, a link: %s", qUtf8Printable(sSource));
         else if (entry.isDir())
             bOk = cpDir(sSource, sTarget, entry.fileName());
         else if (entry.isFile())

@@ -3,6 +3,7 @@
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
 #include "platform/ArchiveTool.h"
+#include "platform/ChildProcess.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -32,7 +33,7 @@ void UnzipJob::start()
         report(-1, QProcess::CrashExit);
         return;
     }
-    m_pProcess = new QProcess(this);
+    m_pProcess = new ChildProcess(this);
     m_pProcess->setProcessChannelMode(QProcess::MergedChannels);
     m_pProcess->setReadChannel(QProcess::StandardOutput);
     // "-y" answers every question; a closed input keeps anything else from waiting for an answer.

@@ -32,9 +32,16 @@ public:
     {
         return {"x", "-y", sArchive, "-o" + sOutputDir};
     }
-    static QStringList addArgs(const QString& sArchive, const QString& sSource)
+    // "-snl": a link is stored as the link, never followed to what it names. sExcludeList, when given, is
+    // a UTF-8 file of paths (relative to the source folder) left out.
+    static QStringList addArgs(const QString& sArchive, const QString& sSource,
+                               const QString& sExcludeList = QString())
     {
-        return {"a", "-r", "-mx0", sArchive, sSource};
+        QStringList args = {"a", "-r", "-mx0", "-snl"};
+        if (!sExcludeList.isEmpty())
+            args << "-scsUTF-8"
+                 << "-x@" + sExcludeList;
+        return args << sArchive << sSource;
     }
     static QStringList testArgs(const QString& sArchive) { return {"t", sArchive}; }
     // The table listing: one line per member and a summary line with the total.

@@ -1,5 +1,7 @@
 #include "DevicePath.h"
 
+#include "DevicePlace.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -45,7 +47,8 @@ QString DevicePath::resolve(const QString& sRoot, const QString& sRelative)
 QString DevicePath::resolveDir(const QString& sRoot, const QString& sRelative, bool* pOk)
 {
     const QString sPath = resolve(sRoot, sRelative);
-    const bool bOk = QDir().mkpath(sPath);
+    // Never through a link of the device: the folders are made one by one, each checked first.
+    const bool bOk = DevicePlace::makeFolder(sRoot, sPath);
     if (pOk)
         *pOk = bOk;
     return sPath;

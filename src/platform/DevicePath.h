@@ -12,6 +12,7 @@ public:
     // the spelling given. "\" in sRelative counts as "/".
     static QString resolve(const QString& sRoot, const QString& sRelative);
     // As resolve(), and creates the missing folders of the result (the relative path names a folder).
+    // Fails when a part on the way is a link or leaves the drive (DevicePlace).
     static QString resolveDir(const QString& sRoot, const QString& sRelative, bool* pOk = nullptr);
     // True when sRelative stays below its root: no "..", no absolute part, no drive letter.
     static bool isSafeRelative(const QString& sRelative);

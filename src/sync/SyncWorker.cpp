@@ -14,6 +14,7 @@
 #include "net/WorkerThread.h"
 #include "platform/DeviceFileReader.h"
 #include "platform/DevicePath.h"
+#include "platform/DevicePlace.h"
 #include "platform/Platform.h"
 #include "platform/VolumeInfo.h"
 
@@ -424,7 +425,8 @@ QString SyncWorker::trackFileName(const QString& sDrive, const QString& sTitle)
     }
     const QString sBase = sFolder + "/";
     QString sFile = sName + ".gpx";
-    for (int n = 1; QFile::exists(DevicePath::resolve(sBase, sFile)); ++n)
+    // A new name: a dangling link counts as taken, since a download would create the file it names.
+    for (int n = 1; DevicePlace::entryExists(DevicePath::resolve(sBase, sFile)); ++n)
         sFile = QString("%1_(%2).gpx").arg(sName).arg(n);
     return sBase + sFile;
 }

@@ -3,6 +3,7 @@
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
 #include "platform/ArchiveTool.h"
+#include "platform/ChildProcess.h"
 #include "platform/Platform.h"
 
 #include <QDeadlineTimer>
@@ -15,7 +16,7 @@ namespace
 // The program's whole output, or false when it does not end well within the limit.
 bool runListing(const QString& sProgram, const QString& sArchive, QByteArray* pOutput)
 {
-    QProcess process;
+    ChildProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(sProgram, ArchiveTool::listArgs(sArchive), QIODevice::ReadOnly);

@@ -19,6 +19,7 @@
 #include "core/JsonHelper.h"
 #include "net/WorkerThread.h"
 #include "platform/DevicePath.h"
+#include "platform/DevicePlace.h"
 #include "platform/Platform.h"
 
 #include <QDateTime>
@@ -704,7 +705,14 @@ void MapFreeUpdateWorker::doInstallUpdate()
     emit emitStatus(MAP_INSTALLPROCESS, progress(m_sFileName, "0"));
     bool bOk = false;
     const QString sTop = deviceTopFolder();
-    const QString sMapDir = sTop.isEmpty() ? QString() : DevicePath::resolveDir(sTop, "Map", &bOk);
+    // Looked at before the map folder is made, so a device that would refuse it gets nothing.
+    QString sWhy;
+    if (!sTop.isEmpty() && !versionSlotIsSafe(&sWhy)) {
+        writeLog(1, "[RirUdorAdoderOduvez][doInstallUpdate] %s", qUtf8Printable(sWhy));
+        failItem("E05", "device folder not safe");
+        return;
+    }
+    const QString sMapDir = sTop.isEmpty() ? QString() : DevicePath::resolveDir(m_sDrive, "Korvo/Map", &bOk);
     if (!bOk) {
         failItem("E05", "device folder missing");
         return;
@@ -733,6 +741,7 @@ void MapFreeUpdateWorker::startUnzip(const QString& sDestination)
 
 void MapFreeUpdateWorker::slotPackageChecked(int eResult, int nExitCode)
 {
+    m_lstMembers = m_pCheck->members();
     m_pCheck->deleteLater();
     m_pCheck = nullptr;
     switch (eResult) {
@@ -750,6 +759,8 @@ void MapFreeUpdateWorker::slotPackageChecked(int eResult, int nExitCode)
         failItem("E03", "archive refused");
         return;
     }
+    if (!unzipTargetIsSafe())
+        return;
     dropThread();
     m_pThread = new WorkerThread(this, 0);
     m_pThread->setUnzip(AgentFolders::tempPath(m_sFileName), m_sUnzipTarget);
@@ -764,6 +775,8 @@ void MapFreeUpdateWorker::slotProcFinish(int nExitCode, QProcess::ExitStatus eEx
         failItem(QString("E02-%1").arg(nExitCode), "unzip issue");
         return;
     }
+    if (!unzipTargetIsSafe())
+        return;
     emit emitStatus(isDeviceItem() ? DEVICE_INSTALLPROCESS : MAP_INSTALLPROCESS,
                     progress(m_sFileName, "100"));
     doWriteVerAndReDownload();
@@ -773,15 +786,11 @@ void MapFreeUpdateWorker::doWriteVerAndReDownload()
 {
     writeLog(1, "[MapFreeUpdateWorker ][doWriteVerAndReDownload][entry]");
     const WorkFile::Row& row = m_currentRow;
-    QString sFile;
+    const QString sFile = versionFile();
     QString sText;
-    if (m_bDeviceRow && row.value(0) == "APPLICATION") {
-        sFile = "Korvo/version.app";
+    if (m_bDeviceRow) {
         sText = row.value(2) + ";" + QString(row.value(1)).remove('-') + ";" + row.value(3);
-    } else if (!m_bDeviceRow) {
-        const QString sName = MapKind::versionFile(MapKind::of(MapRows::notes(row)));
-        if (!sName.isEmpty())
-            sFile = "Korvo/" + sName;
+    } else {
         sText = row.value(MapRows::VERSION) + ";" + row.value(MapRows::RELEASE_DATE) + ";" +
                 row.value(MapRows::SIZE) + ";";
     }
@@ -808,10 +817,52 @@ void MapFreeUpdateWorker::dropInstalledArchive()
         writeLog(1, "[RirUdorAdoderOduvez][dropInstalledArchive] %s stays", qUtf8Printable(m_sFileName));
 }
 
+// The version file the current item records itself in, below the drive root; "" for none.
+QString MapFreeUpdateWorker::versionFile() const
+{
+    if (m_bDeviceRow)
+        return m_currentRow.value(0) == "APPLICATION" ? QStringLiteral("Korvo/version.app") : QString();
+    const QString sName = MapKind::versionFile(MapKind::of(MapRows::notes(m_currentRow)));
+    return sName.isEmpty() ? QString() : "Korvo/" + sName;
+}
+
+bool MapFreeUpdateWorker::versionSlotIsSafe(QString* pWhy) const
+{
+    const QString sVersion = versionFile();
+    return sVersion.isEmpty() ||
+           DevicePlace::isFileSlot(m_sDrive, DevicePath::resolve(m_sDrive, sVersion), pWhy);
+}
+
+// Only a regular file or a new name is written: the save replaces a link by a file, but writes to the
+// file a link names, which could be one of the computer's.
 bool MapFreeUpdateWorker::writeVersionFile(const QString& sRelative, const QString& sText)
 {
-    return !deviceTopFolder().isEmpty() &&
-           WorkFile::writeBytes(DevicePath::resolve(m_sDrive, sRelative), sText.toUtf8());
+    if (deviceTopFolder().isEmpty())
+        return false;
+    const QString sPath = DevicePath::resolve(m_sDrive, sRelative);
+    QString sWhy;
+    if (!DevicePlace::isFileSlot(m_sDrive, sPath, &sWhy)) {
+        writeLog(1, "[RirUdorAdoderOduvez][writeVersionFile] %s", qUtf8Printable(sWhy));
+        return false;
+    }
+    return WorkFile::writeBytes(sPath, sText.toUtf8());
+}
+
+// Before the unpack, nothing on the way of a member may lead off the device (the archive program follows
+// a folder link); after it, no member may have become a link or landed elsewhere. The agent's own work
+// folder, where the agent package unpacks, is no device.
+bool MapFreeUpdateWorker::unzipTargetIsSafe()
+{
+    if (m_sUnzipTarget == AgentFolders::tempDir())
+        return true;
+    // The version file is looked at before the unpack too, so a device that would refuse it gets nothing.
+    QString sWhy;
+    if (DevicePlace::membersAreSafe(m_sDrive, m_sUnzipTarget, m_lstMembers, &sWhy) &&
+        versionSlotIsSafe(&sWhy))
+        return true;
+    writeLog(1, "[RirUdorAdoderOduvez][unzipTargetIsSafe] %s", qUtf8Printable(sWhy));
+    failItem("E05", "device folder not safe");
+    return false;
 }
 
 // The device's top folder ("Korvo", any spelling) on the install's drive, or "" when the drive is no
@@ -825,9 +876,10 @@ QString MapFreeUpdateWorker::deviceTopFolder() const
         return QString();
     }
     const QString sTop = DevicePath::resolve(m_sDrive, "Korvo");
-    if (!QFileInfo(sTop).isDir()) {
-        writeLog(1, "[RirUdorAdoderOduvez][deviceTopFolder] no device folder on %s",
-                 qUtf8Printable(m_sDrive));
+    QString sWhy;
+    if (!DevicePlace::isFolder(m_sDrive, sTop, &sWhy)) {
+        writeLog(1, "[RirUdorAdoderOduvez][deviceTopFolder] no device folder on %s: %s",
+                 qUtf8Printable(m_sDrive), qUtf8Printable(sWhy));
         return QString();
     }
     return sTop + "/";

@@ -156,6 +156,9 @@ private:
     void doWriteVerAndReDownload();
     void dropInstalledArchive();
     bool writeVersionFile(const QString& sRelative, const QString& sText);
+    bool unzipTargetIsSafe();
+    QString versionFile() const;
+    bool versionSlotIsSafe(QString* pWhy) const;
     QString deviceTopFolder() const;
     bool isDeviceItem() const;
     static QString deviceItemName(const WorkFile::Row& row);
@@ -193,4 +196,5 @@ private:
     int m_nDeviceArchives = 0; // of the room check's archives, the device packages come first
     WorkFile::Row m_currentRow;
     QString m_sUnzipTarget;
+    QStringList m_lstMembers; // of the archive being unpacked, as its check listed them
 };

@@ -2,6 +2,7 @@
 
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
+#include "platform/ChildProcess.h"
 #include "platform/Platform.h"
 
 #include <QFileInfo>
@@ -43,7 +44,7 @@ void PackageCheck::run(const QStringList& lstArgs, const char* szDoneSlot)
         m_pProcess->disconnect(this);
         m_pProcess->deleteLater();
     }
-    m_pProcess = new QProcess(this);
+    m_pProcess = new ChildProcess(this);
     m_pProcess->setStandardInputFile(QProcess::nullDevice());
     m_pProcess->setStandardErrorFile(QProcess::nullDevice());
     connect(m_pProcess, SIGNAL(finished(int, QProcess::ExitStatus)), this, szDoneSlot);
@@ -95,7 +96,8 @@ void PackageCheck::slotListingDone(int nExitCode, QProcess::ExitStatus eStatus)
     m_listing.clear();
     const QString sArchive = m_sArchive;
     m_pJudge = QThread::create([this, listing, sArchive] {
-        const Result eResult = judgeListing(listing, sArchive);
+        // Read by the caller only after finished(), which the posted call below emits.
+        const Result eResult = judgeListing(listing, sArchive, &m_lstMembers);
         // Posted to this check: dropped unread when it is deleted first.
         QMetaObject::invokeMethod(
             this, [this, eResult] { finish(eResult, 0); }, Qt::QueuedConnection);
@@ -103,8 +105,10 @@ void PackageCheck::slotListingDone(int nExitCode, QProcess::ExitStatus eStatus)
     m_pJudge->start();
 }
 
-PackageCheck::Result PackageCheck::judgeListing(const QByteArray& listing, const QString& sArchive)
+PackageCheck::Result PackageCheck::judgeListing(const QByteArray& listing, const QString& sArchive,
+                                                QStringList* pMembers)
 {
+    pMembers->clear();
     ArchiveTool::Listing parsed;
     if (!ArchiveTool::parseListing(listing, &parsed)) {
         writeLog(1, "[PackageCheck][slotListingDone] no complete listing of %s", qUtf8Printable(sArchive));
@@ -115,6 +119,7 @@ PackageCheck::Result PackageCheck::judgeListing(const QByteArray& listing, const
             writeLog(1, "[PackageCheck][slotListingDone] refused member %s", qUtf8Printable(entry.sPath));
             return REFUSED;
         }
+        pMembers->append(entry.sPath);
     }
     return PASSED;
 }

@@ -36,6 +36,8 @@ public:
     ~PackageCheck() override;
 
     void start(const QString& sArchive, Mode eMode = TEST_AND_LIST);
+    // After PASSED: the paths of the archive's members, as the listing names them.
+    QStringList members() const { return m_lstMembers; }
 
 signals:
     void finished(int eResult, int nExitCode);
@@ -50,7 +52,7 @@ private slots:
 private:
     void run(const QStringList& lstArgs, const char* szDoneSlot);
     void finish(Result eResult, int nExitCode);
-    static Result judgeListing(const QByteArray& listing, const QString& sArchive);
+    static Result judgeListing(const QByteArray& listing, const QString& sArchive, QStringList* pMembers);
     void dropProcess();
 
     QString m_sArchive;
@@ -58,6 +60,7 @@ private:
     QProcess* m_pProcess = nullptr;
     QThread* m_pJudge = nullptr;
     QByteArray m_listing;
+    QStringList m_lstMembers;
     bool m_bListing = false;
     bool m_bDone = false;
 };

@@ -9,6 +9,7 @@
 #include "support/TestFolders.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QtTest>
 
@@ -55,6 +56,29 @@ bool backUp(const BackupTestDevice& device)
     return statuses == QStringList({"53:50", "51:"});
 }
 
+// Every link below sRoot with what it names; linked folders are not entered.
+QMap<QString, QString> linksBelow(const QString& sRoot)
+{
+    QMap<QString, QString> links;
+    QDirIterator it(sRoot, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        if (it.fileInfo().isSymLink())
+            links.insert(QDir(sRoot).relativeFilePath(it.filePath()), it.fileInfo().symLinkTarget());
+    }
+    return links;
+}
+
+// What an archive holds, unpacked by the real 7z into sFolder.
+bool unpack(const QString& sArchive, const QString& sFolder)
+{
+    QProcess unzip;
+    unzip.start(BackupTestJob::realProgram(), ArchiveTool::extractArgs(sArchive, sFolder));
+    return unzip.waitForFinished(60000) && unzip.exitStatus() == QProcess::NormalExit &&
+           unzip.exitCode() == 0;
+}
+
 bool makeArchive(const QString& sArchive, const QString& sFolder)
 {
     QProcess zip;
@@ -81,6 +105,9 @@ private slots:
     void patternInJobFails_data();
     void patternInJobFails();
     void otherModeDoesNothing();
+    void linksStayOnTheDevice_data();
+    void linksStayOnTheDevice();
+    void restoreMakesNoLink();
 };
 
 void TestBackupRoundTrip::initTestCase()
@@ -325,6 +352,116 @@ void TestBackupRoundTrip::otherModeDoesNothing()
     QCoreApplication::sendPostedEvents();
     QVERIFY(statuses.isEmpty());
     QVERIFY(backupFolder().isEmpty());
+}
+
+void TestBackupRoundTrip::linksStayOnTheDevice_data()
+{
+    QTest::addColumn<bool>("keepList");
+    QTest::addColumn<QString>("entry");  // on the device, below the drives' folder
+    QTest::addColumn<QString>("target"); // below the computer's folder; "" for the folder itself
+    QTest::addColumn<bool>("backedUp");  // the backup still succeeds
+    QTest::newRow("settings file links to a computer file") << false << "sys/Korvo/Settings/leak.txt"
+                                                            << "secret.txt" << true;
+    QTest::newRow("settings folder links to a computer folder")
+        << false << "sys/Korvo/Settings/Profiles/linked"
+        << "" << true;
+    QTest::newRow("track links to a computer file") << false << "data/Korvo/Tracks/leak.gpx"
+                                                    << "secret.txt" << true;
+    QTest::newRow("data file links to a computer file, keep list") << true << "data/Korvo/Settings/leak.txt"
+                                                                   << "secret.txt" << true;
+    QTest::newRow("kept file links to a computer file") << true << "sys/HDD/APP/user.dat"
+                                                        << "secret.txt" << true;
+    QTest::newRow("kept folder links to a computer folder") << true << "sys/HDD/APP/Favorites"
+                                                            << "" << true;
+    QTest::newRow("file in a kept folder links to a computer file") << true << "sys/HDD/APP/Favorites/leak"
+                                                                    << "secret.txt" << true;
+    // The folder the backup reads is itself the computer's: nothing of it is archived.
+    QTest::newRow("tracks folder links to a computer folder") << false << "data/Korvo/Tracks"
+                                                              << "" << false;
+}
+
+// The device's links may name any file of the computer: the archives hold none of the computer's content,
+// and the restore afterwards makes no link.
+void TestBackupRoundTrip::linksStayOnTheDevice()
+{
+    QFETCH(bool, keepList);
+    QFETCH(QString, entry);
+    QFETCH(QString, target);
+    QFETCH(bool, backedUp);
+    TestFolders folders;
+    BackupTestDevice device;
+    if (keepList)
+        QVERIFY(device.addKeepList(g_sKeepEntries));
+    QTemporaryDir computer;
+    const QByteArray secret = "the computer's own secret";
+    QVERIFY(TestFolders::writeFile(computer.path() + "/secret.txt", secret));
+    QVERIFY(TestFolders::writeFile(computer.path() + "/inner/secret.txt", secret));
+    const QString sEntry = device.path() + "/" + entry;
+    if (QFileInfo(sEntry).isDir())
+        QVERIFY(QDir(sEntry).removeRecursively());
+    else
+        QFile::remove(sEntry);
+    QVERIFY(QFile::link(computer.path() + (target.isEmpty() ? "" : "/" + target), sEntry));
+    const QMap<QString, QByteArray> computerBefore = BackupTestDevice::snapshot(computer.path());
+    const QMap<QString, QString> linksBefore = linksBelow(device.path());
+
+    const QStringList statuses =
+        BackupTestJob::run(BackupRestoreWorker::MODE_BACKUP, prepareBackup(device), device.drives());
+    // One result: a source reached through a link fails the backup instead of archiving the computer's.
+    QCOMPARE(statuses, QStringList({"53:50", backedUp ? "51:" : "52:"}));
+    QTemporaryDir unpacked;
+    for (const QString& sArchive : {BackupFiles::tmpArchive(BackupFiles::systemArchive("U1")),
+                                    BackupFiles::tmpArchive(BackupFiles::dataArchive("U1"))}) {
+        if (!QFileInfo::exists(sArchive))
+            continue;
+        const QString sOut = unpacked.path() + "/" + QFileInfo(sArchive).fileName();
+        QVERIFY(unpack(sArchive, sOut));
+        QCOMPARE(linksBelow(sOut), (QMap<QString, QString>()));
+        const QMap<QString, QByteArray> held = BackupTestDevice::snapshot(sOut);
+        for (auto it = held.cbegin(); it != held.cend(); ++it)
+            QVERIFY2(!it.value().contains(secret) && !it.key().contains("secret"), qPrintable(it.key()));
+    }
+    QCOMPARE(BackupTestDevice::snapshot(computer.path()), computerBefore);
+    if (!backedUp)
+        return;
+
+    QVERIFY(BackupFiles::commitArchives("U1"));
+    BackupFiles::removeTemporaryFiles("U1");
+    QCOMPARE(BackupTestJob::run(BackupRestoreWorker::MODE_RESTORE, restoreParam(device), device.drives()),
+             QStringList({"58:50", "56:"}));
+    // Links the device had may be gone with what the archive replaced; none is new.
+    const QMap<QString, QString> linksAfter = linksBelow(device.path());
+    for (auto it = linksAfter.cbegin(); it != linksAfter.cend(); ++it)
+        QCOMPARE(linksBefore.value(it.key()), it.value());
+    QCOMPARE(BackupTestDevice::snapshot(computer.path()), computerBefore);
+}
+
+// An archive that holds links (made by hand, or by an older agent): the restore makes none of them.
+void TestBackupRoundTrip::restoreMakesNoLink()
+{
+    TestFolders folders;
+    BackupTestDevice device;
+    QVERIFY(backUp(device));
+    QTemporaryDir computer;
+    QVERIFY(TestFolders::writeFile(computer.path() + "/secret.txt", "secret"));
+    QTemporaryDir settings;
+    QVERIFY(TestFolders::writeFile(settings.path() + "/settings.xml", "<settings/>"));
+    QVERIFY(QFile::link(computer.path(), settings.path() + "/linked"));
+    QVERIFY(QFile::link(computer.path() + "/secret.txt", settings.path() + "/leak.txt"));
+    QVERIFY(QFile::remove(BackupFiles::systemArchive("U1")));
+    QProcess zip;
+    zip.start(BackupTestJob::realProgram(),
+              {"a", "-snl", BackupFiles::systemArchive("U1"), settings.path() + "/*"});
+    QVERIFY(zip.waitForFinished(60000) && zip.exitCode() == 0);
+    const QMap<QString, QByteArray> computerBefore = BackupTestDevice::snapshot(computer.path());
+
+    const QStringList statuses =
+        BackupTestJob::run(BackupRestoreWorker::MODE_RESTORE, restoreParam(device), device.drives());
+    QCOMPARE(statuses, QStringList({"58:50", "56:"}));
+    QCOMPARE(linksBelow(device.path()), (QMap<QString, QString>()));
+    QCOMPARE(TestFolders::readFile(device.systemRoot() + "Korvo/Settings/settings.xml"),
+             QByteArray("<settings/>"));
+    QCOMPARE(BackupTestDevice::snapshot(computer.path()), computerBefore);
 }
 
 QTEST_GUILESS_MAIN(TestBackupRoundTrip)

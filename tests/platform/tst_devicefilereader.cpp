@@ -147,6 +147,9 @@ void TestDeviceFileReader::drivePath_data()
                                        << "inside.app";
     QTest::newRow("link off the drive") << "outside.app"
                                         << "-";
+    // "<root>2" begins like the root: only the root's own "/" tells it apart.
+    QTest::newRow("link beside the drive") << "sibling.app"
+                                           << "-";
     QTest::newRow("parent folder") << "../device.xml"
                                    << "-";
     QTest::newRow("absolute") << "/etc/passwd"
@@ -163,7 +166,11 @@ void TestDeviceFileReader::drivePath()
     QTemporaryDir elsewhere;
     QVERIFY(TestFolders::writeFile(elsewhere.path() + "/secret", "x"));
     QVERIFY(QFile::link(elsewhere.path() + "/secret", tree.root() + "outside.app"));
+    const QString sSibling = tree.root().left(tree.root().size() - 1) + "2";
+    QVERIFY(TestFolders::writeFile(sSibling + "/secret", "x"));
+    QVERIFY(QFile::link(sSibling + "/secret", tree.root() + "sibling.app"));
     const QString sPath = DeviceFileReader::drivePath(tree.root(), relative);
+    QDir(sSibling).removeRecursively();
     QCOMPARE(sPath, expected == "-" ? QString() : tree.root() + expected);
     QByteArray bytes;
     if (expected == "-")

@@ -73,6 +73,7 @@ public:
         });
         service.setAnswer("getRouteSyncList", FakeShareService::RETURN, "[]");
         sDrive = folders.dataPath("drive/");
+        QDir().mkpath(sDrive); // a mounted drive's root is always there
         volumes.addVolume(sDrive);
         volumes.setFreeSpace(100LL * 1024 * 1024);
         platform.setVolumes(&volumes);
@@ -161,6 +162,8 @@ private slots:
     void unusableWorkList();
     void stopDuringSerialCheck();
     void trackFileNames();
+    void routeStaysOnTheDrive_data();
+    void routeStaysOnTheDrive();
 
 private:
     static QList<int> codes(const QList<Status>& statuses);
@@ -519,6 +522,10 @@ void TestSyncWorker::trackFileNames()
 {
     TestFolders folders;
     const QString sDrive = folders.dataPath("d/");
+    // A drive that is gone is not made again as a folder of the computer.
+    QCOMPARE(SyncWorker::trackFileName(sDrive, "a/b:c*d"), QString());
+    QVERIFY(!QFileInfo::exists(sDrive));
+    QVERIFY(QDir().mkpath(sDrive));
     QCOMPARE(SyncWorker::trackFileName(sDrive, "a/b:c*d"), sDrive + "Korvo/Tracks/a_b_c_d.gpx");
     QVERIFY(TestFolders::writeFile(sDrive + "Korvo/Tracks/a_b_c_d.gpx", "1"));
     QCOMPARE(SyncWorker::trackFileName(sDrive, "a/b:c*d"), sDrive + "Korvo/Tracks/a_b_c_d_(1).gpx");
@@ -530,6 +537,45 @@ void TestSyncWorker::trackFileNames()
     QCOMPARE(QFileInfo::exists("/Korvo/Tracks"), bRootHadTracks);
     QCOMPARE(SyncWorker::trackFileName(sDrive, "..\\x\n\"y\"<z>|?"),
              sDrive + "Korvo/Tracks/.._x__y__z___.gpx");
+}
+
+void TestSyncWorker::routeStaysOnTheDrive_data()
+{
+    QTest::addColumn<QString>("entry");  // below the drive
+    QTest::addColumn<QString>("target"); // below the computer's folder; "" for the folder itself
+    QTest::addColumn<QString>("landed"); // below the drive; "" when the route is not written
+    QTest::newRow("Korvo links to a computer folder") << "Korvo"
+                                                      << ""
+                                                      << "";
+    QTest::newRow("Korvo/Tracks links to a computer folder") << "Korvo/Tracks"
+                                                             << ""
+                                                             << "";
+    // The name is taken: the route goes to the next free one instead of the file the link names.
+    QTest::newRow("the route's name is a dangling link") << "Korvo/Tracks/A.gpx"
+                                                         << "new.gpx"
+                                                         << "Korvo/Tracks/A_(1).gpx";
+}
+
+// A route from the service is written onto the device only: the device's links lead nowhere else.
+void TestSyncWorker::routeStaysOnTheDrive()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, target);
+    QFETCH(QString, landed);
+    SyncFixture f;
+    QTemporaryDir computer;
+    QVERIFY(TestFolders::writeFile(computer.path() + "/.profile", "PATH=/usr/bin\n"));
+    QVERIFY(QDir().mkpath(QFileInfo(f.sDrive + entry).path()));
+    QVERIFY(QFile::link(computer.path() + (target.isEmpty() ? "" : "/" + target), f.sDrive + entry));
+    f.trackFiles.insert("a.gpx", "<gpx>a</gpx>");
+    QVERIFY(WorkFile::writeRows(SyncScript::path(), {{"download", "t1", "A", f.tracks.url("/a.gpx")}}));
+    const QList<Status> queue = f.run(false, f.queueRequest("500", f.sDrive, true));
+    QCOMPARE(codes(queue).last(), landed.isEmpty() ? int(SYNC_NETERROR) : int(SYNC_SUCCESS));
+    QCOMPARE(QDir(computer.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{".profile"});
+    QCOMPARE(TestFolders::readFile(computer.path() + "/.profile"), QByteArray("PATH=/usr/bin\n"));
+    if (!landed.isEmpty())
+        QCOMPARE(TestFolders::readFile(f.sDrive + landed), QByteArray("<gpx>a</gpx>"));
 }
 
 QTEST_MAIN(TestSyncWorker)
