@@ -135,6 +135,8 @@ class TestDeepAnswers : public QObject
 private slots:
     void readers_data();
     void readers();
+    void deepJsonReturns_data();
+    void deepJsonReturns();
     void gpxStreamsAnyDepth();
 };
 
@@ -166,6 +168,39 @@ void TestDeepAnswers::readers()
     QVERIFY(!c.read(sPath));
     // Nothing was taken from it.
     QCOMPARE(QDir(folders.tempDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+// The return texts that are JSON, nested far deeper than any real one: refused like any text that is no
+// JSON. A bracket inside a string does not count.
+void TestDeepAnswers::deepJsonReturns_data()
+{
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QByteArray>("returnText");
+    QTest::addColumn<bool>("read");
+    const QByteArray deepArray =
+        QByteArray("[").repeated(HOSTILE_DEPTH) + QByteArray("]").repeated(HOSTILE_DEPTH);
+    const QByteArray deepObject =
+        QByteArray("{\"a\":").repeated(HOSTILE_DEPTH) + "1" + QByteArray("}").repeated(HOSTILE_DEPTH);
+    QTest::newRow("sync list, arrays") << "sync list" << deepArray << false;
+    QTest::newRow("sync list, objects") << "sync list"
+                                        << "[" + deepObject + "]" << false;
+    QTest::newRow("sync choices, objects") << "sync choices" << deepObject << false;
+    QTest::newRow("brackets inside a string")
+        << "sync list"
+        << "[{\"o_title\":\"" + QByteArray("[{").repeated(HOSTILE_DEPTH) + "\\\"\"}]" << true;
+}
+
+void TestDeepAnswers::deepJsonReturns()
+{
+    QFETCH(QString, reader);
+    QFETCH(QByteArray, returnText);
+    QFETCH(bool, read);
+    const TestFolders folders;
+    QVERIFY(QDir().mkpath(folders.tempDir()));
+    const QString sPath = folders.dataPath("answer.xml");
+    const QByteArray sOperation = reader == "sync list" ? "getRouteSyncList" : "getCustomerSetting";
+    QVERIFY(TestFolders::writeFile(sPath, soapAnswer(sOperation, returnText).replace("%DEEP%", "")));
+    QCOMPARE(cases().value(reader).read(sPath), read);
 }
 
 // The ride reader reads as a stream and builds no tree: a deep ride file reads like any other.
