@@ -26,7 +26,7 @@ bool ProcKeepFileXml::open(const QString& sPath)
     const DeviceFileReader::Result result =
         DeviceFileReader::readFile(sPath, DeviceFileReader::XML_LIMIT, &bytes);
     QDomDocument doc("ZeqAgent");
-    if (result != DeviceFileReader::READ_OK || !doc.setContent(bytes, false)) {
+    if (result != DeviceFileReader::READ_OK || !loadBytes(bytes, &doc)) {
         writeLog(1, "[ProcKeepFileXml][open] cannot read %s: %s", qUtf8Printable(sPath),
                  result == DeviceFileReader::READ_OK ? "not XML" : DeviceFileReader::resultName(result));
         return false;

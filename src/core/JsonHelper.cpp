@@ -49,6 +49,8 @@ QVariant convert(const QScriptValue& value)
 // Runs JSON.parse in a fresh engine (an engine belongs to the thread that made it).
 bool parseValue(QScriptEngine& engine, const QString& sJson, QScriptValue* pResult)
 {
+    if (!JsonHelper::isWithinDepth(sJson))
+        return false;
     QScriptValue parser = engine.evaluate("JSON.parse");
     QScriptValue result = parser.call(QScriptValue(), QScriptValueList() << QScriptValue(sJson));
     if (engine.hasUncaughtException() || result.isError()) {
@@ -59,6 +61,31 @@ bool parseValue(QScriptEngine& engine, const QString& sJson, QScriptValue* pResu
     return true;
 }
 } // namespace
+
+bool JsonHelper::isWithinDepth(const QString& sJson, int nMaxDepth)
+{
+    int nDepth = 0;
+    bool bInString = false;
+    bool bEscaped = false;
+    for (const QChar c : sJson) {
+        if (bInString) {
+            if (bEscaped)
+                bEscaped = false;
+            else if (c == '\\')
+                bEscaped = true;
+            else if (c == '"')
+                bInString = false;
+        } else if (c == '"') {
+            bInString = true;
+        } else if (c == '[' || c == '{') {
+            if (++nDepth > nMaxDepth)
+                return false;
+        } else if (c == ']' || c == '}') {
+            --nDepth;
+        }
+    }
+    return true;
+}
 
 QVariantMap JsonHelper::parse(const QString& sJson, bool* pOk) const
 {

@@ -13,6 +13,13 @@ class JsonHelper
 public:
     JsonHelper() = default;
 
+    // The deepest nesting of arrays and objects parsed. The engine's parser and the conversion walk the
+    // value by recursion, so a text nested tens of thousands deep would overflow the stack; real texts
+    // nest two or three levels. A deeper text is no JSON.
+    static constexpr int MAX_DEPTH = 64;
+    // True when the brackets outside strings nest no deeper than nMaxDepth.
+    static bool isWithinDepth(const QString& sJson, int nMaxDepth = MAX_DEPTH);
+
     // Text that is not JSON gives an empty map (and *pOk false).
     QVariantMap parse(const QString& sJson, bool* pOk = nullptr) const;
     // The elements of a top-level JSON array; anything else gives an empty list and *pOk false.

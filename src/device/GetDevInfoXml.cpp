@@ -17,7 +17,7 @@ bool GetDevInfoXml::open(const QString& sPath)
         return false;
     }
     QDomDocument doc("ZeqAgent");
-    if (!doc.setContent(bytes, false))
+    if (!loadBytes(bytes, &doc))
         return false;
     const QDomElement root = doc.documentElement();
     m_devInfo.sFirmware = getChildText(root.firstChildElement("kernel"), "version");

@@ -27,8 +27,13 @@ bool ProcSyncListXml::open(const QString& sPath)
         return false;
     }
     QList<WorkFile::Row> rows;
-    for (const QVariant& item : items)
-        takeItem(item.toMap(), &rows);
+    for (int i = 0; i < items.size(); ++i) {
+        if (rows.size() == MAX_ROWS) {
+            logDroppedRows("[ProcSyncListXml][open]", items.size() - i, MAX_ROWS);
+            break;
+        }
+        takeItem(items.at(i).toMap(), &rows);
+    }
     if (!WorkFile::writeRows(SyncScript::path(), rows)) {
         writeLog(1, "[ProcSyncListXml][open] cannot write the work list");
         return false;

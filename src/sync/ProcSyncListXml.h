@@ -20,6 +20,10 @@ public:
     // a failure is never reported as a list without work.
     bool open(const QString& sPath) override;
 
+    // The most lines taken from one answer. A device holds a few hundred rides, tracks and records, and
+    // every line costs an upload, a download or a deletion; what is left out comes back in the next sync.
+    static constexpr int MAX_ROWS = 10000;
+
     int m_nUploadCount = 0;
     int m_nDownloadCount = 0;
     int m_nDeleteCount = 0;

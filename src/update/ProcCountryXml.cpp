@@ -105,7 +105,7 @@ bool ProcCountryXml::readGroups(const QString& sPath, QList<QStringList>* pGroup
     QByteArray bytes;
     QDomDocument doc("ZeqAgent");
     if (DeviceFileReader::readFile(sPath, FILE_LIMIT, &bytes) != DeviceFileReader::READ_OK ||
-        !doc.setContent(bytes))
+        !loadBytes(bytes, &doc))
         return false;
     const QDomElement list = doc.documentElement().firstChildElement("grouplist");
     if (list.isNull())

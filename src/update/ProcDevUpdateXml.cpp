@@ -70,6 +70,7 @@ bool ProcDevUpdateXml::readUpdates(const QString& sPath, QList<WorkFile::Row>* p
     for (QDomElement update = root.firstChildElement("update"); !update.isNull();
          update = update.nextSiblingElement("update"))
         pRows->append(rowOf(update));
+    keepFirstRows(pRows, MAX_ROWS, "[ProcDevUpdateXml][open]");
     if (!pRows->isEmpty())
         return true;
     m_sCode = getChildText(root, "code");

@@ -25,6 +25,8 @@ public:
 
     // The largest answer read; the request thread keeps answers smaller.
     static constexpr qint64 ANSWER_LIMIT = 4 * 1024 * 1024;
+    // The most packages taken from one answer; a real one offers the agent, the software and the firmware.
+    static constexpr int MAX_ROWS = 256;
 
     ProcDevUpdateXml() = default;
     ~ProcDevUpdateXml() = default;

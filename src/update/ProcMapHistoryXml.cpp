@@ -43,8 +43,11 @@ bool ProcMapHistoryXml::appendTo(const QString& sPath, const QString& sList)
         writeLog(1, "[ProcMapHistoryXml][open] cannot read %s", qUtf8Printable(sList));
         return false;
     }
+    QList<WorkFile::Row> history;
     for (const QDomElement& update : MapAnswer::elements(list))
-        rows.append(historyRow(update));
+        history.append(historyRow(update));
+    keepFirstRows(&history, MapAnswer::MAX_ROWS, "[ProcMapHistoryXml][open]");
+    rows.append(history);
     if (!WorkFile::writeRows(sList, rows)) {
         writeLog(1, "[ProcMapHistoryXml][open] cannot write %s", qUtf8Printable(sList));
         return false;

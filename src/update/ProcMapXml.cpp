@@ -78,8 +78,9 @@ bool ProcMapXml::readHead(const QString& sPath, const QString& sList, QDomDocume
     return false;
 }
 
-bool ProcMapXml::writeList(const QString& sList, const QList<WorkFile::Row>& rows)
+bool ProcMapXml::writeList(const QString& sList, QList<WorkFile::Row> rows)
 {
+    keepFirstRows(&rows, MapAnswer::MAX_ROWS, "[ProcMapXml][open]");
     if (!WorkFile::writeRows(sList, rows)) {
         writeLog(1, "[ProcMapXml][open] cannot write %s", qUtf8Printable(sList));
         m_eOutcome = UNWRITABLE;

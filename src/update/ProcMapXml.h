@@ -55,5 +55,6 @@ private:
     // readHead, and the first list must name its group.
     bool readGroupedHead(const QString& sPath, const QString& sList, QDomDocument* pDoc,
                          QDomElement* pFirstList);
-    bool writeList(const QString& sList, const QList<WorkFile::Row>& rows);
+    // Writes at most MapAnswer::MAX_ROWS rows.
+    bool writeList(const QString& sList, QList<WorkFile::Row> rows);
 };

@@ -32,6 +32,23 @@ private:
     ACTION_STATUS m_status;
 };
 
+// A held worker that notes its end.
+class EndProbe : public QObject
+{
+    Q_OBJECT
+
+public:
+    EndProbe(QStringList* pEnded, const QString& sKind) : m_pEnded(pEnded), m_sKind(sKind) {}
+    ~EndProbe() override { m_pEnded->append(m_sKind); }
+
+signals:
+    void emitStatus(ACTION_STATUS status, QString sResult);
+
+private:
+    QStringList* m_pEnded;
+    QString m_sKind;
+};
+
 // Two kinds of worker in one family: SYNC_SUCCESS is the final row of the first, BACKUP_FAIL of the
 // second. Every result the family passes on is recorded with its sender.
 class ProbeFamily : public ActionFamily
@@ -140,6 +157,8 @@ void TestWorkerSlot::lateResultOfStoppedWorkerDropped()
     QVERIFY(family.m_first.holds(pNext)); // the late result did not release the new worker
 }
 
+// At exit every held worker of every family is deleted, the backup first (it may be writing the device)
+// and the automatic check last, whatever order the families come in; no slot holds a worker afterwards.
 void TestWorkerSlot::exitOrder()
 {
     ErrorInfo errorInfo;
@@ -148,11 +167,20 @@ void TestWorkerSlot::exitOrder()
     DeviceJobs jobs(device);
     UpdateActions updates(device, errorInfo);
     MapActions maps(false, device, errorInfo);
-    QStringList kinds;
-    for (const WorkerSlot* pSlot : WorkerSlot::inExitOrder({&account, &jobs, &updates, &maps}))
-        kinds << QString::fromLatin1(pSlot->kind());
-    QCOMPARE(kinds, QStringList({"backup and restore", "sync", "map update", "map page", "map lists",
+    const QList<ActionFamily*> families{&maps, &updates, &jobs, &account};
+    QStringList ended;
+    for (const ActionFamily* pFamily : families) {
+        for (WorkerSlot* pSlot : pFamily->workerSlots())
+            pSlot->start(new EndProbe(&ended, QString::fromLatin1(pSlot->kind())));
+    }
+    for (WorkerSlot* pSlot : WorkerSlot::inExitOrder(families))
+        pSlot->stop();
+    QCOMPARE(ended, QStringList({"backup and restore", "sync", "map update", "map page", "map lists",
                                  "account device list", "device update", "Korvo update"}));
+    for (const ActionFamily* pFamily : families) {
+        for (const WorkerSlot* pSlot : pFamily->workerSlots())
+            QVERIFY2(pSlot->isEmpty(), pSlot->kind());
+    }
 }
 
 void TestWorkerSlot::accountDeviceListThroughItsSlot()

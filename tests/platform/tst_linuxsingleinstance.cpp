@@ -28,6 +28,7 @@ private slots:
     void cannotLock();
     void missingFolderCreated();
     void releaseRemovesFile();
+    void releaseLeavesAnotherHoldersFile();
 
 private:
     static QByteArray ownLine();
@@ -228,6 +229,22 @@ void TestLinuxSingleInstance::releaseRemovesFile()
     }
     // Ending the holder releases it too.
     QVERIFY(!QFile::exists(dir.path() + "/WendoAgent.lock"));
+}
+
+// The lock file was removed while the agent ran (a cleaner, a person) and a second agent has started with
+// a new one: when the first ends, the second's file and lock stay, so a third start is still refused.
+void TestLinuxSingleInstance::releaseLeavesAnotherHoldersFile()
+{
+    QTemporaryDir dir;
+    LinuxSingleInstance first(dir.path());
+    QCOMPARE(first.tryAcquire(), SingleInstance::HELD);
+    QVERIFY(QFile::remove(first.lockPath()));
+    LinuxSingleInstance second(dir.path());
+    QCOMPARE(second.tryAcquire(), SingleInstance::HELD);
+    first.release();
+    QCOMPARE(TestFolders::readFile(second.lockPath()), ownLine());
+    LinuxSingleInstance third(dir.path());
+    QCOMPARE(third.tryAcquire(), SingleInstance::OTHER_RUNNING);
 }
 
 QTEST_GUILESS_MAIN(TestLinuxSingleInstance)

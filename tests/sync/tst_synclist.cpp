@@ -59,6 +59,18 @@ void TestSyncList::list_data()
                SyncItems::item("download", "h2", "b", "ftp://127.0.0.1/x.gpx") + "," +
                SyncItems::item("download", "h3", "c", sUrl) + "]"
         << Rows{{"download", "h3", "c", sUrl}} << QList<int>{0, 1, 0};
+    // More lines than a device's rides and tracks ever make: the first ones; items that give no line do
+    // not count.
+    QStringList items{SyncItems::item("sync", "h")};
+    Rows kept;
+    for (int i = 0; i < ProcSyncListXml::MAX_ROWS + 2; ++i) {
+        items << SyncItems::item("upload", "u" + QString::number(i));
+        if (i < ProcSyncListXml::MAX_ROWS)
+            kept.append({"upload", "u" + QString::number(i)});
+    }
+    items << SyncItems::item("delete", "d");
+    QTest::newRow("lines past the bound dropped")
+        << "[" + items.join(',') + "]" << kept << QList<int>{ProcSyncListXml::MAX_ROWS, 0, 0};
 }
 
 void TestSyncList::list()

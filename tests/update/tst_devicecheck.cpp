@@ -2,6 +2,7 @@
 #include "core/AgentTiming.h"
 #include "core/JsonHelper.h"
 #include "core/WorkFile.h"
+#include "net/NetInterface.h"
 #include "support/FakeUpdateService.h"
 #include "support/TestFolders.h"
 #include "update/DeviceUpdateWorker.h"
@@ -141,23 +142,27 @@ void TestDeviceCheck::answers_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("listed");   // "Update.script" holds the image row afterwards
     QTest::addColumn<bool>("oldStays"); // the list of an earlier check is still there
+    QTest::addColumn<int>("padding");   // bytes of comment after the packages
 
     QTest::newRow("updates") << int(FakeUpdateService::UPDATES) << "" << int(DEVICE_CHECKSUCCESS) << true
-                             << false;
+                             << false << 0;
     QTest::newRow("error code") << int(FakeUpdateService::ERROR_CODE) << "E77" << int(DEVICE_CHECKERROR)
-                                << false << true;
+                                << false << true << 0;
     QTest::newRow("nothing offered removes the old list")
-        << int(FakeUpdateService::ERROR_CODE) << "" << int(DEVICE_CHECKSUCCESS) << false << false;
+        << int(FakeUpdateService::ERROR_CODE) << "" << int(DEVICE_CHECKSUCCESS) << false << false << 0;
     QTest::newRow("garbage") << int(FakeUpdateService::GARBAGE) << "" << int(DEVICE_CHECKERROR) << false
-                             << true;
+                             << true << 0;
     QTest::newRow("HTTP 500") << int(FakeUpdateService::HTTP_500) << "" << int(DEVICE_REQUESTERROR) << false
-                              << true;
-    QTest::newRow("stall") << int(FakeUpdateService::STALL) << "" << int(DEVICE_REQUESTERROR) << false
-                           << true;
+                              << true << 0;
+    QTest::newRow("stall") << int(FakeUpdateService::STALL) << "" << int(DEVICE_REQUESTERROR) << false << true
+                           << 0;
     QTest::newRow("cut answer") << int(FakeUpdateService::CUT) << "" << int(DEVICE_REQUESTERROR) << false
-                                << true;
+                                << true << 0;
     QTest::newRow("302 with the list in its body")
-        << int(FakeUpdateService::REDIRECT_WITH_BODY) << "" << int(DEVICE_CHECKSUCCESS) << true << false;
+        << int(FakeUpdateService::REDIRECT_WITH_BODY) << "" << int(DEVICE_CHECKSUCCESS) << true << false << 0;
+    // A list, but longer than any answer is let be: the request fails before anything is read.
+    QTest::newRow("answer past the cap") << int(FakeUpdateService::UPDATES) << "" << int(DEVICE_REQUESTERROR)
+                                         << false << true << int(NetInterface::MAX_ANSWER_BYTES);
 }
 
 void TestDeviceCheck::answers()
@@ -167,8 +172,10 @@ void TestDeviceCheck::answers()
     QFETCH(int, status);
     QFETCH(bool, listed);
     QFETCH(bool, oldStays);
+    QFETCH(int, padding);
     AgentTiming::set(AgentTiming::NET_WATCHDOG, 300);
-    m_pService->answerUpdates({imagePackage()});
+    m_pService->answerUpdates({imagePackage()},
+                              padding ? "<!--" + QByteArray(padding, 'x') + "-->" : QByteArray());
     if (kind == FakeUpdateService::ERROR_CODE)
         m_pService->answerError(code, "no such device");
     else

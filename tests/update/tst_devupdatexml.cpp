@@ -108,6 +108,18 @@ void TestDevUpdateXml::lists_data()
         << FakeUpdateService::updatesDocument({image}, "<code>S00000</code><!-- note --><other><package>X"
                                                        "</package></other>")
         << Rows{rowOf(image)} << Rows{rowOf(image)} << true;
+    // More packages than any answer holds: the first ones in the answer's order, an agent row past them
+    // dropped too.
+    QList<FakeUpdateService::Package> many;
+    Rows kept;
+    for (int i = 0; i < ProcDevUpdateXml::MAX_ROWS + 3; ++i) {
+        many.append(package("IMAGE", QString::number(i)));
+        if (i < ProcDevUpdateXml::MAX_ROWS)
+            kept.append(rowOf(many.last()));
+    }
+    many.append(agent1);
+    QTest::newRow("rows past the bound dropped")
+        << FakeUpdateService::updatesDocument(many, "") << kept << kept << true;
 }
 
 void TestDevUpdateXml::lists()

@@ -1,6 +1,7 @@
 #include "core/WorkFile.h"
 #include "support/FakeMapService.h"
 #include "support/TestFolders.h"
+#include "update/MapAnswer.h"
 #include "update/ProcAvailableAddMapXml.h"
 #include "update/ProcMapHistoryXml.h"
 #include "update/ProcMapLanguageXml.h"
@@ -73,6 +74,15 @@ Package without(Package p, const QString& sName)
             p.removeAt(i--);
     }
     return p;
+}
+
+// nCount packages, versions counted from nFirst.
+QList<Package> packages(int nFirst, int nCount)
+{
+    QList<Package> lst;
+    for (int i = nFirst; i < nFirst + nCount; ++i)
+        lst.append(package(QString::number(i)));
+    return lst;
 }
 
 // Every character a service value may carry that a careless list or body would break on.
@@ -155,6 +165,15 @@ void TestMapXml::mapList_data()
     QTest::newRow("a code beside a list is not read")
         << Lists{{"BugFixMapUpdate", {a}}} << QByteArray("<code>E1</code>")
         << Rows{listRow("BugFixMapUpdate", a)};
+    // More packages than a device ever takes: the first ones over all lists, in the answer's order.
+    const QList<Package> fixes = packages(0, 200), addOns = packages(200, 100);
+    Rows kept;
+    for (const Package& p : fixes)
+        kept.append(listRow("BugFixMapUpdate", p));
+    for (int i = 0; kept.size() < MapAnswer::MAX_ROWS; ++i)
+        kept.append(listRow("AdditionalMaps", addOns.at(i)));
+    QTest::newRow("rows past the bound dropped")
+        << Lists{{"BugFixMapUpdate", fixes}, {"AdditionalMaps", addOns}} << QByteArray() << kept;
 }
 
 void TestMapXml::mapList()
@@ -241,6 +260,11 @@ void TestMapXml::addMapList_data()
     QTest::newRow("add-on rows only") << Lists{{"BugFixMapUpdate", {a}}, {"AdditionalMaps", {b}}} << true
                                       << Rows{listRow("AdditionalMaps", b)};
     QTest::newRow("bug-fix only: empty list, false") << Lists{{"BugFixMapUpdate", {a}}} << false << Rows{};
+    const QList<Package> many = packages(0, MapAnswer::MAX_ROWS + 5);
+    Rows kept;
+    for (int i = 0; i < MapAnswer::MAX_ROWS; ++i)
+        kept.append(listRow("AdditionalMaps", many.at(i)));
+    QTest::newRow("rows past the bound dropped") << Lists{{"AdditionalMaps", many}} << true << kept;
 }
 
 void TestMapXml::addMapList()
@@ -283,6 +307,12 @@ void TestMapXml::history_data()
         << Rows{historyRow(a)};
     QTest::newRow("no list") << FakeMapService::codeDocument("S00000", "") << false << Rows{};
     QTest::newRow("malformed") << QByteArray("<a><updatelist>") << false << Rows{};
+    const QList<Package> many = packages(0, MapAnswer::MAX_ROWS + 5);
+    Rows kept;
+    for (int i = 0; i < MapAnswer::MAX_ROWS; ++i)
+        kept.append(historyRow(many.at(i)));
+    QTest::newRow("rows past the bound dropped")
+        << FakeMapService::listDocument({{"history", many}}) << true << kept;
 }
 
 void TestMapXml::history()

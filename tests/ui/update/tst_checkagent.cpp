@@ -3,6 +3,7 @@
 #include "core/AgentFolders.h"
 #include "core/WorkFile.h"
 #include "support/DialogDriver.h"
+#include "support/LabelLink.h"
 #include "support/UiFixture.h"
 #include "support/UpdateCheckFixture.h"
 #include "ui/update/CheckWendoAgentUpdateDialog.h"
@@ -180,6 +181,10 @@ void TestCheckAgent::offerNoteAndLink_data()
     QTest::newRow("hostile version as it is")
         << Rows{{"AGENT", "d", hostile, "1", "u", ""}} << "WendoAgent update (version: " + hostile + ")"
         << "";
+    QTest::newRow("notes address with a quote and markup")
+        << Rows{{"AGENT", "d", "9.9", "1", "u", "http://notes.example/a\"b<i>c'd"}}
+        << "WendoAgent update (version: 9.9)"
+        << "http://notes.example/a\"b<i>c'd";
     QTest::newRow("javascript notes: no link")
         << Rows{{"AGENT", "d", "9.9", "1", "u", "javascript:x"}} << "WendoAgent update (version: 9.9)"
         << "";
@@ -210,9 +215,11 @@ void TestCheckAgent::offerNoteAndLink()
         return;
     }
     QCOMPARE(pLink->textFormat(), Qt::RichText);
-    QVERIFY(pLink->text().contains(link));
-    emit pLink->linkActivated(link);
-    QCOMPARE(web.m_lstUrls, QList<QUrl>{QUrl(link)});
+    // What a click hands on is the label's own link.
+    const QString sHref = linkOf(pLink);
+    QCOMPARE(sHref, link);
+    emit pLink->linkActivated(sHref);
+    QCOMPARE(web.m_lstUrls, QList<QUrl>{QUrl(link, QUrl::TolerantMode)});
 }
 
 void TestCheckAgent::offerUpdate_data()

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
@@ -72,6 +73,7 @@ private slots:
     void form();
     void updateList_data();
     void updateList();
+    void tickedLineShowsServiceTextAsItIs();
     void downloadNotices_data();
     void downloadNotices();
     void downloadTitleTranslated();
@@ -341,6 +343,27 @@ void TestInstallDialog::updateList()
         QCOMPARE(pLabel->textFormat(), Qt::PlainText);
     }
     QCOMPARE(lstShown, shown);
+}
+
+// When the TA package starts, the OSM line gets its tick and turns into rich text: the service's date in it
+// is still shown as it stands, never read as markup.
+void TestInstallDialog::tickedLineShowsServiceTextAsItIs()
+{
+    const QString sDate = QString::fromUtf8("<b>x</b>&amp;'\"Ü");
+    QVERIFY(WorkFile::writeRows(
+        AgentFolders::tempPath("map.script"),
+        {{"BugFixMapUpdate", "3.5", "100", sDate, "OSM-EU", "7", "http://x/a.zip", "F"},
+         {"BugFixMapUpdate", "3.5", "100", "2026-02-03", "TA-EU", "7", "http://x/b.zip", "F"}}));
+    InstallUpdateDialog* pDialog = openHeld();
+    QLabel* pOsm = child<QLabel>(pDialog, "label_OSMUpdateVersion");
+    QCOMPARE(pOsm->text(), "OSM Map update(" + sDate + ")");
+    feed(MAP_INSTALLPROCESS, unzip("c_TeleAtlas.zip", "0"));
+    QCOMPARE(pOsm->textFormat(), Qt::RichText);
+    QTextDocument shown;
+    shown.setHtml(pOsm->text());
+    // The tick is an image, one object character in the text.
+    QCOMPARE(shown.toPlainText(),
+             QString(QChar::ObjectReplacementCharacter) + "OSM Map update(" + sDate + ")");
 }
 
 void TestInstallDialog::downloadNotices_data()

@@ -2,6 +2,7 @@
 #include "core/AgentFolders.h"
 #include "core/WorkFile.h"
 #include "support/DialogDriver.h"
+#include "support/LabelLink.h"
 #include "support/UiFixture.h"
 #include "support/UpdateCheckFixture.h"
 #include "ui/update/NewUpdateAvailableDialog.h"
@@ -10,8 +11,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QtTest>
 
 using Rows = QList<WorkFile::Row>;
@@ -47,20 +46,6 @@ public slots:
 private:
     QStringList m_lstSchemes;
 };
-
-// The address a rich-text label's link points at, as a click hands it on.
-QString linkOf(const QLabel* pLabel)
-{
-    QTextDocument doc;
-    doc.setHtml(pLabel->text());
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().isAnchor())
-                return it.fragment().charFormat().anchorHref();
-        }
-    }
-    return QString();
-}
 } // namespace
 
 // The device's update offer: what it lists from the two work lists, when it offers a backup, where its
@@ -257,6 +242,9 @@ void TestOfferUpdate::releaseNotes_data()
                                 << "javascript:x" << false;
     QTest::newRow("file") << "true"
                           << "file:///etc/passwd" << false;
+    // A host, but no web address: the scheme alone refuses it.
+    QTest::newRow("smb with a host") << "true"
+                                     << "smb://notes.example/share/notes.html" << false;
     QTest::newRow("empty") << "true"
                            << "" << false;
 }
@@ -270,7 +258,7 @@ void TestOfferUpdate::releaseNotes()
     AgentSettings().setDeviceValue(UpdateCheckFixture::uuid(), "releaseurl", address);
     QVERIFY(WorkFile::writeRows(UpdateCheckFixture::listPath("Update.script"), {{"IMAGE", "d", "R2.0"}}));
     UrlCatcher web;
-    SchemeCatcher others({"javascript", "file"});
+    SchemeCatcher others({"javascript", "file", "smb"});
     NewUpdateAvailableDialog dialog(false, false);
     auto* pLabel = dialog.findChild<QLabel*>("label_releasenote");
     if (!link) {
