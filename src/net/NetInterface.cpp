@@ -518,18 +518,18 @@ void NetInterface::slotReadyRead()
 {
     if (!checkDownloadAnswer())
         return;
-    if (m_readBuffer.size() != READ_BUFFER_SIZE)
-        m_readBuffer.resize(int(READ_BUFFER_SIZE));
-    // Straight from Qt's buffer into ours, which the file and the digest then read: no piece is copied
-    // into a new array of its own.
+    // Straight from Qt's buffer into the digest's block, which the file is written from: each byte is
+    // copied once on our side, and the MD5 is worked out beside this thread, not in it.
     while (m_eState == STATE_GET && m_pReply) {
-        const qint64 nRead = m_pReply->read(m_readBuffer.data(), m_readBuffer.size());
+        qint64 nSpace = 0;
+        char* pSpace = m_digest.freeSpace(&nSpace);
+        const qint64 nRead = m_pReply->read(pSpace, nSpace);
         if (nRead <= 0)
             break;
         m_nReceived += nRead;
         // A redirect's own body is read to keep the connection going, and dropped.
         if (m_bAccepted)
-            writeDownloadData(m_readBuffer.constData(), nRead);
+            writeDownloadData(pSpace, nRead);
     }
 }
 
@@ -545,7 +545,7 @@ void NetInterface::writeDownloadData(const char* pData, qint64 nBytes)
         finishDownload(false, REMOVE_FILE);
         return;
     }
-    m_digest.addData(pData, int(nBytes));
+    m_digest.commit(nBytes);
     m_nFileBytes += nBytes;
     reportProgress();
 }
@@ -554,19 +554,20 @@ void NetInterface::writeDownloadData(const char* pData, qint64 nBytes)
 // covers it whole. False when the file is shorter or the thread is told to stop.
 bool NetInterface::digestExistingPart(qint64 nBytes)
 {
-    QByteArray piece(int(READ_BUFFER_SIZE), Qt::Uninitialized);
     qint64 nDone = 0;
     while (nDone < nBytes) {
         if (QThread::currentThread()->isInterruptionRequested()) {
             writeLog(1, "[NetInterface][getFile] stopped while reading the existing part");
             return false;
         }
-        const qint64 nRead = m_downloadFile.read(piece.data(), qMin<qint64>(piece.size(), nBytes - nDone));
+        qint64 nSpace = 0;
+        char* pSpace = m_digest.freeSpace(&nSpace);
+        const qint64 nRead = m_downloadFile.read(pSpace, qMin<qint64>(nSpace, nBytes - nDone));
         if (nRead <= 0) {
             writeLog(1, "[NetInterface][getFile] existing part unreadable at %lld", nDone);
             return false;
         }
-        m_digest.addData(piece.constData(), int(nRead));
+        m_digest.commit(nRead);
         nDone += nRead;
     }
     return true;
@@ -632,7 +633,7 @@ void NetInterface::finishDownload(bool bSuccess, FILE_FATE eFate)
     m_nSent = m_nReceived = m_nLastTick = 0;
     m_eState = STATE_IDLE;
     m_bDownloadOk = bSuccess;
-    m_downloadDigest = bSuccess ? m_digest.result().toHex() : QByteArray();
+    m_downloadDigest = bSuccess ? m_digest.hexResult() : QByteArray();
     writeLog(1, bSuccess ? "[NetInterface][slotfinished] no error" : "[NetInterface][slotfinished] error");
     if (m_pLoop)
         m_pLoop->quit();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QCryptographicHash>
+#include "BackgroundMd5.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QList>
@@ -32,9 +33,9 @@ class QNetworkRequest;
 // bodies are never written. A failed status removes the file; a stalled or broken transfer keeps the
 // partial file so the next getFile resumes it.
 //
-// Every download also yields the MD5 of the whole file, worked out in the client's thread while the bytes
-// arrive: a resumed file's existing part is read once before the GET, a file already complete is read
-// whole, so a caller never needs another pass over a large archive. Telling the thread to stop
+// Every download also yields the MD5 of the whole file, worked out beside the client's thread (BackgroundMd5)
+// while the bytes arrive: a resumed file's existing part is read once before the GET, a file already complete
+// is read whole, so a caller never needs another pass over a large archive. Telling the thread to stop
 // (QThread::requestInterruption) cuts such a read short and fails the download.
 //
 // Answers to requests are bounded: one announced or grown beyond MAX_ANSWER_BYTES fails the request (no
@@ -154,7 +155,7 @@ private:
     qint64 m_nResumeOffset = 0;
     qint64 m_nFileBytes = 0;
     QElapsedTimer m_progressTime;
-    QCryptographicHash m_digest{QCryptographicHash::Md5};
+    BackgroundMd5 m_digest;
     QByteArray m_downloadDigest;
 
     // Watchdog: bytes moved either way in this transfer, and that count at the last tick.
@@ -167,6 +168,4 @@ private:
     // The floor rate of a download: checked once per window against the bytes received in it.
     QTimer m_floorTimer;
     qint64 m_nFloorMark = 0;
-    // Each piece of a download passes through this one buffer on its way to the file and the digest.
-    QByteArray m_readBuffer;
 };

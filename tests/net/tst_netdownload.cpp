@@ -379,18 +379,21 @@ void TestNetDownload::boundedByTheAnnouncedSize()
     QFETCH(QString, answer);
     QFETCH(bool, result);
     const QByteArray content = fileContent().left(480);
+    // Where the endless bodies stall if the client never stops them (the watchdog then ends the test).
+    const qint64 nGuard = 256 * 1024 * 1024;
     if (local >= 0)
         QVERIFY(TestFolders::writeFile(destPath(), content.left(local)));
     m_server.setHandler([&](const TestHttpServer::Request& request) {
         const QByteArray longer = content + "x";
         if (answer == "endlessChunked")
-            return TestHttpServer::Answer::ok(content, "application/zip").endless(64 * 1024, 0);
+            return TestHttpServer::Answer::ok(content, "application/zip").endless(64 * 1024, 0, true, nGuard);
         if (answer == "endlessUnframed")
-            return TestHttpServer::Answer::ok(content, "application/zip").endless(64 * 1024, 0, false);
+            return TestHttpServer::Answer::ok(content, "application/zip")
+                .endless(64 * 1024, 0, false, nGuard);
         if (answer == "endlessHuge")
             return TestHttpServer::Answer::ok(content, "application/zip")
                 .withHeader("Content-Length", "3000000000")
-                .endless(64 * 1024, 0, false);
+                .endless(64 * 1024, 0, false, nGuard);
         if (answer == "longerChunked")
             return TestHttpServer::fileAnswer(request, longer).trickled(100, 1);
         return TestHttpServer::fileAnswer(request, answer == "longer" ? longer : content);

@@ -186,9 +186,11 @@ TestHttpServer::Answer& TestHttpServer::Answer::closedAfter(qint64 nBodyBytes, i
     return *this;
 }
 
-TestHttpServer::Answer& TestHttpServer::Answer::endless(int nSize, int nDelayMs, bool bChunkedPieces)
+TestHttpServer::Answer& TestHttpServer::Answer::endless(int nSize, int nDelayMs, bool bChunkedPieces,
+                                                        qint64 nStallAfter)
 {
     eDelivery = ENDLESS;
+    nCutAfter = nStallAfter;
     nPieceSize = nSize;
     nPieceDelayMs = nDelayMs;
     bChunked = bChunkedPieces;
@@ -471,7 +473,8 @@ void TestHttpServer::sendPiece(QSslSocket* pSocket, const Answer& answer, qint64
 void TestHttpServer::sendEndless(QSslSocket* pSocket, const Answer& answer, qint64 nOffset)
 {
     QTimer::singleShot(answer.nPieceDelayMs, pSocket, [this, pSocket, answer, nOffset] {
-        if (!m_connections.contains(pSocket) || answer.body.isEmpty())
+        if (!m_connections.contains(pSocket) || answer.body.isEmpty() ||
+            (answer.nCutAfter > 0 && nOffset >= answer.nCutAfter))
             return;
         // Only as fast as the client takes it: the server's own memory stays small.
         if (pSocket->bytesToWrite() > 4 * 1024 * 1024) {

@@ -82,8 +82,9 @@ public:
         Answer& closedAfter(qint64 nBodyBytes, int nDelayMs = 0);
         // The body is sent again and again, nPieceSize bytes every nDelayMs, until the client goes away:
         // chunked, or with no length at all (ended by a close that never comes), or with whatever
-        // Content-Length the answer's headers claim.
-        Answer& endless(int nPieceSize, int nDelayMs, bool bChunkedPieces = true);
+        // Content-Length the answer's headers claim. A test's own guard: after nStallAfter bytes (when
+        // not 0) the server stalls instead, so a client that fails to stop cannot fill the disk.
+        Answer& endless(int nPieceSize, int nDelayMs, bool bChunkedPieces = true, qint64 nStallAfter = 0);
     };
 
     using Handler = std::function<Answer(const Request&)>;
