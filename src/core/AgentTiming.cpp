@@ -44,6 +44,10 @@ int defaultMs(AgentTiming::Delay delay)
         return 5000;
     case AgentTiming::FREE_SPACE_POLL:
         return 1000;
+    case AgentTiming::DOWNLOAD_FLOOR_WINDOW:
+        return 60000;
+    case AgentTiming::DOWNLOAD_FLOOR_RATE:
+        return 1024;
     case AgentTiming::DELAY_COUNT:
         break;
     }

@@ -28,6 +28,8 @@ public:
         SERIAL_BUSY,       // a serial port another program holds is tried again for this long (5000)
         FREE_SPACE_POLL,   // the install dialog asks the device's free space this often while it unpacks
                            // (1000)
+        DOWNLOAD_FLOOR_WINDOW, // a download must reach the floor rate over each window this long (60000)
+        DOWNLOAD_FLOOR_RATE,   // the floor rate in bytes per second (a rate, not ms) (1024)
         DELAY_COUNT
     };
 

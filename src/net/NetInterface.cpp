@@ -108,6 +108,7 @@ NetInterface::NetInterface(QObject* /*pOwner*/, const QString& sResponseFile, in
     connect(&m_watchdog, &QTimer::timeout, this, &NetInterface::slotMonitorTimeOut);
     m_requestLimit.setSingleShot(true);
     connect(&m_requestLimit, &QTimer::timeout, this, &NetInterface::slotRequestLimit);
+    connect(&m_floorTimer, &QTimer::timeout, this, &NetInterface::slotFloorCheck);
     writeLog(1, "[NetInterface][NetInterface][End]");
 }
 
@@ -116,6 +117,7 @@ NetInterface::~NetInterface()
     writeLog(1, "[NetInterface][~NetInterface][Entry]");
     m_watchdog.stop();
     m_requestLimit.stop();
+    m_floorTimer.stop();
     const bool bRequestRunning = m_eState == STATE_REQUEST;
     dropReply();
     m_answerFile.close();
@@ -310,7 +312,7 @@ void NetInterface::slotDataSendProgress(qint64 nSend, qint64 /*nTotal*/)
 // ---------------------------------------------------------------------------------------------------
 // Downloads
 
-bool NetInterface::getFile(const QString& sUrl, const QString& sDest, qint64 nSize)
+bool NetInterface::getFile(const QString& sUrl, const QString& sDest, qint64 nSize, qint64 nCeiling)
 {
     writeLog(1, "[NetInterface][getFile][Entry]");
     writeLog(1, "[NetInterface][getFile] Url:%s Dest:%s", qUtf8Printable(sUrl), qUtf8Printable(sDest));
@@ -321,6 +323,7 @@ bool NetInterface::getFile(const QString& sUrl, const QString& sDest, qint64 nSi
     }
     const QUrl url(sUrl);
     m_nExpectedSize = qMax<qint64>(nSize, 0);
+    m_nLimit = m_nExpectedSize > 0 ? m_nExpectedSize : qMax<qint64>(nCeiling, 0);
     m_downloadFile.close();
     m_downloadFile.setFileName(sDest);
     m_nRedirects = 0;
@@ -397,6 +400,8 @@ void NetInterface::startGet(const QUrl& url)
     connect(m_pReply, &QNetworkReply::sslErrors, this, &NetInterface::slotSslErr);
     m_progressTime.start();
     startWatchdog();
+    m_nFloorMark = 0;
+    m_floorTimer.start(qMax(1, AgentTiming::ms(AgentTiming::DOWNLOAD_FLOOR_WINDOW)));
 }
 
 // Applies the resume rule to the file as it stands. False when the download has already ended here.
@@ -416,8 +421,8 @@ bool NetInterface::prepareDownloadFile()
     }
     if (m_nExpectedSize > 0 && nLocal > 0 && nLocal < m_nExpectedSize) {
         writeLog(1, "[NetInterface][getFile] appened download from %lld", nLocal);
-        if (!m_downloadFile.open(QIODevice::ReadWrite) || !digestExistingPart(nLocal) ||
-            !m_downloadFile.seek(nLocal)) {
+        if (!m_downloadFile.open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
+            !digestExistingPart(nLocal) || !m_downloadFile.seek(nLocal)) {
             writeLog(1, "[NetInterface][getFile] appened download error");
             finishDownload(false, KEEP_FILE);
             return false;
@@ -461,8 +466,25 @@ bool NetInterface::checkDownloadAnswer()
     if (!m_bAccepted) {
         writeLog(1, "[NetInterface][slotfinished] refused status:%d", nStatus);
         finishDownload(false, REMOVE_FILE);
+        return false;
     }
-    return m_bAccepted;
+    return announcedFits();
+}
+
+// An answer that says it is longer than the file may be fails before its first byte is written.
+bool NetInterface::announcedFits()
+{
+    const QVariant length = m_pReply->header(QNetworkRequest::ContentLengthHeader);
+    if (!length.isValid())
+        return true;
+    const qint64 nEnd = m_nResumeOffset + length.toLongLong();
+    if (nEnd <= m_nLimit)
+        return true;
+    writeLog(1, "[NetInterface][slotDownloadHeader] the answer announces %lld bytes, at most %lld expected",
+             nEnd, m_nLimit);
+    m_bAccepted = false;
+    finishDownload(false, REMOVE_FILE);
+    return false;
 }
 
 bool NetInterface::acceptSuccessStatus(int nStatus)
@@ -485,7 +507,7 @@ bool NetInterface::acceptSuccessStatus(int nStatus)
         m_digest.reset();
         return m_downloadFile.resize(0) && m_downloadFile.seek(0);
     }
-    if (!m_downloadFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!m_downloadFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         writeLog(1, "[NetInterface][getFile] open file error");
         return false;
     }
@@ -496,24 +518,35 @@ void NetInterface::slotReadyRead()
 {
     if (!checkDownloadAnswer())
         return;
-    const QByteArray data = m_pReply->readAll();
-    m_nReceived += data.size();
-    // A redirect's own body is read to keep the connection going, and dropped.
-    if (m_bAccepted)
-        writeDownloadData(data);
+    // Straight from Qt's buffer into the digest's block, which the file is written from: each byte is
+    // copied once on our side, and the MD5 is worked out beside this thread, not in it.
+    while (m_eState == STATE_GET && m_pReply) {
+        qint64 nSpace = 0;
+        char* pSpace = m_digest.freeSpace(&nSpace);
+        const qint64 nRead = m_pReply->read(pSpace, nSpace);
+        if (nRead <= 0)
+            break;
+        m_nReceived += nRead;
+        // A redirect's own body is read to keep the connection going, and dropped.
+        if (m_bAccepted)
+            writeDownloadData(pSpace, nRead);
+    }
 }
 
-void NetInterface::writeDownloadData(const QByteArray& data)
+void NetInterface::writeDownloadData(const char* pData, qint64 nBytes)
 {
-    if (data.isEmpty())
+    if (nBytes > m_nLimit - m_nFileBytes) {
+        writeLog(1, "[NetInterface][slotReadyRead] the answer goes on past %lld bytes", m_nLimit);
+        finishDownload(false, REMOVE_FILE);
         return;
-    if (m_downloadFile.write(data) != data.size()) {
+    }
+    if (m_downloadFile.write(pData, nBytes) != nBytes) {
         writeLog(1, "[NetInterface][slotReadyRead] file write error");
         finishDownload(false, REMOVE_FILE);
         return;
     }
-    m_digest.addData(data);
-    m_nFileBytes += data.size();
+    m_digest.commit(nBytes);
+    m_nFileBytes += nBytes;
     reportProgress();
 }
 
@@ -521,19 +554,20 @@ void NetInterface::writeDownloadData(const QByteArray& data)
 // covers it whole. False when the file is shorter or the thread is told to stop.
 bool NetInterface::digestExistingPart(qint64 nBytes)
 {
-    QByteArray piece(int(READ_BUFFER_SIZE), Qt::Uninitialized);
     qint64 nDone = 0;
     while (nDone < nBytes) {
         if (QThread::currentThread()->isInterruptionRequested()) {
             writeLog(1, "[NetInterface][getFile] stopped while reading the existing part");
             return false;
         }
-        const qint64 nRead = m_downloadFile.read(piece.data(), qMin<qint64>(piece.size(), nBytes - nDone));
+        qint64 nSpace = 0;
+        char* pSpace = m_digest.freeSpace(&nSpace);
+        const qint64 nRead = m_downloadFile.read(pSpace, qMin<qint64>(nSpace, nBytes - nDone));
         if (nRead <= 0) {
             writeLog(1, "[NetInterface][getFile] existing part unreadable at %lld", nDone);
             return false;
         }
-        m_digest.addData(piece.constData(), int(nRead));
+        m_digest.commit(nRead);
         nDone += nRead;
     }
     return true;
@@ -570,6 +604,7 @@ void NetInterface::followRedirect()
 {
     const QUrl target = m_redirectTarget;
     m_watchdog.stop();
+    m_floorTimer.stop();
     dropReply();
     if (++m_nRedirects > MAX_REDIRECTS || !isHttpUrl(target)) {
         writeLog(1, "[NetInterface][slotfinished] redirect refused (%d): %s", m_nRedirects,
@@ -584,6 +619,7 @@ void NetInterface::followRedirect()
 void NetInterface::finishDownload(bool bSuccess, FILE_FATE eFate)
 {
     m_watchdog.stop();
+    m_floorTimer.stop();
     dropReply();
     if (m_downloadFile.isOpen() && !m_downloadFile.flush()) {
         bSuccess = false;
@@ -597,7 +633,7 @@ void NetInterface::finishDownload(bool bSuccess, FILE_FATE eFate)
     m_nSent = m_nReceived = m_nLastTick = 0;
     m_eState = STATE_IDLE;
     m_bDownloadOk = bSuccess;
-    m_downloadDigest = bSuccess ? m_digest.result().toHex() : QByteArray();
+    m_downloadDigest = bSuccess ? m_digest.hexResult() : QByteArray();
     writeLog(1, bSuccess ? "[NetInterface][slotfinished] no error" : "[NetInterface][slotfinished] error");
     if (m_pLoop)
         m_pLoop->quit();
@@ -627,6 +663,22 @@ void NetInterface::slotMonitorTimeOut()
         endRequest(false);
     else if (m_eState != STATE_IDLE)
         finishDownload(false, KEEP_FILE);
+}
+
+// A download that moves, but too slowly to end in any useful time, is given up like a stalled one.
+void NetInterface::slotFloorCheck()
+{
+    if (m_eState != STATE_GET)
+        return;
+    const int nWindowMs = m_floorTimer.interval();
+    const qint64 nFloor = qint64(AgentTiming::ms(AgentTiming::DOWNLOAD_FLOOR_RATE)) * nWindowMs / 1000;
+    const qint64 nMoved = m_nReceived - m_nFloorMark;
+    m_nFloorMark = m_nReceived;
+    if (nMoved >= nFloor)
+        return;
+    writeLog(1, "[NetInterface][slotFloorCheck] %lld bytes in %d ms, below the floor of %lld", nMoved,
+             nWindowMs, nFloor);
+    finishDownload(false, m_nExpectedSize > 0 ? KEEP_FILE : REMOVE_FILE);
 }
 
 void NetInterface::slotRequestLimit()

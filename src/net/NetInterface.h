@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QCryptographicHash>
+#include "BackgroundMd5.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QList>
@@ -32,15 +33,23 @@ class QNetworkRequest;
 // bodies are never written. A failed status removes the file; a stalled or broken transfer keeps the
 // partial file so the next getFile resumes it.
 //
-// Every download also yields the MD5 of the whole file, worked out in the client's thread while the bytes
-// arrive: a resumed file's existing part is read once before the GET, a file already complete is read
-// whole, so a caller never needs another pass over a large archive. Telling the thread to stop
+// Every download also yields the MD5 of the whole file, worked out beside the client's thread (BackgroundMd5)
+// while the bytes arrive: a resumed file's existing part is read once before the GET, a file already complete
+// is read whole, so a caller never needs another pass over a large archive. Telling the thread to stop
 // (QThread::requestInterruption) cuts such a read short and fails the download.
 //
 // Answers to requests are bounded: one announced or grown beyond MAX_ANSWER_BYTES fails the request (no
 // answer file is kept), and a request that has not ended after REQUEST_LIMIT_PERIODS watchdog periods
 // (plus the time its body needs at MIN_UPLOAD_BYTES_PER_SECOND) fails too, however steadily its answer
-// drips in. Downloads have neither bound.
+// drips in.
+//
+// Downloads are bounded too. A file never grows past the size it was announced with: the caller's
+// expected size, or without one MAX_UNSIZED_DOWNLOAD_BYTES (or the caller's own ceiling); an answer that
+// announces more (Content-Length, a range's end) or delivers more fails at once and its file is removed,
+// since it cannot be a good beginning of the file expected. A transfer must also keep up a floor rate:
+// fewer than AgentTiming::DOWNLOAD_FLOOR_RATE bytes a second over a window of DOWNLOAD_FLOOR_WINDOW
+// fails it, however steadily it drips (a partial file of known size is kept for resuming, one of unknown
+// size cannot be resumed and is removed).
 //
 // Every transfer ends in exactly one emitRequestFinish, always delivered queued (also when it could not
 // start), so an owner's slot never runs inside its own call and may start the next transfer from there.
@@ -56,6 +65,9 @@ public:
     // The overall limit also allows the request's own body to travel at this rate, so a large ride still
     // moving over a slow uplink is not cut (the watchdog still ends an upload that stops moving).
     static constexpr qint64 MIN_UPLOAD_BYTES_PER_SECOND = 16 * 1024;
+    // What a download of unknown size (route tracks, the country list) may grow to: far beyond any such
+    // file, far below what would fill a disk.
+    static constexpr qint64 MAX_UNSIZED_DOWNLOAD_BYTES = 64 * 1024 * 1024;
 
     // Neither pOwner nor nTimeOut has an effect: the client has no parent and the watchdog period comes
     // from AgentTiming. Callers pass 60000.
@@ -67,8 +79,10 @@ public:
     bool sendRequest(const QString& sUrl, const QString& sBody);
     bool sendRequestEx(const QString& sUrl, const QString& sBody);
     // Blocks the calling thread in a local event loop until the download has ended and returns its
-    // outcome; the same outcome is then emitted once, queued. nSize is the expected size (0: unknown).
-    bool getFile(const QString& sUrl, const QString& sDest, qint64 nSize);
+    // outcome; the same outcome is then emitted once, queued. nSize is the expected size (0: unknown);
+    // nCeiling bounds a download of unknown size.
+    bool getFile(const QString& sUrl, const QString& sDest, qint64 nSize,
+                 qint64 nCeiling = MAX_UNSIZED_DOWNLOAD_BYTES);
     // The MD5 of the whole file of the last successful download, in lower-case hexadecimal; empty after a
     // failed one.
     QByteArray downloadDigest() const { return m_downloadDigest; }
@@ -89,6 +103,7 @@ private slots:
     void slotReadyRead();
     void slotfinished();
     void slotMonitorTimeOut();
+    void slotFloorCheck();
     void slotRequestLimit();
     void slotSslErr(const QList<QSslError>& lstErrors);
 
@@ -108,7 +123,8 @@ private:
     bool prepareDownloadFile();
     bool checkDownloadAnswer();
     bool acceptSuccessStatus(int nStatus);
-    void writeDownloadData(const QByteArray& data);
+    bool announcedFits();
+    void writeDownloadData(const char* pData, qint64 nBytes);
     bool digestExistingPart(qint64 nBytes);
     void reportProgress();
     void followRedirect();
@@ -134,10 +150,12 @@ private:
     int m_nRedirects = 0;
     bool m_bDownloadOk = false;
     qint64 m_nExpectedSize = 0;
+    // The most bytes the file may hold: the expected size, or the ceiling when none was given.
+    qint64 m_nLimit = 0;
     qint64 m_nResumeOffset = 0;
     qint64 m_nFileBytes = 0;
     QElapsedTimer m_progressTime;
-    QCryptographicHash m_digest{QCryptographicHash::Md5};
+    BackgroundMd5 m_digest;
     QByteArray m_downloadDigest;
 
     // Watchdog: bytes moved either way in this transfer, and that count at the last tick.
@@ -147,4 +165,7 @@ private:
     qint64 m_nLastTick = 0;
     // The overall time a request may take, however its bytes move.
     QTimer m_requestLimit;
+    // The floor rate of a download: checked once per window against the bytes received in it.
+    QTimer m_floorTimer;
+    qint64 m_nFloorMark = 0;
 };

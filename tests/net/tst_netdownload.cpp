@@ -25,6 +25,10 @@ private slots:
     void downloadsPassTheAnswerBound();
     void refusedDownloadIsReportedQueued_data();
     void refusedDownloadIsReportedQueued();
+    void boundedByTheAnnouncedSize_data();
+    void boundedByTheAnnouncedSize();
+    void floorRate_data();
+    void floorRate();
 
 private:
     struct Outcome {
@@ -33,7 +37,8 @@ private:
         QList<QVariantList> lstProgress;
         QByteArray digest;
     };
-    Outcome download(const QString& sUrl, qint64 nExpected);
+    Outcome download(const QString& sUrl, qint64 nExpected,
+                     qint64 nCeiling = NetInterface::MAX_UNSIZED_DOWNLOAD_BYTES);
     QList<TestHttpServer::Request> requestsOf(const QByteArray& method) const;
     QString destPath() const { return m_pFolders->dataDir() + "/downloads/map.7z"; }
 
@@ -71,13 +76,13 @@ void TestNetDownload::cleanup()
     m_pFolders.reset();
 }
 
-TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 nExpected)
+TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 nExpected, qint64 nCeiling)
 {
     NetInterface client(nullptr, QString(), 60000);
     QSignalSpy finishSpy(&client, &NetInterface::emitRequestFinish);
     QSignalSpy progressSpy(&client, &NetInterface::emitDownloadProcess);
     Outcome outcome;
-    outcome.bReturned = client.getFile(sUrl, destPath(), nExpected);
+    outcome.bReturned = client.getFile(sUrl, destPath(), nExpected, nCeiling);
     // The report is queued: it comes once the caller's loop runs, and only once.
     if (finishSpy.isEmpty())
         finishSpy.wait(5000);
@@ -338,6 +343,124 @@ void TestNetDownload::refusedDownloadIsReportedQueued()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toBool(), false);
     QCOMPARE(m_server.requestCount(), 0);
+}
+
+void TestNetDownload::boundedByTheAnnouncedSize_data()
+{
+    QTest::addColumn<qint64>("expected"); // the caller's expected size, 0 for unknown
+    QTest::addColumn<qint64>("ceiling");  // the bound of a download of unknown size
+    QTest::addColumn<int>("local");       // bytes of the file already at the destination, -1 for none
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("result");
+
+    const qint64 nUnsized = NetInterface::MAX_UNSIZED_DOWNLOAD_BYTES;
+    QTest::newRow("endless chunked body") << qint64(480) << nUnsized << -1 << "endlessChunked" << false;
+    QTest::newRow("endless body without a length")
+        << qint64(480) << nUnsized << -1 << "endlessUnframed" << false;
+    QTest::newRow("endless body announcing 3 GB") << qint64(480) << nUnsized << -1 << "endlessHuge" << false;
+    QTest::newRow("one byte longer, announced") << qint64(480) << nUnsized << -1 << "longer" << false;
+    QTest::newRow("one byte longer, chunked") << qint64(480) << nUnsized << -1 << "longerChunked" << false;
+    QTest::newRow("resumed part, rest too long") << qint64(480) << nUnsized << 200 << "longer" << false;
+    QTest::newRow("exactly as announced") << qint64(480) << nUnsized << -1 << "exact" << true;
+    QTest::newRow("unknown size, endless body past the ceiling")
+        << qint64(0) << qint64(65536) << -1 << "endlessChunked" << false;
+    QTest::newRow("unknown size, announced past the ceiling")
+        << qint64(0) << qint64(480) << -1 << "longer" << false;
+    QTest::newRow("unknown size, at the ceiling") << qint64(0) << qint64(480) << -1 << "exact" << true;
+}
+
+// A body longer than announced can never be the file expected: the download stops before the first byte
+// past the bound is written, fails, and leaves no file. An endless body ends the same way.
+void TestNetDownload::boundedByTheAnnouncedSize()
+{
+    QFETCH(qint64, expected);
+    QFETCH(qint64, ceiling);
+    QFETCH(int, local);
+    QFETCH(QString, answer);
+    QFETCH(bool, result);
+    const QByteArray content = fileContent().left(480);
+    // Where the endless bodies stall if the client never stops them (the watchdog then ends the test).
+    const qint64 nGuard = 256 * 1024 * 1024;
+    if (local >= 0)
+        QVERIFY(TestFolders::writeFile(destPath(), content.left(local)));
+    m_server.setHandler([&](const TestHttpServer::Request& request) {
+        const QByteArray longer = content + "x";
+        if (answer == "endlessChunked")
+            return TestHttpServer::Answer::ok(content, "application/zip").endless(64 * 1024, 0, true, nGuard);
+        if (answer == "endlessUnframed")
+            return TestHttpServer::Answer::ok(content, "application/zip")
+                .endless(64 * 1024, 0, false, nGuard);
+        if (answer == "endlessHuge")
+            return TestHttpServer::Answer::ok(content, "application/zip")
+                .withHeader("Content-Length", "3000000000")
+                .endless(64 * 1024, 0, false, nGuard);
+        if (answer == "longerChunked")
+            return TestHttpServer::fileAnswer(request, longer).trickled(100, 1);
+        return TestHttpServer::fileAnswer(request, answer == "longer" ? longer : content);
+    });
+
+    const Outcome outcome = download(m_server.url("/App_2.zip"), expected, ceiling);
+
+    QCOMPARE(outcome.lstFinish.size(), 1);
+    QCOMPARE(outcome.lstFinish.at(0).at(0).toBool(), result);
+    QCOMPARE(outcome.bReturned, result);
+    if (result)
+        QCOMPARE(TestFolders::readFile(destPath()), content);
+    else
+        QVERIFY(!QFile::exists(destPath()));
+    const qint64 nBound = expected > 0 ? expected : ceiling;
+    for (const QVariantList& progress : outcome.lstProgress)
+        QVERIFY2(progress.at(0).toLongLong() <= nBound, qPrintable(progress.at(0).toString()));
+}
+
+void TestNetDownload::floorRate_data()
+{
+    QTest::addColumn<qint64>("expected");
+    QTest::addColumn<int>("pieceSize");
+    QTest::addColumn<int>("pieceDelayMs");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("final"); // "content", "prefix" or "absent"
+
+    // The floor is 256 bytes a second over 300 ms windows: 76 bytes in each.
+    QTest::newRow("drip, size known: part kept") << qint64(1000) << 4 << 100 << false << "prefix";
+    QTest::newRow("drip, size unknown: removed") << qint64(0) << 4 << 100 << false << "absent";
+    QTest::newRow("slow but above the floor") << qint64(4000) << 200 << 20 << true << "content";
+}
+
+// Bytes that keep moving do not keep a download alive: below the floor rate over a window it fails, long
+// before the watchdog, which only asks whether anything moved, would end it.
+void TestNetDownload::floorRate()
+{
+    QFETCH(qint64, expected);
+    QFETCH(int, pieceSize);
+    QFETCH(int, pieceDelayMs);
+    QFETCH(bool, result);
+    QFETCH(QString, final);
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 20000);
+    AgentTiming::set(AgentTiming::DOWNLOAD_FLOOR_WINDOW, 300);
+    AgentTiming::set(AgentTiming::DOWNLOAD_FLOOR_RATE, 256);
+    QByteArray content;
+    while (content.size() < 4000)
+        content += fileContent();
+    content = content.left(int(expected > 0 ? expected : 1000));
+    m_server.setHandler([&](const TestHttpServer::Request& request) {
+        return TestHttpServer::fileAnswer(request, content).trickled(pieceSize, pieceDelayMs);
+    });
+
+    const Outcome outcome = download(m_server.url("/drip.bin"), expected);
+
+    QCOMPARE(outcome.lstFinish.size(), 1);
+    QCOMPARE(outcome.lstFinish.at(0).at(0).toBool(), result);
+    const QByteArray finalBytes = TestFolders::readFile(destPath());
+    if (final == "content") {
+        QCOMPARE(finalBytes, content);
+    } else if (final == "prefix") {
+        QVERIFY(QFile::exists(destPath()));
+        QVERIFY(finalBytes.size() < content.size());
+        QCOMPARE(finalBytes, content.left(finalBytes.size()));
+    } else {
+        QVERIFY(!QFile::exists(destPath()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNetDownload)

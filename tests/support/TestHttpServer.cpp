@@ -186,6 +186,17 @@ TestHttpServer::Answer& TestHttpServer::Answer::closedAfter(qint64 nBodyBytes, i
     return *this;
 }
 
+TestHttpServer::Answer& TestHttpServer::Answer::endless(int nSize, int nDelayMs, bool bChunkedPieces,
+                                                        qint64 nStallAfter)
+{
+    eDelivery = ENDLESS;
+    nCutAfter = nStallAfter;
+    nPieceSize = nSize;
+    nPieceDelayMs = nDelayMs;
+    bChunked = bChunkedPieces;
+    return *this;
+}
+
 TestHttpServer::Answer TestHttpServer::fileAnswer(const Request& request, const QByteArray& content,
                                                   bool bHonourRange)
 {
@@ -411,7 +422,7 @@ QByteArray TestHttpServer::headBlock(const Request& request, const Answer& answe
         head += field.first + ": " + field.second + "\r\n";
     if (answer.bChunked && request.method != "HEAD")
         head += "Transfer-Encoding: chunked\r\n";
-    else if (!hasField(answer.headers, "Content-Length"))
+    else if (answer.eDelivery != Answer::ENDLESS && !hasField(answer.headers, "Content-Length"))
         head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     if (answer.bCloseAfter)
         head += "Connection: close\r\n";
@@ -427,6 +438,8 @@ void TestHttpServer::sendAnswer(QSslSocket* pSocket, const Request& request, con
         answerDone(pSocket, answer);
     } else if (answer.eDelivery == Answer::TRICKLE) {
         sendPiece(pSocket, answer, 0);
+    } else if (answer.eDelivery == Answer::ENDLESS) {
+        sendEndless(pSocket, answer, 0);
     } else if (answer.eDelivery == Answer::WHOLE) {
         pSocket->write(answer.bChunked ? chunk(answer.body) + "0\r\n\r\n" : answer.body);
         answerDone(pSocket, answer);
@@ -454,6 +467,28 @@ void TestHttpServer::sendPiece(QSslSocket* pSocket, const Answer& answer, qint64
         if (answer.bChunked)
             pSocket->write("0\r\n\r\n");
         answerDone(pSocket, answer);
+    });
+}
+
+void TestHttpServer::sendEndless(QSslSocket* pSocket, const Answer& answer, qint64 nOffset)
+{
+    QTimer::singleShot(answer.nPieceDelayMs, pSocket, [this, pSocket, answer, nOffset] {
+        if (!m_connections.contains(pSocket) || answer.body.isEmpty() ||
+            (answer.nCutAfter > 0 && nOffset >= answer.nCutAfter))
+            return;
+        // Only as fast as the client takes it: the server's own memory stays small.
+        if (pSocket->bytesToWrite() > 4 * 1024 * 1024) {
+            sendEndless(pSocket, answer, nOffset);
+            return;
+        }
+        QByteArray piece;
+        const int nSize = answer.nPieceSize > 0 ? answer.nPieceSize : answer.body.size();
+        while (piece.size() < nSize) {
+            const int nFrom = int((nOffset + piece.size()) % answer.body.size());
+            piece += answer.body.mid(nFrom, nSize - piece.size());
+        }
+        pSocket->write(answer.bChunked ? chunk(piece) : piece);
+        sendEndless(pSocket, answer, nOffset + piece.size());
     });
 }
 

@@ -22,8 +22,8 @@ class QTcpServer;
 // "Content-Encoding: gzip") before it is answered. Answers come from the queue (enqueue, one per request
 // in arrival order), else from the handler (setHandler), else 404. An Answer scripts the status, headers
 // and body and how the body travels: whole, trickled in pieces (chunked or not), stalled before the
-// headers or after some bytes, or cut by closing the connection after some bytes. fileAnswer() serves a
-// file's bytes with HEAD and "Range: bytes=N-" (206, 416) or with the Range ignored.
+// headers or after some bytes, cut by closing the connection after some bytes, or endless. fileAnswer()
+// serves a file's bytes with HEAD and "Range: bytes=N-" (206, 416) or with the Range ignored.
 //
 // start(true) speaks TLS with a built-in self-signed certificate for 127.0.0.1; clients reject it unless
 // the test calls trustCertificate(). stop() (also run by the destructor) closes the listener and every
@@ -57,7 +57,7 @@ public:
     };
 
     struct Answer {
-        enum Delivery { WHOLE, TRICKLE, STALL_BEFORE_HEADERS, STALL_AFTER, CLOSE_AFTER };
+        enum Delivery { WHOLE, TRICKLE, STALL_BEFORE_HEADERS, STALL_AFTER, CLOSE_AFTER, ENDLESS };
 
         int nStatus = 200;
         Headers headers;
@@ -80,6 +80,11 @@ public:
         Answer& stalledAfter(qint64 nBodyBytes);
         // Closes the connection nDelayMs after the first nBodyBytes went out.
         Answer& closedAfter(qint64 nBodyBytes, int nDelayMs = 0);
+        // The body is sent again and again, nPieceSize bytes every nDelayMs, until the client goes away:
+        // chunked, or with no length at all (ended by a close that never comes), or with whatever
+        // Content-Length the answer's headers claim. A test's own guard: after nStallAfter bytes (when
+        // not 0) the server stalls instead, so a client that fails to stop cannot fill the disk.
+        Answer& endless(int nPieceSize, int nDelayMs, bool bChunkedPieces = true, qint64 nStallAfter = 0);
     };
 
     using Handler = std::function<Answer(const Request&)>;
@@ -133,6 +138,7 @@ private:
     Answer answerFor(const Request& request);
     void sendAnswer(QSslSocket* pSocket, const Request& request, const Answer& answer);
     void sendPiece(QSslSocket* pSocket, const Answer& answer, qint64 nOffset);
+    void sendEndless(QSslSocket* pSocket, const Answer& answer, qint64 nOffset);
     void answerDone(QSslSocket* pSocket, const Answer& answer);
     static QByteArray headBlock(const Request& request, const Answer& answer);
 

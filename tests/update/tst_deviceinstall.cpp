@@ -249,6 +249,7 @@ void TestDeviceInstall::badPackages_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("code");
     QTest::newRow("size mismatch") << "app1.zip" << 1 << int(DEVICE_REQUESTERROR) << "";
+    QTest::newRow("one byte longer than listed") << "app1.zip" << -1 << int(DEVICE_REQUESTERROR) << "";
     QTest::newRow("damaged archive") << "damaged.zip" << 0 << int(DEVICE_UNZIPERROR) << "E02-2";
     QTest::newRow("../ member") << "dotdot.zip" << 0 << int(DEVICE_UNZIPERROR) << "E03";
     QTest::newRow("absolute member") << "absolute.zip" << 0 << int(DEVICE_UNZIPERROR) << "E03";

@@ -68,8 +68,9 @@ InstallUpdateDialog::InstallUpdateDialog(bool bRecover, bool bAgentOnly, QWidget
     setAccessibleName("InstallUpdateDialog");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setAttribute(Qt::WA_QuitOnClose, false);
-    // An install cut off half way leaves the device worse off than either end: only its end closes it.
-    m_pCloseGuard->setJobRunning(true);
+    // While the packages download nothing has touched the device yet: Escape and the window's close
+    // cancel the install. Once something is written onto the device the guard takes those away.
+    connect(this, &QDialog::rejected, this, &InstallUpdateDialog::cancelDownloads);
     ui->progressBar->setRange(0, 100);
     ui->progressBar->setValue(0);
     m_pPollTimer->setSingleShot(true);
@@ -349,6 +350,9 @@ void InstallUpdateDialog::showUnpackProgress(ACTION_STATUS status, const QString
 
 void InstallUpdateDialog::startUnpack(ACTION_STATUS status, const QString& sFile)
 {
+    // An install cut off half way leaves the device worse off than either end: from now on only its end
+    // closes the dialog.
+    m_pCloseGuard->setJobRunning(true);
     // The maps unpack one after the other: the OSM row is done when the TA or HERE package starts.
     if (status == MAP_INSTALLPROCESS && (sFile.contains("TeleAtlas") || sFile.contains("NQ")) &&
         !m_sOSMMapText.isEmpty()) {
@@ -446,6 +450,8 @@ void InstallUpdateDialog::showResultMsg(int kind)
         return;
     m_bFinished = true;
     m_pPollTimer->stop();
+    // The result box is on its way: closing the dialog now would lose it.
+    m_pCloseGuard->setJobRunning(true);
     // The texts are taken now, with the error code the failure left; the box opens from the event loop,
     // so the other windows hear this status first and no box runs inside a worker's own emission (a
     // worker stopped meanwhile would return into freed memory).
@@ -532,6 +538,22 @@ QString InstallUpdateDialog::driveName() const
 QString InstallUpdateDialog::withTick(const QString& sText)
 {
     return QString("<img src=\":res/i_v.png\">%1").arg(sText.toHtmlEscaped());
+}
+
+// ---- cancel ----
+
+// The person closed the dialog while the packages were still downloading. Both parts stop; what was
+// downloaded so far stays in the work folder for a later install to resume, the device is untouched, and
+// no result box follows: the person knows what they did.
+void InstallUpdateDialog::cancelDownloads()
+{
+    if (m_bFinished)
+        return;
+    writeLog(1, "[InstallUpdateDialog][cancelDownloads] the install was cancelled while downloading");
+    m_bFinished = true;
+    m_pPollTimer->stop();
+    controller->doStopDeviceWorker();
+    controller->terminateCheckUpdate();
 }
 
 // ---- the device ----

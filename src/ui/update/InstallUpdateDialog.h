@@ -17,8 +17,9 @@ class ZeqAgentCtrlMgr;
 // box, after which it closes itself. The opener builds it without parent, runs exec() and destroys it.
 //
 // The install starts once exec() runs: an install with nothing to do finishes at once, and its result
-// box must be able to close a dialog that is already shown. While it runs, only the dialog itself ends
-// it (no close button, no Escape).
+// box must be able to close a dialog that is already shown. While the packages download, Escape and the
+// window's close cancel the install (nothing is on the device yet; no box follows); from the first unpack
+// on, and while a result is on its way, only the dialog itself ends it (no close button, no Escape).
 //
 // bAgentOnly: the agent's own package alone. Its installer takes over when it starts (the dialog then
 // closes without a box), no map part follows and device changes do not end it.
@@ -56,6 +57,7 @@ private:
     void showResultMsg(int kind);
     void runResultBox(const QString& sTitle, const QString& sText);
     void delRedundantFile(const QString& sFile);
+    void cancelDownloads();
 
     void onDeviceDone(const QString& sResult);
     void showDownloadProgress(ACTION_STATUS status, const QString& sResult);

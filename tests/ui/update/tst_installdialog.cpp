@@ -88,7 +88,8 @@ private slots:
     void deviceDoneWithoutDriveEndsTheInstall_data();
     void deviceDoneWithoutDriveEndsTheInstall();
     void secondResultShowsNothing();
-    void closedOnlyByItsEnd();
+    void closeRequests_data();
+    void closeRequests();
     void removalStopsBothParts();
     void agentOnly_data();
     void agentOnly();
@@ -243,7 +244,8 @@ void TestInstallDialog::form()
     QCOMPARE(dialog.size(), QSize(600, 388));
     QCOMPARE(dialog.windowTitle(), QString("Updates"));
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
-    QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    // While the packages download the install may still be cancelled: the title bar offers its close.
+    QVERIFY(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!dialog.testAttribute(Qt::WA_QuitOnClose));
     auto* pBar = child<QProgressBar>(&dialog, "progressBar");
     QCOMPARE(pBar->geometry(), QRect(20, 150, 560, 30));
@@ -716,19 +718,63 @@ void TestInstallDialog::secondResultShowsNothing()
     QCOMPARE(nFinished, 1);
 }
 
-// Escape and the window system's close do not cut an install off; its end closes the dialog.
-void TestInstallDialog::closedOnlyByItsEnd()
+void TestInstallDialog::closeRequests_data()
 {
-    bool bStillOpen = false;
-    const int nResult = run([&bStillOpen](InstallUpdateDialog* pDialog) {
-        QTest::keyClick(pDialog, Qt::Key_Escape);
-        pDialog->close();
-        bStillOpen = pDialog->isVisible();
-        feed(MAP_INSTALLSUCCESS, QString());
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<bool>("escape"); // Escape, else the window system's close
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("notices");
+    const QStringList lstUpdated{"Updates|Update successfully. Device should have been restarted. If not, "
+                                 "please disconnect the device now in order to complete the update process."};
+    const QStringList lstConnection{
+        "Internet connection|Update failed. Please check your Internet connection. Please try again."};
+    QTest::newRow("Escape while downloading")
+        << "download" << true << int(QDialog::Rejected) << QStringList();
+    QTest::newRow("close while downloading")
+        << "download" << false << int(QDialog::Rejected) << QStringList();
+    QTest::newRow("Escape while unpacking") << "unpack" << true << int(QDialog::Accepted) << lstUpdated;
+    QTest::newRow("close while unpacking") << "unpack" << false << int(QDialog::Accepted) << lstUpdated;
+    QTest::newRow("Escape while the result is on its way")
+        << "result" << true << int(QDialog::Accepted) << lstConnection;
+}
+
+// While the packages download, Escape and the window system's close cancel the install: the held download
+// is given up, no box. Once an unpack has begun, or a result is on its way, they change nothing and the
+// install's end closes the dialog.
+void TestInstallDialog::closeRequests()
+{
+    QFETCH(QString, phase);
+    QFETCH(bool, escape);
+    QFETCH(int, result);
+    QFETCH(QStringList, notices);
+    QSignalSpy finish(ZeqAgentCtrlMgr::getInstance(), &ZeqAgentCtrlMgr::actionFinish);
+    const int nLogBefore = m_ui.log().size();
+    bool bOpenAfterRequest = false;
+    const int nResult = run([&](InstallUpdateDialog* pDialog) {
+        if (phase == "unpack")
+            feed(MAP_INSTALLPROCESS, unzip("b_OSM.zip", "0"));
+        else if (phase == "result")
+            feed(MAP_REQUESTERROR, QString());
+        if (escape)
+            QTest::keyClick(pDialog, Qt::Key_Escape);
+        else
+            pDialog->close();
+        bOpenAfterRequest = pDialog->isVisible();
+        if (phase == "unpack") {
+            feed(MAP_INSTALLPROCESS, unzip("b_OSM.zip", "1"));
+            feed(MAP_INSTALLSUCCESS, QString());
+        }
     });
-    QVERIFY(bStillOpen);
-    QCOMPARE(nResult, int(QDialog::Accepted));
-    QCOMPARE(notices(), QStringList{"Updates|The device's software is up-to-date."});
+    QCOMPARE(nResult, result);
+    QCOMPARE(bOpenAfterRequest, phase != "download");
+    QCOMPARE(this->notices(), notices);
+    if (phase != "download")
+        return;
+    // The device part was stopped by the cancel itself (its worker deleted, so nothing more can report).
+    const QByteArray log = m_ui.log().mid(nLogBefore);
+    QVERIFY(log.contains("[InstallUpdateDialog][cancelDownloads]"));
+    QVERIFY(log.contains("[WorkerSlot][stop] device update"));
+    QCOMPARE(finish.count(), 0);
 }
 
 // The device leaves while the device part still downloads: that download ends too, one box.
