@@ -11,6 +11,9 @@
 #include "platform/Platform.h"
 #include "update/DeviceUpdateWorker.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 UpdateActions::UpdateActions(const DeviceState& device, ErrorInfo& errorInfo)
     : m_device(device), m_errorInfo(errorInfo)
 {
@@ -105,9 +108,35 @@ void UpdateActions::noteCheckDone(Route* pRoute)
 {
     if (!m_device.isPresent())
         return;
+    if (m_device.family() == Worker::FAMILY_SERIAL)
+        dropUnreachablePackages();
     m_device.doUpdateSetting();
     AgentSettings settings;
     settings.setDeviceValue(m_device.uuid(), "autocheck", Platform::clock().today().toString("yyyy/MM/dd"));
     if (m_device.family() == Worker::FAMILY_SERIAL)
         pRoute->status = MAP_CHECKSUCCESS;
+}
+
+// The install puts device software and firmware on the device's drive, which a serial-family device does
+// not have: such packages are not offered (downloading them could only end in a failure that sends the
+// rider to check a cable that is fine). The agent's own package stays on offer.
+void UpdateActions::dropUnreachablePackages()
+{
+    const QString sPath = AgentFolders::tempPath("Update.script");
+    QList<WorkFile::Row> rows;
+    if (!QFileInfo::exists(sPath) || !WorkFile::readRows(sPath, &rows))
+        return;
+    QList<WorkFile::Row> kept;
+    for (const WorkFile::Row& row : rows) {
+        if (row.value(0) == "AGENT")
+            kept.append(row);
+    }
+    if (kept.size() == rows.size())
+        return;
+    writeLog(1,
+             "[ZeqAgentCtrlMgr][dropUnreachablePackages] %d device package(s) not offered to a serial device",
+             rows.size() - kept.size());
+    // A list that cannot be trimmed must not offer them either.
+    if (!WorkFile::writeRows(sPath, kept) && !QFile::remove(sPath))
+        writeLog(1, "[ZeqAgentCtrlMgr][dropUnreachablePackages] cannot rewrite or remove Update.script");
 }

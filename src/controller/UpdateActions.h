@@ -38,6 +38,7 @@ public:
 private:
     void startDeviceWorker(bool bAutoCheck);
     void noteCheckDone(Route* pRoute);
+    void dropUnreachablePackages();
 
     const DeviceState& m_device;
     ErrorInfo& m_errorInfo;

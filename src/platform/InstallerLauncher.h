@@ -2,14 +2,19 @@
 
 #include <QString>
 
-// Starts a downloaded installer package as a process of its own, which goes on after the agent ends
-// (the installer replaces the agent).
+// Hands the agent's own installer, unpacked from its downloaded package, to the desktop. The package
+// holds the installer under the package's name with this platform's suffix; the desktop's handler for
+// that kind of file (a software installer that asks the user and elevates by its own rules) takes over.
+// The agent never runs downloaded bytes as a program and never elevates.
 class InstallerLauncher
 {
 public:
     virtual ~InstallerLauncher();
 
-    // True when the installer was started; false with the reason in *pWhy (plain words for the log and
-    // the user) when it could not be.
-    virtual bool launch(const QString& sPackagePath, QString* pWhy) = 0;
+    // The suffix of the installer inside an agent package, with its dot (".deb").
+    virtual QString installerSuffix() const = 0;
+
+    // True when the installer was handed to the desktop; false with the reason in *pWhy (plain words for
+    // the log) when it could not be.
+    virtual bool launch(const QString& sInstallerPath, QString* pWhy) = 0;
 };

@@ -1,8 +1,8 @@
 #include "LinuxInstallerLauncher.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 InstallerLauncher::~InstallerLauncher() = default;
 
@@ -16,26 +16,38 @@ bool fail(QString* pWhy, const QString& sWhy)
 }
 } // namespace
 
-bool LinuxInstallerLauncher::launch(const QString& sPackagePath, QString* pWhy)
+QString LinuxInstallerLauncher::installerSuffix() const
 {
-    const QFileInfo package(sPackagePath);
-    if (!package.exists())
-        return fail(pWhy, QString("the installer \"%1\" does not exist").arg(sPackagePath));
-    if (!package.isFile())
-        return fail(pWhy, QString("the installer \"%1\" is not a regular file").arg(sPackagePath));
-    if (!package.isExecutable()) {
-        QFile file(package.absoluteFilePath());
-        if (!file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser))
-            return fail(pWhy, QString("the installer \"%1\" cannot be made executable (%2)")
-                                  .arg(sPackagePath, file.errorString()));
+    return ".deb";
+}
+
+bool LinuxInstallerLauncher::launch(const QString& sInstallerPath, QString* pWhy)
+{
+    const QFileInfo installer(sInstallerPath);
+    // A link could hand the desktop any file of the user's; the unpacked installer is never one.
+    if (installer.isSymLink())
+        return fail(pWhy, QString("the installer \"%1\" is a link").arg(sInstallerPath));
+    if (!installer.exists())
+        return fail(pWhy, QString("the installer \"%1\" does not exist").arg(sInstallerPath));
+    if (!installer.isFile())
+        return fail(pWhy, QString("the installer \"%1\" is not a regular file").arg(sInstallerPath));
+
+    QString sProgram = QStandardPaths::findExecutable("xdg-open");
+    QStringList lstArgs = {installer.absoluteFilePath()};
+    if (sProgram.isEmpty()) {
+        sProgram = QStandardPaths::findExecutable("gio");
+        lstArgs.prepend("open");
     }
+    if (sProgram.isEmpty())
+        return fail(pWhy, QString("no desktop handler (xdg-open or gio) opens \"%1\"").arg(sInstallerPath));
+
     QProcess process;
-    process.setProgram(package.absoluteFilePath());
-    process.setWorkingDirectory(package.absolutePath());
+    process.setProgram(sProgram);
+    process.setArguments(lstArgs);
+    process.setWorkingDirectory(installer.absolutePath());
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached())
-        return fail(
-            pWhy,
-            QString("the installer \"%1\" cannot be started (%2)").arg(sPackagePath, process.errorString()));
+        return fail(pWhy, QString("\"%1\" did not start for \"%2\" (%3)")
+                              .arg(sProgram, sInstallerPath, process.errorString()));
     return true;
 }

@@ -1,6 +1,7 @@
 #include "DeviceUpdateWorker.h"
 
 #include "PackageCheck.h"
+#include "PackageName.h"
 #include "ProcDevUpdateXml.h"
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
@@ -146,16 +147,7 @@ bool DeviceUpdateWorker::readUpdateList(QList<WorkFile::Row>* pRows)
 
 QString DeviceUpdateWorker::packageFileName(const QString& sUrl)
 {
-    QString sPath = sUrl;
-    for (const QChar cEnd : {QChar('?'), QChar('#')}) {
-        const int nEnd = sPath.indexOf(cEnd);
-        if (nEnd >= 0)
-            sPath.truncate(nEnd);
-    }
-    const QString sName = sPath.mid(sPath.lastIndexOf('/') + 1);
-    if (sName.isEmpty() || sName == "." || sName == "..")
-        return QString();
-    return sName;
+    return PackageName::fromUrl(sUrl);
 }
 
 QString DeviceUpdateWorker::downloadAddress(const QString& sUrl)
@@ -164,12 +156,12 @@ QString DeviceUpdateWorker::downloadAddress(const QString& sUrl)
     return nZip < 0 ? sUrl : sUrl.left(nZip + 4);
 }
 
-QString DeviceUpdateWorker::installerName(const QString& sPackageName)
+QString DeviceUpdateWorker::installerName(const QString& sPackageName, const QString& sSuffix)
 {
     const int nZip = sPackageName.lastIndexOf(".zip");
-    if (nZip < 0)
+    if (nZip <= 0)
         return QString();
-    return sPackageName.left(nZip) + ".exe" + sPackageName.mid(nZip + 4);
+    return sPackageName.left(nZip) + sSuffix;
 }
 
 QString DeviceUpdateWorker::packagePath() const
@@ -257,7 +249,7 @@ void DeviceUpdateWorker::slotPackageChecked(int eResult, int nExitCode)
         return;
     case PackageCheck::NO_PROGRAM:
         noteError("E01", "7z.exe/7za not exist");
-        finish(DEVICE_UNZIPERROR, "true");
+        failUnpack();
         return;
     case PackageCheck::FAILED:
         refusePackage(QString("E02-%1").arg(nExitCode), "unzip issue");
@@ -275,11 +267,17 @@ void DeviceUpdateWorker::refusePackage(const QString& sCode, const QString& sTex
     // A complete but bad download would otherwise pass for done at the next try.
     QFile::remove(packagePath());
     noteError(sCode, sText);
-    finish(DEVICE_UNZIPERROR, "true");
+    failUnpack();
 }
 
 void DeviceUpdateWorker::doInstallUpdate()
 {
+    // An installer left by an earlier package must not pass for this package's own.
+    const QString sName = installerName(m_sFileName, Platform::installerLauncher().installerSuffix());
+    const QFileInfo stale(sName.isEmpty() ? QString() : AgentFolders::tempPath(sName));
+    if (!sName.isEmpty() && (stale.exists() || stale.isSymLink()) && !QFile::remove(stale.filePath()))
+        writeLog(1, "[DeviceUpdateWorker][doInstallUpdate] cannot remove the earlier %s",
+                 qUtf8Printable(sName));
     doUnzipUpdate(packagePath(), AgentFolders::tempDir());
 }
 
@@ -289,7 +287,7 @@ bool DeviceUpdateWorker::doUnzipUpdate(const QString& sArchive, const QString& s
                     JsonHelper::fill(R"({"file":"%1","unzip":"%2"})", {m_sFileName, "0"}));
     if (!QFileInfo(Platform::archiveProgram(AgentFolders::programDir())).isFile()) {
         noteError("E01", "7z.exe/7za not exist");
-        finish(DEVICE_UNZIPERROR, "true");
+        failUnpack();
         return false;
     }
     dropThread();
@@ -305,7 +303,7 @@ void DeviceUpdateWorker::slotProcFinish(int nExitCode, QProcess::ExitStatus eExi
     dropThread();
     if (eExitStatus != QProcess::NormalExit || nExitCode != 0) {
         noteError(QString("E02-%1").arg(nExitCode), "unzip issue");
-        finish(DEVICE_UNZIPERROR, "true");
+        failUnpack();
         return;
     }
     emit emitStatus(DEVICE_INSTALLPROCESS,
@@ -337,22 +335,28 @@ void DeviceUpdateWorker::doWriteVerAndReDownload()
 
 void DeviceUpdateWorker::startInstaller()
 {
-    const QString sName = installerName(m_sFileName);
+    InstallerLauncher& launcher = Platform::installerLauncher();
+    const QString sName = installerName(m_sFileName, launcher.installerSuffix());
     const QString sInstaller = sName.isEmpty() ? QString() : AgentFolders::tempPath(sName);
-    if (sInstaller.isEmpty() || !QFileInfo(sInstaller).isFile()) {
+    const QFileInfo installer(sInstaller);
+    if (sInstaller.isEmpty() || installer.isSymLink() || !installer.isFile()) {
         writeLog(1, "[DeviceUpdateWorker][startInstaller] no installer %s in %s", qUtf8Printable(sName),
                  qUtf8Printable(m_sFileName));
-        finish(DEVICE_UNZIPERROR, "true");
+        // Not the package it should be: the next try fetches it anew.
+        QFile::remove(packagePath());
+        noteError("E03", "no installer in the package");
+        finish(DEVICE_REQUESTERROR, "true");
         return;
     }
     QString sWhy;
-    if (!Platform::installerLauncher().launch(sInstaller, &sWhy)) {
-        writeLog(1, "[DeviceUpdateWorker][startInstaller] %s did not start: %s", qUtf8Printable(sInstaller),
+    if (!launcher.launch(sInstaller, &sWhy)) {
+        writeLog(1, "[DeviceUpdateWorker][startInstaller] %s not opened: %s", qUtf8Printable(sInstaller),
                  qUtf8Printable(sWhy));
-        finish(DEVICE_UNZIPERROR, "true");
+        noteError("E06", "installer not opened");
+        finish(DEVICE_REQUESTERROR, "true");
         return;
     }
-    writeLog(1, "[DeviceUpdateWorker][startInstaller] started %s", qUtf8Printable(sInstaller));
+    writeLog(1, "[DeviceUpdateWorker][startInstaller] opened %s", qUtf8Printable(sInstaller));
     finish(INSTALLUPDATE_SUCCESS, "agent");
 }
 
@@ -387,6 +391,14 @@ void DeviceUpdateWorker::noteError(const QString& sCode, const QString& sText)
 {
     if (m_errorSink)
         m_errorSink(sCode, sText);
+}
+
+// A device package that cannot be checked or unpacked ends as an unpack failure. The agent's own package
+// has nothing to do with a device: its failure ends as a failed update (74), never as a box about the
+// device's connection.
+void DeviceUpdateWorker::failUnpack()
+{
+    finish(m_nStep == STEP_AGENT ? DEVICE_REQUESTERROR : DEVICE_UNZIPERROR, "true");
 }
 
 void DeviceUpdateWorker::finish(ACTION_STATUS status, const QString& sResult)

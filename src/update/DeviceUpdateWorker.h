@@ -27,10 +27,12 @@ class WorkerThread;
 // archive program's test, and may hold no member outside its folder. A device package is then recorded
 // in "DevDownload.script" (before it leaves "Update.script") and the next row follows; 72 "" after the
 // last, 72 "true" for an empty list. An agent package is unpacked in the work folder (78 "0", 78 "100")
-// and its installer started: 72 "agent", or 76 "true" when it is missing or does not start. Failures:
-// 74 "true" (list unreadable, bad row, download failed or of the wrong size, list not writable; the row
-// stays) and 76 "true" (no archive program "E01", a failed test or unpack "E02-<code>", a refused
-// archive "E03"; a refused package is removed and nothing of it is unpacked).
+// and its installer (named by installerName) handed to the desktop: 72 "agent". Failures: 74 "true"
+// (list unreadable, bad row, download failed or of the wrong size, list not writable; the row stays) and
+// 76 "true" (no archive program "E01", a failed test or unpack "E02-<code>", a refused archive "E03"; a
+// refused package is removed and nothing of it is unpacked). The agent's update has nothing to do with a
+// device, so every failure of its package ends as 74 with its code (also "E03" for a package without
+// its installer, "E06" for an installer the desktop did not take), never as an unpack onto a device.
 //
 // Every action ends with exactly one final status, which is the last thing the worker does. Deleting
 // the worker stops it: a transfer is abandoned (a partial download stays for resuming), the archive
@@ -55,13 +57,14 @@ public:
 
     // The check's body for the parsed request: plain values give the fixed template's bytes.
     static QString checkBody(const QVariantMap& request, bool bBeta);
-    // The local name of a row's package: the address's last segment without query or fragment; "" when
-    // that is no usable file name.
+    // The local name of a row's package (PackageName: the address's last segment, query included); ""
+    // when that is no usable file name.
     static QString packageFileName(const QString& sUrl);
     // What is fetched for a row: up to and including the last ".zip", or the whole address without one.
     static QString downloadAddress(const QString& sUrl);
-    // The installer in an agent package: the last ".zip" of the package name becomes ".exe".
-    static QString installerName(const QString& sPackageName);
+    // The installer in an agent package: the package's name up to its last ".zip", with the platform's
+    // installer suffix ("WendoAgent_1.1.0.zip?sig=1" holds "WendoAgent_1.1.0.deb"); "" without ".zip".
+    static QString installerName(const QString& sPackageName, const QString& sSuffix);
 
 signals:
     void emitStatus(ACTION_STATUS status, QString sResult);
@@ -92,6 +95,7 @@ private:
     QString packagePath() const;
     void refusePackage(const QString& sCode, const QString& sText);
     void noteError(const QString& sCode, const QString& sText);
+    void failUnpack();
     void finish(ACTION_STATUS status, const QString& sResult);
     void dropThread();
 

@@ -6,6 +6,7 @@
 #include "MapRows.h"
 #include "MapSelection.h"
 #include "PackageCheck.h"
+#include "PackageName.h"
 #include "ProcAvailableAddMapXml.h"
 #include "ProcMapHistoryXml.h"
 #include "ProcMapLanguageXml.h"
@@ -448,10 +449,7 @@ void MapFreeUpdateWorker::dropThread()
 
 QString MapFreeUpdateWorker::itemName(const QString& sUrl)
 {
-    const QString sName = sUrl.mid(sUrl.lastIndexOf('/') + 1);
-    if (sName.isEmpty() || sName == "." || sName == ".." || sName.contains('\\'))
-        return QString();
-    return sName;
+    return PackageName::fromUrl(sUrl);
 }
 
 bool MapFreeUpdateWorker::isChecksumWaived(const QString& sChecksum)

@@ -95,7 +95,7 @@ public:
 
     // The request body of a type for its values; plain values keep the fixed template's bytes.
     static QString requestBody(const QString& sType, const QStringList& values);
-    // The local name of a row's archive: the address after its last "/"; "" when unusable.
+    // The local name of a row's archive, named as the device packages are (PackageName).
     static QString itemName(const QString& sUrl);
     // Whether a download's MD5 (hexadecimal) is the service's checksum, case ignored; 32 "F" waive it.
     static bool checksumMatches(const QByteArray& digest, const QString& sChecksum);

@@ -15,6 +15,19 @@ double MapSelection::versionNumber(const QString& sVersion)
     return bOk ? dValue : 0.0;
 }
 
+// The passes that write the selection know the NQ map only by "NQ-": a row marked "NQ" alone is
+// compared with the device's version like an NQ map but never written. A row that also carries another
+// kind's marker is written as that kind.
+MapKind::Kind MapSelection::writtenKind(const QString& sNotes)
+{
+    const MapKind::Kind eKind = MapKind::of(sNotes);
+    if (eKind != MapKind::NQ || sNotes.contains(QLatin1String("NQ-")))
+        return eKind;
+    QString sOthers = sNotes;
+    sOthers.remove(QLatin1String("NQ"));
+    return MapKind::of(sOthers);
+}
+
 QList<WorkFile::Row> MapSelection::select(const QList<WorkFile::Row>& rows,
                                           const QMap<QString, QString>& versions)
 {
@@ -43,7 +56,7 @@ QList<WorkFile::Row> MapSelection::select(const QList<WorkFile::Row>& rows,
     for (const MapKind::Kind eKind : MapKind::installOrder()) {
         const WorkFile::Row* pBest = nullptr;
         for (const WorkFile::Row& row : candidates) {
-            if (MapKind::of(MapRows::notes(row)) != eKind)
+            if (writtenKind(MapRows::notes(row)) != eKind)
                 continue;
             if (!pBest ||
                 versionNumber(row.value(MapRows::VERSION)) > versionNumber(pBest->value(MapRows::VERSION)))

@@ -48,6 +48,7 @@ private slots:
     void driveRemovedBeforeTheVersionWrite();
     void partsLeftInTheWorkFolder_data();
     void partsLeftInTheWorkFolder();
+    void addressesWithAQuery();
 
 private:
     bool makeArchive(const QString& sName, const QString& sMember);
@@ -434,6 +435,55 @@ void TestMapInstallCtrl::partsLeftInTheWorkFolder()
     // The archives did their work and left the work folder.
     for (const char* szName : {"BM-EU-2.zip", "TA-EU.zip", "OSM-EU.zip"})
         QVERIFY2(!QFileInfo::exists(AgentFolders::tempPath(szName)), szName);
+}
+
+// Addresses that carry a query: the device worker saves the package and the install finds it under the
+// same name, query included, and so for a map archive.
+void TestMapInstallCtrl::addressesWithAQuery()
+{
+    for (const char* szName : {"App_3.zip", "BM-EU-2.zip"})
+        QFile::remove(AgentFolders::tempPath(szName)); // left by the case before
+    attach(m_pDrive->root());
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    const WorkFile::Row package = {
+        "APPLICATION", "2026-01-02", "3.0", sizeOf("App_3.zip"), m_nginx.url("/App_3.zip?sig=1"), ""};
+    QVERIFY(WorkFile::writeRows(AgentFolders::tempPath("Update.script"), {package}));
+    const Statuses device = runUntilFinal(
+        [this, pCtrl] { pCtrl->installDeviceUpdate(QString(R"({"drive":"%1"})").arg(m_sRoot), false); },
+        {INSTALLUPDATE_SUCCESS, DEVICE_REQUESTERROR, DEVICE_UNZIPERROR});
+    QCOMPARE(device.value(device.size() - 1).first, int(INSTALLUPDATE_SUCCESS));
+    QVERIFY(QFileInfo(AgentFolders::tempPath("App_3.zip?sig=1")).isFile());
+
+    const WorkFile::Row map = {"BugFixMapUpdate",
+                               "2.0",
+                               sizeOf("BM-EU-2.zip"),
+                               "2026-01-02 03:04:05",
+                               "BM-EU",
+                               "7",
+                               m_nginx.url("/BM-EU-2.zip?sig=2&t=9"),
+                               md5Of("BM-EU-2.zip"),
+                               "http://notes/",
+                               "1",
+                               ""};
+    QVERIFY(WorkFile::writeRows(AgentFolders::tempPath("map.script"), {map}));
+    const Statuses install = runUntilFinal(
+        [pCtrl] { pCtrl->installMapUpdate("{}"); },
+        {MAP_INSTALLSUCCESS, MAP_REQUESTERROR, MAP_UNZIPERROR, DEVICE_UNZIPERROR, MAP_SIZENOTENOUGH});
+    QCOMPARE(install, (Statuses{{int(DEVICE_INSTALLPROCESS), unzipText("App_3.zip?sig=1", "0")},
+                                {int(DEVICE_INSTALLPROCESS), unzipText("App_3.zip?sig=1", "100")},
+                                {int(DEVICE_ITEMINSTALLED), ""},
+                                {int(MAP_INSTALLPROCESS), unzipText("BM-EU-2.zip?sig=2&t=9", "0")},
+                                {int(MAP_INSTALLPROCESS), unzipText("BM-EU-2.zip?sig=2&t=9", "100")},
+                                {int(DEVICE_ITEMINSTALLED), ""},
+                                {int(MAP_INSTALLSUCCESS), ""}}));
+    const QString sRoot = m_pDrive->root();
+    QCOMPARE(TestFolders::readFile(sRoot + "program.bin"), QByteArray(60000, 'p'));
+    QCOMPARE(TestFolders::readFile(sRoot + "KORVO/Map/base.img"), QByteArray(120000, 'b'));
+    QCOMPARE(TestFolders::readFile(sRoot + "KORVO/version.app"),
+             ("3.0;20260102;" + sizeOf("App_3.zip")).toUtf8());
+    // The addresses were fetched up to ".zip"; no second copy under the short name.
+    QVERIFY(!QFile::exists(AgentFolders::tempPath("App_3.zip")));
+    QVERIFY(!QFile::exists(AgentFolders::tempPath("BM-EU-2.zip")));
 }
 
 QTEST_GUILESS_MAIN(TestMapInstallCtrl)

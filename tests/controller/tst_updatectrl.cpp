@@ -57,6 +57,8 @@ private slots:
     void cleanup();
     void checkSuccess_data();
     void checkSuccess();
+    void serialDeviceGetsNoDevicePackages_data();
+    void serialDeviceGetsNoDevicePackages();
     void nothingOffered();
     void checkWithoutDeviceLeavesTheRemovedDevice();
     void serviceErrorKeepsTheCode();
@@ -143,15 +145,19 @@ void TestUpdateCtrl::checkSuccess_data()
 {
     QTest::addColumn<int>("family"); // 0: no device
     QTest::addColumn<int>("status");
-    QTest::newRow("no device") << 0 << int(DEVICE_CHECKSUCCESS);
-    QTest::newRow("drive family") << int(Worker::FAMILY_DRIVE) << int(DEVICE_CHECKSUCCESS);
-    QTest::newRow("serial family: the whole check") << int(Worker::FAMILY_SERIAL) << int(MAP_CHECKSUCCESS);
+    QTest::addColumn<QString>("update"); // the device's update state after the check
+    QTest::newRow("no device") << 0 << int(DEVICE_CHECKSUCCESS) << "";
+    QTest::newRow("drive family") << int(Worker::FAMILY_DRIVE) << int(DEVICE_CHECKSUCCESS) << "true";
+    // The offered firmware cannot reach a serial device: nothing is left to offer.
+    QTest::newRow("serial family: the whole check")
+        << int(Worker::FAMILY_SERIAL) << int(MAP_CHECKSUCCESS) << "false";
 }
 
 void TestUpdateCtrl::checkSuccess()
 {
     QFETCH(int, family);
     QFETCH(int, status);
+    QFETCH(QString, update);
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     const QString sUUID = QString("UPD-%1").arg(family);
     FakeClock clock;
@@ -172,14 +178,70 @@ void TestUpdateCtrl::checkSuccess()
     QCOMPARE(mapStatus.count(), 0);
     // Without a device the record has no group to write to.
     AgentSettings settings;
-    if (family != 0) {
+    if (update == "true") {
         QCOMPARE(settings.getDeviceString(sGroup, "update"), QString("true"));
         QCOMPARE(settings.getDeviceString(sGroup, "releaseurl"), QString("http://notes.example/i"));
+    } else if (update == "false") {
+        QCOMPARE(settings.getDeviceString(sGroup, "update"), QString("false"));
     }
     QCOMPARE(settings.getDeviceString(sGroup, "autocheck"), family != 0 ? QString("2031/02/03") : QString());
     // The final result released the worker.
     QVERIFY(watch.seen() > 0);
     QTRY_COMPARE(watch.alive(), 0);
+}
+
+// A serial-family device has no drive for the install to put device software or firmware on: the check
+// offers it none of them, and the agent's own package stays on offer. A drive-family device keeps all.
+void TestUpdateCtrl::serialDeviceGetsNoDevicePackages_data()
+{
+    QTest::addColumn<int>("family");
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("update");
+    QTest::addColumn<QString>("releaseUrl");
+    const QStringList lstAll = {"AGENT", "IMAGE", "APPLICATION"};
+    QTest::newRow("serial: device packages only")
+        << int(Worker::FAMILY_SERIAL) << QStringList{"IMAGE", "APPLICATION"} << QStringList() << "false"
+        << "";
+    QTest::newRow("serial: the agent package stays")
+        << int(Worker::FAMILY_SERIAL) << lstAll << QStringList{"AGENT"} << "true"
+        << "http://notes.example/AGENT";
+    QTest::newRow("drive: everything offered") << int(Worker::FAMILY_DRIVE) << lstAll << lstAll << "true"
+                                               << "http://notes.example/AGENT";
+}
+
+void TestUpdateCtrl::serialDeviceGetsNoDevicePackages()
+{
+    QFETCH(int, family);
+    QFETCH(QStringList, offered);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, update);
+    QFETCH(QString, releaseUrl);
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    const QString sUUID = QString("UPD-OFFER-%1").arg(family);
+    pCtrl->notityWendoDev(notice(true, family, sUUID));
+    QVERIFY(pCtrl->isDevicePresent());
+    AgentSettings().setDeviceValue(sUUID, "releaseurl", "");
+    QList<FakeUpdateService::Package> packages;
+    for (const QString& sKind : offered)
+        packages.append({sKind, "2026/01/02", "9", "1234", "http://dl.example/" + sKind + ".zip",
+                         "http://notes.example/" + sKind, true});
+    m_pService->answerUpdates(packages);
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
+    QCOMPARE(statusesUntilFinal(finish),
+             QList<int>({family == Worker::FAMILY_SERIAL ? MAP_CHECKSUCCESS : DEVICE_CHECKSUCCESS}));
+    QList<WorkFile::Row> rows;
+    WorkFile::readRows(m_pFolders->tempDir() + "/Update.script", &rows);
+    QStringList lstKinds;
+    for (const WorkFile::Row& row : rows)
+        lstKinds << row.value(0);
+    QCOMPARE(lstKinds, listed);
+    AgentSettings settings;
+    QCOMPARE(settings.getDeviceString(sUUID, "update"), update);
+    QCOMPARE(settings.getDeviceString(sUUID, "releaseurl"), releaseUrl);
+    // What the agent's offer asks stays true for the serial device.
+    QCOMPARE(pCtrl->checkWendoAgentUpdateAvailable(), listed.value(0) == "AGENT");
 }
 
 void TestUpdateCtrl::nothingOffered()

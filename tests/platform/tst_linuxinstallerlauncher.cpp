@@ -1,4 +1,5 @@
 #include "platform/LinuxInstallerLauncher.h"
+#include "support/DesktopHandlerStub.h"
 #include "support/TestFolders.h"
 
 #include <QDir>
@@ -6,51 +7,68 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Starting a downloaded installer: it runs on its own, in its folder, also when the download left it
-// without the execute permission; what cannot be started says why.
+// Handing the agent's installer to the desktop: the Debian package is opened with the desktop's handler
+// (xdg-open, else gio open), never run as a program and never made executable; what cannot be handed
+// over says why.
 class TestLinuxInstallerLauncher : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void startsDetachedInItsFolder();
+    void suffix();
+    void opensWithTheDesktopHandler_data();
+    void opensWithTheDesktopHandler();
     void refusals_data();
     void refusals();
 
 private:
-    static bool writeFile(const QString& sPath, const QByteArray& content, QFileDevice::Permissions extra);
+    // An installer that would leave a mark if it were ever run as a program.
+    static QString writeInstaller(const QTemporaryDir& dir, const QString& sName);
 };
 
-bool TestLinuxInstallerLauncher::writeFile(const QString& sPath, const QByteArray& content,
-                                           QFileDevice::Permissions extra)
+QString TestLinuxInstallerLauncher::writeInstaller(const QTemporaryDir& dir, const QString& sName)
 {
-    QFile file(sPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return false;
-    file.close();
-    return file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | extra);
+    const QString sPath = dir.filePath(sName);
+    const QByteArray script = "#!/bin/sh\ntouch '" + dir.filePath("ran").toUtf8() + "'\n";
+    if (!TestFolders::writeFile(sPath, script))
+        return QString();
+    QFile::setPermissions(sPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return sPath;
 }
 
-void TestLinuxInstallerLauncher::startsDetachedInItsFolder()
+void TestLinuxInstallerLauncher::suffix()
 {
+    QCOMPARE(LinuxInstallerLauncher().installerSuffix(), QString(".deb"));
+}
+
+void TestLinuxInstallerLauncher::opensWithTheDesktopHandler_data()
+{
+    QTest::addColumn<QStringList>("handlers");
+    QTest::addColumn<QString>("used");
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("xdg-open") << QStringList{"xdg-open", "gio"} << "xdg-open" << QStringList();
+    QTest::newRow("gio without xdg-open") << QStringList{"gio"} << "gio" << QStringList{"open"};
+}
+
+void TestLinuxInstallerLauncher::opensWithTheDesktopHandler()
+{
+    QFETCH(QStringList, handlers);
+    QFETCH(QString, used);
+    QFETCH(QStringList, args);
     QTemporaryDir dir;
-    const QString sPackage = dir.filePath("Agent Setup 2.1.run");
-    const QString sMarker = dir.filePath("ran");
-    // The installer writes where it ran and how many arguments it got, once it is done.
-    QVERIFY(writeFile(sPackage,
-                      "#!/bin/sh\n"
-                      "pwd > \"$0.tmp\"\n"
-                      "echo $# >> \"$0.tmp\"\n"
-                      "mv \"$0.tmp\" \"" +
-                          sMarker.toUtf8() + "\"\n",
-                      {}));
+    const QString sInstaller = writeInstaller(dir, "WendoAgent 1.1.0.deb");
+    QVERIFY(!sInstaller.isEmpty());
+    DesktopHandlerStub stub(handlers, DesktopHandlerStub::ONLY_STUBS);
+    QVERIFY(stub.isValid());
     LinuxInstallerLauncher launcher;
     QString sWhy = "untouched";
-    QVERIFY(launcher.launch(sPackage, &sWhy));
+    QVERIFY(launcher.launch(sInstaller, &sWhy));
     QCOMPARE(sWhy, QString("untouched"));
-    QVERIFY(QFileInfo(sPackage).isExecutable());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(sMarker), 20000);
-    QCOMPARE(TestFolders::readFile(sMarker), QDir(dir.path()).canonicalPath().toUtf8() + "\n0\n");
+    QVERIFY(stub.waitForCall(used, 20000));
+    QCOMPARE(stub.calls(used), args << sInstaller);
+    // Opened, not run: no permission was added and nothing of it ran.
+    QVERIFY(!QFileInfo(sInstaller).isExecutable());
+    QVERIFY(!QFile::exists(dir.filePath("ran")));
 }
 
 void TestLinuxInstallerLauncher::refusals_data()
@@ -61,8 +79,10 @@ void TestLinuxInstallerLauncher::refusals_data()
                              << "does not exist";
     QTest::newRow("folder") << "folder"
                             << "is not a regular file";
-    QTest::newRow("not a program") << "garbage"
-                                   << "cannot be started";
+    QTest::newRow("link") << "link"
+                          << "is a link";
+    QTest::newRow("no handler") << "no handler"
+                                << "no desktop handler";
 }
 
 void TestLinuxInstallerLauncher::refusals()
@@ -70,15 +90,23 @@ void TestLinuxInstallerLauncher::refusals()
     QFETCH(QString, kind);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString sPackage = dir.filePath("AgentSetup_2_1.run");
+    const QString sInstaller = dir.filePath("WendoAgent_1.1.0.deb");
     if (kind == "folder")
-        QVERIFY(QDir().mkpath(sPackage));
-    else if (kind == "garbage")
-        QVERIFY(writeFile(sPackage, QByteArray(64, '\x01'), QFileDevice::ExeOwner));
+        QVERIFY(QDir().mkpath(sInstaller));
+    else if (kind == "link")
+        QVERIFY(QFile::link(writeInstaller(dir, "elsewhere.deb"), sInstaller));
+    else if (kind == "no handler")
+        QVERIFY(!writeInstaller(dir, "WendoAgent_1.1.0.deb").isEmpty());
+    // Handlers that record any call, unless none is to be found.
+    DesktopHandlerStub stub(kind == "no handler" ? QStringList() : QStringList{"xdg-open", "gio"},
+                            DesktopHandlerStub::ONLY_STUBS);
+    QVERIFY(stub.isValid());
     LinuxInstallerLauncher launcher;
     QString sWhy;
-    QVERIFY(!launcher.launch(sPackage, &sWhy));
-    QVERIFY2(sWhy.contains(sPackage) && sWhy.contains(reason), qUtf8Printable(sWhy));
+    QVERIFY(!launcher.launch(sInstaller, &sWhy));
+    QVERIFY2(sWhy.contains(sInstaller) && sWhy.contains(reason), qUtf8Printable(sWhy));
+    QCOMPARE(stub.calls("xdg-open"), QStringList());
+    QVERIFY(!QFile::exists(dir.filePath("ran")));
 }
 
 QTEST_GUILESS_MAIN(TestLinuxInstallerLauncher)

@@ -1,6 +1,6 @@
 #include "FakeInstallerLauncher.h"
 
-bool FakeInstallerLauncher::launch(const QString& sPackagePath, QString* pWhy)
+bool FakeInstallerLauncher::launch(const QString& sInstallerPath, QString* pWhy)
 {
     QMutexLocker lock(&m_mutex);
     if (!m_sFailure.isEmpty()) {
@@ -8,7 +8,7 @@ bool FakeInstallerLauncher::launch(const QString& sPackagePath, QString* pWhy)
             *pWhy = m_sFailure;
         return false;
     }
-    m_lstLaunched.append(sPackagePath);
+    m_lstLaunched.append(sInstallerPath);
     return true;
 }
 

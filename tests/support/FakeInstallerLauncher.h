@@ -5,12 +5,13 @@
 #include <QMutex>
 #include <QStringList>
 
-// Records the installers it is asked to start instead of starting them; refuses with the given reason
-// when told to.
+// Records the installers it is asked to open instead of opening them; refuses with the given reason
+// when told to. Its installers are Debian packages, as on the desktop.
 class FakeInstallerLauncher : public InstallerLauncher
 {
 public:
-    bool launch(const QString& sPackagePath, QString* pWhy) override;
+    QString installerSuffix() const override { return ".deb"; }
+    bool launch(const QString& sInstallerPath, QString* pWhy) override;
 
     // A non-empty reason makes every later launch fail with it.
     void setFailure(const QString& sWhy);

@@ -6,6 +6,7 @@
 #include "support/FakeUpdateService.h"
 #include "support/TestFolders.h"
 #include "update/DeviceUpdateWorker.h"
+#include "update/MapFreeUpdateWorker.h"
 #include "update/ProcDevUpdateXml.h"
 
 #include <QDir>
@@ -210,22 +211,26 @@ void TestDeviceCheck::packageNames_data()
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("installer");
-    QTest::newRow("plain") << "http://h/p/AgentSetup_2_1.zip"
-                           << "http://h/p/AgentSetup_2_1.zip"
-                           << "AgentSetup_2_1.zip"
-                           << "AgentSetup_2_1.exe";
+    QTest::newRow("plain") << "http://h/p/WendoAgent_1.1.0.zip"
+                           << "http://h/p/WendoAgent_1.1.0.zip"
+                           << "WendoAgent_1.1.0.zip"
+                           << "WendoAgent_1.1.0.deb";
     QTest::newRow("only the last .zip") << "http://h/zipper.zip"
                                         << "http://h/zipper.zip"
                                         << "zipper.zip"
-                                        << "zipper.exe";
-    QTest::newRow("query dropped from the name") << "http://h/a.zip?sig=1"
-                                                 << "http://h/a.zip"
-                                                 << "a.zip"
-                                                 << "a.exe";
-    QTest::newRow("no .zip: fetched whole") << "http://h/download?id=7"
-                                            << "http://h/download?id=7"
-                                            << "download"
-                                            << "";
+                                        << "zipper.deb";
+    QTest::newRow("query kept in the name") << "http://h/a.zip?sig=1"
+                                            << "http://h/a.zip"
+                                            << "a.zip?sig=1"
+                                            << "a.deb";
+    QTest::newRow("no .zip: no name") << "http://h/download?id=7"
+                                      << "http://h/download?id=7"
+                                      << ""
+                                      << "";
+    QTest::newRow("the name of a work list") << "http://h/Update.script"
+                                             << "http://h/Update.script"
+                                             << ""
+                                             << "";
     QTest::newRow("no name") << "http://h/dir/"
                              << "http://h/dir/"
                              << ""
@@ -238,8 +243,13 @@ void TestDeviceCheck::packageNames_data()
                              << "http://h/a/.."
                              << ""
                              << "";
+    QTest::newRow("backslash") << "http://h/a\\..\\b.zip"
+                               << "http://h/a\\..\\b.zip"
+                               << ""
+                               << "";
 }
 
+// The device worker and the map worker name a download one way, query included.
 void TestDeviceCheck::packageNames()
 {
     QFETCH(QString, url);
@@ -248,7 +258,8 @@ void TestDeviceCheck::packageNames()
     QFETCH(QString, installer);
     QCOMPARE(DeviceUpdateWorker::downloadAddress(url), address);
     QCOMPARE(DeviceUpdateWorker::packageFileName(url), file);
-    QCOMPARE(DeviceUpdateWorker::installerName(file), installer);
+    QCOMPARE(MapFreeUpdateWorker::itemName(url), file);
+    QCOMPARE(DeviceUpdateWorker::installerName(file, ".deb"), installer);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceCheck)

@@ -3,6 +3,7 @@
 #include "core/WorkFile.h"
 #include "platform/ArchiveTool.h"
 #include "platform/Platform.h"
+#include "support/DesktopHandlerStub.h"
 #include "support/FakeArchivePrograms.h"
 #include "support/FakeInstallerLauncher.h"
 #include "support/NginxFixture.h"
@@ -54,14 +55,17 @@ private slots:
     void archivePrograms_data();
     void archivePrograms();
     void agentPackage();
-    void agentLaunchFails();
-    void agentWithoutInstaller();
+    void agentOpenedByTheDesktop();
+    void agentFailures_data();
+    void agentFailures();
+    void addressWithQuery();
     void lists_data();
     void lists();
     void fullDataFolder();
 
 private:
     bool makeZip(const QString& sName, const QStringList& lstMembers);
+    bool makeDeb(const QString& sPath);
     WorkFile::Row row(const QString& sKind, const QString& sName, qint64 nSizeDelta = 0) const;
     Statuses run(const Rows& rows);
     static Rows rowsOf(const QString& sPath);
@@ -79,6 +83,21 @@ bool TestDeviceInstall::makeZip(const QString& sName, const QStringList& lstMemb
     QString sWhy;
     const QStringList args = QStringList({"a", "-tzip", m_root.filePath(sName)}) + lstMembers;
     const bool bOk = SystemTools::run(ArchiveTool::findProgram(QString()), args, &sWhy);
+    if (!bOk)
+        qWarning("%s", qPrintable(sWhy));
+    return bOk;
+}
+
+bool TestDeviceInstall::makeDeb(const QString& sPath)
+{
+    const QString sTree = m_root.filePath("debtree");
+    if (!TestFolders::writeFile(sTree + "/DEBIAN/control",
+                                "Package: wendoagent\nVersion: 1.1.0\nArchitecture: all\n"
+                                "Maintainer: Test <test@example.invalid>\nDescription: test package\n") ||
+        !TestFolders::writeFile(sTree + "/usr/share/doc/wendoagent/readme", "test\n"))
+        return false;
+    QString sWhy;
+    const bool bOk = SystemTools::run("dpkg-deb", {"--build", "--root-owner-group", sTree, sPath}, &sWhy);
     if (!bOk)
         qWarning("%s", qPrintable(sWhy));
     return bOk;
@@ -102,12 +121,16 @@ void TestDeviceInstall::initTestCase()
     const QString sSource = m_root.filePath("src");
     QVERIFY(TestFolders::writeFile(sSource + "/app1.bin", noise(300000)));
     QVERIFY(TestFolders::writeFile(sSource + "/app2.bin", noise(200000)));
-    QVERIFY(TestFolders::writeFile(sSource + "/AgentSetup.exe", noise(100000)));
     QVERIFY(TestFolders::writeFile(sSource + "/readme.txt", "no installer here"));
     QVERIFY(makeZip("app1.zip", {sSource + "/app1.bin"}));
     QVERIFY(makeZip("app2.zip", {sSource + "/app2.bin"}));
-    QVERIFY(makeZip("AgentSetup.zip", {sSource + "/AgentSetup.exe"}));
+    // The agent's package as the build makes it: the Debian package in a zip of the same name.
+    QVERIFY(makeDeb(sSource + "/WendoAgent_1.1.0.deb"));
+    QVERIFY(makeZip("WendoAgent_1.1.0.zip", {sSource + "/WendoAgent_1.1.0.deb"}));
     QVERIFY(makeZip("AgentNothing.zip", {sSource + "/readme.txt"}));
+    // A package whose installer has the old name of another platform.
+    QVERIFY(TestFolders::writeFile(sSource + "/AgentOther.exe", noise(1000)));
+    QVERIFY(makeZip("AgentOther.zip", {sSource + "/AgentOther.exe"}));
     QByteArray damaged = TestFolders::readFile(m_root.filePath("app1.zip"));
     for (int i = 1000; i < 1100; ++i)
         damaged[i] = char(damaged[i] ^ 0x5a);
@@ -308,37 +331,97 @@ void TestDeviceInstall::agentPackage()
     FakeInstallerLauncher launcher;
     PlatformOverride platform;
     platform.setInstallerLauncher(&launcher);
-    const Rows rows = {row("AGENT", "AgentSetup.zip"), row("APPLICATION", "app1.zip")};
+    const Rows rows = {row("AGENT", "WendoAgent_1.1.0.zip"), row("APPLICATION", "app1.zip")};
     const Statuses seen = run(rows);
     QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(INSTALLUPDATE_SUCCESS), QString("agent")));
-    QVERIFY(seen.contains({int(DEVICE_INSTALLPROCESS), R"({"file":"AgentSetup.zip","unzip":"0"})"}));
-    QVERIFY(seen.contains({int(DEVICE_INSTALLPROCESS), R"({"file":"AgentSetup.zip","unzip":"100"})"}));
-    QCOMPARE(launcher.launched(), QStringList({tempPath("AgentSetup.exe")}));
-    QCOMPARE(TestFolders::readFile(tempPath("AgentSetup.exe")),
-             TestFolders::readFile(m_root.filePath("src/AgentSetup.exe")));
+    QVERIFY(seen.contains({int(DEVICE_INSTALLPROCESS), R"({"file":"WendoAgent_1.1.0.zip","unzip":"0"})"}));
+    QVERIFY(seen.contains({int(DEVICE_INSTALLPROCESS), R"({"file":"WendoAgent_1.1.0.zip","unzip":"100"})"}));
+    QCOMPARE(launcher.launched(), QStringList({tempPath("WendoAgent_1.1.0.deb")}));
+    QCOMPARE(TestFolders::readFile(tempPath("WendoAgent_1.1.0.deb")),
+             TestFolders::readFile(m_root.filePath("src/WendoAgent_1.1.0.deb")));
     // The agent goes first and alone: the device package waits for the new agent.
     QVERIFY(!QFile::exists(tempPath("app1.zip")));
     QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), rows);
 }
 
-void TestDeviceInstall::agentLaunchFails()
+// The whole road on this desktop: an address with a query, the real launcher, and the desktop's handler
+// (a stub first on PATH) given the Debian package, which is opened and never run.
+void TestDeviceInstall::agentOpenedByTheDesktop()
 {
-    FakeInstallerLauncher launcher;
-    launcher.setFailure("permission denied");
-    PlatformOverride platform;
-    platform.setInstallerLauncher(&launcher);
-    const Statuses seen = run({row("AGENT", "AgentSetup.zip")});
-    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_UNZIPERROR), QString("true")));
+    DesktopHandlerStub handler({"xdg-open"});
+    QVERIFY(handler.isValid());
+    WorkFile::Row agent = row("AGENT", "WendoAgent_1.1.0.zip");
+    agent[4] += "?sig=1";
+    const Statuses seen = run({agent});
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(INSTALLUPDATE_SUCCESS), QString("agent")));
+    QVERIFY(seen.contains(
+        {int(DEVICE_INSTALLPROCESS), R"({"file":"WendoAgent_1.1.0.zip?sig=1","unzip":"100"})"}));
+    QCOMPARE(TestFolders::readFile(tempPath("WendoAgent_1.1.0.zip?sig=1")),
+             TestFolders::readFile(m_root.filePath("WendoAgent_1.1.0.zip")));
+    QVERIFY(handler.waitForCall("xdg-open", 20000));
+    QCOMPARE(handler.calls("xdg-open"), QStringList{tempPath("WendoAgent_1.1.0.deb")});
+    QCOMPARE(TestFolders::readFile(tempPath("WendoAgent_1.1.0.deb")),
+             TestFolders::readFile(m_root.filePath("src/WendoAgent_1.1.0.deb")));
+    QVERIFY(!QFileInfo(tempPath("WendoAgent_1.1.0.deb")).isExecutable());
 }
 
-void TestDeviceInstall::agentWithoutInstaller()
+// The agent's update has nothing to do with a device: its failures end as a failed update of the agent
+// (74, with a code), never as an unpack onto a device, and the row stays for the next try.
+void TestDeviceInstall::agentFailures_data()
 {
+    QTest::addColumn<QString>("package");
+    QTest::addColumn<QString>("launchFailure");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("packageKept");
+    QTest::addColumn<bool>("earlierInstaller"); // one of the same name left in the work folder
+    QTest::newRow("no installer") << "AgentNothing.zip" << QString() << "E03" << false << false;
+    QTest::newRow("no installer, an earlier one left")
+        << "AgentNothing.zip" << QString() << "E03" << false << true;
+    QTest::newRow("installer for another platform")
+        << "AgentOther.zip" << QString() << "E03" << false << false;
+    QTest::newRow("damaged package") << "damaged.zip" << QString() << "E02-2" << false << false;
+    QTest::newRow("desktop did not take it") << "WendoAgent_1.1.0.zip"
+                                             << "no desktop handler"
+                                             << "E06" << true << false;
+}
+
+void TestDeviceInstall::agentFailures()
+{
+    QFETCH(QString, package);
+    QFETCH(QString, launchFailure);
+    QFETCH(QString, code);
+    QFETCH(bool, packageKept);
+    QFETCH(bool, earlierInstaller);
+    if (earlierInstaller)
+        QVERIFY(TestFolders::writeFile(tempPath(QString(package).replace(".zip", ".deb")), "earlier"));
     FakeInstallerLauncher launcher;
+    if (!launchFailure.isEmpty())
+        launcher.setFailure(launchFailure);
     PlatformOverride platform;
     platform.setInstallerLauncher(&launcher);
-    const Statuses seen = run({row("AGENT", "AgentNothing.zip")});
-    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_UNZIPERROR), QString("true")));
+    const WorkFile::Row agent = row("AGENT", package);
+    const Statuses seen = run({agent});
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(DEVICE_REQUESTERROR), QString("true")));
+    QCOMPARE(m_lstErrors.value(0), code);
     QCOMPARE(launcher.launched(), QStringList());
+    // A package that is not what it should be is fetched anew next time.
+    QCOMPARE(QFile::exists(tempPath(package)), packageKept);
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows({agent}));
+}
+
+// The address carries a query: the package is saved and recorded under the whole last segment.
+void TestDeviceInstall::addressWithQuery()
+{
+    WorkFile::Row package = row("APPLICATION", "app1.zip");
+    package[4] += "?sig=1";
+    const Statuses seen = run({package});
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(INSTALLUPDATE_SUCCESS), QString()));
+    const QString sProgress = "{\"file\":\"app1.zip?sig=1\",\"read\":\"";
+    QVERIFY(seen.first().second.startsWith(sProgress));
+    QCOMPARE(TestFolders::readFile(tempPath("app1.zip?sig=1")),
+             TestFolders::readFile(m_root.filePath("app1.zip")));
+    QVERIFY(!QFile::exists(tempPath("app1.zip")));
+    QCOMPARE(rowsOf(AgentFolders::tempPath("DevDownload.script")), Rows({package}));
 }
 
 void TestDeviceInstall::lists_data()
@@ -351,6 +434,7 @@ void TestDeviceInstall::lists_data()
     QTest::newRow("unreadable list") << "folder" << int(DEVICE_REQUESTERROR) << "true";
     QTest::newRow("address ends in /") << "slash" << int(DEVICE_REQUESTERROR) << "true";
     QTest::newRow("address ends in ..") << "dots" << int(DEVICE_REQUESTERROR) << "true";
+    QTest::newRow("address names a work list") << "worklist" << int(DEVICE_REQUESTERROR) << "true";
 }
 
 void TestDeviceInstall::lists()
@@ -364,8 +448,11 @@ void TestDeviceInstall::lists()
     else if (list == "folder")
         QVERIFY(QDir().mkpath(sList));
     else if (list != "none")
-        QVERIFY(WorkFile::writeRows(
-            sList, {{"IMAGE", "d", "v", "10", m_nginx.url(list == "slash" ? "/" : "/a/.."), ""}}));
+        QVERIFY(WorkFile::writeRows(sList, {{"IMAGE", "d", "v", "10",
+                                             m_nginx.url(list == "slash"  ? "/"
+                                                         : list == "dots" ? "/a/.."
+                                                                          : "/Update.script"),
+                                             ""}}));
     auto* pWorker = new DeviceUpdateWorker(false);
     QSignalSpy spy(pWorker, &DeviceUpdateWorker::emitStatus);
     pWorker->installDeviceUpdate(R"({"drive":"/media/sys/"})", false);
@@ -374,6 +461,8 @@ void TestDeviceInstall::lists()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(int(spy.first().at(0).value<ACTION_STATUS>()), status);
     QCOMPARE(spy.first().at(1).toString(), text);
+    if (list == "worklist") // the list itself was not taken for the package
+        QCOMPARE(rowsOf(sList).size(), 1);
 }
 
 void TestDeviceInstall::fullDataFolder()

@@ -405,7 +405,12 @@ void TestMapCheck::selection_data()
         << Rows{row("5.0", "NQ-EU"), row("4.0", "TA-EU")};
     QTest::newRow("NQ below a TA offer: not selected")
         << Rows{row("5.0", "TA-EU"), row("4.0", "NQ-EU")} << "0,3.0,0,0" << Rows{row("5.0", "TA-EU")};
-    QTest::newRow("bare NQ is an NQ map") << Rows{row("4.0", "NQ")} << "0,0,0,0" << Rows{row("4.0", "NQ")};
+    // "NQ" without the hyphen is compared like an NQ map but written in no pass.
+    QTest::newRow("bare NQ: never written") << Rows{row("4.0", "NQ")} << "0,0,0,0" << Rows{};
+    QTest::newRow("bare NQ raises the shared version")
+        << Rows{row("5.0", "NQ"), row("4.0", "NQ-EU"), row("4.5", "TA-EU")} << "0,3.0,0,0" << Rows{};
+    QTest::newRow("bare NQ beside a TA marker: a TA map")
+        << Rows{row("4.0", "TA-EU NQ")} << "0,3.0,0,0" << Rows{row("4.0", "TA-EU NQ")};
     QTest::newRow("install order") << Rows{row("1", "TA-"), row("1", "NQ-"), row("1", "OSM-"),
                                            row("1", "CountryID-X"), row("1", "BM-")}
                                    << "0,0,0,0"

@@ -20,11 +20,9 @@ namespace
 {
 const QString g_sUpdated = "Updates|Update successfully. Device should have been restarted. If not, please "
                            "disconnect the device now in order to complete the update process.";
-// The device part's packages reach the device through the map part, which needs the device's system drive;
-// a serial-family device has none, so its install ends with the device box instead of unpacking anywhere.
-const QString g_sNoDrive =
-    "Updates|Update failed. Please ensure that your Wendo 500 is still connected to your "
-    "computer. If this problem persists, contact Zeq support.";
+// The device part's packages reach the device through its system drive; a serial-family device has none,
+// so its check offers none of them.
+const QString g_sUpToDate = "Updates|The device's software is up-to-date.";
 } // namespace
 
 // "Check for Updates" from the tray to the end of the install, as the user walks it: the check, the
@@ -41,6 +39,8 @@ private slots:
     void cleanup();
     void deviceRoad_data();
     void deviceRoad();
+    void serialDeviceRoad_data();
+    void serialDeviceRoad();
     void agentRoadWithoutDevice();
 
 private:
@@ -59,7 +59,7 @@ void TestCheckRoad::initTestCase()
     QVERIFY(packages.stage("App_2.zip", "KORVO/Program/program.bin", ServedPackages::noise(60000, 1)));
     QVERIFY(packages.stage("Rom_2.zip", "KORVO/Firmware/rom.bin", ServedPackages::noise(40000, 2)));
     QVERIFY(packages.stage("eu_OSM.zip", "OSM/eu.img", ServedPackages::noise(30000, 3)));
-    QVERIFY(packages.stage("WendoAgent_setup.zip", "WendoAgent_setup.exe", ServedPackages::noise(20000, 4)));
+    QVERIFY(packages.stage("WendoAgent_setup.zip", "WendoAgent_setup.deb", ServedPackages::noise(20000, 4)));
     QVERIFY2(m_road.serve({"App_2.zip", "Rom_2.zip", "eu_OSM.zip", "WendoAgent_setup.zip"}),
              qPrintable(m_road.errorString()));
 }
@@ -89,9 +89,6 @@ void TestCheckRoad::deviceRoad_data()
         << "App_2.zip"
         << "KORVO/Program/program.bin" << true << QStringList{"Software(2.0.0)", "OSM Map update(2026-01-02)"}
         << g_sUpdated;
-    QTest::newRow("serial family") << int(Worker::FAMILY_SERIAL) << "IMAGE"
-                                   << "Rom_2.zip"
-                                   << "" << false << QStringList{"ROM(R02)"} << g_sNoDrive;
 }
 
 void TestCheckRoad::deviceRoad()
@@ -156,6 +153,57 @@ void TestCheckRoad::deviceRoad()
     QVERIFY(m_road.checkItem()->isEnabled());
 }
 
+// A serial-family device: device software and firmware are not offered (nothing is downloaded, no box
+// blames the cable); the agent's own package is, and its road goes to its installer.
+void TestCheckRoad::serialDeviceRoad_data()
+{
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("opened");
+    QTest::newRow("device packages only")
+        << QStringList{"IMAGE", "APPLICATION"} << QStringList{"CheckUpdateDialog"} << QStringList{g_sUpToDate}
+        << QStringList();
+    QTest::newRow("with the agent package")
+        << QStringList{"IMAGE", "AGENT", "APPLICATION"}
+        << QStringList{"CheckUpdateDialog", "UpdateAvailableDialog", "InstallUpdateDialog"} << QStringList()
+        << QStringList{"WendoAgent_setup.deb"};
+}
+
+void TestCheckRoad::serialDeviceRoad()
+{
+    QFETCH(QStringList, offered);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, opened);
+    FakeInstallerLauncher launcher;
+    PlatformOverride platform;
+    platform.setInstallerLauncher(&launcher);
+    QList<FakeUpdateService::Package> packages;
+    for (const QString& sKind : offered) {
+        packages << (sKind == "IMAGE"   ? m_road.served("IMAGE", "R2.0", "Rom_2.zip")
+                     : sKind == "AGENT" ? m_road.served("AGENT", "9.9", "WendoAgent_setup.zip")
+                                        : m_road.served("APPLICATION", "200", "App_2.zip"));
+    }
+    m_road.m_pWorld->m_update.answerUpdates(packages);
+    m_road.m_pWorld->plug(Worker::FAMILY_SERIAL);
+    DialogDriver driver(120000);
+    if (offered.contains("AGENT"))
+        driver.click("UpdateAvailableDialog", "btn_install");
+    m_road.checkItem()->trigger();
+    QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join("; ")));
+    QVERIFY(driver.isDone());
+    QCOMPARE(driver.shown(), shown);
+    QCOMPARE(m_road.notices(), boxes);
+    QStringList lstOpened;
+    for (const QString& sPath : launcher.launched())
+        lstOpened << QFileInfo(sPath).fileName();
+    QCOMPARE(lstOpened, opened);
+    for (const char* szArchive : {"Rom_2.zip", "App_2.zip"})
+        QVERIFY2(!QFile::exists(AgentFolders::tempPath(szArchive)), szArchive);
+    QVERIFY(!ZeqAgentCtrlMgr::getInstance()->isUpdateDialogShown());
+}
+
 void TestCheckRoad::agentRoadWithoutDevice()
 {
     FakeInstallerLauncher launcher;
@@ -175,9 +223,9 @@ void TestCheckRoad::agentRoadWithoutDevice()
     QCOMPARE(driver.shown(),
              (QStringList{"CheckWendoAgentUpdateDialog", "UpdateAvailableDialog", "InstallUpdateDialog"}));
     QVERIFY(bAgentOnly);
-    QCOMPARE(launcher.launched(), QStringList{AgentFolders::tempPath("WendoAgent_setup.exe")});
-    QCOMPARE(TestFolders::readFile(AgentFolders::tempPath("WendoAgent_setup.exe")),
-             m_road.m_packages.staged("WendoAgent_setup.zip", "WendoAgent_setup.exe"));
+    QCOMPARE(launcher.launched(), QStringList{AgentFolders::tempPath("WendoAgent_setup.deb")});
+    QCOMPARE(TestFolders::readFile(AgentFolders::tempPath("WendoAgent_setup.deb")),
+             m_road.m_packages.staged("WendoAgent_setup.zip", "WendoAgent_setup.deb"));
     QCOMPARE(m_road.notices(), QStringList());
     QVERIFY(!DialogDriver::window("InstallUpdateDialog"));
 }

@@ -181,26 +181,27 @@ void TestCheckUpdate::outcomes_data()
     QTest::newRow("serial, agent and device rows: agent offer")
         << serial << false << QStringList{"IMAGE:R2.0", "AGENT:9.9"} << none << QStringList{check, agent}
         << none << none << QStringList{"AGENT"} << false;
-    QTest::newRow("serial, device rows: the offer")
-        << serial << false << QStringList{"IMAGE:R2.0"} << none << QStringList{check, offer} << none << none
-        << QStringList{"IMAGE"} << false;
+    // The install reaches a device only through its drive: a serial device is offered no device rows.
+    QTest::newRow("serial, device rows: not offered")
+        << serial << false << QStringList{"IMAGE:R2.0", "APPLICATION:200"} << none << QStringList{check}
+        << QStringList{UP_TO_DATE} << none << none << false;
     QTest::newRow("recover, agent only: up to date")
         << drive << true << QStringList{"AGENT:9.9"} << none << QStringList{check} << QStringList{UP_TO_DATE}
         << none << none << true;
     QTest::newRow("recover, agent agent image: every agent row goes")
         << drive << true << QStringList{"AGENT:9.9", "AGENT:9.8", "IMAGE:R2.0"} << none << QStringList{check}
         << none << QStringList{"10: IMAGE"} << QStringList{"IMAGE"} << true;
-    QTest::newRow("recover, image first: list unchanged")
+    QTest::newRow("recover, serial: device rows not offered")
         << serial << true << QStringList{"IMAGE:R2.0", "APPLICATION:200"} << none << QStringList{check}
-        << none << QStringList{"10: IMAGE APPLICATION"} << QStringList{"IMAGE", "APPLICATION"} << false;
+        << QStringList{UP_TO_DATE} << none << none << false;
     QTest::newRow("recover, software first: list unchanged")
         << drive << true << QStringList{"APPLICATION:200", "IMAGE:R2.0"} << none << QStringList{check} << none
         << QStringList{"10: APPLICATION IMAGE"} << QStringList{"APPLICATION", "IMAGE"} << true;
     QTest::newRow("recover, maps only") << drive << true << none << QStringList{"OSM-EU"}
                                         << QStringList{check} << none << QStringList{"10: "} << none << true;
-    QTest::newRow("serial recover, agent and image")
-        << serial << true << QStringList{"AGENT:9.9", "IMAGE:R2.0"} << none << QStringList{check} << none
-        << QStringList{"10: IMAGE"} << QStringList{"IMAGE"} << false;
+    QTest::newRow("serial recover, agent and image: nothing to recover with")
+        << serial << true << QStringList{"AGENT:9.9", "IMAGE:R2.0"} << none << QStringList{check}
+        << QStringList{UP_TO_DATE} << none << none << false;
 }
 
 void TestCheckUpdate::outcomes()
@@ -264,8 +265,9 @@ void TestCheckUpdate::nothingAfterTheEnd_data()
 void TestCheckUpdate::nothingAfterTheEnd()
 {
     QFETCH(int, status);
-    m_pWorld->plug(Worker::FAMILY_SERIAL);
+    m_pWorld->plug(Worker::FAMILY_DRIVE);
     offer({"IMAGE:R2.0"});
+    m_pWorld->answerMaps({});
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     DialogDriver driver;
     driver.then("NewUpdateAvailableDialog", [pCtrl, status](QWidget* pOffer) {

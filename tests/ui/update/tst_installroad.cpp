@@ -144,7 +144,7 @@ void TestInstallRoad::initTestCase()
     QVERIFY(TestFolders::writeFile(sStage + "/a/OSM/a.img", noise(30000)));
     QVERIFY(TestFolders::writeFile(sStage + "/b/OSM/b.img", noise(3 * 1048576)));
     QVERIFY(TestFolders::writeFile(sStage + "/c/TeleAtlas/ta.img", noise(40000)));
-    QVERIFY(TestFolders::writeFile(sStage + "/agent/WendoAgent_setup.exe", noise(20000)));
+    QVERIFY(TestFolders::writeFile(sStage + "/agent/WendoAgent_setup.deb", noise(20000)));
     QVERIFY(TestFolders::writeFile(sStage + "/big/OSM/big.img", QByteArray(12 * 1048576, '\0')));
     QVERIFY(makeZip("App_1.zip", sStage + "/app"));
     QVERIFY(makeZip("Rom_5.zip", sStage + "/rom"));
@@ -419,7 +419,7 @@ void TestInstallRoad::agentOnly()
     QObject::disconnect(connection);
     QVERIFY(!bHung);
     QVERIFY(!ZeqAgentCtrlMgr::getInstance()->isDevicePresent());
-    QCOMPARE(launcher.launched(), QStringList{AgentFolders::tempPath("WendoAgent_setup.exe")});
+    QCOMPARE(launcher.launched(), QStringList{AgentFolders::tempPath("WendoAgent_setup.deb")});
     QCOMPARE(notices(), QStringList());
     QCOMPARE(results().value(results().size() - 1), QString("72 agent"));
     QVERIFY(!openDialog());

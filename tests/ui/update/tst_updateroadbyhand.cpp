@@ -1,6 +1,7 @@
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentFolders.h"
 #include "support/BackupDialogFixture.h"
+#include "support/DesktopHandlerStub.h"
 #include "support/DialogDriver.h"
 #include "support/RealInput.h"
 #include "support/ServedPackages.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
@@ -52,10 +54,15 @@ private slots:
     void cleanup();
     void updateWithBackupByHand();
     void laterByHand();
+    void serialDeviceByHand_data();
+    void serialDeviceByHand();
     void mapPagePurchaseAndBubbleByHand();
 
 private:
     bool plugDriveWithBackup();
+    // Opens the tray menu and clicks "Check for Updates" with the real mouse; the whole road runs inside
+    // that click.
+    bool checkByHand(RealInput& input);
 
     UpdateRoadFixture m_road;
     UrlCatcher m_urls;
@@ -73,7 +80,10 @@ void TestUpdateRoadByHand::initTestCase()
     QVERIFY(packages.isValid());
     QVERIFY(packages.stage("App_2.zip", "KORVO/Program/program.bin", ServedPackages::noise(60000, 1)));
     QVERIFY(packages.stage("eu_OSM.zip", "OSM/eu.img", ServedPackages::noise(30000, 3)));
-    QVERIFY2(m_road.serve({"App_2.zip", "eu_OSM.zip"}), qPrintable(m_road.errorString()));
+    QVERIFY(packages.stage("Rom_2.zip", "KORVO/Firmware/rom.bin", ServedPackages::noise(40000, 2)));
+    QVERIFY(packages.stage("WendoAgent_1.1.0.zip", "WendoAgent_1.1.0.deb", ServedPackages::noise(20000, 4)));
+    QVERIFY2(m_road.serve({"App_2.zip", "eu_OSM.zip", "Rom_2.zip", "WendoAgent_1.1.0.zip"}),
+             qPrintable(m_road.errorString()));
 }
 
 void TestUpdateRoadByHand::init()
@@ -171,6 +181,78 @@ void TestUpdateRoadByHand::laterByHand()
     QCOMPARE(m_road.onDrive("KORVO/Map/OSM/eu.img"), QByteArray());
     QVERIFY(!ZeqAgentCtrlMgr::getInstance()->isUpdateDialogShown());
     QVERIFY(m_road.checkItem()->isEnabled());
+}
+
+bool TestUpdateRoadByHand::checkByHand(RealInput& input)
+{
+    QAction* pCheck = m_road.checkItem();
+    QMenu* pMenu = nullptr;
+    for (QWidget* pWidget : pCheck->associatedWidgets())
+        pMenu = pMenu ? pMenu : qobject_cast<QMenu*>(pWidget);
+    if (!pMenu || !pCheck->isEnabled())
+        return false;
+    pMenu->popup(QPoint(40, 40));
+    if (!QTest::qWaitForWindowExposed(pMenu, 5000))
+        return false;
+    return input.click(pMenu, pMenu->actionGeometry(pCheck).center());
+}
+
+// A serial-family device, checked from the tray by hand: its software and firmware are not offered (no
+// download, no box about the cable; the check says the device is up to date), while the agent's own
+// package is, and Update pressed by hand hands its Debian package to the desktop's handler.
+void TestUpdateRoadByHand::serialDeviceByHand_data()
+{
+    QTest::addColumn<bool>("withAgent");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("device packages only") << false << QStringList{"CheckUpdateDialog"}
+                                          << QStringList{"Updates|The device's software is up-to-date."};
+    QTest::newRow("and the agent package")
+        << true << QStringList{"CheckUpdateDialog", "UpdateAvailableDialog", "InstallUpdateDialog"}
+        << QStringList();
+}
+
+void TestUpdateRoadByHand::serialDeviceByHand()
+{
+    QFETCH(bool, withAgent);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, boxes);
+    DesktopHandlerStub handler({"xdg-open"});
+    QVERIFY(handler.isValid());
+    QList<FakeUpdateService::Package> packages = {m_road.served("IMAGE", "R2.0", "Rom_2.zip"),
+                                                  m_road.served("APPLICATION", "200", "App_2.zip")};
+    if (withAgent)
+        packages.prepend(m_road.served("AGENT", "9.9", "WendoAgent_1.1.0.zip"));
+    m_road.m_pWorld->m_update.answerUpdates(packages);
+    m_road.m_pWorld->plug(Worker::FAMILY_SERIAL);
+    m_road.openMainWindow();
+    RealInput input;
+    QVERIFY(input.isOpen());
+    QStringList lstSteps;
+    DialogDriver driver(120000);
+    driver.then("UpdateAvailableDialog", [&](QWidget* pOffer) {
+        if (!input.showWindow(pOffer)) {
+            lstSteps << "offer never active";
+            pOffer->close();
+            return;
+        }
+        lstSteps << QString("update %1").arg(input.click(pOffer->findChild<QPushButton*>("btn_install")));
+    });
+    QVERIFY(checkByHand(input));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !DialogDriver::window("CheckUpdateDialog") && !DialogDriver::window("InstallUpdateDialog"), 60000);
+    QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join("; ")));
+    QCOMPARE(driver.shown(), shown);
+    QCOMPARE(lstSteps, withAgent ? QStringList{"update 1"} : QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(m_road.notices(), boxes, 20000);
+    if (withAgent) {
+        QVERIFY(handler.waitForCall("xdg-open", 20000));
+        QCOMPARE(handler.calls("xdg-open"), QStringList{AgentFolders::tempPath("WendoAgent_1.1.0.deb")});
+    }
+    // Nothing of the device's packages was fetched.
+    for (const char* szArchive : {"Rom_2.zip", "App_2.zip"})
+        QVERIFY2(!QFile::exists(AgentFolders::tempPath(szArchive)), szArchive);
+    QVERIFY(!ZeqAgentCtrlMgr::getInstance()->isUpdateDialogShown());
 }
 
 void TestUpdateRoadByHand::mapPagePurchaseAndBubbleByHand()

@@ -1,0 +1,59 @@
+#include "DesktopHandlerStub.h"
+
+#include "TestFolders.h"
+
+#include <QFile>
+#include <QtTest>
+
+DesktopHandlerStub::DesktopHandlerStub(const QStringList& lstPrograms, PathMode eMode)
+    : m_oldPath(qgetenv("PATH"))
+{
+    if (!m_dir.isValid())
+        return;
+    const QString sBin = m_dir.filePath("bin");
+    for (const QString& sProgram : lstPrograms) {
+        const QString sRecord = recordPath(sProgram);
+        // Written whole, then renamed: a reader never sees half a record. Only built-ins and full paths,
+        // so the stub works with the system's programs off PATH.
+        const QByteArray script = "#!/bin/sh\n"
+                                  "printf '%s\\n' \"$@\" > '" +
+                                  sRecord.toUtf8() + ".tmp' && exec /bin/mv '" + sRecord.toUtf8() +
+                                  ".tmp' '" + sRecord.toUtf8() + "'\n";
+        const QString sPath = sBin + "/" + sProgram;
+        if (!TestFolders::writeFile(sPath, script) ||
+            !QFile::setPermissions(sPath,
+                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+            return;
+    }
+    if (lstPrograms.isEmpty() && !TestFolders::writeFile(sBin + "/.keep", QByteArray()))
+        return;
+    const QByteArray path = eMode == ONLY_STUBS ? sBin.toUtf8() : sBin.toUtf8() + ":" + m_oldPath;
+    m_bValid = qputenv("PATH", path);
+}
+
+DesktopHandlerStub::~DesktopHandlerStub()
+{
+    qputenv("PATH", m_oldPath);
+}
+
+QString DesktopHandlerStub::recordPath(const QString& sProgram) const
+{
+    return m_dir.filePath(sProgram + ".args");
+}
+
+QStringList DesktopHandlerStub::calls(const QString& sProgram) const
+{
+    QFile record(recordPath(sProgram));
+    if (!record.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lstArgs = QString::fromUtf8(record.readAll()).split('\n');
+    if (!lstArgs.isEmpty() && lstArgs.last().isEmpty())
+        lstArgs.removeLast();
+    return lstArgs;
+}
+
+bool DesktopHandlerStub::waitForCall(const QString& sProgram, int nTimeoutMs) const
+{
+    const QString sRecord = recordPath(sProgram);
+    return QTest::qWaitFor([&sRecord] { return QFile::exists(sRecord); }, nTimeoutMs);
+}
