@@ -236,7 +236,9 @@ private:
     DevMonitorThread* m_pDevMonitor = nullptr;
     GeneralWorker* m_pGeneralWorker = nullptr;
 
+    void installQtTranslation();
     QTranslator* m_pTranslator = nullptr;
+    QTranslator* m_pQtTranslator = nullptr; // Qt's own texts (standard buttons, field menus)
     QString m_sLangCode;
 
     bool m_bShowMapTab = false;

@@ -3,7 +3,10 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QDebug>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
 
@@ -33,6 +36,7 @@ const char SYNC_ATOM[] = "WENDO_REAL_INPUT_SYNC";
 
 struct DisplayServer {
     pid_t pid = 0;
+    pid_t windowManager = 0;
     QString sName;
     QString sWhy = "the display was not started";
 };
@@ -85,15 +89,75 @@ pid_t spawnXvfb(int writeFd)
     _exit(127);
 }
 
+void stopChild(pid_t* pPid)
+{
+    if (*pPid <= 0)
+        return;
+    kill(*pPid, SIGTERM);
+    int nStatus = 0;
+    while (waitpid(*pPid, &nStatus, 0) < 0 && errno == EINTR) {
+    }
+    *pPid = 0;
+}
+
 void stopServer(DisplayServer& s)
 {
-    if (s.pid <= 0)
-        return;
-    kill(s.pid, SIGTERM);
-    int nStatus = 0;
-    while (waitpid(s.pid, &nStatus, 0) < 0 && errno == EINTR) {
+    stopChild(&s.windowManager);
+    stopChild(&s.pid);
+}
+
+pid_t spawnWindowManager(const QByteArray& program, const QByteArray& display)
+{
+    const pid_t pid = fork();
+    if (pid != 0)
+        return pid;
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    const int nullFd = open("/dev/null", O_RDWR);
+    if (nullFd >= 0) {
+        dup2(nullFd, STDIN_FILENO);
+        dup2(nullFd, STDOUT_FILENO);
+        dup2(nullFd, STDERR_FILENO);
     }
-    s.pid = 0;
+    setenv("DISPLAY", display.constData(), 1);
+    execl(program.constData(), program.constData(), "--sm-disable", static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+// A window manager announces itself with _NET_SUPPORTING_WM_CHECK on the root window once it manages.
+bool windowManagerRuns(Display* pDisplay)
+{
+    const Atom check = XInternAtom(pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int nFormat = 0;
+    unsigned long nItems = 0, nAfter = 0;
+    unsigned char* pData = nullptr;
+    const int nResult = XGetWindowProperty(pDisplay, DefaultRootWindow(pDisplay), check, 0, 1, False,
+                                           AnyPropertyType, &type, &nFormat, &nItems, &nAfter, &pData);
+    if (pData)
+        XFree(pData);
+    return nResult == Success && nItems > 0;
+}
+
+// openbox where installed; the display stays without a window manager otherwise.
+void startWindowManager(DisplayServer& s, Display* pDisplay)
+{
+    const QString sProgram = QStandardPaths::findExecutable("openbox");
+    if (sProgram.isEmpty())
+        return;
+    s.windowManager = spawnWindowManager(QFile::encodeName(sProgram), s.sName.toLatin1());
+    if (s.windowManager < 0) {
+        s.windowManager = 0;
+        return;
+    }
+    QDeadlineTimer guard(START_GUARD_MS);
+    while (!windowManagerRuns(pDisplay)) {
+        if (guard.hasExpired() || waitpid(s.windowManager, nullptr, WNOHANG) == s.windowManager) {
+            qWarning("RealInput: openbox did not start; running without a window manager");
+            stopChild(&s.windowManager);
+            return;
+        }
+        usleep(20000);
+    }
 }
 
 } // namespace
@@ -126,7 +190,7 @@ private:
     long m_nSeen = 0;
 };
 
-bool RealInput::startDisplay()
+bool RealInput::startDisplay(bool bWindowManager)
 {
     DisplayServer& s = server();
     if (s.pid > 0)
@@ -170,6 +234,8 @@ bool RealInput::startDisplay()
     }
     int nEvent = 0, nError = 0, nMajor = 0, nMinor = 0;
     const bool bXTest = XTestQueryExtension(pProbe, &nEvent, &nError, &nMajor, &nMinor);
+    if (bXTest && bWindowManager)
+        startWindowManager(s, pProbe);
     XCloseDisplay(pProbe);
     if (!bXTest) {
         stopServer(s);
@@ -202,6 +268,11 @@ QString RealInput::unavailableReason()
     if (server().pid > 0 && QGuiApplication::platformName() != "xcb")
         return "the application does not run on the xcb platform";
     return server().sWhy;
+}
+
+bool RealInput::hasWindowManager()
+{
+    return server().windowManager > 0;
 }
 
 QString RealInput::displayName()
@@ -279,7 +350,8 @@ bool RealInput::showWindow(QWidget* pWindow)
         qWarning("RealInput: the window was never exposed");
         return false;
     }
-    // No window manager hands out the focus: the window asks for it, and the pointer rests on it.
+    // The window asks for the focus (no window manager hands it out, and openbox grants it to a window
+    // that asks), and the pointer rests on it.
     pWindow->raise();
     pWindow->activateWindow();
     if (!moveTo(globalPoint(pWindow, QPoint(2, 2))))
@@ -294,7 +366,37 @@ bool RealInput::showWindow(QWidget* pWindow)
 QPoint RealInput::globalPoint(QWidget* pWidget, const QPoint& local)
 {
     const QPoint point = local == QPoint(-1, -1) ? pWidget->rect().center() : local;
-    return pWidget->mapToGlobal(point);
+    // From where the X server has the window: under a window manager Qt learns the place it chose
+    // only later, and a click must land where the person sees the widget.
+    QWidget* pWindow = pWidget->window();
+    if (!isAvailable() || !pWindow->testAttribute(Qt::WA_WState_Created))
+        return pWidget->mapToGlobal(point);
+    return screenPosition(pWindow) + pWidget->mapTo(pWindow, point);
+}
+
+QPoint RealInput::screenPosition(QWidget* pWindow)
+{
+    Display* pDisplay = XOpenDisplay(server().sName.toLatin1().constData());
+    if (!pDisplay)
+        return QPoint();
+    int nX = 0, nY = 0;
+    Window child = 0;
+    XTranslateCoordinates(pDisplay, static_cast<Window>(pWindow->winId()), DefaultRootWindow(pDisplay), 0, 0,
+                          &nX, &nY, &child);
+    XCloseDisplay(pDisplay);
+    return QPoint(nX, nY);
+}
+
+bool RealInput::drag(const QPoint& fromGlobal, const QPoint& distance)
+{
+    if (!moveTo(fromGlobal) || !button(Qt::LeftButton, true))
+        return false;
+    const int nSteps = 4;
+    for (int i = 1; i <= nSteps; ++i) {
+        if (!moveTo(fromGlobal + distance * i / nSteps))
+            return false;
+    }
+    return button(Qt::LeftButton, false);
 }
 
 bool RealInput::moveTo(const QPoint& globalPos)

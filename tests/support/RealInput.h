@@ -29,11 +29,15 @@ class RealInput
 public:
     // Before the application object: starts Xvfb on a free display and points this process's Qt at it
     // (DISPLAY, QT_QPA_PLATFORM=xcb). On failure the process keeps its platform and the reason is kept.
-    static bool startDisplay();
-    // After the application object is gone: ends the display.
+    // With bWindowManager, openbox manages the display's windows as on a desktop (placement, focus,
+    // frames) where it is installed; without it the display has no window manager.
+    static bool startDisplay(bool bWindowManager = false);
+    // After the application object is gone: ends the window manager and the display.
     static void stopDisplay();
     static bool isAvailable();
     static QString unavailableReason();
+    // True while a window manager runs on the display.
+    static bool hasWindowManager();
     // The display's name (":N") for a child process that should run on it too.
     static QString displayName();
 
@@ -49,7 +53,12 @@ public:
     // A point of the widget (its centre by default) in screen coordinates.
     static QPoint globalPoint(QWidget* pWidget, const QPoint& local = QPoint(-1, -1));
 
+    // Where the X server has the window's top-left corner on the screen (not what Qt believes).
+    static QPoint screenPosition(QWidget* pWindow);
+
     bool moveTo(const QPoint& globalPos);
+    // Presses the left button at a point, moves the pointer by the distance in a few steps, releases.
+    bool drag(const QPoint& fromGlobal, const QPoint& distance);
     bool click(QWidget* pWidget, const QPoint& local = QPoint(-1, -1),
                Qt::MouseButton button = Qt::LeftButton);
     bool doubleClick(QWidget* pWidget, const QPoint& local = QPoint(-1, -1));
@@ -77,10 +86,14 @@ private:
     long m_nSyncSerial = 0;
 };
 
-#define WENDO_REAL_INPUT_MAIN(TestObject)                                                                    \
+#define WENDO_REAL_INPUT_MAIN(TestObject) WENDO_REAL_INPUT_MAIN_WITH(TestObject, false)
+// The same under a window manager (openbox where installed), as on a desktop.
+#define WENDO_REAL_INPUT_MAIN_WITH_WINDOW_MANAGER(TestObject) WENDO_REAL_INPUT_MAIN_WITH(TestObject, true)
+
+#define WENDO_REAL_INPUT_MAIN_WITH(TestObject, bWindowManager)                                               \
     int main(int argc, char* argv[])                                                                         \
     {                                                                                                        \
-        RealInput::startDisplay();                                                                           \
+        RealInput::startDisplay(bWindowManager);                                                             \
         int nResult = 0;                                                                                     \
         {                                                                                                    \
             QApplication app(argc, argv);                                                                    \

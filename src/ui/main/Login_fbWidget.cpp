@@ -159,7 +159,8 @@ void Login_fbWidget::pwdSelChange()
 
 void Login_fbWidget::slotActionFinish(ACTION_STATUS status, QString)
 {
-    m_pUi->btn_login->setEnabled(true);
+    // A result ends the attempt; the button then follows the fields (after a sign-out they are empty).
+    txtChanged();
     switch (status) {
     case LOGIN_SUCCESS:
         procLoginSuccess();

@@ -531,7 +531,9 @@ void ZeqAgentMainDialog::mousePressEvent(QMouseEvent* pEvent)
     m_pressOffset = pEvent->pos();
     if (pEvent->button() == Qt::LeftButton) {
         m_bDragging = true;
-        m_pressOffset = pEvent->globalPos() - pos();
+        // Where the press lies in the window, as the window system reports it: pos() can still be the
+        // place before a window manager put the window elsewhere, and the first drag would jump.
+        m_pressOffset = pEvent->windowPos().toPoint();
     }
     QDialog::mousePressEvent(pEvent);
 }

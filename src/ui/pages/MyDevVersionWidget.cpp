@@ -173,22 +173,35 @@ void MyDevVersionWidget::slotActionFinish(ACTION_STATUS status, QString)
 void MyDevVersionWidget::doProcUpdateCheck()
 {
     writeLog(1, "[MyDevVersionWidget][doProcUpdateCheck]");
-    QString sAddress;
-    if (readReleaseNote(&sAddress)) {
+    m_sReleaseAddress.clear();
+    m_eUpdateState = readReleaseNote(&m_sReleaseAddress) ? UPDATE_AVAILABLE : UP_TO_DATE;
+    showUpdateState();
+    ui->label_devstatus->show();
+}
+
+void MyDevVersionWidget::showUpdateState()
+{
+    switch (m_eUpdateState) {
+    case UPDATE_AVAILABLE:
         ui->label_release->setText(
             QString(RELEASE_LINK)
-                .arg(sAddress.toHtmlEscaped(), QObject::tr("Release notes").toHtmlEscaped()));
+                .arg(m_sReleaseAddress.toHtmlEscaped(), QObject::tr("Release notes").toHtmlEscaped()));
         ui->label_devstatus->setText(QString("[%1]").arg(QObject::tr("Update available")));
         ui->label_release->show();
         m_sCheckText = QObject::tr("Updates");
-    } else {
+        break;
+    case UP_TO_DATE:
         ui->label_devstatus->setText(
             QString("[%1]").arg(QObject::tr("The device's software is up-to-date.")));
         ui->label_release->hide();
         m_sCheckText = QObject::tr("Check for Updates");
+        break;
+    case NOT_CHECKED:
+        ui->label_devstatus->setText(QString());
+        m_sCheckText = QObject::tr("Check for Updates");
+        break;
     }
     ui->btn_check->setText(m_sCheckText);
-    ui->label_devstatus->show();
 }
 
 bool MyDevVersionWidget::readReleaseNote(QString* pAddress)
@@ -216,8 +229,12 @@ void MyDevVersionWidget::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
+        // Texts only: what the box shows (lines, state, link, enabled button) stays, in the new
+        // language; no further automatic check is armed.
         ui->btn_check->setFont(ButtonFont::forLanguage(m_pCtrl->langCode()));
         ui->retranslateUi(this);
-        refreshVersionInfo(m_nStyle);
+        ui->label_version->setText(QObject::tr("Device"));
+        showVersionLines();
+        showUpdateState();
     }
 }

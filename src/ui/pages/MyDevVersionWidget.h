@@ -37,6 +37,9 @@ protected:
 
 private:
     void showVersionLines();
+    // The status line, the release-note link and the button's caption for what the last check found,
+    // in the current language.
+    void showUpdateState();
     // The release-note address of the last device package row of the update list; false when the list
     // offers no device package (or cannot be read).
     static bool readReleaseNote(QString* pAddress);
@@ -49,4 +52,8 @@ private:
     const Worker::DEVINFO* m_ppDevInfo = nullptr;
     int m_nStyle = 0;
     QString m_sCheckText;
+    // What the last check found, kept so that a language change can say it again.
+    enum UpdateState { NOT_CHECKED, UPDATE_AVAILABLE, UP_TO_DATE };
+    UpdateState m_eUpdateState = NOT_CHECKED;
+    QString m_sReleaseAddress;
 };

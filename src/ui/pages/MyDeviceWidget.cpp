@@ -25,7 +25,11 @@ MyDeviceWidget::MyDeviceWidget(QWidget* pParent)
         "8px;subcontrol-position: bottom;subcontrol-origin: margin;}QScrollBar::sub-line:vertical "
         "{background-image: url(:/res/progress_top.png);height: 5px; width: 8px;subcontrol-position: "
         "top;subcontrol-origin: margin;}QScrollArea#scrollArea {background-color:transparent}");
-    m_pUi->scrollArea->viewport()->setStyleSheet("border-image: url(:/res/background.png);");
+    // The page's background is drawn once, by the viewport alone: a rule without a selector would reach
+    // every box, label and bubble below it and cover their own fills and colours.
+    m_pUi->scrollArea->viewport()->setObjectName("pageBackground");
+    m_pUi->scrollArea->viewport()->setStyleSheet(
+        "QWidget#pageBackground {border-image: url(:/res/background.png);}");
     m_pContent = new QWidget();
     m_pColumn = new QVBoxLayout(m_pContent);
     m_pColumn->setContentsMargins(0, 0, 0, 0);

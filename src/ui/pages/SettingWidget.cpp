@@ -35,7 +35,11 @@ SettingWidget::SettingWidget(QWidget* parent)
     m_pUi->setupUi(this);
     setFixedSize(PAGE_WIDTH, PAGE_HEIGHT);
     m_pUi->scrollArea->setStyleSheet(SCROLL_STYLE);
-    m_pUi->scrollArea->viewport()->setStyleSheet("border-image: url(:/res/background.png);");
+    // The page's background is drawn once, by the viewport alone: a rule without a selector would reach
+    // every box, label and bubble below it and cover their own fills and colours.
+    m_pUi->scrollArea->viewport()->setObjectName("pageBackground");
+    m_pUi->scrollArea->viewport()->setStyleSheet(
+        "QWidget#pageBackground {border-image: url(:/res/background.png);}");
     connect(m_pCtrl, &ZeqAgentCtrlMgr::actionFinish, this, &SettingWidget::slotActionFinish);
 
     m_pContainer = new QWidget(m_pUi->scrollArea);

@@ -24,7 +24,11 @@ MapManagementWidget::MapManagementWidget(QWidget* pParent)
 {
     m_pUi->setupUi(this);
     m_pUi->scrollArea->setStyleSheet(SCROLL_STYLE);
-    m_pUi->scrollArea->viewport()->setStyleSheet("border-image: url(:/res/background.png);");
+    // The page's background is drawn once, by the viewport alone: a rule without a selector would reach
+    // every box, label and bubble below it and cover their own fills and colours.
+    m_pUi->scrollArea->viewport()->setObjectName("pageBackground");
+    m_pUi->scrollArea->viewport()->setStyleSheet(
+        "QWidget#pageBackground {border-image: url(:/res/background.png);}");
     m_pCtrlMgr->CheckBuyMapAddData();
     m_pContent = new QWidget(m_pUi->scrollArea);
     m_pViewLayout = new QVBoxLayout(m_pContent);

@@ -20,11 +20,25 @@
 #include <QPointer>
 #include <QTimer>
 
+namespace
+{
+const char* const TEXT_CHECK_FOR_UPDATES = QT_TRANSLATE_NOOP("QObject", "Check for Updates");
+const char* const TEXT_UPDATES = QT_TRANSLATE_NOOP("QObject", "Updates");
+const char* const TEXT_UPDATE_AVAILABLE = QT_TRANSLATE_NOOP("QObject", "Update available");
+const char* const TEXT_UP_TO_DATE = QT_TRANSLATE_NOOP("QObject", "The device's software is up-to-date.");
+const char* const TEXT_CLICK_PREMIUM =
+    QT_TRANSLATE_NOOP("QObject", "Click Premium to download new map data for a year.");
+const char* const TEXT_PREMIUM_EXPIRES = QT_TRANSLATE_NOOP("QObject", "Premium service will be expired by");
+const char* const TEXT_UPGRADE_OFFER = QT_TRANSLATE_NOOP(
+    "QObject", "Upgrade the current map or purchase the premium service with special offers.");
+} // namespace
+
 MapUpgragePremiumWidget::MapUpgragePremiumWidget(QWidget* pParent)
     : QWidget(pParent), m_pCtrlMgr(ZeqAgentCtrlMgr::getInstance()), m_pUi(new Ui::MapUpgragePremiumWidget)
 {
     m_pUi->setupUi(this);
-    m_strUpdateBtnText = QObject::tr("Check for Updates");
+    m_szUpdateBtnText = TEXT_CHECK_FOR_UPDATES;
+    m_strUpdateBtnText = QObject::tr(m_szUpdateBtnText);
     m_bDevicePresent = m_pCtrlMgr->isDevicePresent();
     m_nDevFamily = m_pCtrlMgr->deviceFamily();
     m_devInfo = m_pCtrlMgr->currentDevice().devInfo;
@@ -83,15 +97,10 @@ void MapUpgragePremiumWidget::SetStyle()
           static_cast<QWidget*>(m_pUi->Label_OSMInfo), static_cast<QWidget*>(m_pUi->Label_TAInfo),
           static_cast<QWidget*>(m_pUi->Label_MapListInfo)})
         pWidget->hide();
-    m_pUi->btn_purchase->setText(QObject::tr("Purchase"));
+    setFixedTexts();
+    m_szShownUpdateBtn = m_szUpdateBtnText;
     m_pUi->btn_Update->setText(m_strUpdateBtnText);
-    m_pUi->btn_Upgrade->setText(QObject::tr("Upgrade"));
-    m_pUi->Label_OSMInfo->setText(QObject::tr("OSM map provides paved or unpaved road data."));
-    m_pUi->Label_TAInfo->setText(QObject::tr("TA map provides map data with addresses."));
-    m_pUi->label_map->setText(QObject::tr("Map"));
     if (m_bGroupComplete) {
-        m_pUi->label_MapList->setText(m_pCtrlMgr->uniqueList(m_strCurGroupName));
-        m_pUi->Label_MapListInfo->setText(m_pCtrlMgr->uniqueList(m_strCountryList));
         int nPointSize = 12;
         const QSize size = bubbleSize(m_nGroupCountryCount, &nPointSize);
         QFont font("Arial");
@@ -99,12 +108,64 @@ void MapUpgragePremiumWidget::SetStyle()
         m_pUi->Label_MapListInfo->setFont(font);
         m_pUi->Label_MapListInfo->setGeometry(QRect(m_pUi->Label_MapListInfo->pos(), size));
         m_pUi->btn_mapList->show();
-    } else {
-        m_pUi->label_MapList->setText(m_pCtrlMgr->uniqueList(m_strCountryList));
     }
     if (isDriveDevice())
         setDateLines();
     m_pUi->Label_UpdateStatus->hide();
+}
+
+void MapUpgragePremiumWidget::setFixedTexts()
+{
+    m_pUi->btn_purchase->setText(QObject::tr("Purchase"));
+    m_pUi->btn_Upgrade->setText(QObject::tr("Upgrade"));
+    m_pUi->Label_OSMInfo->setText(QObject::tr("OSM map provides paved or unpaved road data."));
+    m_pUi->Label_TAInfo->setText(QObject::tr("TA map provides map data with addresses."));
+    m_pUi->label_map->setText(QObject::tr("Map"));
+    if (m_bGroupComplete) {
+        m_pUi->label_MapList->setText(m_pCtrlMgr->uniqueList(m_strCurGroupName));
+        m_pUi->Label_MapListInfo->setText(m_pCtrlMgr->uniqueList(m_strCountryList));
+    } else {
+        m_pUi->label_MapList->setText(m_pCtrlMgr->uniqueList(m_strCountryList));
+    }
+}
+
+void MapUpgragePremiumWidget::setUpdateStatus(const char* szStatus)
+{
+    m_szUpdateStatus = szStatus;
+    m_pUi->Label_UpdateStatus->setText(QString("[%1]").arg(QObject::tr(szStatus)));
+}
+
+void MapUpgragePremiumWidget::setUpdateButton(const char* szCaption)
+{
+    m_szShownUpdateBtn = szCaption;
+    m_pUi->btn_Update->setText(QObject::tr(szCaption));
+}
+
+void MapUpgragePremiumWidget::setNotice(const char* szNotice, const QString& sDate)
+{
+    m_szNotice = szNotice;
+    m_sNoticeDate = sDate;
+    m_strNotice =
+        sDate.isEmpty() ? QObject::tr(szNotice) : QString("%1 %2").arg(QObject::tr(szNotice), sDate);
+}
+
+void MapUpgragePremiumWidget::retranslateTexts()
+{
+    m_pUi->retranslateUi(this);
+    if (m_szUpdateBtnText)
+        m_strUpdateBtnText = QObject::tr(m_szUpdateBtnText);
+    setFixedTexts();
+    const char* szStatus = m_szUpdateStatus;
+    const char* szShown = m_szShownUpdateBtn;
+    if (isDriveDevice())
+        setDateLines();
+    if (szStatus)
+        setUpdateStatus(szStatus);
+    if (szShown)
+        setUpdateButton(szShown);
+    if (m_szNotice)
+        setNotice(m_szNotice, m_sNoticeDate);
+    m_pUi->Label_PremiumNotice->setText(m_strNotice);
 }
 
 void MapUpgragePremiumWidget::setDateLines()
@@ -127,11 +188,10 @@ void MapUpgragePremiumWidget::setDateLines()
         m_pUi->Label_DateCode_TA->setText(QString("%1%2").arg("Tele Atlas: ", sDate));
     }
     if (AgentSettings().getDeviceString(m_devInfo.sUUID, "update") == "true") {
-        m_pUi->Label_UpdateStatus->setText(QString("[%1]").arg(QObject::tr("Update available")));
-        m_pUi->btn_Update->setText(QObject::tr("Updates"));
+        setUpdateStatus(TEXT_UPDATE_AVAILABLE);
+        setUpdateButton(TEXT_UPDATES);
     } else {
-        m_pUi->Label_UpdateStatus->setText(
-            QString("[%1]").arg(QObject::tr("The device's software is up-to-date.")));
+        setUpdateStatus(TEXT_UP_TO_DATE);
     }
 }
 
@@ -146,15 +206,10 @@ void MapUpgragePremiumWidget::doProcUpdateCheck()
                 bAvailable = true;
         }
     }
-    if (bAvailable) {
-        m_pUi->Label_UpdateStatus->setText(QString("[%1]").arg(QObject::tr("Update available")));
-        m_strUpdateBtnText = QObject::tr("Updates");
-    } else {
-        m_pUi->Label_UpdateStatus->setText(
-            QString("[%1]").arg(QObject::tr("The device's software is up-to-date.")));
-        m_strUpdateBtnText = QObject::tr("Check for Updates");
-    }
-    m_pUi->btn_Update->setText(m_strUpdateBtnText);
+    setUpdateStatus(bAvailable ? TEXT_UPDATE_AVAILABLE : TEXT_UP_TO_DATE);
+    m_szUpdateBtnText = bAvailable ? TEXT_UPDATES : TEXT_CHECK_FOR_UPDATES;
+    m_strUpdateBtnText = QObject::tr(m_szUpdateBtnText);
+    setUpdateButton(m_szUpdateBtnText);
     m_pUi->Label_UpdateStatus->show();
 }
 
@@ -238,19 +293,17 @@ void MapUpgragePremiumWidget::showPremiumInfo()
     if (m_bGroupComplete) {
         const QString sFirstDate = m_pCtrlMgr->mapValues().creditExpiredDay();
         if (sFirstDate == "0" || sFirstDate.isEmpty() || isPremiumExpired()) {
-            m_strNotice = QObject::tr("Click Premium to download new map data for a year.");
+            setNotice(TEXT_CLICK_PREMIUM);
             m_pUi->Label_PremiumNotice->show();
             m_pUi->btn_purchase->show();
             m_pUi->Label_markstar->hide();
         } else {
-            m_strNotice = QString("%1 %2").arg(QObject::tr("Premium service will be expired by"),
-                                               premiumExpiry(sFirstDate).date().toString("yyyy/MM/dd"));
+            setNotice(TEXT_PREMIUM_EXPIRES, premiumExpiry(sFirstDate).date().toString("yyyy/MM/dd"));
             m_pUi->Label_PremiumNotice->show();
             m_pUi->Label_markstar->show();
         }
     } else if (!procQueryAddMap()) {
-        m_strNotice =
-            QObject::tr("Upgrade the current map or purchase the premium service with special offers.");
+        setNotice(TEXT_UPGRADE_OFFER);
         m_pUi->Label_PremiumNotice->show();
         m_pUi->btn_purchase->show();
     }
@@ -358,5 +411,5 @@ void MapUpgragePremiumWidget::changeEvent(QEvent* pEvent)
 {
     QWidget::changeEvent(pEvent);
     if (pEvent->type() == QEvent::LanguageChange)
-        m_pUi->retranslateUi(this);
+        retranslateTexts();
 }

@@ -56,6 +56,12 @@ private:
     bool procQueryAddMap();
     bool isPremiumExpired();
     void showMsg(int nKind);
+    // The page's texts in the current language, what it shows left as it is.
+    void retranslateTexts();
+    void setFixedTexts();
+    void setUpdateStatus(const char* szStatus);
+    void setUpdateButton(const char* szCaption);
+    void setNotice(const char* szNotice, const QString& sDate = QString());
     bool isDriveDevice() const;
     QLabel* bubbleOf(QObject* pButton) const;
 
@@ -72,4 +78,12 @@ private:
     QString m_strNotice;
     bool m_bNoticeBusy = false;
     QString m_strUpdateBtnText;
+    // The English sources of the texts that change with what happens, so that a language change can
+    // say the same again: the kept and the shown caption of the Update button, the update line, the
+    // premium notice (and the date that follows it).
+    const char* m_szUpdateBtnText = nullptr;
+    const char* m_szShownUpdateBtn = nullptr;
+    const char* m_szUpdateStatus = nullptr;
+    const char* m_szNotice = nullptr;
+    QString m_sNoticeDate;
 };

@@ -25,8 +25,10 @@
 #include "ui/main/TrayIcon.h"
 #include "ui/main/ZeqAgentMainDialog.h"
 #include "ui/pages/CustomTabWidget.h"
+#include "ui/pages/PagesDialogOpener.h"
 #include "ui/pages/SettingWidget.h"
 #include "ui/pages/ZeqAgentInfoWidget.h"
+#include "ui/update/MapManagementWidget.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -116,7 +118,26 @@ bool showSettings(QWidget* pWindow, int nRows)
     return false;
 }
 
+// The Map Management tab with its view, an OSM bubble shown as the pointer on its info mark shows it.
+bool showMapPage(QWidget* pWindow)
+{
+    ZeqAgentInfoWidget* pInfo = pWindow->findChild<ZeqAgentInfoWidget*>();
+    if (!pInfo || pInfo->tabWidget()->count() < 4)
+        return false;
+    pInfo->tabWidget()->setCurrentIndex(1);
+    pInfo->tabWidget()->markChosenTab(1);
+    if (QWidget* pBubble = pInfo->tabWidget()->currentWidget()->findChild<QWidget*>("Label_OSMInfo"))
+        pBubble->show();
+    return true;
+}
+
 // The build's translations beside the program, copied where the controller looks for them.
+class MapPageOpener : public PagesDialogOpener
+{
+public:
+    QWidget* createMapPage(QWidget* pParent) override { return new MapManagementWidget(pParent); }
+};
+
 bool installTranslations(const TestFolders& folders)
 {
     const QString sBuilt = QCoreApplication::applicationDirPath() + "/lang";
@@ -232,6 +253,9 @@ int main(int argc, char* argv[])
     AgentTiming::set(AgentTiming::WELCOME_PAUSE, 0);
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     QObject::disconnect(pCtrl, &ZeqAgentCtrlMgr::emitLogin, nullptr, nullptr);
+    // The real Map Management page on its tab; no update dialog opens while the pictures are taken.
+    MapPageOpener mapPages;
+    DialogOpener::setInstance(&mapPages);
 
     bool bOk = true;
     if (!sLang.isEmpty()) {
@@ -283,6 +307,8 @@ int main(int argc, char* argv[])
     plug(true, 2);
     pCtrl->slotHandleResults(DEVICE_REGISTERED, "SUCCESS:S0001");
     bOk &= shoot(&window, sOut + "/tabs-drive-registered.png");
+    bOk &= showMapPage(&window);
+    bOk &= shoot(&window, sOut + "/map-management.png");
     pCtrl->slotHandleResults(DEVICE_NOTREGISTERED, "true");
     bOk &= shoot(&window, sOut + "/tabs-not-registered.png");
     plug(false, 2);

@@ -1,6 +1,6 @@
-#include "support/UiFixture.h"
 #include "controller/ShareWebLauncher.h"
 #include "core/JsonHelper.h"
+#include "support/UiFixture.h"
 #include "ui/main/Login_fbWidget.h"
 
 #include <QCheckBox>
@@ -36,6 +36,7 @@ private slots:
     void rememberMe();
     void rememberStoresWhatWasSent();
     void errorLine();
+    void anyResultEnablesButton_data();
     void anyResultEnablesButton();
     void verificationPage();
     void forgotPassword_data();
@@ -297,12 +298,36 @@ void TestLoginPage::errorLine()
     QVERIFY(page.pError->isHidden());
 }
 
+void TestLoginPage::anyResultEnablesButton_data()
+{
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("filled, another action's result") << "rider@example.com"
+                                                     << "pw" << int(ENUMDEV_ERROR) << true;
+    QTest::newRow("filled, sign-in error") << "rider@example.com"
+                                           << "pw" << int(LOGIN_ERROR) << true;
+    // After a sign-out the fields are empty: the result must not open the way to an empty sign-in.
+    QTest::newRow("empty, signed out") << ""
+                                       << "" << int(LOGOUT_SUCCESS) << false;
+    QTest::newRow("no password, another action's result") << "rider@example.com"
+                                                          << "" << int(ENUMDEV_ERROR) << false;
+}
+
+// A result ends an attempt; the button then follows the fields' rule.
 void TestLoginPage::anyResultEnablesButton()
 {
+    QFETCH(QString, email);
+    QFETCH(QString, password);
+    QFETCH(int, status);
+    QFETCH(bool, enabled);
     Page page = makePage();
-    QVERIFY(!page.pButton->isEnabled());
-    ZeqAgentCtrlMgr::getInstance()->slotHandleResults(ENUMDEV_ERROR, QString());
-    QVERIFY(page.pButton->isEnabled());
+    page.pEmail->setText(email);
+    page.pPassword->setText(password);
+    page.pButton->setEnabled(false); // as the attempt left it
+    ZeqAgentCtrlMgr::getInstance()->slotHandleResults(ACTION_STATUS(status), QString());
+    QCOMPARE(page.pButton->isEnabled(), enabled);
 }
 
 void TestLoginPage::verificationPage()

@@ -1,8 +1,9 @@
-#include "support/UiFixture.h"
 #include "support/FakeShareService.h"
 #include "support/RealInput.h"
 #include "support/TestHttpServer.h"
+#include "support/UiFixture.h"
 #include "ui/main/Login_fbWidget.h"
+#include "ui/main/TitleBar.h"
 #include "ui/main/ZeqAgentMainDialog.h"
 
 #include <QApplication>
@@ -13,10 +14,10 @@
 
 #include <memory>
 
-// The sign-in road as a person takes it: the main window on a display of its own, the fields typed
-// into and the button pressed with real mouse and keyboard events, the request going to the fake
-// sharing service on loopback. Focus moves, selections and the button's enabled state all happen as
-// they do on a desktop.
+// The sign-in road as a person takes it: the main window on a display of its own with a window manager
+// (openbox, where installed), the fields typed into and the button pressed with real mouse and keyboard
+// events, the request going to the fake sharing service on loopback. Focus moves, selections, the
+// button's enabled state and the window's place all happen as they do on a desktop.
 class TestSignInByHand : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ private slots:
     void signInByHand_data();
     void signInByHand();
     void rememberedAddressSurvivesClicks();
+    void signOutLeavesEmptyFormClosed();
+    void dragFollowsTheMouse();
 
 private:
     struct Page {
@@ -230,5 +233,71 @@ void TestSignInByHand::rememberedAddressSurvivesClicks()
     QCOMPARE(UiFixture::value("LOGIN", "AutoLogin"), QString("true"));
 }
 
-WENDO_REAL_INPUT_MAIN(TestSignInByHand)
+// Signing out empties the password: the button stays off until both fields hold text, and Return in
+// the empty form sends nothing. The next sign-in typed by hand is the only one the service hears.
+void TestSignInByHand::signOutLeavesEmptyFormClosed()
+{
+    std::unique_ptr<ZeqAgentMainDialog> pWindow(new ZeqAgentMainDialog());
+    RealInput input;
+    QVERIFY(input.showWindow(pWindow.get()));
+    const Page page = pageOf(*pWindow);
+    QVERIFY(page.pEmail && page.pButton);
+    if (page.pRemember->isChecked())
+        QVERIFY(tick(input, page.pRemember));
+    QVERIFY(input.click(page.pEmail));
+    QVERIFY(input.type(EMAIL));
+    QVERIFY(input.click(page.pPassword));
+    QVERIFY(input.type(PASSWORD));
+    QVERIFY(input.key(Qt::Key_Return));
+    QTRY_VERIFY_WITH_TIMEOUT(!page.pEmail->isVisible(), 30000);
+
+    QPushButton* pSignOut = pWindow->findChild<QPushButton*>("btn_logout");
+    QVERIFY(pSignOut);
+    QTRY_VERIFY_WITH_TIMEOUT(pSignOut->isVisible(), 30000);
+    QVERIFY(input.click(pSignOut));
+    QTRY_VERIFY_WITH_TIMEOUT(page.pEmail->isVisible(), 30000);
+    QCOMPARE(page.pEmail->text(), QString());
+    QCOMPARE(page.pPassword->text(), QString());
+    QVERIFY(!page.pButton->isEnabled());
+
+    QVERIFY(input.click(page.pPassword));
+    QVERIFY(input.key(Qt::Key_Return));
+    QVERIFY(!page.pButton->isEnabled());
+    // A sign-in sent by that Return would reach the service before the one typed now.
+    QVERIFY(input.click(page.pEmail));
+    QVERIFY(input.type("second@example.com"));
+    QVERIFY(!page.pButton->isEnabled());
+    QVERIFY(input.click(page.pPassword));
+    QVERIFY(input.type("again"));
+    QVERIFY(page.pButton->isEnabled());
+    QVERIFY(input.key(Qt::Key_Return));
+    QTRY_COMPARE_WITH_TIMEOUT(loginCalls().size(), 2, 30000);
+    QCOMPARE(loginCalls().at(1).params.value("CustomerEMail"), QString("second@example.com"));
+    QCOMPARE(loginCalls().at(1).params.value("Password"), QString("again"));
+    QTRY_VERIFY_WITH_TIMEOUT(!page.pEmail->isVisible(), 30000);
+    QCOMPARE(loginCalls().size(), 2);
+}
+
+// The title strip drags the window from the first drag on, wherever the window manager placed it.
+void TestSignInByHand::dragFollowsTheMouse()
+{
+    std::unique_ptr<ZeqAgentMainDialog> pWindow(new ZeqAgentMainDialog());
+    RealInput input;
+    QVERIFY(input.showWindow(pWindow.get()));
+    TitleBar* pTitle = pWindow->findChild<TitleBar*>();
+    QVERIFY(pTitle);
+    // Closed into the tray and opened again, as a rider does: the window manager places it anew.
+    pWindow->hide();
+    QVERIFY(input.showWindow(pWindow.get()));
+    const QPoint start = RealInput::screenPosition(pWindow.get());
+    const QPoint grip(300, 20); // on the strip, away from its logo, version and close button
+    const QPoint first(37, 23);
+    QVERIFY(input.drag(RealInput::globalPoint(pTitle, grip), first));
+    QTRY_COMPARE_WITH_TIMEOUT(RealInput::screenPosition(pWindow.get()), start + first, 10000);
+    const QPoint second(-60, 41);
+    QVERIFY(input.drag(RealInput::globalPoint(pTitle, grip), second));
+    QTRY_COMPARE_WITH_TIMEOUT(RealInput::screenPosition(pWindow.get()), start + first + second, 10000);
+}
+
+WENDO_REAL_INPUT_MAIN_WITH_WINDOW_MANAGER(TestSignInByHand)
 #include "tst_signinbyhand.moc"

@@ -4,9 +4,9 @@
 #include "platform/ArchiveTool.h"
 #include "support/BackupDialogFixture.h"
 #include "support/ControllerTestDevices.h"
-#include "support/RecordingDialogOpener.h"
 #include "support/FakeShareService.h"
 #include "support/RealInput.h"
+#include "support/RecordingDialogOpener.h"
 #include "support/SyncBoxFixture.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
@@ -348,5 +348,5 @@ void TestMainRoadByHand::signInSyncBackUpAndLookAround()
     m_pTabs = nullptr;
 }
 
-WENDO_REAL_INPUT_MAIN(TestMainRoadByHand)
+WENDO_REAL_INPUT_MAIN_WITH_WINDOW_MANAGER(TestMainRoadByHand)
 #include "tst_mainroadbyhand.moc"

@@ -480,9 +480,11 @@ void TestMyDevVersionWidget::languageChange()
     mapCheckWith("APPLICATION;d;1.3;1;u;https://notes.example/app\n");
     QEvent change(QEvent::LanguageChange);
     QCoreApplication::sendEvent(box.pBox, &change);
-    QCOMPARE(box.pStatus->text(), QString());
+    // What the check found stays shown, with its link and colour.
+    QCOMPARE(box.pStatus->text(), QString("[Update available]"));
     QVERIFY(box.pRelease->isVisible());
-    QCOMPARE(box.pRelease->text(), QString("Release note"));
+    QCOMPARE(box.pRelease->text(), QString("<a href=\"https://notes.example/app\" "
+                                           "style=\"color:#1da9d8;text-decoration:none\">Release notes</a>"));
     QCOMPARE(box.pCheck->text(), QString("Updates"));
     QVERIFY(box.pRom->text().startsWith("ROM version: "));
 }

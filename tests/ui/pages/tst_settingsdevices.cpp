@@ -30,6 +30,7 @@ private slots:
     void rows_data();
     void rows();
     void twoListsInARow();
+    void textsShownExactly_data();
     void textsShownExactly();
     void basicOnly();
     void lastRowReachable();
@@ -169,8 +170,17 @@ void TestSettingsDevices::twoListsInARow()
     QCOMPARE(pPage->findChildren<DevSettingWidget*>().size(), 2);
 }
 
+void TestSettingsDevices::textsShownExactly_data()
+{
+    QTest::addColumn<bool>("languageChange");
+    QTest::newRow("as built") << false;
+    // The row puts the form's texts back and must show the device's values again.
+    QTest::newRow("after a language change") << true;
+}
+
 void TestSettingsDevices::textsShownExactly()
 {
+    QFETCH(bool, languageChange);
     const QString sName = QString::fromUtf8("Zeq \"5&0\" <b>é</b> ';%{");
     const QString sUUID = QString::fromUtf8("<i>&amp;'%{é");
     const QString sDate = QString::fromUtf8("<u>2024</u> &lt; é");
@@ -179,6 +189,10 @@ void TestSettingsDevices::textsShownExactly()
     QVERIFY(pPage);
     QCOMPARE(pPage->deviceRows().size(), 1);
     DevSettingWidget* pRow = pPage->deviceRows().first();
+    if (languageChange) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(pRow, &change);
+    }
     const struct {
         const char* szLabel;
         QString sText;

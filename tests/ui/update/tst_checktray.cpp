@@ -116,16 +116,32 @@ void TestCheckTray::refusedWhileAnUpdateDialogExists_data()
 void TestCheckTray::refusedWhileAnUpdateDialogExists()
 {
     QFETCH(bool, device);
-    if (device)
+    if (device) {
+        QVERIFY(QDir().mkpath(m_pWorld->m_system.root() + "Korvo/Settings"));
+        QVERIFY(QDir().mkpath(m_pWorld->m_data.root() + "Korvo/Tracks"));
         m_pWorld->plug(Worker::FAMILY_DRIVE);
+    }
     m_pWorld->m_update.answerKind(FakeUpdateService::STALL);
     // An offer that exists, not yet shown: the tray opens no check beside it.
-    NewUpdateAvailableDialog open(false, false);
+    std::unique_ptr<NewUpdateAvailableDialog> pOpen(new NewUpdateAvailableDialog(false, false));
+    {
+        DialogDriver driver;
+        checkItem()->trigger();
+        QCOMPARE(driver.shown(), QStringList());
+    }
+    // Once the offer is gone the same item checks: had the first press asked the service too, its
+    // request would be heard before this one's.
+    pOpen.reset();
+    m_pWorld->m_update.answerUpdates({UpdateCheckFixture::package(device ? "APPLICATION" : "AGENT", "200")});
+    m_pWorld->answerMaps({});
     DialogDriver driver;
+    const QString sOffer = device ? "NewUpdateAvailableDialog" : "UpdateAvailableDialog";
+    driver.click(sOffer, "btn_cancel");
     checkItem()->trigger();
-    QTest::qWait(100);
-    QCOMPARE(driver.shown(), QStringList());
-    QCOMPARE(m_pWorld->m_server.requestCount(), 0);
+    QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join("; ")));
+    QCOMPARE(driver.shown(),
+             (QStringList{device ? "CheckUpdateDialog" : "CheckWendoAgentUpdateDialog", sOffer}));
+    QCOMPARE(m_pWorld->m_update.calls().size(), 1);
 }
 
 void TestCheckTray::automaticCheckOffers_data()

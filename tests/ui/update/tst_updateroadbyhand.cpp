@@ -140,7 +140,10 @@ void TestUpdateRoadByHand::updateWithBackupByHand()
              (QStringList{"CheckUpdateDialog", "NewUpdateAvailableDialog", "InstallUpdateDialog"}));
     QVERIFY(bBackupOpen);
     QTRY_COMPARE_WITH_TIMEOUT(m_road.notices(), QStringList{g_sUpdated}, 20000);
-    QTest::qWait(200); // a second box would come now
+    // Counted once the install and its dialog are gone: a second final box would have come before.
+    QTRY_VERIFY_WITH_TIMEOUT(!DialogDriver::window("InstallUpdateDialog"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!ZeqAgentCtrlMgr::getInstance()->isUpdateDialogShown(), 20000);
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(m_road.notices(), QStringList{g_sUpdated});
     QCOMPARE(BackupDialogFixture::backupFolder(), BackupDialogFixture::committedArchives());
     QVERIFY(!BackupDialogFixture::backupFolder().isEmpty());
@@ -173,7 +176,9 @@ void TestUpdateRoadByHand::laterByHand()
     QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join("; ")));
     QCOMPARE(lstSteps, QStringList({"click 1", "visible 0"}));
     QCOMPARE(driver.shown(), (QStringList{"CheckUpdateDialog", "NewUpdateAvailableDialog"}));
-    QTest::qWait(200); // a late install or box would come now
+    // Counted once no update dialog is left: an install or box started by the offer would still be one.
+    QTRY_VERIFY_WITH_TIMEOUT(!ZeqAgentCtrlMgr::getInstance()->isUpdateDialogShown(), 20000);
+    QCoreApplication::sendPostedEvents();
     QVERIFY(!DialogDriver::window("InstallUpdateDialog"));
     QCOMPARE(m_road.notices(), QStringList());
     QCOMPARE(BackupDialogFixture::backupFolder(), QStringList());
