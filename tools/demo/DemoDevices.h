@@ -30,6 +30,11 @@ public:
     bool isDrivePlugged() const { return m_pSystem && m_pSystem->isMounted(); }
     // Mounts both drives (system first) or unmounts them (data first); false with pWhy.
     bool plugDrive(bool bIn, QString* pWhy);
+    // The roots of the plugged-in drives ("/" at the end) and their labels, as the volume list shows them.
+    QString systemRoot() const { return m_pSystem ? m_pSystem->root() : QString(); }
+    QString dataRoot() const { return m_pData ? m_pData->root() : QString(); }
+    QString systemLabel() const { return m_pSystem ? m_pSystem->label() : QString(); }
+    QString dataLabel() const { return m_pData ? m_pData->label() : QString(); }
     // The route tracks on the plugged-in data drive (GPX files directly in "Korvo/Tracks").
     int driveRoutes() const;
 
