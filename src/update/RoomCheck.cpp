@@ -103,7 +103,8 @@ RoomCheck::Outcome RoomCheck::measure(const QString& sDrive, const QList<Archive
 {
     Outcome outcome;
     if (!Platform::volumes().volumeSpace(sDrive, &outcome.space)) {
-        // The same volume's free space cannot be had either, and that refuses the install.
+        // The free space of a volume that cannot be asked is not known either, and that refuses the
+        // install; the sizes count as bytes meanwhile.
         writeLog(1, "[RoomCheck][measure] the volume's allocation unit is unknown");
         outcome.space = VolumeSpace();
     }
