@@ -47,6 +47,16 @@ public:
         *pnBytes = quint64(storage.bytesFree());
         return true;
     }
+    bool volumeSpace(const QString& sRoot, VolumeSpace* pSpace) const override
+    {
+        const QStorageInfo storage(sRoot);
+        if (!storage.isValid() || storage.blockSize() <= 0)
+            return false;
+        pSpace->nFreeBytes = quint64(storage.bytesFree());
+        pSpace->nUnit = quint64(storage.blockSize());
+        pSpace->bFileLimit = false;
+        return true;
+    }
 };
 
 // The longest lateness of a 10 ms timer: how long the GUI thread was kept from its event loop.

@@ -593,9 +593,10 @@ void ZeqAgentCtrlMgr::exploerEShopMapCredits()
     m_maps.exploerEShopMapCredits();
 }
 
+// The room the archive takes on the device's drive, which is what the install dialog's progress sees go.
 qint64 ZeqAgentCtrlMgr::getUnzipTotalSize(const QString& sArchive)
 {
-    return ArchiveSize::unpackedSize(sArchive);
+    return ArchiveSize::spaceOnDrive(sArchive, m_device.systemDriveRoot());
 }
 
 bool ZeqAgentCtrlMgr::isUpdateDialogShown() const

@@ -144,8 +144,9 @@ public:
     void checkDeviceUpdate(QString sRequest, bool bAutoCheck);
     void installDeviceUpdate(QString sRequest, bool bFlag);
     void doStopDeviceWorker();
-    // Bytes the archive unpacks to; -1 when it cannot be listed whole (a failed archive). Blocks the
-    // caller for the listing without running its event loop.
+    // The room the archive takes unpacked onto the device's drive (its members rounded up to the drive's
+    // allocation unit, its folders one unit each); -1 when it cannot be listed whole (a failed archive).
+    // Blocks the caller for the listing without running its event loop.
     qint64 getUnzipTotalSize(const QString& sArchive);
 
     // Map services. The dialogs' check and install, the map page's shop, credit and add-on queries and the

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <limits>
+
 namespace
 {
 // The table's rule: groups of dashes separated by blanks. The detailed listing's rule is one group.
@@ -63,6 +65,14 @@ bool readSummary(const QByteArray& line, qint64* pTotal)
     if (!tokens.isEmpty() && s_time.match(QString::fromLatin1(tokens.first())).hasMatch())
         tokens.removeFirst();
     return !tokens.isEmpty() && readCount(tokens.first(), pTotal);
+}
+
+// Sums of member sizes stop at the largest count instead of wrapping: a hostile listing's members could
+// add up past it.
+void addCapped(qint64* pSum, qint64 nValue)
+{
+    *pSum = nValue > std::numeric_limits<qint64>::max() - *pSum ? std::numeric_limits<qint64>::max()
+                                                                : *pSum + nValue;
 }
 
 bool isLinkMode(const QString& sAttributes)
@@ -129,9 +139,13 @@ bool ArchiveTool::parseTable(const QList<QByteArray>& lines, int nFirstDash, Lis
         entry.sPath = QString::fromUtf8(line.mid(nNameStart));
         pListing->entries.append(entry);
     }
+    qint64 nSum = 0;
+    for (const Entry& entry : qAsConst(pListing->entries))
+        addCapped(&nSum, entry.nSize);
     for (int i = nLastDash + 1; i < lines.size(); ++i) {
         if (!lines.at(i).trimmed().isEmpty())
-            return readSummary(lines.at(i), &pListing->nTotal);
+            // A member line read wrongly would make a member look smaller than it is.
+            return readSummary(lines.at(i), &pListing->nTotal) && pListing->nTotal == nSum;
     }
     return false;
 }
@@ -155,7 +169,7 @@ bool ArchiveTool::parseDetailed(const QList<QByteArray>& lines, int nStart, List
         } else if (sKey == "Size") {
             if (!sValue.isEmpty() && !readCount(sValue.toLatin1(), &pEntry->nSize))
                 return false;
-            pListing->nTotal += pEntry->nSize;
+            addCapped(&pListing->nTotal, pEntry->nSize);
         } else if (sKey == "Folder") {
             pEntry->bFolder = sValue == "+";
         } else if (sKey == "Attributes") {

@@ -44,8 +44,8 @@ public:
         return args << sArchive << sSource;
     }
     static QStringList testArgs(const QString& sArchive) { return {"t", sArchive}; }
-    // The table listing: one line per member and a summary line with the total.
-    static QStringList listArgs(const QString& sArchive) { return {"l", sArchive}; }
+    // The table listing (names in UTF-8): one line per member and a summary line with the total.
+    static QStringList listArgs(const QString& sArchive) { return {"l", "-sccUTF-8", sArchive}; }
     // The detailed listing ("Key = Value" blocks, names in UTF-8): also tells folders and links apart.
     static QStringList detailedListArgs(const QString& sArchive)
     {
@@ -53,9 +53,9 @@ public:
     }
 
     // Reads the program's output of either listing. The table's total is the unpacked size of the
-    // summary line after its last dashed line; the detailed listing's total is the sum of its members.
-    // False when the output is no complete listing or reports errors ("Errors: N"): a damaged archive
-    // must never pass for a small one.
+    // summary line after its last dashed line, and its member lines must add up to it; the detailed
+    // listing's total is the sum of its members. False when the output is no complete listing or reports
+    // errors ("Errors: N"): a damaged archive must never pass for a small one.
     static bool parseListing(const QByteArray& output, Listing* pListing);
     // True when unpacking the member could write outside the target folder: an absolute path (also a
     // drive or a UNC name), a ".." step, or a link.

@@ -8,6 +8,7 @@
 #include <QStorageInfo>
 
 #include <blkid/blkid.h>
+#include <sys/statvfs.h>
 
 namespace
 {
@@ -96,5 +97,26 @@ bool LinuxVolumeInfo::freeSpace(const QString& sRoot, quint64* pnBytes) const
     if (!storage.isValid() || !storage.isReady() || storage.bytesFree() < 0)
         return false;
     *pnBytes = quint64(storage.bytesFree());
+    return true;
+}
+
+bool LinuxVolumeInfo::volumeSpace(const QString& sRoot, VolumeSpace* pSpace) const
+{
+    MountEntry entry;
+    if (sRoot.isEmpty() || !MountTable::findByRoot(readMountTable(), sRoot, &entry))
+        return false;
+    struct statvfs info = {};
+    if (::statvfs(QFile::encodeName(sRoot).constData(), &info) != 0)
+        return false;
+    VolumeSpace space;
+    space.nUnit = info.f_frsize ? info.f_frsize : info.f_bsize;
+    if (space.nUnit == 0)
+        return false;
+    space.nFreeBytes = quint64(info.f_bfree) * space.nUnit;
+    // A file system that counts no file slots at all (FAT) sets no limit; one that counts them and has
+    // none left is full.
+    space.bFileLimit = info.f_files != 0;
+    space.nFreeFiles = space.bFileLimit ? quint64(info.f_favail) : 0;
+    *pSpace = space;
     return true;
 }

@@ -5,11 +5,15 @@
 #include "platform/ArchiveTool.h"
 #include "platform/ChildProcess.h"
 #include "platform/Platform.h"
+#include "platform/VolumeInfo.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
+
 #include <QThread>
+#include <limits>
 
 namespace
 {
@@ -60,4 +64,56 @@ bool ArchiveSize::readListing(const QString& sArchive, ArchiveTool::Listing* pLi
     }
     QByteArray output;
     return runListing(sProgram, sArchive, &output) && ArchiveTool::parseListing(output, pListing);
+}
+
+qint64 ArchiveSize::spaceOnDrive(const QString& sArchive, const QString& sDrive)
+{
+    ArchiveTool::Listing listing;
+    if (!readListing(sArchive, &listing))
+        return -1;
+    VolumeSpace space;
+    if (sDrive.isEmpty() || !Platform::volumes().volumeSpace(sDrive, &space))
+        space = VolumeSpace();
+    quint64 nSpace = 0;
+    QSet<QString> folders;
+    for (const ArchiveTool::Entry& entry : qAsConst(listing.entries)) {
+        const QStringList lstFolders = foldersOf(entry);
+        for (const QString& sFolder : lstFolders)
+            folders.insert(sFolder.toLower());
+        if (!entry.bFolder)
+            nSpace = addCapped(nSpace, roundUp(quint64(entry.nSize), space.nUnit));
+    }
+    nSpace = addCapped(nSpace, quint64(folders.size()) * qMax<quint64>(1, space.nUnit));
+    writeLog(1, "[InstallUpdateDialog][getUnzipTotalSize] %s takes %llu (unit %llu)",
+             qUtf8Printable(sArchive), static_cast<unsigned long long>(nSpace),
+             static_cast<unsigned long long>(space.nUnit));
+    return qint64(qMin<quint64>(nSpace, quint64(std::numeric_limits<qint64>::max())));
+}
+
+quint64 ArchiveSize::addCapped(quint64 nSum, quint64 nValue)
+{
+    return nValue > std::numeric_limits<quint64>::max() - nSum ? std::numeric_limits<quint64>::max()
+                                                               : nSum + nValue;
+}
+
+quint64 ArchiveSize::roundUp(quint64 nBytes, quint64 nUnit)
+{
+    if (nUnit <= 1)
+        return nBytes;
+    const quint64 nUnits = nBytes / nUnit + (nBytes % nUnit ? 1 : 0);
+    return nUnits > std::numeric_limits<quint64>::max() / nUnit ? std::numeric_limits<quint64>::max()
+                                                                : nUnits * nUnit;
+}
+
+QStringList ArchiveSize::foldersOf(const ArchiveTool::Entry& entry)
+{
+    const QStringList parts = QString(entry.sPath).replace('\\', '/').split('/', Qt::SkipEmptyParts);
+    QStringList lstFolders;
+    QString sFolder;
+    const int nFolders = entry.bFolder ? parts.size() : parts.size() - 1;
+    for (int i = 0; i < nFolders; ++i) {
+        sFolder += (i ? "/" : "") + parts.at(i);
+        lstFolders.append(sFolder);
+    }
+    return lstFolders;
 }

@@ -615,8 +615,9 @@ void MapFreeUpdateWorker::downloadDone()
     doDownloadUpdate();
 }
 
-// Room: what every archive unpacks to, against the free space plus the existing files the archives
-// overwrite. The listings run on a helper thread; an archive that cannot be listed whole fails here.
+// Room: the space every archive takes on the device, against the free space plus the existing files the
+// archives overwrite, and the files and folders they make against the volume's free slots. The listings
+// run on a helper thread; an archive that cannot be listed whole fails here.
 void MapFreeUpdateWorker::startRoomCheck()
 {
     QList<RoomCheck::Archive> archives;
@@ -652,6 +653,7 @@ void MapFreeUpdateWorker::slotRoomChecked()
     const quint64 nNeed = m_pRoomCheck->need();
     const quint64 nCredit = m_pRoomCheck->credit();
     const QString sFailed = m_pRoomCheck->failedArchive();
+    const bool bSlots = m_pRoomCheck->enoughFileSlots();
     m_pRoomCheck->deleteLater();
     m_pRoomCheck = nullptr;
     if (nFailed >= 0) {
@@ -664,7 +666,7 @@ void MapFreeUpdateWorker::slotRoomChecked()
     writeLog(1, "[RirUdorAdoderOduvez][prepareMapInstall] need %llu free %llu (overwritten %llu)",
              static_cast<unsigned long long>(nNeed), static_cast<unsigned long long>(nFree),
              static_cast<unsigned long long>(nCredit));
-    if (nNeed + SPACE_MARGIN < nFree) {
+    if (nNeed + SPACE_MARGIN < nFree && bSlots) {
         doInstallUpdate();
         return;
     }

@@ -3,6 +3,7 @@
 #include "ArchiveSize.h"
 #include "core/DebugLog.h"
 #include "platform/DevicePath.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,22 +20,23 @@ class CaselessLookup
 public:
     explicit CaselessLookup(const QString& sRoot) : m_sRoot(DevicePath::normalizeRoot(sRoot)) {}
 
-    // The size of the existing regular file at sRelative, or -1 when there is none.
-    qint64 fileSize(const QString& sRelative)
+    // What exists at sRelative (a file, a folder, or nothing: exists() false).
+    QFileInfo find(const QString& sRelative)
     {
         QString sPath = m_sRoot;
         const QStringList parts = QString(sRelative).replace('\\', '/').split('/', Qt::SkipEmptyParts);
+        if (parts.isEmpty())
+            return QFileInfo();
         for (int i = 0; i < parts.size(); ++i) {
             const Folder& folder = folderAt(sPath);
             const QString sName = folder.exact.contains(parts.at(i))
                                       ? parts.at(i)
                                       : folder.caseless.value(parts.at(i).toLower());
             if (sName.isEmpty())
-                return -1;
+                return QFileInfo();
             sPath += sName + (i + 1 < parts.size() ? "/" : "");
         }
-        const QFileInfo info(sPath);
-        return !parts.isEmpty() && info.isFile() ? info.size() : -1;
+        return QFileInfo(sPath);
     }
 
 private:
@@ -88,6 +90,8 @@ void RoomCheck::start(const QString& sDrive, const QList<Archive>& archives)
                 m_sFailed = outcome.nFailed >= 0 ? archives.at(outcome.nFailed).sFile : QString();
                 m_nNeed = outcome.nNeed;
                 m_nCredit = outcome.nCredit;
+                m_nNewEntries = outcome.nNewEntries;
+                m_space = outcome.space;
                 emit finished();
             },
             Qt::QueuedConnection);
@@ -98,7 +102,17 @@ void RoomCheck::start(const QString& sDrive, const QList<Archive>& archives)
 RoomCheck::Outcome RoomCheck::measure(const QString& sDrive, const QList<Archive>& archives)
 {
     Outcome outcome;
+    if (!Platform::volumes().volumeSpace(sDrive, &outcome.space)) {
+        // The free space of a volume that cannot be asked is not known either, and that refuses the
+        // install; the sizes count as bytes meanwhile.
+        writeLog(1, "[RoomCheck][measure] the volume's allocation unit is unknown");
+        outcome.space = VolumeSpace();
+    }
+    const quint64 nUnit = qMax<quint64>(1, outcome.space.nUnit);
     CaselessLookup device(sDrive);
+    // Folders counted so far, by their place on the device without regard to case; those an archive
+    // makes off the device (the agent's own package) are counted per archive.
+    QSet<QString> deviceFolders;
     for (int i = 0; i < archives.size(); ++i) {
         const Archive& archive = archives.at(i);
         ArchiveTool::Listing listing;
@@ -107,19 +121,52 @@ RoomCheck::Outcome RoomCheck::measure(const QString& sDrive, const QList<Archive
             outcome.nFailed = i;
             return outcome;
         }
-        outcome.nNeed += quint64(listing.nTotal);
-        if (!archive.bCredit)
-            continue;
-        for (const ArchiveTool::Entry& entry : listing.entries) {
-            if (entry.bFolder || ArchiveTool::leavesTarget(entry))
+        QSet<QString> ownFolders;
+        QSet<QString>& folders = archive.bCredit ? deviceFolders : ownFolders;
+        for (const ArchiveTool::Entry& entry : qAsConst(listing.entries)) {
+            // A member that would leave the target is never looked up: unpacking refuses it anyway.
+            const bool bLookUp = archive.bCredit && !ArchiveTool::leavesTarget(entry);
+            ArchiveTool::Entry placed = entry;
+            placed.sPath = archive.sFolder + entry.sPath;
+            const QStringList lstFolders = ArchiveSize::foldersOf(placed);
+            for (const QString& sFolder : lstFolders) {
+                if (folders.contains(sFolder.toLower()))
+                    continue;
+                folders.insert(sFolder.toLower());
+                if (!bLookUp || !device.find(sFolder).isDir())
+                    outcome.addNew(nUnit);
+            }
+            if (entry.bFolder)
                 continue;
-            const qint64 nExisting = device.fileSize(archive.sFolder + entry.sPath);
-            if (nExisting > 0)
-                outcome.nCredit += quint64(nExisting);
+            outcome.nNeed =
+                ArchiveSize::addCapped(outcome.nNeed, ArchiveSize::roundUp(quint64(entry.nSize), nUnit));
+            const QFileInfo existing = bLookUp ? device.find(placed.sPath) : QFileInfo();
+            if (existing.isFile())
+                outcome.nCredit = ArchiveSize::addCapped(
+                    outcome.nCredit, ArchiveSize::roundUp(quint64(qMax<qint64>(0, existing.size())), nUnit));
+            else
+                ++outcome.nNewEntries;
         }
     }
-    writeLog(1, "[RoomCheck][measure] %d archives: need %llu, overwritten %llu", archives.size(),
-             static_cast<unsigned long long>(outcome.nNeed),
-             static_cast<unsigned long long>(outcome.nCredit));
+    writeLog(1, "[RoomCheck][measure] %d archives: need %llu, overwritten %llu, %llu new files and folders",
+             archives.size(), static_cast<unsigned long long>(outcome.nNeed),
+             static_cast<unsigned long long>(outcome.nCredit),
+             static_cast<unsigned long long>(outcome.nNewEntries));
     return outcome;
+}
+
+void RoomCheck::Outcome::addNew(quint64 nFolderSpace)
+{
+    nNeed = ArchiveSize::addCapped(nNeed, nFolderSpace);
+    ++nNewEntries;
+}
+
+bool RoomCheck::enoughFileSlots() const
+{
+    if (!m_space.bFileLimit || m_nNewEntries <= m_space.nFreeFiles)
+        return true;
+    writeLog(1, "[RoomCheck] %llu new files and folders, %llu can be made",
+             static_cast<unsigned long long>(m_nNewEntries),
+             static_cast<unsigned long long>(m_space.nFreeFiles));
+    return false;
 }

@@ -2,9 +2,11 @@
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "core/WorkFile.h"
+#include "platform/ArchiveTool.h"
 #include "support/ControllerTestDevices.h"
 #include "support/FakeClock.h"
 #include "support/FakeUpdateService.h"
+#include "support/SystemTools.h"
 #include "support/TestFolders.h"
 
 #include <QDir>
@@ -66,6 +68,8 @@ private slots:
     void exitStopsTheDeviceWorker();
     void installThroughTheController();
     void archiveSize();
+    void archiveSpaceOnTheDrive_data();
+    void archiveSpaceOnTheDrive();
 
 private:
     QList<int> statusesUntilFinal(QSignalSpy& spy);
@@ -338,6 +342,44 @@ void TestUpdateCtrl::archiveSize()
 {
     QCOMPARE(ZeqAgentCtrlMgr::getInstance()->getUnzipTotalSize(m_pFolders->dataPath("no-such.zip")),
              qint64(-1));
+}
+
+void TestUpdateCtrl::archiveSpaceOnTheDrive_data()
+{
+    QTest::addColumn<qint64>("unit");
+    QTest::addColumn<bool>("volumeKnown");
+    QTest::addColumn<qint64>("size");
+    // Two files of one and 5000 bytes in one folder.
+    QTest::newRow("4 KB units") << 4096LL << true << 4096LL * (1 + 2 + 1);
+    QTest::newRow("32 KB clusters") << 32768LL << true << 32768LL * (1 + 1 + 1);
+    QTest::newRow("volume unknown: bytes") << 4096LL << false << 1LL + 5000 + 1;
+}
+
+// What the install dialog's progress measures against: the room the package takes on the device's drive.
+void TestUpdateCtrl::archiveSpaceOnTheDrive()
+{
+    QFETCH(qint64, unit);
+    QFETCH(bool, volumeKnown);
+    QFETCH(qint64, size);
+    const QString sProgram = ArchiveTool::findProgram(QString());
+    if (sProgram.isEmpty())
+        QSKIP("no 7-Zip installed");
+    const QString sSource = m_pFolders->dataPath("src");
+    QVERIFY(TestFolders::writeFile(sSource + "/App/one.bin", "1"));
+    QVERIFY(TestFolders::writeFile(sSource + "/App/more.bin", QByteArray(5000, 'm')));
+    const QString sArchive = m_pFolders->dataPath("space.zip");
+    QFile::remove(sArchive);
+    QString sWhy;
+    QVERIFY2(SystemTools::run(sProgram, {"a", "-tzip", sArchive, sSource + "/."}, &sWhy), qPrintable(sWhy));
+    FakeVolumeInfo& volumes = m_pDevices->m_volumes;
+    if (volumeKnown)
+        volumes.addVolume("/media/sys/", "ZEQ_SYSTEM");
+    volumes.setUnit(quint64(unit));
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    pCtrl->notityWendoDev(notice(true, Worker::FAMILY_DRIVE, "UPD-SPACE"));
+    const qint64 nSize = pCtrl->getUnzipTotalSize(sArchive);
+    volumes.clear();
+    QCOMPARE(nSize, size);
 }
 
 QTEST_GUILESS_MAIN(TestUpdateCtrl)

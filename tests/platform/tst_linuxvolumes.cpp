@@ -1,6 +1,7 @@
 #include "platform/LinuxDeviceNotices.h"
 #include "platform/LinuxVolumeInfo.h"
 #include "support/DriveTree.h"
+#include "support/SmallVolume.h"
 #include "support/TestFolders.h"
 
 #include <QtTest>
@@ -18,6 +19,8 @@ private slots:
     void labelRootAndFreeSpace();
     void mountAndUnmountGiveNotices();
     void failedFreeSpaceQuery();
+    void volumeSpace_data();
+    void volumeSpace();
 
 private:
     bool mountOrSkipReason(QString* pWhy);
@@ -101,6 +104,50 @@ void TestLinuxVolumes::failedFreeSpaceQuery()
     QCOMPARE(nFree, quint64(12345));
     QVERIFY(volumes.freeSpace("/", &nFree));
     QCOMPARE(volumes.volumeLabel(m_pFolders->dataDir() + "/"), QString());
+}
+
+void TestLinuxVolumes::volumeSpace_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("format");
+    QTest::addColumn<qint64>("unit");
+    QTest::addColumn<bool>("fileLimit");
+    QTest::newRow("ext4 of 16 inodes") << int(SmallVolume::EXT4) << QStringList{"-N", "16"} << 4096LL << true;
+    // tmpfs without an inode limit counts no file slots at all, as the device's FAT does.
+    QTest::newRow("tmpfs without an inode limit")
+        << int(SmallVolume::TMPFS) << QStringList{"nr_inodes=0"} << 4096LL << false;
+    QTest::newRow("FAT of 32 KB clusters")
+        << int(SmallVolume::FAT) << QStringList{"-s", "64"} << 32768LL << false;
+}
+
+void TestLinuxVolumes::volumeSpace()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, format);
+    QFETCH(qint64, unit);
+    QFETCH(bool, fileLimit);
+    SmallVolume volume{SmallVolume::Kind(kind)};
+    volume.setFormat("8M", format);
+    QString sWhy;
+    if (!volume.mount(&sWhy))
+        QSKIP(qPrintable("this machine cannot mount the volume: " + sWhy));
+    LinuxVolumeInfo volumes;
+    const QString sRoot = volume.path() + "/";
+    VolumeSpace before;
+    QVERIFY(volumes.volumeSpace(sRoot, &before));
+    QCOMPARE(qint64(before.nUnit), unit);
+    QCOMPARE(before.bFileLimit, fileLimit);
+    quint64 nFree = 0;
+    QVERIFY(volumes.freeSpace(sRoot, &nFree));
+    QCOMPARE(before.nFreeBytes, nFree);
+    // One file of one byte takes a whole unit and, where the volume counts them, one file slot.
+    QVERIFY(TestFolders::writeFile(sRoot + "one.bin", "1"));
+    VolumeSpace after;
+    QVERIFY(volumes.volumeSpace(sRoot, &after));
+    QCOMPARE(before.nFreeBytes - after.nFreeBytes, quint64(unit));
+    QCOMPARE(before.nFreeFiles - after.nFreeFiles, quint64(fileLimit ? 1 : 0));
+    QVERIFY(volume.unmount());
+    QVERIFY(!volumes.volumeSpace(sRoot, &after));
 }
 
 QTEST_GUILESS_MAIN(TestLinuxVolumes)

@@ -42,6 +42,11 @@ QString FakeArchivePrograms::failing(int nExitCode)
         QString("echo 'ERROR: cannot open the archive'\necho 'second line'\nexit %1\n").arg(nExitCode));
 }
 
+QString FakeArchivePrograms::succeedingThenFailing(const QString& sProgram, int nExitCode)
+{
+    return write("7z-then-fail", QString("'%1' \"$@\"\nexit %2\n").arg(sProgram).arg(nExitCode));
+}
+
 QString FakeArchivePrograms::crashing()
 {
     return write("7z-crash", "kill -SEGV $$\nsleep 5\n");

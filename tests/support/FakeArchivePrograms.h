@@ -17,6 +17,9 @@ public:
     QString chatty(int nLines);
     // Prints two lines, then exits with nExitCode.
     QString failing(int nExitCode = 1);
+    // Hands its arguments to sProgram (the real archive program), whose output is its own, then exits
+    // with nExitCode whatever the program did: a complete listing from a run that failed.
+    QString succeedingThenFailing(const QString& sProgram, int nExitCode = 2);
     // Dies by SIGSEGV (a crash, not an exit code).
     QString crashing();
     // Writes its process id to pidFile(), then sleeps until killed.

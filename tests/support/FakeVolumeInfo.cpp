@@ -28,11 +28,25 @@ void FakeVolumeInfo::setFreeSpace(qint64 nBytes)
     m_nFreeSpace = nBytes;
 }
 
+void FakeVolumeInfo::setUnit(quint64 nUnit)
+{
+    QMutexLocker lock(&m_mutex);
+    m_nUnit = nUnit;
+}
+
+void FakeVolumeInfo::setFreeFiles(qint64 nFiles)
+{
+    QMutexLocker lock(&m_mutex);
+    m_nFreeFiles = nFiles;
+}
+
 void FakeVolumeInfo::clear()
 {
     QMutexLocker lock(&m_mutex);
     m_mapLabels.clear();
     m_nFreeSpace = 1024LL * 1024 * 1024;
+    m_nUnit = 1;
+    m_nFreeFiles = -1;
 }
 
 QStringList FakeVolumeInfo::volumeRoots() const
@@ -53,5 +67,18 @@ bool FakeVolumeInfo::freeSpace(const QString& sRoot, quint64* pnBytes) const
     if (m_nFreeSpace < 0 || !m_mapLabels.contains(rootOf(sRoot)))
         return false;
     *pnBytes = quint64(m_nFreeSpace);
+    return true;
+}
+
+bool FakeVolumeInfo::volumeSpace(const QString& sRoot, VolumeSpace* pSpace) const
+{
+    quint64 nFree = 0;
+    if (!freeSpace(sRoot, &nFree))
+        return false;
+    QMutexLocker lock(&m_mutex);
+    pSpace->nFreeBytes = nFree;
+    pSpace->nUnit = m_nUnit;
+    pSpace->bFileLimit = m_nFreeFiles >= 0;
+    pSpace->nFreeFiles = m_nFreeFiles >= 0 ? quint64(m_nFreeFiles) : 0;
     return true;
 }

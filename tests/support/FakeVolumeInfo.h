@@ -16,12 +16,17 @@ public:
     void setLabel(const QString& sRoot, const QString& sLabel);
     // Free space answered for every root; a negative value makes the query fail.
     void setFreeSpace(qint64 nBytes);
-    // No volumes, and the default free space again.
+    // The allocation unit answered for every root (1 unless set: sizes count as they are).
+    void setUnit(quint64 nUnit);
+    // Free file slots answered for every root; a negative value means no limit (as FAT).
+    void setFreeFiles(qint64 nFiles);
+    // No volumes, and the default free space, unit and file slots again.
     void clear();
 
     QStringList volumeRoots() const override;
     QString volumeLabel(const QString& sRoot) const override;
     bool freeSpace(const QString& sRoot, quint64* pnBytes) const override;
+    bool volumeSpace(const QString& sRoot, VolumeSpace* pSpace) const override;
 
 private:
     static QString rootOf(const QString& sRoot);
@@ -29,4 +34,6 @@ private:
     mutable QMutex m_mutex;
     QMap<QString, QString> m_mapLabels;
     qint64 m_nFreeSpace = 1024LL * 1024 * 1024;
+    quint64 m_nUnit = 1;
+    qint64 m_nFreeFiles = -1;
 };

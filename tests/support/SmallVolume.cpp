@@ -22,6 +22,12 @@ SmallVolume::~SmallVolume()
     QFile::remove(m_sImage);
 }
 
+void SmallVolume::setFormat(const QString& sSize, const QStringList& lstOptions)
+{
+    m_sSize = sSize;
+    m_lstOptions = lstOptions;
+}
+
 bool SmallVolume::mount(QString* pWhy)
 {
     if (m_bMounted)
@@ -31,13 +37,20 @@ bool SmallVolume::mount(QString* pWhy)
         return false;
     }
     if (m_kind == TMPFS) {
-        if (!SystemTools::run("mount", {"-t", "tmpfs", "-o", "size=64k,mode=0700", "tmpfs", path()}, pWhy))
+        const QString sOptions = QStringList(QStringList{"size=64k", "mode=0700"} + m_lstOptions).join(',');
+        if (!SystemTools::run("mount", {"-t", "tmpfs", "-o", sOptions, "tmpfs", path()}, pWhy))
             return false;
     } else {
         // No blocks reserved for root: the tests run as root and must meet the same full disk as a user.
-        if (!SystemTools::run("truncate", {"-s", "4M", m_sImage}, pWhy) ||
-            !SystemTools::run("mkfs.ext4", {"-q", "-F", "-m", "0", "-b", "4096", m_sImage}, pWhy) ||
-            !SystemTools::run("mount", {"-o", "loop", m_sImage, path()}, pWhy))
+        const QStringList lstMkfs = m_kind == FAT
+                                        ? QStringList{"mkfs.vfat"} + m_lstOptions + QStringList{m_sImage}
+                                        : QStringList{"mkfs.ext4", "-q", "-F", "-m", "0", "-b", "4096"} +
+                                              m_lstOptions + QStringList{m_sImage};
+        const QStringList lstMount = m_kind == FAT ? QStringList{"-t", "vfat", "-o", "loop", m_sImage, path()}
+                                                   : QStringList{"-o", "loop", m_sImage, path()};
+        if (!SystemTools::run("truncate", {"-s", m_sSize, m_sImage}, pWhy) ||
+            !SystemTools::run(lstMkfs.first(), lstMkfs.mid(1), pWhy) ||
+            !SystemTools::run("mount", lstMount, pWhy))
             return false;
     }
     m_bMounted = true;

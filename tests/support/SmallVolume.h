@@ -3,15 +3,20 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A small real file system mounted into a temporary folder, for tests of full disks: an ext4 image
-// loop-mounted, or a 64 KB tmpfs. Root only; a refused mount says why, so the test can skip. The mount
-// is always undone by the destructor, also when the test failed half-way.
+// A small real file system mounted into a temporary folder, for tests of full disks: an ext4 or a FAT
+// image loop-mounted, or a 64 KB tmpfs. Root only; a refused mount says why (no loop devices, a kernel
+// without FAT), so the test can skip. The mount is always undone by the destructor, also when the test
+// failed half-way.
 class SmallVolume
 {
 public:
-    enum Kind { EXT4, TMPFS };
+    enum Kind { EXT4, TMPFS, FAT };
 
     explicit SmallVolume(Kind kind);
+    // Before mount(): the image's size for truncate ("4M" unless set) and what is added to the image's
+    // mkfs command line ("-N", "32" for an ext4 of few inodes; "-s", "64" for FAT clusters of 64
+    // sectors), or to the tmpfs's mount options ("nr_inodes=0" for no limit of files).
+    void setFormat(const QString& sSize, const QStringList& lstOptions);
     ~SmallVolume();
     SmallVolume(const SmallVolume&) = delete;
     SmallVolume& operator=(const SmallVolume&) = delete;
@@ -29,6 +34,8 @@ private:
     bool fillUntilFull(const QString& sPath);
 
     Kind m_kind;
+    QString m_sSize = "4M";
+    QStringList m_lstOptions;
     QTemporaryDir m_mountDir;
     QString m_sImage;
     bool m_bMounted = false;

@@ -77,6 +77,8 @@ void TestArchiveSize::failures_data()
                                    << "failing";
     QTest::newRow("program crashes") << "good"
                                      << "crashing";
+    QTest::newRow("whole listing, then the program fails") << "good"
+                                                           << "then failing";
 }
 
 void TestArchiveSize::failures()
@@ -98,6 +100,8 @@ void TestArchiveSize::failures()
         platform.setArchiveProgram(fakes.failing(2));
     else if (program == "crashing")
         platform.setArchiveProgram(fakes.crashing());
+    else if (program == "then failing")
+        platform.setArchiveProgram(fakes.succeedingThenFailing(ArchiveTool::findProgram(QString())));
     QCOMPARE(ArchiveSize::unpackedSize(sArchive), qint64(-1));
 }
 
