@@ -228,11 +228,16 @@ bool BackupRestoreWorker::backupParts(const QString& sParam)
     m_sSysTmpArchive = BackupFiles::tmpArchive(values.sSysSrc);
     m_sDataTmpArchive = BackupFiles::tmpArchive(values.sDataSrc);
     const QTemporaryDir empty(QDir::tempPath() + "/wendoagent-empty-XXXXXX");
-    if (!removeStaleArchives() || !doBackupSysProcess(m_sSysTmpArchive, presentSource(values.sSysDst, empty)))
-        return false;
-    emit emitStatus(BACKUP_PROCESS, QStringLiteral("50"));
-    return pauseBetweenParts() &&
-           doBackupDataProcess(m_sDataTmpArchive, presentSource(values.sDataDst, empty));
+    m_sEmptySource = empty.isValid() ? empty.path() : QString();
+    bool bOk =
+        removeStaleArchives() && doBackupSysProcess(m_sSysTmpArchive, presentSource(values.sSysDst, empty));
+    if (bOk) {
+        emit emitStatus(BACKUP_PROCESS, QStringLiteral("50"));
+        bOk = pauseBetweenParts() &&
+              doBackupDataProcess(m_sDataTmpArchive, presentSource(values.sDataDst, empty));
+    }
+    m_sEmptySource.clear();
+    return bOk;
 }
 
 bool BackupRestoreWorker::restoreParts(const QString& sParam)
@@ -286,7 +291,7 @@ bool BackupRestoreWorker::doBackupSysProcess(const QString& sArchive, const QStr
              utf8(sSource, &source));
     const QString sFolder = patternFolder(sSource);
     const QString sRoot =
-        isUnder(sFolder, BackupFiles::stagingDir()) ? BackupFiles::stagingDir() : m_lstDrive.at(0);
+        isUnder(sFolder, BackupFiles::stagingDir()) ? BackupFiles::stagingDir() : sourceRoot(sFolder, 0);
     return runBackup(&m_pSysProcess, sArchive, sSource, sRoot, "[BackupRestoreWorker][doBackupSysProcess]");
 }
 
@@ -295,8 +300,17 @@ bool BackupRestoreWorker::doBackupDataProcess(const QString& sArchive, const QSt
     QByteArray archive, source;
     writeLog(1, "[BackupRestoreWorker][doBackupDataProcess] a -r %s %s", utf8(sArchive, &archive),
              utf8(sSource, &source));
-    return runBackup(&m_pDataProcess, sArchive, sSource, m_lstDrive.at(1),
+    return runBackup(&m_pDataProcess, sArchive, sSource, sourceRoot(patternFolder(sSource), 1),
                      "[BackupRestoreWorker][doBackupDataProcess]");
+}
+
+// The folder a part is read from must lie below its drive's root, except the agent's own empty folder that
+// stands in for a part the device does not have.
+QString BackupRestoreWorker::sourceRoot(const QString& sFolder, int nDrive) const
+{
+    if (!m_sEmptySource.isEmpty() && isUnder(sFolder, m_sEmptySource))
+        return m_sEmptySource;
+    return m_lstDrive.at(nDrive);
 }
 
 // The device's links are left out: what they name may be any file of the computer. A source folder reached

@@ -69,6 +69,7 @@ private:
     bool removeStaleArchives();
     bool doBackupSysProcess(const QString& sArchive, const QString& sSource);
     bool doBackupDataProcess(const QString& sArchive, const QString& sSource);
+    QString sourceRoot(const QString& sFolder, int nDrive) const;
     bool doTestProcess(QProcess** ppProcess, const QString& sArchive);
     bool runBackup(QProcess** ppProcess, const QString& sArchive, const QString& sSource,
                    const QString& sRoot, const char* szPrefix);
@@ -87,6 +88,7 @@ private:
     QProcess* m_pDataProcess = nullptr; // the 7z run of the data part (worker thread only)
     bool m_bFailed = false;
     QString m_sSysTmpArchive;
+    QString m_sEmptySource; // the empty folder standing in for a part the device lacks, while a backup runs
     QString m_sDataTmpArchive;
     QStringList m_lstDrive;
     int m_nPartPauseMs = 1000;
