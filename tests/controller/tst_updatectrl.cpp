@@ -283,15 +283,19 @@ void TestUpdateCtrl::checkWithoutDeviceLeavesTheRemovedDevice()
     QCOMPARE(settings.getDeviceString("UPD-GONE", "releaseurl"), QString("http://notes.example/device"));
 }
 
+// The service's error code reaches the window, and the worker that carried it is let go.
 void TestUpdateCtrl::serviceErrorKeepsTheCode()
 {
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    WorkerWatch watch;
     m_pService->answerError("E77", "unknown device");
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
     QCOMPARE(statusesUntilFinal(finish), QList<int>({DEVICE_CHECKERROR}));
     QCOMPARE(pCtrl->takeErrorCode(), QString("E77"));
     QCOMPARE(pCtrl->takeErrorString(), QString("unknown device"));
+    QVERIFY(watch.seen() > 0);
+    QTRY_COMPARE(watch.alive(), 0);
 }
 
 // A second check while the first still waits for its answer stops the first: only one result comes.
