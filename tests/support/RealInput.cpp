@@ -363,6 +363,37 @@ bool RealInput::showWindow(QWidget* pWindow)
     return sync();
 }
 
+bool RealInput::showPlainly(QWidget* pWindow)
+{
+    if (!m_pDisplay || !pWindow)
+        return false;
+    pWindow->show();
+    if (!QTest::qWaitForWindowExposed(pWindow, EVENT_GUARD_MS)) {
+        qWarning("RealInput: the window was never exposed");
+        return false;
+    }
+    if (hasWindowManager()) {
+        const Atom wmState = XInternAtom(m_pDisplay, "WM_STATE", False);
+        const Window window = static_cast<Window>(pWindow->winId());
+        const auto managed = [this, wmState, window] {
+            Atom type = 0;
+            int nFormat = 0;
+            unsigned long nItems = 0, nAfter = 0;
+            unsigned char* pData = nullptr;
+            const int nResult = XGetWindowProperty(m_pDisplay, window, wmState, 0, 2, False, AnyPropertyType,
+                                                   &type, &nFormat, &nItems, &nAfter, &pData);
+            if (pData)
+                XFree(pData);
+            return nResult == Success && nItems > 0;
+        };
+        if (!QTest::qWaitFor(managed, EVENT_GUARD_MS)) {
+            qWarning("RealInput: the window manager never took the window in");
+            return false;
+        }
+    }
+    return sync();
+}
+
 QPoint RealInput::globalPoint(QWidget* pWidget, const QPoint& local)
 {
     const QPoint point = local == QPoint(-1, -1) ? pWidget->rect().center() : local;

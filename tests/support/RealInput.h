@@ -50,6 +50,10 @@ public:
 
     // Shows a top-level window and waits until it is exposed and active (it holds the keyboard focus).
     bool showWindow(QWidget* pWindow);
+    // Shows a top-level window as a program does, without raising or activating it, and waits until it
+    // is exposed and, under a window manager, taken in by it (WM_STATE set). The window gets the focus
+    // only from a click, as on a desktop.
+    bool showPlainly(QWidget* pWindow);
     // A point of the widget (its centre by default) in screen coordinates.
     static QPoint globalPoint(QWidget* pWidget, const QPoint& local = QPoint(-1, -1));
 

@@ -279,24 +279,30 @@ void TestSignInByHand::signOutLeavesEmptyFormClosed()
 }
 
 // The title strip drags the window from the first drag on, wherever the window manager placed it.
+// The window is shown as the program shows it (no raise, no activation by code; the press gives it the
+// focus). openbox frames such a window after Qt has asked where it is, so Qt's idea of its place is
+// often still the frame's first corner (0,0) when the rider grabs the strip; how often depends on
+// timing, so a few fresh windows are tried, and every first drag must follow the mouse.
 void TestSignInByHand::dragFollowsTheMouse()
 {
-    std::unique_ptr<ZeqAgentMainDialog> pWindow(new ZeqAgentMainDialog());
-    RealInput input;
-    QVERIFY(input.showWindow(pWindow.get()));
-    TitleBar* pTitle = pWindow->findChild<TitleBar*>();
-    QVERIFY(pTitle);
-    // Closed into the tray and opened again, as a rider does: the window manager places it anew.
-    pWindow->hide();
-    QVERIFY(input.showWindow(pWindow.get()));
-    const QPoint start = RealInput::screenPosition(pWindow.get());
     const QPoint grip(300, 20); // on the strip, away from its logo, version and close button
-    const QPoint first(37, 23);
-    QVERIFY(input.drag(RealInput::globalPoint(pTitle, grip), first));
-    QTRY_COMPARE_WITH_TIMEOUT(RealInput::screenPosition(pWindow.get()), start + first, 10000);
-    const QPoint second(-60, 41);
-    QVERIFY(input.drag(RealInput::globalPoint(pTitle, grip), second));
-    QTRY_COMPARE_WITH_TIMEOUT(RealInput::screenPosition(pWindow.get()), start + first + second, 10000);
+    const QPoint first(10, 10);
+    const QPoint second(-150, -80);
+    for (int nWindow = 0; nWindow < 12; ++nWindow) {
+        std::unique_ptr<ZeqAgentMainDialog> pWindow(new ZeqAgentMainDialog());
+        RealInput input;
+        QVERIFY(input.showPlainly(pWindow.get()));
+        TitleBar* pTitle = pWindow->findChild<TitleBar*>();
+        QVERIFY(pTitle);
+        const QPoint start = RealInput::screenPosition(pWindow.get());
+        QVERIFY(input.drag(RealInput::globalPoint(pTitle, grip), first));
+        QTRY_COMPARE_WITH_TIMEOUT(RealInput::screenPosition(pWindow.get()), start + first, 10000);
+        QVERIFY(input.drag(RealInput::globalPoint(pTitle, grip), second));
+        QTRY_COMPARE_WITH_TIMEOUT(RealInput::screenPosition(pWindow.get()), start + first + second, 10000);
+        pWindow->hide();
+        pWindow.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 WENDO_REAL_INPUT_MAIN_WITH_WINDOW_MANAGER(TestSignInByHand)
