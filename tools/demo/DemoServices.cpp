@@ -144,7 +144,8 @@ TestHttpServer::Answer DemoServices::answer(const TestHttpServer::Request& reque
 }
 
 // The update service offers what the device does not run yet: the device software to both families,
-// firmware to the serial one, and the agent's own package once cpack made one.
+// firmware to the serial one, and the agent's own package once cpack made one (to the agent's own check,
+// which names no device, only that).
 TestHttpServer::Answer DemoServices::updateAnswer(const TestHttpServer::Request& request)
 {
     const FakeUpdateService::Call call = FakeUpdateService::parseCall(request.body);
@@ -164,9 +165,13 @@ TestHttpServer::Answer DemoServices::updateAnswer(const TestHttpServer::Request&
             {szKind, sDate, szVersion, size(m_files.path() + "/" + sFile), fileUrl(sFile), sNotes, true});
     };
     offer("AGENT", AGENT_VERSION, m_sAgentArchive);
-    if (bSerial)
+    // The agent's own check names no device: there is no device software to offer it.
+    const bool bDevice = !call.fields.value("uuid").isEmpty();
+    if (bDevice && bSerial)
         offer("IMAGE", IMAGE_VERSION, QString("WendoFirmware_%1.zip").arg(IMAGE_VERSION));
-    offer("APPLICATION", APP_VERSION, QString("Wendo%1App_%2.zip").arg(bSerial ? "100" : "500", APP_VERSION));
+    if (bDevice)
+        offer("APPLICATION", APP_VERSION,
+              QString("Wendo%1App_%2.zip").arg(bSerial ? "100" : "500", APP_VERSION));
     QStringList kinds;
     for (const FakeUpdateService::Package& package : packages)
         kinds.append(package.sPackage);
