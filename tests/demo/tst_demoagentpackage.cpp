@@ -45,7 +45,6 @@ private slots:
 private:
     QStringList record() const;
     int recorded(const QString& sLine) const { return record().count(sLine); }
-    bool makeDeb(const QString& sPath);
 
     QTemporaryDir m_dir;
     QString m_sDeb;
@@ -56,22 +55,6 @@ private:
     std::unique_ptr<ZeqAgentMainDialog> m_pWindow;
     QElapsedTimer m_clock;
 };
-
-// A small Debian package, as cpack makes the agent's (the stand-in takes any .deb).
-bool TestDemoAgentPackage::makeDeb(const QString& sPath)
-{
-    const QString sTree = m_dir.filePath("debtree");
-    if (!TestFolders::writeFile(sTree + "/DEBIAN/control",
-                                "Package: wendoagent\nVersion: 9.0.0\nArchitecture: all\n"
-                                "Maintainer: Demo <demo@example.invalid>\nDescription: demo package\n") ||
-        !TestFolders::writeFile(sTree + "/usr/share/doc/wendoagent/readme", "demo\n"))
-        return false;
-    QString sWhy;
-    const bool bOk = SystemTools::run("dpkg-deb", {"--build", "--root-owner-group", sTree, sPath}, &sWhy);
-    if (!bOk)
-        qWarning("%s", qPrintable(sWhy));
-    return bOk;
-}
 
 void TestDemoAgentPackage::initTestCase()
 {
@@ -84,7 +67,7 @@ void TestDemoAgentPackage::initTestCase()
         QSKIP("No dpkg-deb to make the agent's package with.");
     QVERIFY(m_dir.isValid());
     m_sDeb = m_dir.filePath("wendoagent_9.0.0_all.deb");
-    QVERIFY(makeDeb(m_sDeb));
+    QVERIFY(DesktopHandlerStub::makeAgentDeb(m_sDeb, "9.0.0", m_dir.path()));
     m_pHandler.reset(new DesktopHandlerStub({"xdg-open", "gio"}));
     QVERIFY(m_pHandler->isValid());
 

@@ -1,5 +1,6 @@
 #include "DesktopHandlerStub.h"
 
+#include "SystemTools.h"
 #include "TestFolders.h"
 
 #include <QFile>
@@ -56,4 +57,20 @@ bool DesktopHandlerStub::waitForCall(const QString& sProgram, int nTimeoutMs) co
 {
     const QString sRecord = recordPath(sProgram);
     return QTest::qWaitFor([&sRecord] { return QFile::exists(sRecord); }, nTimeoutMs);
+}
+
+bool DesktopHandlerStub::makeAgentDeb(const QString& sPath, const QString& sVersion, const QString& sWorkDir)
+{
+    const QString sTree = sWorkDir + "/debtree";
+    const QString sControl = "Package: wendoagent\nVersion: " + sVersion +
+                             "\nArchitecture: all\nMaintainer: Test <test@example.invalid>\n"
+                             "Description: test package\n";
+    if (!TestFolders::writeFile(sTree + "/DEBIAN/control", sControl.toUtf8()) ||
+        !TestFolders::writeFile(sTree + "/usr/share/doc/wendoagent/readme", "test\n"))
+        return false;
+    QString sWhy;
+    const bool bOk = SystemTools::run("dpkg-deb", {"--build", "--root-owner-group", sTree, sPath}, &sWhy);
+    if (!bOk)
+        qWarning("%s", qPrintable(sWhy));
+    return bOk;
 }

@@ -25,6 +25,10 @@ public:
     // Waits (within the limit) for the stub of that name to have run.
     bool waitForCall(const QString& sProgram, int nTimeoutMs) const;
 
+    // A small real Debian package of the agent at sPath, built with dpkg-deb from a tree made in sWorkDir:
+    // what a desktop handler is handed.
+    static bool makeAgentDeb(const QString& sPath, const QString& sVersion, const QString& sWorkDir);
+
 private:
     QString recordPath(const QString& sProgram) const;
 

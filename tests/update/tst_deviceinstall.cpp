@@ -65,7 +65,6 @@ private slots:
 
 private:
     bool makeZip(const QString& sName, const QStringList& lstMembers);
-    bool makeDeb(const QString& sPath);
     WorkFile::Row row(const QString& sKind, const QString& sName, qint64 nSizeDelta = 0) const;
     Statuses run(const Rows& rows);
     static Rows rowsOf(const QString& sPath);
@@ -83,21 +82,6 @@ bool TestDeviceInstall::makeZip(const QString& sName, const QStringList& lstMemb
     QString sWhy;
     const QStringList args = QStringList({"a", "-tzip", m_root.filePath(sName)}) + lstMembers;
     const bool bOk = SystemTools::run(ArchiveTool::findProgram(QString()), args, &sWhy);
-    if (!bOk)
-        qWarning("%s", qPrintable(sWhy));
-    return bOk;
-}
-
-bool TestDeviceInstall::makeDeb(const QString& sPath)
-{
-    const QString sTree = m_root.filePath("debtree");
-    if (!TestFolders::writeFile(sTree + "/DEBIAN/control",
-                                "Package: wendoagent\nVersion: 1.1.0\nArchitecture: all\n"
-                                "Maintainer: Test <test@example.invalid>\nDescription: test package\n") ||
-        !TestFolders::writeFile(sTree + "/usr/share/doc/wendoagent/readme", "test\n"))
-        return false;
-    QString sWhy;
-    const bool bOk = SystemTools::run("dpkg-deb", {"--build", "--root-owner-group", sTree, sPath}, &sWhy);
     if (!bOk)
         qWarning("%s", qPrintable(sWhy));
     return bOk;
@@ -125,7 +109,7 @@ void TestDeviceInstall::initTestCase()
     QVERIFY(makeZip("app1.zip", {sSource + "/app1.bin"}));
     QVERIFY(makeZip("app2.zip", {sSource + "/app2.bin"}));
     // The agent's package as the build makes it: the Debian package in a zip of the same name.
-    QVERIFY(makeDeb(sSource + "/WendoAgent_1.1.0.deb"));
+    QVERIFY(DesktopHandlerStub::makeAgentDeb(sSource + "/WendoAgent_1.1.0.deb", "1.1.0", m_root.path()));
     QVERIFY(makeZip("WendoAgent_1.1.0.zip", {sSource + "/WendoAgent_1.1.0.deb"}));
     QVERIFY(makeZip("AgentNothing.zip", {sSource + "/readme.txt"}));
     // A package whose installer has the old name of another platform.
