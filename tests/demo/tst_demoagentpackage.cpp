@@ -1,4 +1,5 @@
 #include "DemoServices.h"
+#include "OfferByHand.h"
 #include "controller/DialogOpener.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentFolders.h"
@@ -128,16 +129,8 @@ void TestDemoAgentPackage::agentPackageReachesTheDesktop()
     // The offer that follows the sign-in: Update clicked by hand once it is the active window.
     QStringList lstSteps;
     DialogDriver driver(120000);
-    driver.then("UpdateAvailableDialog", [&](QWidget* pOffer) {
-        if (!input.showWindow(pOffer)) {
-            lstSteps << "offer never active";
-            pOffer->close();
-            return;
-        }
-        lstSteps << "offered";
-        lstSteps
-            << QString("update clicked %1").arg(input.click(pOffer->findChild<QPushButton*>("btn_install")));
-    });
+    driver.then("UpdateAvailableDialog",
+                [&](QWidget* pOffer) { clickUpdateOnOffer(input, pOffer, lstSteps); });
 
     // ---- the demo account signs in, no device connected ----
     QVERIFY(input.click(pEmail));

@@ -1,5 +1,6 @@
 #include "DemoDevices.h"
 #include "DemoServices.h"
+#include "OfferByHand.h"
 #include "backup/BackupFiles.h"
 #include "controller/DialogOpener.h"
 #include "controller/ZeqAgentCtrlMgr.h"
@@ -246,16 +247,8 @@ void TestDemoRoadsByHand::walkTheDemoRoads()
     // The version check that follows the sync opens the offer; Update installs what it lists.
     QStringList lstSteps;
     DialogDriver driver(120000);
-    driver.then("NewUpdateAvailableDialog", [&](QWidget* pOffer) {
-        if (!input.showWindow(pOffer)) {
-            lstSteps << "offer never active";
-            pOffer->close();
-            return;
-        }
-        lstSteps << "offered";
-        lstSteps
-            << QString("update clicked %1").arg(input.click(pOffer->findChild<QPushButton*>("btn_install")));
-    });
+    driver.then("NewUpdateAvailableDialog",
+                [&](QWidget* pOffer) { clickUpdateOnOffer(input, pOffer, lstSteps); });
     plugDrive(true);
     QTRY_VERIFY_WITH_TIMEOUT(currentPage<MyDeviceWidget>(), 30000);
     MyDeviceWidget* pMyDevice = currentPage<MyDeviceWidget>();
