@@ -8,6 +8,7 @@
 #include "ui/main/Login_fbWidget.h"
 #include "ui/pages/BackupRestoreDailog.h"
 #include "ui/pages/SettingWidget.h"
+#include "ui/pages/SyncSettingWidget.h"
 #include "ui/pages/TestTabBar.h"
 #include "ui/pages/ZeqAgentInfoWidget.h"
 #include "ui/update/CheckUpdateDialog.h"
@@ -549,14 +550,26 @@ void TestTranslationFit::textsFit()
     QVERIFY2(found.isEmpty(), qPrintable("\n" + found.join('\n')));
 }
 
+namespace
+{
+// A signed-in page has settled once its Settings tab holds the sync section: the account's device list,
+// asked for by the Settings tab that each rebuild of the tabs makes, has come back.
+bool settingsSettled(QWidget* pPage)
+{
+    return pPage->findChild<SyncSettingWidget*>() != nullptr;
+}
+} // namespace
+
 // The signed-in page stays open while the language changes through every code: after each change it
-// shows what a page built in that language shows.
+// shows what a page built in that language shows. A new page asks for the device's state, and the answer
+// rebuilds the tabs of both pages; the new page is compared once the device list that follows has come.
 void TestTranslationFit::switchRetranslatesOpenPage()
 {
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     pCtrl->setLang("en");
     std::unique_ptr<QWidget> pOpen(signedInPage("drive"));
     QVERIFY(pOpen);
+    QTRY_VERIFY_WITH_TIMEOUT(settingsSettled(pOpen.get()), 10000);
     const QStringList english = shownTexts(pOpen.get());
     QStringList codes = LanguageTable::codes();
     codes.removeAll("en");
@@ -564,14 +577,17 @@ void TestTranslationFit::switchRetranslatesOpenPage()
     for (const QString& sCode : codes) {
         pCtrl->setLang(sCode);
         QCoreApplication::processEvents();
+        // Read before the new page's answer rebuilds the open page's tabs: these texts were changed in place.
+        QVERIFY(settingsSettled(pOpen.get()));
+        const QStringList open = shownTexts(pOpen.get());
         std::unique_ptr<QWidget> pFresh(new QWidget);
         pFresh->resize(800, 493);
         new ZeqAgentInfoWidget(pFresh.get());
         pFresh->show();
-        const QStringList open = shownTexts(pOpen.get());
-        // A new page asks for the device's state first and builds its tabs from the answer.
-        QTRY_COMPARE_WITH_TIMEOUT(shownTexts(pFresh.get()).size(), open.size(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(settingsSettled(pFresh.get()) && pCtrl->deviceAnswersInFlight() == 0, 10000);
         const QStringList fresh = shownTexts(pFresh.get());
+        // The rebuilt open page settles on the same texts.
+        QTRY_COMPARE_WITH_TIMEOUT(shownTexts(pOpen.get()), fresh, 10000);
         QCOMPARE(open.size(), fresh.size());
         for (int i = 0; i < open.size(); ++i) {
             QVERIFY2(open.at(i) == fresh.at(i), qPrintable(sCode + ": " + open.at(i) + " / " + fresh.at(i)));
