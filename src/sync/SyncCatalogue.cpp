@@ -139,14 +139,25 @@ QString SyncCatalogue::doAddTCFFileNode(const QString& sFile, const QString& sLo
 QString SyncCatalogue::doAddRCFFileNode(const QString& sLocation, const QString& sFile, const QString& sSize,
                                         const QString& sTrackName, const QString& sHash)
 {
+    NodeVerdict eVerdict = NODE_OK;
+    return rcfNode(sLocation, sFile, sSize, sTrackName, sHash, &eVerdict);
+}
+
+QString SyncCatalogue::rcfNode(const QString& sLocation, const QString& sFile, const QString& sSize,
+                               const QString& sTrackName, const QString& sHash, NodeVerdict* pVerdict)
+{
+    *pVerdict = NODE_MISSING;
     if (!QFile::exists(sLocation))
         return QString();
+    *pVerdict = NODE_NOT_GPX;
     ProcGpxXml gpx;
     if (!gpx.open(sLocation))
         return QString();
+    *pVerdict = NODE_BLANK;
     const GpxRecord& r = gpx.m_record;
     if (blank(r.time) && blank(r.minlat) && blank(r.minlon) && blank(r.avgspeed))
         return QString();
+    *pVerdict = NODE_OK;
     QStringList pairs = {pair("o_file", sFile), pair("o_file_location", sLocation), pair("o_filesize", sSize),
                          pair("o_track_name", sTrackName), pair("o_type", r.type)};
     // The service's key order: profile before fileid, then the record's order, the heart-rate group only
@@ -167,25 +178,48 @@ QString SyncCatalogue::doAddRCFFileNode(const QString& sLocation, const QString&
     return "{" + pairs.join(',') + "}";
 }
 
-QString SyncCatalogue::rideNode(const QString& sPath)
+bool SyncCatalogue::isUndecodableName(const QString& sPath)
 {
-    QString sHash;
-    if (!doGenerateHash512(sPath, sHash))
-        return QString();
-    const QFileInfo info(sPath);
-    const QString sFile = info.fileName();
-    return doAddRCFFileNode(sPath, sFile, QString::number(info.size()), trackName(sFile), sHash);
+    return QFileInfo(sPath).fileName().contains(QChar(QChar::ReplacementCharacter)) &&
+           !QFileInfo::exists(sPath);
 }
 
-QStringList SyncCatalogue::rideNodes(const QStringList& files, const std::atomic<bool>* pAbort)
+QString SyncCatalogue::rideNode(const QString& sPath, QString* pReason)
+{
+    QString sReason;
+    QString sNode;
+    QString sHash;
+    const QFileInfo info(sPath);
+    const QString sFile = info.fileName();
+    NodeVerdict eVerdict = NODE_OK;
+    if (isUndecodableName(sPath))
+        sReason = "its file name is not valid UTF-8";
+    else if (!doGenerateHash512(sPath, sHash))
+        sReason = "it cannot be read";
+    else
+        sNode = rcfNode(sPath, sFile, QString::number(info.size()), trackName(sFile), sHash, &eVerdict);
+    if (eVerdict == NODE_MISSING)
+        sReason = "it is gone from the drive";
+    else if (eVerdict == NODE_NOT_GPX)
+        sReason = "it is not a GPX track with statistics";
+    else if (eVerdict == NODE_BLANK)
+        writeLog(1, "[SyncCatalogue][rideNode] %s carries no time, position or speed", qUtf8Printable(sPath));
+    if (pReason)
+        *pReason = sReason;
+    return sNode;
+}
+
+QStringList SyncCatalogue::rideNodes(const QStringList& files, const std::atomic<bool>* pAbort,
+                                     QStringList* pReasons)
 {
     // Every ride file is read whole to check it is well-formed: spread the files over the cores. Each
     // thread reads one file at a time, so memory stays that of a few files whatever their number.
     QVector<QString> nodes(files.size());
+    QVector<QString> reasons(files.size());
     std::atomic<int> nNext{0};
-    auto work = [&files, &nodes, &nNext, pAbort] {
+    auto work = [&files, &nodes, &reasons, &nNext, pAbort] {
         for (int i = nNext++; i < files.size() && !aborted(pAbort); i = nNext++)
-            nodes[i] = rideNode(files.at(i));
+            nodes[i] = rideNode(files.at(i), &reasons[i]);
     };
     const int nThreads = qBound(1, QThread::idealThreadCount(), int(MAX_THREADS));
     std::vector<std::unique_ptr<QThread>> threads;
@@ -196,6 +230,8 @@ QStringList SyncCatalogue::rideNodes(const QStringList& files, const std::atomic
     work();
     for (const std::unique_ptr<QThread>& pThread : threads)
         pThread->wait();
+    if (pReasons)
+        *pReasons = QStringList(reasons.begin(), reasons.end());
     return QStringList(nodes.begin(), nodes.end());
 }
 
@@ -229,7 +265,7 @@ QString SyncCatalogue::doGenerateTCFFile(const QStringList& files, const QString
 }
 
 QString SyncCatalogue::doGenerateRCFFile(const QStringList& files, const QString& sPath, bool* pbWritten,
-                                         const std::atomic<bool>* pAbort)
+                                         const std::atomic<bool>* pAbort, QList<LeftOut>* pLeft)
 {
     if (pbWritten)
         *pbWritten = false;
@@ -237,9 +273,14 @@ QString SyncCatalogue::doGenerateRCFFile(const QStringList& files, const QString
         writeLog(1, "[SyncWorker][doGenerateRCFFile]can't be found");
         return QString();
     }
-    const QStringList nodes = rideNodes(files, pAbort);
+    QStringList reasons;
+    const QStringList nodes = rideNodes(files, pAbort, &reasons);
     if (aborted(pAbort))
         return QString();
+    for (int i = 0; pLeft && i < files.size(); ++i) {
+        if (!reasons.at(i).isEmpty())
+            pLeft->append({files.at(i), reasons.at(i)});
+    }
     QString sText;
     for (const QString& sNode : nodes) {
         if (sNode.isEmpty())

@@ -77,6 +77,56 @@ QStringList gpxFiles(const QString& sDir)
 {
     return QDir(sDir).entryList({"*.gpx"}, QDir::Files, QDir::Name);
 }
+
+// The ways the second of three rides goes wrong.
+enum Breakage {
+    HANG_UP,        // the device stops answering after two data frames
+    FOREIGN_FRAMES, // frames that are not data frames, without end
+    LONG_FRAME,     // a data frame announcing 65,535 bytes and holding 100
+    NOISE,          // random bytes
+    LAPS_LIE,       // the header counts 65,535 laps, none are sent, then two good points
+    POINTS_LIE,     // the header counts 65,535 points, three are sent
+    POINTS_MISSING, // the header counts two points, one is sent
+    LAPS_SHORT,     // the laps take in one of the two points
+};
+
+Script::Ride brokenRide(Breakage eBreakage)
+{
+    Script::Ride ride = shortRide(2, 2);
+    switch (eBreakage) {
+    case HANG_UP:
+        ride.nSilentAfterFrames = 2;
+        break;
+    case FOREIGN_FRAMES:
+        ride.nSilentAfterFrames = 1;
+        ride.eFault = Script::Ride::FAULT_FOREIGN_FRAMES;
+        break;
+    case LONG_FRAME:
+        ride.nSilentAfterFrames = 1;
+        ride.eFault = Script::Ride::FAULT_LONG_FRAME;
+        break;
+    case NOISE:
+        ride.nSilentAfterFrames = 1;
+        ride.eFault = Script::Ride::FAULT_NOISE;
+        break;
+    case LAPS_LIE:
+        ride.laps.clear();
+        ride.nAnnouncedLaps = 65535;
+        break;
+    case POINTS_LIE:
+        ride.points.append(ride.points.last());
+        ride.nAnnouncedPoints = 65535;
+        break;
+    case POINTS_MISSING:
+        ride.nAnnouncedPoints = 2;
+        ride.points.removeLast();
+        break;
+    case LAPS_SHORT:
+        ride.laps = {{0, 0}};
+        break;
+    }
+    return ride;
+}
 } // namespace
 
 class TestSerialRides : public QObject
@@ -96,6 +146,9 @@ private slots:
     void sameSecondDeletesNothing();
     void frameBounds();
     void longRideList();
+    void brokenRides_data();
+    void brokenRides();
+    void sameSecondRidesKeepTheirOwnFiles();
 
 private:
     bool startSim(SerialDeviceSim& sim);
@@ -172,7 +225,11 @@ void TestSerialRides::hangUpMidRide()
     script.addRide(cut);
     script.addRide(shortRide(3, 3));
     ComRides rides(sim.portName());
-    QVERIFY(!rides.getTracks(folders.tempDir()));
+    ComRides::Fetch fetch;
+    QVERIFY(!rides.getTracks(folders.tempDir(), &fetch));
+    QCOMPARE(fetch.left.size(), 2);
+    QCOMPARE(fetch.left.at(0).sName, QString("20120315083002.gpx"));
+    QCOMPARE(fetch.left.at(1).sName, QString("20120315083003.gpx"));
     // The ride before stays; the cut ride and those after it get no file.
     QCOMPARE(gpxFiles(folders.tempDir()), QStringList{"20120315083001.gpx"});
     QCOMPARE(script.rideCount(), 3);
@@ -210,7 +267,10 @@ void TestSerialRides::tooLongRideIsSkipped()
     script.addRide(big);
     script.addRide(shortRide(2, 2));
     ComRides rides(sim.portName());
-    QVERIFY(rides.getTracks(folders.tempDir()));
+    ComRides::Fetch fetch;
+    QVERIFY(!rides.getTracks(folders.tempDir(), &fetch)); // not every ride was written
+    QCOMPARE(fetch.left.size(), 1);
+    QCOMPARE(fetch.left.first().sName, QString("20120315083001.gpx"));
     QCOMPARE(gpxFiles(folders.tempDir()), QStringList{"20120315083002.gpx"});
     // The ride after it starts from an empty buffer: its own two points and nothing of the big one.
     QCOMPARE(TestFolders::readFile(folders.tempDir() + "/20120315083002.gpx").count("<trkpt "), 2);
@@ -292,6 +352,99 @@ void TestSerialRides::frameBounds()
     QVERIFY(!ComRides::parseDataFrame(bEnd, nOffset, nLength,
                                       reinterpret_cast<const unsigned char*>(other.constData()),
                                       unsigned(other.size())));
+}
+
+void TestSerialRides::brokenRides_data()
+{
+    QTest::addColumn<int>("breakage");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QStringList>("left");
+    const QString sFirst = "20120315083001.gpx";
+    const QString sBroken = "20120315083002.gpx";
+    const QString sLast = "20120315083003.gpx";
+    // A transfer that breaks off leaves its ride and every ride after it; a ride that ends but does not
+    // add up leaves only itself.
+    QTest::newRow("hang-up after two frames")
+        << int(HANG_UP) << QStringList{sFirst} << QStringList{sBroken, sLast};
+    QTest::newRow("endless non-data frames")
+        << int(FOREIGN_FRAMES) << QStringList{sFirst} << QStringList{sBroken, sLast};
+    QTest::newRow("frame announcing 65535 bytes")
+        << int(LONG_FRAME) << QStringList{sFirst} << QStringList{sBroken, sLast};
+    QTest::newRow("noise") << int(NOISE) << QStringList{sFirst} << QStringList{sBroken, sLast};
+    QTest::newRow("65535 laps announced, none sent")
+        << int(LAPS_LIE) << QStringList{sFirst, sLast} << QStringList{sBroken};
+    QTest::newRow("65535 points announced, three sent")
+        << int(POINTS_LIE) << QStringList{sFirst, sLast} << QStringList{sBroken};
+    QTest::newRow("two points announced, one sent")
+        << int(POINTS_MISSING) << QStringList{sFirst, sLast} << QStringList{sBroken};
+    QTest::newRow("laps leave a point out")
+        << int(LAPS_SHORT) << QStringList{sFirst, sLast} << QStringList{sBroken};
+}
+
+void TestSerialRides::brokenRides()
+{
+    QFETCH(int, breakage);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, left);
+    TestFolders folders;
+    SerialDeviceSim sim;
+    QVERIFY(startSim(sim));
+    Script script(sim);
+    script.setPointsPerFrame(1);
+    script.addRide(shortRide(1, 1));
+    script.addRide(brokenRide(Breakage(breakage)));
+    script.addRide(shortRide(3, 3));
+    ComRides rides(sim.portName());
+    ComRides::Fetch fetch;
+    QVERIFY(!rides.getTracks(folders.tempDir(), &fetch));
+    // Only whole rides become files, each holding every point the device sent for it.
+    QCOMPARE(gpxFiles(folders.tempDir()), written);
+    QStringList fetched;
+    for (const QString& sPath : qAsConst(fetch.written)) {
+        fetched.append(QFileInfo(sPath).fileName());
+        QCOMPARE(TestFolders::readFile(sPath).count("<trkpt "), 2);
+    }
+    QCOMPARE(fetched, written);
+    QStringList named;
+    for (const ComRides::LeftRide& ride : qAsConst(fetch.left)) {
+        named.append(ride.sName);
+        QVERIFY(!ride.sReason.isEmpty());
+    }
+    QCOMPARE(named, left);
+    QCOMPARE(script.rideCount(), 3);
+    QCOMPARE(sim.frameCount(0x79), 0);
+}
+
+void TestSerialRides::sameSecondRidesKeepTheirOwnFiles()
+{
+    TestFolders folders;
+    SerialDeviceSim sim;
+    QVERIFY(startSim(sim));
+    Script script(sim);
+    Script::Ride first = shortRide(1, 1);
+    Script::Ride second = shortRide(1, 2);
+    second.header.nLength = 777; // another ride, started in the same second
+    Script::Ride third = shortRide(1, 3);
+    third.header.nLength = 888;
+    script.addRide(first);
+    script.addRide(second);
+    script.addRide(third);
+    ComRides rides(sim.portName());
+    ComRides::Fetch fetch;
+    QVERIFY(rides.getTracks(folders.tempDir(), &fetch));
+    QCOMPARE(fetch.written.size(), 3);
+    QCOMPARE(QSet<QString>(fetch.written.begin(), fetch.written.end()).size(), 3);
+    QStringList lengths;
+    for (const QString& sPath : qAsConst(fetch.written)) {
+        // The file name the service sees is the device's own.
+        QCOMPARE(QFileInfo(sPath).fileName(), QString("20120315083001.gpx"));
+        QVERIFY(sPath.startsWith(folders.tempDir() + "/"));
+        const QByteArray gpx = TestFolders::readFile(sPath);
+        const int nStart = gpx.indexOf("<length>") + 8;
+        lengths.append(QString::fromLatin1(gpx.mid(nStart, gpx.indexOf("</length>") - nStart)));
+    }
+    QCOMPARE(lengths, QStringList({"0", "777", "888"}));
+    QVERIFY(fetch.left.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSerialRides)
