@@ -6,10 +6,12 @@
 #include "core/Sha2.h"
 #include "core/WorkFile.h"
 #include "platform/DeviceFileReader.h"
+#include "platform/DevicePlace.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextCodec>
 #include <QTextStream>
 #include <QThread>
 #include <QVector>
@@ -19,13 +21,17 @@
 
 namespace
 {
-QFileInfoList entries(const QString& sDir, bool* pbExists)
+// bSystem also lists what is neither file nor folder (pipes, devices, dangling links, and names that
+// decode to no file at all): a ride folder must account for each of them.
+QFileInfoList entries(const QString& sDir, bool* pbExists, bool bSystem = false)
 {
     const QDir dir(sDir);
     *pbExists = !sDir.isEmpty() && dir.exists();
     if (!*pbExists)
         return QFileInfoList();
-    return dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::DirsFirst | QDir::Name);
+    const QDir::Filters filters =
+        QDir::AllEntries | QDir::NoDotAndDotDot | (bSystem ? QDir::System : QDir::Filters());
+    return dir.entryInfoList(filters, QDir::DirsFirst | QDir::Name);
 }
 
 QString trackName(const QString& sFile)
@@ -83,9 +89,9 @@ bool SyncCatalogue::scanFolder(const QString& sRoot, const QString& sRelative, Q
 {
     const QString sDir = sRelative.isEmpty() ? sRoot : sRoot + "/" + sRelative;
     bool bExists = false;
-    const QFileInfoList infos = entries(sDir, &bExists);
     // Only the part below the tracks folder decides: a mount path may well contain "profile".
     const bool bRideFolder = sRelative.toLower().contains(QLatin1String("profile"));
+    const QFileInfoList infos = entries(sDir, &bExists, bRideFolder);
     for (const QFileInfo& info : infos) {
         const QString sName = info.fileName();
         if (info.isDir()) {
@@ -95,6 +101,13 @@ bool SyncCatalogue::scanFolder(const QString& sRoot, const QString& sRelative, Q
         }
         if (bRideFolder && isGpxName(sName) && sName.toLower() != QLatin1String("roamwise_route.gpx"))
             list.append(sDir + "/" + sName);
+    }
+    // A name that is not valid UTF-8 is not listed above; it is still a ride, and is named as one.
+    if (bRideFolder) {
+        for (const QString& sName : DevicePlace::undecodableNames(sDir)) {
+            if (isGpxName(sName))
+                list.append(sDir + "/" + sName);
+        }
     }
     return bExists;
 }
@@ -180,8 +193,15 @@ QString SyncCatalogue::rcfNode(const QString& sLocation, const QString& sFile, c
 
 bool SyncCatalogue::isUndecodableName(const QString& sPath)
 {
-    return QFileInfo(sPath).fileName().contains(QChar(QChar::ReplacementCharacter)) &&
-           !QFileInfo::exists(sPath);
+    // Decoded by a UTF-8 locale, the bad bytes became U+FFFD and the name no longer finds the file;
+    // decoded byte for byte, the bytes are back when the name is encoded again.
+    const QString sName = QFileInfo(sPath).fileName();
+    if (sName.contains(QChar(QChar::ReplacementCharacter)) && !QFileInfo::exists(sPath))
+        return true;
+    const QByteArray bytes = QFile::encodeName(sName);
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars > 0 || state.remainingChars > 0;
 }
 
 QString SyncCatalogue::rideNode(const QString& sPath, QString* pReason)

@@ -1,9 +1,12 @@
+#include "core/ActionStatus.h"
 #include "core/AgentTiming.h"
 #include "support/SerialDeviceSim.h"
 #include "support/SerialRideScript.h"
+#include "support/SyncCheckRun.h"
 #include "support/SystemTools.h"
 #include "support/TestFolders.h"
 #include "sync/ComRides.h"
+#include "sync/SyncLeftBehind.h"
 
 #include <QtTest>
 
@@ -149,6 +152,8 @@ private slots:
     void brokenRides_data();
     void brokenRides();
     void sameSecondRidesKeepTheirOwnFiles();
+    void checkOfBrokenRides_data();
+    void checkOfBrokenRides();
 
 private:
     bool startSim(SerialDeviceSim& sim);
@@ -445,6 +450,71 @@ void TestSerialRides::sameSecondRidesKeepTheirOwnFiles()
     }
     QCOMPARE(lengths, QStringList({"0", "777", "888"}));
     QVERIFY(fetch.left.isEmpty());
+
+    // The check sends all three under the device's name, each with its own file and hash.
+    SyncCheckRun check;
+    QCOMPARE(check.run("100", sim.portName()).last().nStatus, int(SYNC_CHECKSUCCESS));
+    const QString sRcf = check.service.lastCall().params.value("RCFMetaData");
+    QCOMPARE(sRcf.count("\"o_file\":\"20120315083001.gpx\""), 3);
+    QCOMPARE(sRcf.count("\"o_file_location\":\""), 3);
+    QSet<QString> hashes;
+    QRegularExpressionMatchIterator it = QRegularExpression("\"o_hash\":\"([0-9a-f]+)\"").globalMatch(sRcf);
+    while (it.hasNext())
+        hashes.insert(it.next().captured(1));
+    QCOMPARE(hashes.size(), 3);
+}
+
+void TestSerialRides::checkOfBrokenRides_data()
+{
+    QTest::addColumn<int>("breakage"); // -1: three good rides
+    QTest::addColumn<QStringList>("catalogued");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("left");
+    const QString sFirst = "20120315083001.gpx";
+    const QString sLast = "20120315083003.gpx";
+    QTest::newRow("three whole rides")
+        << -1 << QStringList{sFirst, "20120315083002.gpx", sLast} << int(SYNC_CHECKSUCCESS) << 0;
+    QTest::newRow("hang-up mid-ride") << int(HANG_UP) << QStringList{sFirst} << int(SYNC_PARTIALERROR) << 2;
+    QTest::newRow("noise") << int(NOISE) << QStringList{sFirst} << int(SYNC_PARTIALERROR) << 2;
+    QTest::newRow("laps announced, none sent")
+        << int(LAPS_LIE) << QStringList{sFirst, sLast} << int(SYNC_PARTIALERROR) << 1;
+    QTest::newRow("points announced, three sent")
+        << int(POINTS_LIE) << QStringList{sFirst, sLast} << int(SYNC_PARTIALERROR) << 1;
+}
+
+// The check of a device whose rides break: the service is told only of whole rides, nothing leaves the
+// device, and a check with nothing to do ends partial, never in the success the box shows for 61 "0".
+void TestSerialRides::checkOfBrokenRides()
+{
+    QFETCH(int, breakage);
+    QFETCH(QStringList, catalogued);
+    QFETCH(int, status);
+    QFETCH(int, left);
+    TestFolders folders;
+    SyncCheckRun check;
+    SerialDeviceSim sim;
+    QVERIFY(startSim(sim));
+    Script script(sim);
+    script.setPointsPerFrame(1);
+    script.addRide(shortRide(1, 1));
+    script.addRide(breakage < 0 ? shortRide(2, 2) : brokenRide(Breakage(breakage)));
+    script.addRide(shortRide(3, 3));
+    const QList<SyncCheckRun::Status> statuses = check.run("100", sim.portName());
+    QCOMPARE(statuses.size(), 1);
+    QCOMPARE(statuses.last().nStatus, status);
+    if (status == SYNC_CHECKSUCCESS)
+        QCOMPARE(statuses.last().sText, QString("{\"records\":\"0\",\"tracks\":\"0\",\"delete\":\"0\"}"));
+    const QString sRcf = check.service.lastCall().params.value("RCFMetaData");
+    QStringList sent;
+    for (const QString& sName :
+         {QString("20120315083001.gpx"), QString("20120315083002.gpx"), QString("20120315083003.gpx")}) {
+        if (sRcf.contains("\"o_file\":\"" + sName + "\""))
+            sent.append(sName);
+    }
+    QCOMPARE(sent, catalogued);
+    QCOMPARE(SyncLeftBehind(folders.tempDir()).count(), left);
+    QCOMPARE(script.rideCount(), 3);
+    QCOMPARE(sim.frameCount(0x79), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSerialRides)
