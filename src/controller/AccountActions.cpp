@@ -95,8 +95,13 @@ bool AccountActions::procEnumRegDevText(const QString& sAnswer)
     QVariantList entries = JsonHelper().parseArray(sText, &bArray);
     if (!bArray && !sText.isEmpty())
         entries.append(JsonHelper().parse(sText));
-    for (const QVariant& entry : qAsConst(entries)) {
-        const QVariantMap device = entry.toMap();
+    for (int i = 0; i < entries.size(); ++i) {
+        if (m_lstRegDev.size() == ProcEnumRegDevXml::MAX_DEVICES) {
+            writeLog(1, "[ZeqAgentCtrlMgr][ProcEnumRegDev] %d devices listed, the first %d taken",
+                     int(entries.size()), ProcEnumRegDevXml::MAX_DEVICES);
+            break;
+        }
+        const QVariantMap device = entries.at(i).toMap();
         Worker::DEVINFO info;
         info.sUUID = device.value("UUID").toString();
         if (info.sUUID.isEmpty())

@@ -17,6 +17,7 @@ namespace
 {
 const char* const SWITCH_FILE = "msg.ini";
 const int MAX_LOG_FILES = 3;
+const qint64 SWITCH_FILE_LIMIT = 1024 * 1024;
 
 QMutex g_logMutex; // process-wide, not recursive: nothing under it may log
 std::unique_ptr<LogFile> g_pLogFile;
@@ -34,14 +35,23 @@ int readLevel(const QString& sSwitchPath)
     const int nLevel = sLevel.toInt(&bOk, 10);
     return bOk ? nLevel : 0;
 }
+
+// Only a regular file of a sane size is read: opening a FIFO would wait for a writer for ever, and a
+// device or a huge file would be read without end.
+bool isSwitchFile(const QString& sSwitchPath)
+{
+    const QFileInfo info(sSwitchPath);
+    return info.isFile() && info.size() <= SWITCH_FILE_LIMIT;
+}
 } // namespace
 
 void DebugLog::init(const QString& sDataDir)
 {
     const QString sSwitchPath = sDataDir + "/" + SWITCH_FILE;
-    const int nLevel = readLevel(sSwitchPath);
+    const bool bSwitch = isSwitchFile(sSwitchPath);
+    const int nLevel = bSwitch ? readLevel(sSwitchPath) : 0;
     QFile switchFile(sSwitchPath);
-    const bool bOn = switchFile.open(QIODevice::ReadOnly | QIODevice::Text);
+    const bool bOn = bSwitch && switchFile.open(QIODevice::ReadOnly | QIODevice::Text);
     switchFile.close();
 
     QMutexLocker lock(&g_logMutex);

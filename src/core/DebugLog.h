@@ -3,7 +3,8 @@
 #include <QString>
 
 // The one log call of the agent. Lines start with "[Class][method]". Nothing is formatted unless the
-// switch file "msg.ini" in the data folder could be opened at start and its DEBUG LOG_LEVEL exceeds nLevel.
+// switch file "msg.ini" in the data folder is a regular file (of at most 1 MiB) that could be opened at
+// start, and its DEBUG LOG_LEVEL exceeds nLevel.
 // A message longer than DebugLog::MESSAGE_LIMIT bytes is cut there and ends with "... (N bytes more)", so
 // a huge service answer never lands whole in the log or on standard error.
 void writeLog(int nLevel, const char* szFormat, ...) __attribute__((format(printf, 2, 3)));

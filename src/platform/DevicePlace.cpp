@@ -1,5 +1,9 @@
 #include "DevicePlace.h"
 
+#include <QTextCodec>
+
+#include <dirent.h>
+
 #include "DevicePath.h"
 
 #include <QDir>
@@ -235,4 +239,22 @@ bool DevicePlace::entryExists(const QString& sPath)
 {
     struct stat info;
     return !sPath.isEmpty() && ::lstat(QFile::encodeName(sPath).constData(), &info) == 0;
+}
+
+QStringList DevicePlace::undecodableNames(const QString& sDir)
+{
+    QStringList names;
+    DIR* pDir = ::opendir(QFile::encodeName(sDir).constData());
+    if (!pDir)
+        return names;
+    const QTextCodec* pUtf8 = QTextCodec::codecForName("UTF-8");
+    while (const dirent* pEntry = ::readdir(pDir)) {
+        const QByteArray name(pEntry->d_name);
+        QTextCodec::ConverterState state;
+        const QString sName = pUtf8->toUnicode(name.constData(), name.size(), &state);
+        if (state.invalidChars > 0 || state.remainingChars > 0)
+            names.append(sName);
+    }
+    ::closedir(pDir);
+    return names;
 }

@@ -34,4 +34,7 @@ public:
                                QString* pWhy = nullptr);
     // True when an entry of any kind is at sPath, a dangling link included (the path is not followed).
     static bool entryExists(const QString& sPath);
+    // The names in the folder sDir that are not valid UTF-8, as the agent decodes them (the bad bytes as
+    // U+FFFD): such entries name no file the agent can open, and a folder listing leaves them out.
+    static QStringList undecodableNames(const QString& sDir);
 };

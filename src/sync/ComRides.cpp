@@ -7,6 +7,8 @@
 #include "core/WorkFile.h"
 #include "device/ComDevice.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QThread>
 
 #include <cstring>
@@ -24,6 +26,18 @@ QByteArray rideFrame(unsigned char cCommand, const ComRides::Entry& entry)
     params.append(char(entry.id[0]));
     params.append(char(entry.id[1]));
     return ComDevice::makeFrame(cCommand, params);
+}
+
+enum Stage { STAGE_NONE, STAGE_HEADER, STAGE_LAPS, STAGE_POINTS };
+
+// Which part of a ride a data frame carries (parseDataFrame's rule for the kind byte).
+int frameStage(const unsigned char* pFrame, unsigned int nFrameLength)
+{
+    const unsigned char cKind =
+        nFrameLength > ComRides::FRAME_KIND_OFFSET ? pFrame[ComRides::FRAME_KIND_OFFSET] : 0;
+    if (cKind == ComRides::KIND_LAPS)
+        return STAGE_LAPS;
+    return cKind == ComRides::KIND_POINTS ? STAGE_POINTS : STAGE_HEADER;
 }
 
 int payloadLength(const unsigned char* pReply)
@@ -132,40 +146,89 @@ bool ComRides::parseDataFrame(bool& bEnd, unsigned int& nOffset, unsigned int& n
     return true;
 }
 
-bool ComRides::getTracks(const QString& sFolder)
+bool ComRides::getTracks(const QString& sFolder, Fetch* pFetch)
 {
+    Fetch local;
+    Fetch& fetch = pFetch ? *pFetch : local;
     QList<Entry> entries;
     if (!readRideList(&entries)) {
         writeLog(1, "[ComRides][getTracks] no ride list");
+        fetch.left.append(
+            {QString("the ride list of %1").arg(m_sPortName), "the device's ride list cannot be read"});
         return false;
     }
     QByteArray profile;
     if (!entries.isEmpty() && !readProfile(&profile))
         profile = QByteArray(PROFILE_SIZE, '\0');
+    QSet<QString> used;
     QByteArray ride;
-    for (const Entry& entry : entries) {
-        if (aborted() || !preTransfer())
+    for (int i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries.at(i);
+        if (aborted())
             return false;
+        if (!preTransfer()) {
+            writeLog(1, "[ComRides][getTracks] ride %s cannot be started", qUtf8Printable(entry.sName));
+            leaveRest(entries, i, "the device did not answer before its download", &fetch);
+            return false;
+        }
         // A fresh buffer per ride: nothing of the previous ride can leak into this one.
         ride.clear();
         const RideResult eResult = downloadRide(entry, &ride);
         if (eResult == RIDE_FAILED) {
+            // What the device sends next may still belong to this ride: no later ride is trusted.
             writeLog(1, "[ComRides][getTracks] ride %s abandoned", qUtf8Printable(entry.sName));
+            leaveRest(entries, i, "its download broke off", &fetch);
             return false;
         }
-        if (eResult == RIDE_TOO_LONG) {
-            writeLog(1, "[ComRides][getTracks] ride %s too long", qUtf8Printable(entry.sName));
+        const QString sPath = uniquePath(sFolder, entry.sName, &used);
+        QString sReason;
+        if (eResult == RIDE_TOO_LONG)
+            sReason = "it is longer than a ride may be";
+        else if (eResult == RIDE_DISORDERED)
+            sReason = "its frames came out of order";
+        else
+            sReason = writeRide(sPath, ride, profile);
+        if (sReason.isEmpty()) {
+            fetch.written.append(sPath);
             continue;
         }
-        SerialRide parsed;
-        if (!parsed.parse(ride)) {
-            writeLog(1, "[ComRides][getTracks] ride %s without header", qUtf8Printable(entry.sName));
-            continue;
-        }
-        if (!WorkFile::writeBytes(sFolder + "/" + entry.sName, GpxWriter::write(parsed, profile)))
-            writeLog(1, "[ComRides][getTracks] cannot write %s", qUtf8Printable(entry.sName));
+        writeLog(1, "[ComRides][getTracks] ride %s not written: %s", qUtf8Printable(entry.sName),
+                 qUtf8Printable(sReason));
+        fetch.left.append({entry.sName, sReason});
     }
-    return true;
+    return fetch.left.isEmpty();
+}
+
+QString ComRides::writeRide(const QString& sPath, const QByteArray& ride, const QByteArray& profile)
+{
+    SerialRide parsed;
+    if (!parsed.parse(ride))
+        return "it has no header";
+    const QString sDefect = parsed.defect(ride);
+    if (!sDefect.isEmpty())
+        return sDefect;
+    if (!QDir().mkpath(QFileInfo(sPath).absolutePath()) ||
+        !WorkFile::writeBytes(sPath, GpxWriter::write(parsed, profile)))
+        return "its file cannot be written";
+    return QString();
+}
+
+QString ComRides::uniquePath(const QString& sFolder, const QString& sName, QSet<QString>* pUsed)
+{
+    // Names are made of the start second: a second ride of that second gets a folder of its own, so the
+    // file name the service sees stays the device's.
+    QString sRelative = sName;
+    for (int n = 1; pUsed->contains(sRelative); ++n)
+        sRelative = QString("%1%2/%3").arg(sameStartPrefix()).arg(n).arg(sName);
+    pUsed->insert(sRelative);
+    return sFolder + "/" + sRelative;
+}
+
+void ComRides::leaveRest(const QList<Entry>& entries, int nFrom, const QString& sReason, Fetch* pFetch)
+{
+    pFetch->left.append({entries.at(nFrom).sName, sReason});
+    for (int i = nFrom + 1; i < entries.size(); ++i)
+        pFetch->left.append({entries.at(i).sName, "the download stopped before it"});
 }
 
 ComRides::RideResult ComRides::downloadRide(const Entry& entry, QByteArray* pRide)
@@ -178,7 +241,10 @@ ComRides::RideResult ComRides::downloadRide(const Entry& entry, QByteArray* pRid
     const QByteArray ack = ComDevice::makeFrame(ComDevice::CMD_ACK);
     const int nSilence = AgentTiming::ms(AgentTiming::SERIAL_SILENCE);
     bool bTooLong = false;
-    for (;;) {
+    bool bDisordered = false;
+    int nStage = STAGE_NONE;
+    int nForeign = 0;
+    for (int nFrames = 0; nFrames < MAX_RIDE_FRAMES && nForeign < MAX_FOREIGN_FRAMES; ++nFrames) {
         if (aborted())
             return RIDE_FAILED;
         std::memset(pFrame, 0, ComDevice::REPLY_SIZE);
@@ -188,10 +254,21 @@ ComRides::RideResult ComRides::downloadRide(const Entry& entry, QByteArray* pRid
         bool bEnd = false;
         unsigned int nOffset = 0;
         unsigned int nLength = 0;
-        if (!parseDataFrame(bEnd, nOffset, nLength, pFrame, unsigned(nFrameLength)))
-            continue; // not a data frame: dropped, not acknowledged
-        if (bEnd)
-            break;
+        if (!parseDataFrame(bEnd, nOffset, nLength, pFrame, unsigned(nFrameLength))) {
+            ++nForeign; // not a data frame: dropped, not acknowledged
+            continue;
+        }
+        nForeign = 0;
+        if (bEnd) {
+            if (bTooLong)
+                return RIDE_TOO_LONG;
+            return bDisordered ? RIDE_DISORDERED : RIDE_DONE;
+        }
+        // The writer reads header, laps, points in that order: data in another order is not this ride.
+        const int nKind = frameStage(pFrame, unsigned(nFrameLength));
+        bDisordered = bDisordered || nKind < nStage || (nKind == STAGE_HEADER && nStage == STAGE_HEADER) ||
+                      (nKind != STAGE_HEADER && nStage == STAGE_NONE);
+        nStage = qMax(nStage, nKind);
         if (pRide->size() + int(nLength) > RIDE_BUFFER_SIZE)
             bTooLong = true; // keep reading to the end so the device finishes the ride
         else
@@ -199,7 +276,8 @@ ComRides::RideResult ComRides::downloadRide(const Entry& entry, QByteArray* pRid
         if (!device.writeFrame(ack))
             return RIDE_FAILED;
     }
-    return bTooLong ? RIDE_TOO_LONG : RIDE_DONE;
+    writeLog(1, "[ComRides][downloadRide] ride %s: no end frame", qUtf8Printable(entry.sName));
+    return RIDE_FAILED;
 }
 
 bool ComRides::deleteTrack(const QString& sFileName)

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 
@@ -31,6 +33,11 @@ public:
         KIND_POINTS = 0x55,
         CODE_DATA = 0x80,
         CODE_END = 0x8A,
+        // A ride's download gives up after this many frames in a row that are not data frames, or after
+        // this many frames in all (a full ride buffer of one-point frames, with room to spare): a device
+        // that keeps talking without ending the ride never holds the check.
+        MAX_FOREIGN_FRAMES = 64,
+        MAX_RIDE_FRAMES = RIDE_BUFFER_SIZE / 32 + 4096,
     };
 
     struct Entry {
@@ -45,10 +52,26 @@ public:
     // Stops a running download between frames and rides once set (the check is being stopped).
     void setAbortFlag(const std::atomic<bool>* pAbort) { m_pAbort = pAbort; }
 
-    // Downloads every ride of the device's list as a GPX file into sFolder. False when the list cannot be
-    // read, a ride cannot be started, a ride's frames stop coming, or the abort flag was set; the files of
-    // the rides completed before stay.
-    bool getTracks(const QString& sFolder);
+    // A ride that was not written as a GPX file, and why; it stays on the device.
+    struct LeftRide {
+        QString sName;
+        QString sReason;
+    };
+    // What one download of the device's rides gave.
+    struct Fetch {
+        QStringList written;  // the GPX files written, one per ride fetched whole, in list order
+        QList<LeftRide> left; // every ride of the list that got no file
+    };
+
+    // Downloads every ride of the device's list as a GPX file into sFolder. Only a ride whose data adds
+    // up to its header becomes a file; two rides started in the same second never share one (the later
+    // goes into a folder "SameStart-<n>" below sFolder, under the same name). True when every ride was
+    // written. False when the list cannot be read, a ride's transfer broke off (that ride and every ride
+    // after it are left, untouched), a ride was incomplete, or the abort flag was set; the files of the
+    // rides completed before stay. pFetch, where given, receives the files and the rides left.
+    bool getTracks(const QString& sFolder, Fetch* pFetch = nullptr);
+    // The folder prefix of rides that share a start second with an earlier one.
+    static QString sameStartPrefix() { return QStringLiteral("SameStart-"); }
     // Deletes the ride whose file name is sFileName. Nothing is deleted when no ride, or more than one
     // (two rides started in the same second), carries that name. True when the delete was sent.
     bool deleteTrack(const QString& sFileName);
@@ -64,10 +87,16 @@ public:
     static QList<Entry> parseRideList(const unsigned char* pReply);
 
 private:
-    enum RideResult { RIDE_DONE, RIDE_TOO_LONG, RIDE_FAILED };
+    // RIDE_DISORDERED: frames of a kind that may not follow the one before (a header after data, laps
+    // after points): the ride ended, but its data cannot be trusted.
+    enum RideResult { RIDE_DONE, RIDE_TOO_LONG, RIDE_DISORDERED, RIDE_FAILED };
 
     bool preTransfer();
     RideResult downloadRide(const Entry& entry, QByteArray* pRide);
+    // Writes one downloaded ride; the reason it was not written, or empty.
+    QString writeRide(const QString& sPath, const QByteArray& ride, const QByteArray& profile);
+    static QString uniquePath(const QString& sFolder, const QString& sName, QSet<QString>* pUsed);
+    static void leaveRest(const QList<Entry>& entries, int nFrom, const QString& sReason, Fetch* pFetch);
     bool readProfile(QByteArray* pProfile);
     bool aborted() const { return m_pAbort && m_pAbort->load(); }
 

@@ -184,9 +184,10 @@ void GpxWriter::writeLaps(QByteArray& out, const SerialRide& ride)
     for (const SerialRide::Lap& lap : ride.m_laps) {
         line(out, "    <trkseg>");
         // Each point is written once, in order; a point index shared by two laps goes with the first.
-        for (int i = lap.nFirst; i <= int(lap.nLast) && nLastWritten + 1 < nPoints; ++i) {
-            if (i <= nLastWritten)
-                continue;
+        // Indexes up to the last point written write nothing: start past them, so laps that repeat a
+        // long range cost no time.
+        for (int i = qMax(int(lap.nFirst), nLastWritten + 1);
+             i <= int(lap.nLast) && nLastWritten + 1 < nPoints; ++i) {
             const int k = ++nLastWritten;
             writePoint(out, ride.m_points.at(k), formatUtc(start.addSecs(nOffset / 10), nZoneOffset));
             if (k + 1 < nPoints)

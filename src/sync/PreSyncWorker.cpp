@@ -3,6 +3,7 @@
 #include "ComRides.h"
 #include "SyncCatalogue.h"
 #include "SyncEnvelopes.h"
+#include "SyncLeftBehind.h"
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
 #include "core/JsonHelper.h"
@@ -38,6 +39,9 @@ int PreSyncWorker::doCheckSync()
         finish(false, QString());
         return 0;
     }
+    // A list left by an earlier sync would make this one look partial, or hide what this one leaves.
+    if (!SyncLeftBehind(m_sTempPath).reset())
+        writeLog(1, "[PreSyncWorker][doCheckSync] the list of rides left behind cannot be started afresh");
     QStringList rides;
     QStringList routes;
     if (sType == QLatin1String("100"))
@@ -88,6 +92,10 @@ void PreSyncWorker::removeTempRides()
     SyncCatalogue::listTempGpxFiles(m_sTempPath, files);
     for (const QString& sPath : files)
         QFile::remove(sPath);
+    const QDir temp(m_sTempPath);
+    for (const QString& sName :
+         temp.entryList({ComRides::sameStartPrefix() + "*"}, QDir::Dirs | QDir::NoDotAndDotDot))
+        QDir(temp.filePath(sName)).removeRecursively();
 }
 
 void PreSyncWorker::collectSerial(const QString& sPort, QStringList* pRides)
@@ -96,10 +104,15 @@ void PreSyncWorker::collectSerial(const QString& sPort, QStringList* pRides)
     writeLog(1, "[SyncWorker][doCheckSync][Entry]");
     ComRides rides(sPort, Platform::serialLinks());
     rides.setAbortFlag(&m_bAbort);
-    if (!rides.getTracks(m_sTempPath))
+    ComRides::Fetch fetch;
+    if (!rides.getTracks(m_sTempPath, &fetch))
         writeLog(1, "[SyncWorker][doCheckSync] not every ride was fetched");
     writeLog(1, "[SyncWorker][doCheckSync] getTrack Wendo 100");
-    SyncCatalogue::listTempGpxFiles(m_sTempPath, *pRides);
+    // Exactly the rides fetched whole this time: each has a file of its own, also when two share a name.
+    *pRides = fetch.written;
+    SyncLeftBehind left(m_sTempPath);
+    for (const ComRides::LeftRide& ride : qAsConst(fetch.left))
+        left.add(ride.sName, ride.sReason);
 }
 
 void PreSyncWorker::collectDrive(const QString& sMount, QStringList* pRides, QStringList* pRoutes)
@@ -117,7 +130,12 @@ bool PreSyncWorker::buildCatalogues(const QStringList& rides, const QStringList&
     bool bWritten = true;
     if (!routes.isEmpty())
         *pTcf = SyncCatalogue::doGenerateTCFFile(routes, m_sTempPath + "/TCF.txt", &bWritten, &m_bAbort);
+    QList<SyncCatalogue::LeftOut> left;
     if (bWritten && !rides.isEmpty())
-        *pRcf = SyncCatalogue::doGenerateRCFFile(rides, m_sTempPath + "/RCF.txt", &bWritten, &m_bAbort);
+        *pRcf =
+            SyncCatalogue::doGenerateRCFFile(rides, m_sTempPath + "/RCF.txt", &bWritten, &m_bAbort, &left);
+    SyncLeftBehind leftBehind(m_sTempPath);
+    for (const SyncCatalogue::LeftOut& ride : qAsConst(left))
+        leftBehind.add(ride.sPath, ride.sReason);
     return bWritten && !m_bAbort;
 }

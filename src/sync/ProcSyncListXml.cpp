@@ -50,6 +50,8 @@ bool ProcSyncListXml::takeItem(const QVariantMap& item, QList<WorkFile::Row>* pR
     const QString sUrl = item.value("o_url").toString();
     writeLog(1, "[ProcSyncListXml][open]sSyncString %s", qUtf8Printable(sHash.right(10)));
     if (sAction == QLatin1String("upload")) {
+        if (!firstTime({sAction, sHash}))
+            return false;
         pRows->append({sAction, sHash});
         writeLog(1, "[ProcSyncListXml][open] upload count:%d", ++m_nUploadCount);
     } else if (sAction == QLatin1String("download")) {
@@ -57,13 +59,28 @@ bool ProcSyncListXml::takeItem(const QVariantMap& item, QList<WorkFile::Row>* pR
             writeLog(1, "[ProcSyncListXml][open] refused address %s", qUtf8Printable(sUrl));
             return false;
         }
+        if (!firstTime({sAction, sHash, sTitle, sUrl}))
+            return false;
         pRows->append({sAction, sHash, sTitle, sUrl});
         writeLog(1, "[ProcSyncListXml][open] download count:%d", ++m_nDownloadCount);
     } else if (sAction == QLatin1String("delete")) {
+        if (!firstTime({sAction, sHash}))
+            return false;
         pRows->append({sAction, sHash, sTitle, sUrl});
         writeLog(1, "[ProcSyncListXml][open] delete count:%d", ++m_nDeleteCount);
     } else {
         return false;
     }
+    return true;
+}
+
+bool ProcSyncListXml::firstTime(const WorkFile::Row& row)
+{
+    const QString sKey = WorkFile::joinRow(row); // fields escaped: no two rows join alike
+    if (m_seen.contains(sKey)) {
+        writeLog(1, "[ProcSyncListXml][open] %s listed again, taken once", qUtf8Printable(row.value(0)));
+        return false;
+    }
+    m_seen.insert(sKey);
     return true;
 }

@@ -4,11 +4,13 @@
 #include "net/XMLParserBase.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QVariantMap>
 
 // Reads the service's answer to getRouteSyncList, a JSON array of work items in the SOAP return text,
-// and writes the sync work list (SyncScript) with one line per known item, in the answer's order.
+// and writes the sync work list (SyncScript) with one line per known item, in the answer's order; an
+// item listed again (the same upload or delete hash, the same download) is taken once.
 class ProcSyncListXml : public XMLParserBase
 {
 public:
@@ -31,4 +33,9 @@ public:
 
 private:
     bool takeItem(const QVariantMap& item, QList<WorkFile::Row>* pRows);
+    // True the first time a ride or track is named for one kind of work: an answer that lists a ride
+    // twice must not upload or delete it twice.
+    bool firstTime(const WorkFile::Row& row);
+
+    QSet<QString> m_seen;
 };

@@ -83,6 +83,35 @@ bool SerialRide::parse(const QByteArray& data)
     return true;
 }
 
+QString SerialRide::defect(const QByteArray& data) const
+{
+    const qint64 nWhole =
+        HEADER_SIZE + qint64(m_header.nLapCount) * LAP_SIZE + qint64(m_header.nPointCount) * POINT_SIZE;
+    if (data.size() != nWhole) {
+        return QString("the header announces %1 laps and %2 points (%3 bytes), %4 bytes arrived")
+            .arg(m_header.nLapCount)
+            .arg(m_header.nPointCount)
+            .arg(nWhole)
+            .arg(data.size());
+    }
+    if (pointsInLaps() != m_points.size())
+        return QString("its laps take in %1 of its %2 points").arg(pointsInLaps()).arg(m_points.size());
+    return QString();
+}
+
+int SerialRide::pointsInLaps() const
+{
+    const int nPoints = m_points.size();
+    int nLastTaken = -1;
+    for (const Lap& lap : m_laps) {
+        // Indexes up to the last point taken take nothing: start past them.
+        for (int i = qMax(int(lap.nFirst), nLastTaken + 1); i <= int(lap.nLast) && nLastTaken + 1 < nPoints;
+             ++i)
+            ++nLastTaken;
+    }
+    return nLastTaken + 1;
+}
+
 void SerialRide::fillPositionless()
 {
     const int nCount = m_points.size();

@@ -57,6 +57,13 @@ public:
 
     // False when the bytes do not even hold a header.
     bool parse(const QByteArray& data);
+    // Why the bytes of a parsed ride do not add up to what its header announces (more or fewer laps or
+    // points than it counts), or why its laps leave points out; empty for a whole ride. Only a whole ride
+    // may become a finished GPX file: anything else would lose points once the device deletes the ride.
+    QString defect(const QByteArray& data) const;
+    // How many points the laps take in, walked as the GPX writer walks them: each index of each lap in
+    // order, the next point in sequence for every index past the last one taken.
+    int pointsInLaps() const;
 
     // Gives every run of points without a position the position of the first later point that has one,
     // or, for a run at the end, that of the point before it.

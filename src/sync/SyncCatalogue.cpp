@@ -6,10 +6,12 @@
 #include "core/Sha2.h"
 #include "core/WorkFile.h"
 #include "platform/DeviceFileReader.h"
+#include "platform/DevicePlace.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextCodec>
 #include <QTextStream>
 #include <QThread>
 #include <QVector>
@@ -19,13 +21,17 @@
 
 namespace
 {
-QFileInfoList entries(const QString& sDir, bool* pbExists)
+// bSystem also lists what is neither file nor folder (pipes, devices, dangling links, and names that
+// decode to no file at all): a ride folder must account for each of them.
+QFileInfoList entries(const QString& sDir, bool* pbExists, bool bSystem = false)
 {
     const QDir dir(sDir);
     *pbExists = !sDir.isEmpty() && dir.exists();
     if (!*pbExists)
         return QFileInfoList();
-    return dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::DirsFirst | QDir::Name);
+    const QDir::Filters filters =
+        QDir::AllEntries | QDir::NoDotAndDotDot | (bSystem ? QDir::System : QDir::Filters());
+    return dir.entryInfoList(filters, QDir::DirsFirst | QDir::Name);
 }
 
 QString trackName(const QString& sFile)
@@ -83,9 +89,9 @@ bool SyncCatalogue::scanFolder(const QString& sRoot, const QString& sRelative, Q
 {
     const QString sDir = sRelative.isEmpty() ? sRoot : sRoot + "/" + sRelative;
     bool bExists = false;
-    const QFileInfoList infos = entries(sDir, &bExists);
     // Only the part below the tracks folder decides: a mount path may well contain "profile".
     const bool bRideFolder = sRelative.toLower().contains(QLatin1String("profile"));
+    const QFileInfoList infos = entries(sDir, &bExists, bRideFolder);
     for (const QFileInfo& info : infos) {
         const QString sName = info.fileName();
         if (info.isDir()) {
@@ -95,6 +101,13 @@ bool SyncCatalogue::scanFolder(const QString& sRoot, const QString& sRelative, Q
         }
         if (bRideFolder && isGpxName(sName) && sName.toLower() != QLatin1String("roamwise_route.gpx"))
             list.append(sDir + "/" + sName);
+    }
+    // A name that is not valid UTF-8 is not listed above; it is still a ride, and is named as one.
+    if (bRideFolder) {
+        for (const QString& sName : DevicePlace::undecodableNames(sDir)) {
+            if (isGpxName(sName))
+                list.append(sDir + "/" + sName);
+        }
     }
     return bExists;
 }
@@ -139,14 +152,25 @@ QString SyncCatalogue::doAddTCFFileNode(const QString& sFile, const QString& sLo
 QString SyncCatalogue::doAddRCFFileNode(const QString& sLocation, const QString& sFile, const QString& sSize,
                                         const QString& sTrackName, const QString& sHash)
 {
+    NodeVerdict eVerdict = NODE_OK;
+    return rcfNode(sLocation, sFile, sSize, sTrackName, sHash, &eVerdict);
+}
+
+QString SyncCatalogue::rcfNode(const QString& sLocation, const QString& sFile, const QString& sSize,
+                               const QString& sTrackName, const QString& sHash, NodeVerdict* pVerdict)
+{
+    *pVerdict = NODE_MISSING;
     if (!QFile::exists(sLocation))
         return QString();
+    *pVerdict = NODE_NOT_GPX;
     ProcGpxXml gpx;
     if (!gpx.open(sLocation))
         return QString();
+    *pVerdict = NODE_BLANK;
     const GpxRecord& r = gpx.m_record;
     if (blank(r.time) && blank(r.minlat) && blank(r.minlon) && blank(r.avgspeed))
         return QString();
+    *pVerdict = NODE_OK;
     QStringList pairs = {pair("o_file", sFile), pair("o_file_location", sLocation), pair("o_filesize", sSize),
                          pair("o_track_name", sTrackName), pair("o_type", r.type)};
     // The service's key order: profile before fileid, then the record's order, the heart-rate group only
@@ -167,25 +191,55 @@ QString SyncCatalogue::doAddRCFFileNode(const QString& sLocation, const QString&
     return "{" + pairs.join(',') + "}";
 }
 
-QString SyncCatalogue::rideNode(const QString& sPath)
+bool SyncCatalogue::isUndecodableName(const QString& sPath)
 {
-    QString sHash;
-    if (!doGenerateHash512(sPath, sHash))
-        return QString();
-    const QFileInfo info(sPath);
-    const QString sFile = info.fileName();
-    return doAddRCFFileNode(sPath, sFile, QString::number(info.size()), trackName(sFile), sHash);
+    // Decoded by a UTF-8 locale, the bad bytes became U+FFFD and the name no longer finds the file;
+    // decoded byte for byte, the bytes are back when the name is encoded again.
+    const QString sName = QFileInfo(sPath).fileName();
+    if (sName.contains(QChar(QChar::ReplacementCharacter)) && !QFileInfo::exists(sPath))
+        return true;
+    const QByteArray bytes = QFile::encodeName(sName);
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars > 0 || state.remainingChars > 0;
 }
 
-QStringList SyncCatalogue::rideNodes(const QStringList& files, const std::atomic<bool>* pAbort)
+QString SyncCatalogue::rideNode(const QString& sPath, QString* pReason)
+{
+    QString sReason;
+    QString sNode;
+    QString sHash;
+    const QFileInfo info(sPath);
+    const QString sFile = info.fileName();
+    NodeVerdict eVerdict = NODE_OK;
+    if (isUndecodableName(sPath))
+        sReason = "its file name is not valid UTF-8";
+    else if (!doGenerateHash512(sPath, sHash))
+        sReason = "it cannot be read";
+    else
+        sNode = rcfNode(sPath, sFile, QString::number(info.size()), trackName(sFile), sHash, &eVerdict);
+    if (eVerdict == NODE_MISSING)
+        sReason = "it is gone from the drive";
+    else if (eVerdict == NODE_NOT_GPX)
+        sReason = "it is not a GPX track with statistics";
+    else if (eVerdict == NODE_BLANK)
+        writeLog(1, "[SyncCatalogue][rideNode] %s carries no time, position or speed", qUtf8Printable(sPath));
+    if (pReason)
+        *pReason = sReason;
+    return sNode;
+}
+
+QStringList SyncCatalogue::rideNodes(const QStringList& files, const std::atomic<bool>* pAbort,
+                                     QStringList* pReasons)
 {
     // Every ride file is read whole to check it is well-formed: spread the files over the cores. Each
     // thread reads one file at a time, so memory stays that of a few files whatever their number.
     QVector<QString> nodes(files.size());
+    QVector<QString> reasons(files.size());
     std::atomic<int> nNext{0};
-    auto work = [&files, &nodes, &nNext, pAbort] {
+    auto work = [&files, &nodes, &reasons, &nNext, pAbort] {
         for (int i = nNext++; i < files.size() && !aborted(pAbort); i = nNext++)
-            nodes[i] = rideNode(files.at(i));
+            nodes[i] = rideNode(files.at(i), &reasons[i]);
     };
     const int nThreads = qBound(1, QThread::idealThreadCount(), int(MAX_THREADS));
     std::vector<std::unique_ptr<QThread>> threads;
@@ -196,6 +250,8 @@ QStringList SyncCatalogue::rideNodes(const QStringList& files, const std::atomic
     work();
     for (const std::unique_ptr<QThread>& pThread : threads)
         pThread->wait();
+    if (pReasons)
+        *pReasons = QStringList(reasons.begin(), reasons.end());
     return QStringList(nodes.begin(), nodes.end());
 }
 
@@ -229,7 +285,7 @@ QString SyncCatalogue::doGenerateTCFFile(const QStringList& files, const QString
 }
 
 QString SyncCatalogue::doGenerateRCFFile(const QStringList& files, const QString& sPath, bool* pbWritten,
-                                         const std::atomic<bool>* pAbort)
+                                         const std::atomic<bool>* pAbort, QList<LeftOut>* pLeft)
 {
     if (pbWritten)
         *pbWritten = false;
@@ -237,9 +293,14 @@ QString SyncCatalogue::doGenerateRCFFile(const QStringList& files, const QString
         writeLog(1, "[SyncWorker][doGenerateRCFFile]can't be found");
         return QString();
     }
-    const QStringList nodes = rideNodes(files, pAbort);
+    QStringList reasons;
+    const QStringList nodes = rideNodes(files, pAbort, &reasons);
     if (aborted(pAbort))
         return QString();
+    for (int i = 0; pLeft && i < files.size(); ++i) {
+        if (!reasons.at(i).isEmpty())
+            pLeft->append({files.at(i), reasons.at(i)});
+    }
     QString sText;
     for (const QString& sNode : nodes) {
         if (sNode.isEmpty())

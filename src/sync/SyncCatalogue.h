@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,12 @@ class SyncCatalogue
 {
 public:
     enum { HASH_CHARACTERS = 1499, MAX_THREADS = 8 };
+
+    // A ride file that is not in the catalogue, and why.
+    struct LeftOut {
+        QString sPath;
+        QString sReason;
+    };
 
     // GPX files directly in sDir (the serial family's rides fetched into "/temp").
     static bool listTempGpxFiles(const QString& sDir, QStringList& list);
@@ -41,20 +48,31 @@ public:
     // file was written (false for an empty list, a failed write or an abort).
     static QString doGenerateTCFFile(const QStringList& files, const QString& sPath,
                                      bool* pbWritten = nullptr, const std::atomic<bool>* pAbort = nullptr);
+    // pLeft, where given, receives every ride file left out of the catalogue that is a ride the device
+    // recorded (unreadable, its name not valid UTF-8, not a GPX track), each with its reason.
     static QString doGenerateRCFFile(const QStringList& files, const QString& sPath,
-                                     bool* pbWritten = nullptr, const std::atomic<bool>* pAbort = nullptr);
+                                     bool* pbWritten = nullptr, const std::atomic<bool>* pAbort = nullptr,
+                                     QList<LeftOut>* pLeft = nullptr);
 
     // Writes the text anew as UTF-8 (through a temporary file); false when it could not be written.
     static bool doDumpCF(const QString& sText, const QString& sPath);
 
     // A GPX file is one whose name ends in "gpx" in any case.
     static bool isGpxName(const QString& sName);
-    // The ride node for one listed file, "" when the file is left out of the catalogue.
-    static QString rideNode(const QString& sPath);
-    // The nodes of all files, in list order, built on several threads.
-    static QStringList rideNodes(const QStringList& files, const std::atomic<bool>* pAbort);
+    // The ride node for one listed file, "" when the file is left out of the catalogue; *pReason then
+    // says why when the file is a ride that stays behind (it stays empty for a GPX file that carries no
+    // time, position or speed: no ride worth reporting).
+    static QString rideNode(const QString& sPath, QString* pReason = nullptr);
+    // The nodes of all files, in list order, built on several threads; pReasons as rideNode's, by index.
+    static QStringList rideNodes(const QStringList& files, const std::atomic<bool>* pAbort,
+                                 QStringList* pReasons = nullptr);
+    // A listed name that names no file because it is not valid UTF-8 (decoding made it U+FFFD).
+    static bool isUndecodableName(const QString& sPath);
 
 private:
+    enum NodeVerdict { NODE_OK, NODE_MISSING, NODE_NOT_GPX, NODE_BLANK };
+    static QString rcfNode(const QString& sLocation, const QString& sFile, const QString& sSize,
+                           const QString& sTrackName, const QString& sHash, NodeVerdict* pVerdict);
     static bool scanFolder(const QString& sRoot, const QString& sRelative, QStringList& list);
     static QString pair(const char* szKey, const QString& sValue);
     static bool aborted(const std::atomic<bool>* pAbort) { return pAbort && pAbort->load(); }

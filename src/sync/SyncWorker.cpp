@@ -5,6 +5,7 @@
 #include "ProcSyncListXml.h"
 #include "ProcSyncResponseXml.h"
 #include "SyncEnvelopes.h"
+#include "SyncLeftBehind.h"
 #include "SyncScript.h"
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
@@ -103,6 +104,13 @@ void SyncWorker::finishCheck(bool bSuccess)
     QString sResult;
     if (!bSuccess || !procSyncList(&sResult)) {
         emit emitStatus(SYNC_NETERROR, QString());
+        return;
+    }
+    // With nothing to do the box ends at once with success: rides left behind must say otherwise.
+    const QString sNothing = JsonHelper::object({{"records", "0"}, {"tracks", "0"}, {"delete", "0"}});
+    if (sResult == sNothing && SyncLeftBehind(m_sTempPath).count() > 0) {
+        writeLog(1, "[SyncWorker][finishCheck] nothing to sync, but rides were left behind");
+        emit emitStatus(SYNC_PARTIALERROR, QString());
         return;
     }
     emit emitStatus(SYNC_CHECKSUCCESS, sResult);

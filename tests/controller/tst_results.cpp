@@ -188,6 +188,15 @@ void TestResults::regDevList_data()
     QTest::newRow("ERROR inside a name is a device")
         << R"([{"UUID":"U1","HardwareName":"NOERROR"}])" << true << QStringList({"U1"});
     QTest::newRow("empty") << "" << true << QStringList();
+    // An account listing 30,000 devices: the first 256, never a page of 30,000 rows.
+    QStringList devices;
+    QStringList first;
+    for (int i = 0; i < 30000; ++i) {
+        devices << QString(R"({"UUID":"D%1","HardwareName":"Wendo 500"})").arg(i);
+        if (i < 256)
+            first << QString("D%1").arg(i);
+    }
+    QTest::newRow("30,000 devices") << "[" + devices.join(',') + "]" << true << first;
 }
 
 void TestResults::regDevList()

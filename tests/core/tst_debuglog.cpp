@@ -1,10 +1,13 @@
 #include "core/DebugLog.h"
 #include "core/LogFile.h"
+#include "support/HangGuard.h"
 #include "support/TestFolders.h"
 
 #include <QFile>
 #include <QThread>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class TestDebugLog : public QObject
 {
@@ -13,6 +16,8 @@ class TestDebugLog : public QObject
 private slots:
     void levelSwitch_data();
     void levelSwitch();
+    void switchThatIsNoFile_data();
+    void switchThatIsNoFile();
     void lineFormat();
     void rotation_data();
     void rotation();
@@ -58,6 +63,35 @@ void TestDebugLog::levelSwitch()
     QFile::remove(folders.dataPath("msg.ini"));
     writeLog(1, "second");
     QCOMPARE(TestFolders::readFile(folders.dataPath("WendoAgent.log")).contains("second"), written);
+}
+
+void TestDebugLog::switchThatIsNoFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("link to a fifo") << "link";
+}
+
+// A switch file that is a FIFO nobody writes to (or any other entry that is no regular file) must not
+// hold the agent's start: it is not read, and nothing is logged.
+void TestDebugLog::switchThatIsNoFile()
+{
+    QFETCH(QString, kind);
+    TestFolders folders;
+    const QString sSwitch = folders.dataPath("msg.ini");
+    const QString sFifo = kind == "link" ? folders.dataPath("pipe") : sSwitch;
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(sSwitch));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(sFifo).constData(), 0600), 0);
+    if (kind == "link")
+        QVERIFY(QFile::link(sFifo, sSwitch));
+    const QString sDataDir = folders.dataDir();
+    QVERIFY2(HangGuard::finishes([sDataDir] { DebugLog::init(sDataDir); }), "the start waits on msg.ini");
+    writeLog(1, "[TestDebugLog][switchThatIsNoFile] not to be written");
+    QVERIFY(!DebugLog::isOn());
+    QVERIFY(!QFile::exists(folders.dataPath("WendoAgent.log")));
 }
 
 void TestDebugLog::lineFormat()

@@ -40,6 +40,7 @@ struct SerialRideScript::State {
     int nNext = 0;
     int nAcksOwed = 0;
     int nSilentAfter = -1;
+    Ride::Fault eFault = Ride::FAULT_SILENCE;
 };
 
 SerialRideScript::SerialRideScript(SerialDeviceSim& sim) : m_pState(std::make_shared<State>())
@@ -166,8 +167,9 @@ QList<QByteArray> SerialRideScript::rideFrames(const Ride& ride) const
 QList<QByteArray> SerialRideScript::framesOf(const Ride& ride, int nPerFrame)
 {
     QList<QByteArray> frames;
-    frames.append(
-        SerialDeviceSim::replyFrame(0x80, encodeHeader(ride.header, ride.points.size(), ride.laps.size())));
+    const int nPoints = ride.nAnnouncedPoints >= 0 ? ride.nAnnouncedPoints : ride.points.size();
+    const int nLaps = ride.nAnnouncedLaps >= 0 ? ride.nAnnouncedLaps : ride.laps.size();
+    frames.append(SerialDeviceSim::replyFrame(0x80, encodeHeader(ride.header, nPoints, nLaps)));
     QList<QByteArray> laps;
     for (const Lap& lap : ride.laps)
         laps.append(encodeLap(lap));
@@ -225,6 +227,7 @@ SerialDeviceSim::Reply SerialRideScript::startDownload(State& state, const QByte
         state.nNext = 0;
         state.nAcksOwed = 0;
         state.nSilentAfter = ride.nSilentAfterFrames;
+        state.eFault = ride.eFault;
     }
     return nextFrames(state);
 }
@@ -239,8 +242,12 @@ SerialDeviceSim::Reply SerialRideScript::nextFrames(State& state)
             return SerialDeviceSim::Reply(); // the second frame of a merged pair is still to be acknowledged
         const int nBurst = s.bMerged ? 2 : 1;
         for (int i = 0; i < nBurst && s.nNext < s.frames.size(); ++i) {
-            if (s.nSilentAfter >= 0 && s.nNext >= s.nSilentAfter)
-                break; // unplugged: nothing more comes
+            if (s.nSilentAfter >= 0 && s.nNext >= s.nSilentAfter) {
+                // Unplugged, or gone wrong: the fault once, then nothing more.
+                bytes += faultBytes(s.eFault);
+                s.eFault = Ride::FAULT_SILENCE;
+                break;
+            }
             bytes += s.frames.at(s.nNext++);
             ++s.nAcksOwed;
         }
@@ -277,4 +284,34 @@ SerialDeviceSim::Reply SerialRideScript::paced(State& state, const QByteArray& b
     for (int i = 0; i < bytes.size(); i += nPiece)
         reply.append({20, bytes.mid(i, nPiece)});
     return reply;
+}
+
+QByteArray SerialRideScript::faultBytes(Ride::Fault eFault)
+{
+    QByteArray bytes;
+    switch (eFault) {
+    case Ride::FAULT_SILENCE:
+        break;
+    case Ride::FAULT_FOREIGN_FRAMES:
+        // More than any reader should wait through, yet within what a pseudo-terminal buffers.
+        for (int i = 0; i < 300; ++i)
+            bytes += SerialDeviceSim::replyFrame(0x33, QByteArray(2, char(i)));
+        break;
+    case Ride::FAULT_LONG_FRAME: {
+        QByteArray frame = SerialDeviceSim::replyFrame(0x80, QByteArray(100, 'd'));
+        frame[1] = char(0xFF); // 65,535 bytes announced, 100 held
+        frame[2] = char(0xFF);
+        bytes = frame;
+        break;
+    }
+    case Ride::FAULT_NOISE: {
+        quint32 nSeed = 0x2545F491; // fixed: the same noise on every run
+        for (int i = 0; i < 3000; ++i) {
+            nSeed = nSeed * 1103515245u + 12345u;
+            bytes += char(nSeed >> 16);
+        }
+        break;
+    }
+    }
+    return bytes;
 }

@@ -14,8 +14,10 @@
 // laps frames and points frames, each after the acknowledge (0x81) of the one before, then the end frame
 // (0x8A), and the ride delete (0x79).
 //
-// Faults to script: a device that goes silent after some frames of a ride (unplugged mid-ride), frames
-// sent two at a time in one write, and a line paced at a real baud rate.
+// Faults to script: a device that goes silent after some frames of a ride (unplugged mid-ride) or sends,
+// in place of the next frame, a stream of frames that are not data frames, one frame announcing far more
+// bytes than it holds, or noise; a header whose lap or point count does not match the data sent; frames
+// sent two at a time in one write; and a line paced at a real baud rate.
 class SerialRideScript
 {
 public:
@@ -46,6 +48,11 @@ public:
         QList<Point> points;
         quint16 nId = 0;
         int nSilentAfterFrames = -1; // the device stops answering after this many data frames
+        // What the device does instead of the next data frame once nSilentAfterFrames were sent.
+        enum Fault { FAULT_SILENCE, FAULT_FOREIGN_FRAMES, FAULT_LONG_FRAME, FAULT_NOISE };
+        Fault eFault = FAULT_SILENCE;
+        int nAnnouncedLaps = -1;   // the header's lap count, when it is not the number of laps sent
+        int nAnnouncedPoints = -1; // the header's point count, when it is not the number of points sent
     };
 
     explicit SerialRideScript(SerialDeviceSim& sim);
@@ -77,6 +84,7 @@ private:
     static SerialDeviceSim::Reply nextFrames(State& state);
     static SerialDeviceSim::Reply deleteRide(State& state, const QByteArray& params);
     static SerialDeviceSim::Reply paced(State& state, const QByteArray& bytes);
+    static QByteArray faultBytes(Ride::Fault eFault);
 
     std::shared_ptr<State> m_pState;
 };

@@ -1,9 +1,12 @@
+#include "core/ActionStatus.h"
 #include "core/AgentTiming.h"
 #include "support/SerialDeviceSim.h"
 #include "support/SerialRideScript.h"
+#include "support/SyncCheckRun.h"
 #include "support/SystemTools.h"
 #include "support/TestFolders.h"
 #include "sync/ComRides.h"
+#include "sync/SyncLeftBehind.h"
 
 #include <QtTest>
 
@@ -77,6 +80,56 @@ QStringList gpxFiles(const QString& sDir)
 {
     return QDir(sDir).entryList({"*.gpx"}, QDir::Files, QDir::Name);
 }
+
+// The ways the second of three rides goes wrong.
+enum Breakage {
+    HANG_UP,        // the device stops answering after two data frames
+    FOREIGN_FRAMES, // frames that are not data frames, without end
+    LONG_FRAME,     // a data frame announcing 65,535 bytes and holding 100
+    NOISE,          // random bytes
+    LAPS_LIE,       // the header counts 65,535 laps, none are sent, then two good points
+    POINTS_LIE,     // the header counts 65,535 points, three are sent
+    POINTS_MISSING, // the header counts two points, one is sent
+    LAPS_SHORT,     // the laps take in one of the two points
+};
+
+Script::Ride brokenRide(Breakage eBreakage)
+{
+    Script::Ride ride = shortRide(2, 2);
+    switch (eBreakage) {
+    case HANG_UP:
+        ride.nSilentAfterFrames = 2;
+        break;
+    case FOREIGN_FRAMES:
+        ride.nSilentAfterFrames = 1;
+        ride.eFault = Script::Ride::FAULT_FOREIGN_FRAMES;
+        break;
+    case LONG_FRAME:
+        ride.nSilentAfterFrames = 1;
+        ride.eFault = Script::Ride::FAULT_LONG_FRAME;
+        break;
+    case NOISE:
+        ride.nSilentAfterFrames = 1;
+        ride.eFault = Script::Ride::FAULT_NOISE;
+        break;
+    case LAPS_LIE:
+        ride.laps.clear();
+        ride.nAnnouncedLaps = 65535;
+        break;
+    case POINTS_LIE:
+        ride.points.append(ride.points.last());
+        ride.nAnnouncedPoints = 65535;
+        break;
+    case POINTS_MISSING:
+        ride.nAnnouncedPoints = 2;
+        ride.points.removeLast();
+        break;
+    case LAPS_SHORT:
+        ride.laps = {{0, 0}};
+        break;
+    }
+    return ride;
+}
 } // namespace
 
 class TestSerialRides : public QObject
@@ -96,6 +149,11 @@ private slots:
     void sameSecondDeletesNothing();
     void frameBounds();
     void longRideList();
+    void brokenRides_data();
+    void brokenRides();
+    void sameSecondRidesKeepTheirOwnFiles();
+    void checkOfBrokenRides_data();
+    void checkOfBrokenRides();
 
 private:
     bool startSim(SerialDeviceSim& sim);
@@ -172,7 +230,11 @@ void TestSerialRides::hangUpMidRide()
     script.addRide(cut);
     script.addRide(shortRide(3, 3));
     ComRides rides(sim.portName());
-    QVERIFY(!rides.getTracks(folders.tempDir()));
+    ComRides::Fetch fetch;
+    QVERIFY(!rides.getTracks(folders.tempDir(), &fetch));
+    QCOMPARE(fetch.left.size(), 2);
+    QCOMPARE(fetch.left.at(0).sName, QString("20120315083002.gpx"));
+    QCOMPARE(fetch.left.at(1).sName, QString("20120315083003.gpx"));
     // The ride before stays; the cut ride and those after it get no file.
     QCOMPARE(gpxFiles(folders.tempDir()), QStringList{"20120315083001.gpx"});
     QCOMPARE(script.rideCount(), 3);
@@ -210,7 +272,10 @@ void TestSerialRides::tooLongRideIsSkipped()
     script.addRide(big);
     script.addRide(shortRide(2, 2));
     ComRides rides(sim.portName());
-    QVERIFY(rides.getTracks(folders.tempDir()));
+    ComRides::Fetch fetch;
+    QVERIFY(!rides.getTracks(folders.tempDir(), &fetch)); // not every ride was written
+    QCOMPARE(fetch.left.size(), 1);
+    QCOMPARE(fetch.left.first().sName, QString("20120315083001.gpx"));
     QCOMPARE(gpxFiles(folders.tempDir()), QStringList{"20120315083002.gpx"});
     // The ride after it starts from an empty buffer: its own two points and nothing of the big one.
     QCOMPARE(TestFolders::readFile(folders.tempDir() + "/20120315083002.gpx").count("<trkpt "), 2);
@@ -292,6 +357,164 @@ void TestSerialRides::frameBounds()
     QVERIFY(!ComRides::parseDataFrame(bEnd, nOffset, nLength,
                                       reinterpret_cast<const unsigned char*>(other.constData()),
                                       unsigned(other.size())));
+}
+
+void TestSerialRides::brokenRides_data()
+{
+    QTest::addColumn<int>("breakage");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QStringList>("left");
+    const QString sFirst = "20120315083001.gpx";
+    const QString sBroken = "20120315083002.gpx";
+    const QString sLast = "20120315083003.gpx";
+    // A transfer that breaks off leaves its ride and every ride after it; a ride that ends but does not
+    // add up leaves only itself.
+    QTest::newRow("hang-up after two frames")
+        << int(HANG_UP) << QStringList{sFirst} << QStringList{sBroken, sLast};
+    QTest::newRow("endless non-data frames")
+        << int(FOREIGN_FRAMES) << QStringList{sFirst} << QStringList{sBroken, sLast};
+    QTest::newRow("frame announcing 65535 bytes")
+        << int(LONG_FRAME) << QStringList{sFirst} << QStringList{sBroken, sLast};
+    QTest::newRow("noise") << int(NOISE) << QStringList{sFirst} << QStringList{sBroken, sLast};
+    QTest::newRow("65535 laps announced, none sent")
+        << int(LAPS_LIE) << QStringList{sFirst, sLast} << QStringList{sBroken};
+    QTest::newRow("65535 points announced, three sent")
+        << int(POINTS_LIE) << QStringList{sFirst, sLast} << QStringList{sBroken};
+    QTest::newRow("two points announced, one sent")
+        << int(POINTS_MISSING) << QStringList{sFirst, sLast} << QStringList{sBroken};
+    QTest::newRow("laps leave a point out")
+        << int(LAPS_SHORT) << QStringList{sFirst, sLast} << QStringList{sBroken};
+}
+
+void TestSerialRides::brokenRides()
+{
+    QFETCH(int, breakage);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, left);
+    TestFolders folders;
+    SerialDeviceSim sim;
+    QVERIFY(startSim(sim));
+    Script script(sim);
+    script.setPointsPerFrame(1);
+    script.addRide(shortRide(1, 1));
+    script.addRide(brokenRide(Breakage(breakage)));
+    script.addRide(shortRide(3, 3));
+    ComRides rides(sim.portName());
+    ComRides::Fetch fetch;
+    QVERIFY(!rides.getTracks(folders.tempDir(), &fetch));
+    // Only whole rides become files, each holding every point the device sent for it.
+    QCOMPARE(gpxFiles(folders.tempDir()), written);
+    QStringList fetched;
+    for (const QString& sPath : qAsConst(fetch.written)) {
+        fetched.append(QFileInfo(sPath).fileName());
+        QCOMPARE(TestFolders::readFile(sPath).count("<trkpt "), 2);
+    }
+    QCOMPARE(fetched, written);
+    QStringList named;
+    for (const ComRides::LeftRide& ride : qAsConst(fetch.left)) {
+        named.append(ride.sName);
+        QVERIFY(!ride.sReason.isEmpty());
+    }
+    QCOMPARE(named, left);
+    QCOMPARE(script.rideCount(), 3);
+    QCOMPARE(sim.frameCount(0x79), 0);
+}
+
+void TestSerialRides::sameSecondRidesKeepTheirOwnFiles()
+{
+    TestFolders folders;
+    SerialDeviceSim sim;
+    QVERIFY(startSim(sim));
+    Script script(sim);
+    Script::Ride first = shortRide(1, 1);
+    Script::Ride second = shortRide(1, 2);
+    second.header.nLength = 777; // another ride, started in the same second
+    Script::Ride third = shortRide(1, 3);
+    third.header.nLength = 888;
+    script.addRide(first);
+    script.addRide(second);
+    script.addRide(third);
+    ComRides rides(sim.portName());
+    ComRides::Fetch fetch;
+    QVERIFY(rides.getTracks(folders.tempDir(), &fetch));
+    QCOMPARE(fetch.written.size(), 3);
+    QCOMPARE(QSet<QString>(fetch.written.begin(), fetch.written.end()).size(), 3);
+    QStringList lengths;
+    for (const QString& sPath : qAsConst(fetch.written)) {
+        // The file name the service sees is the device's own.
+        QCOMPARE(QFileInfo(sPath).fileName(), QString("20120315083001.gpx"));
+        QVERIFY(sPath.startsWith(folders.tempDir() + "/"));
+        const QByteArray gpx = TestFolders::readFile(sPath);
+        const int nStart = gpx.indexOf("<length>") + 8;
+        lengths.append(QString::fromLatin1(gpx.mid(nStart, gpx.indexOf("</length>") - nStart)));
+    }
+    QCOMPARE(lengths, QStringList({"0", "777", "888"}));
+    QVERIFY(fetch.left.isEmpty());
+
+    // The check sends all three under the device's name, each with its own file and hash.
+    SyncCheckRun check;
+    QCOMPARE(check.run("100", sim.portName()).last().nStatus, int(SYNC_CHECKSUCCESS));
+    const QString sRcf = check.service.lastCall().params.value("RCFMetaData");
+    QCOMPARE(sRcf.count("\"o_file\":\"20120315083001.gpx\""), 3);
+    QCOMPARE(sRcf.count("\"o_file_location\":\""), 3);
+    QSet<QString> hashes;
+    QRegularExpressionMatchIterator it = QRegularExpression("\"o_hash\":\"([0-9a-f]+)\"").globalMatch(sRcf);
+    while (it.hasNext())
+        hashes.insert(it.next().captured(1));
+    QCOMPARE(hashes.size(), 3);
+}
+
+void TestSerialRides::checkOfBrokenRides_data()
+{
+    QTest::addColumn<int>("breakage"); // -1: three good rides
+    QTest::addColumn<QStringList>("catalogued");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("left");
+    const QString sFirst = "20120315083001.gpx";
+    const QString sLast = "20120315083003.gpx";
+    QTest::newRow("three whole rides")
+        << -1 << QStringList{sFirst, "20120315083002.gpx", sLast} << int(SYNC_CHECKSUCCESS) << 0;
+    QTest::newRow("hang-up mid-ride") << int(HANG_UP) << QStringList{sFirst} << int(SYNC_PARTIALERROR) << 2;
+    QTest::newRow("noise") << int(NOISE) << QStringList{sFirst} << int(SYNC_PARTIALERROR) << 2;
+    QTest::newRow("laps announced, none sent")
+        << int(LAPS_LIE) << QStringList{sFirst, sLast} << int(SYNC_PARTIALERROR) << 1;
+    QTest::newRow("points announced, three sent")
+        << int(POINTS_LIE) << QStringList{sFirst, sLast} << int(SYNC_PARTIALERROR) << 1;
+}
+
+// The check of a device whose rides break: the service is told only of whole rides, nothing leaves the
+// device, and a check with nothing to do ends partial, never in the success the box shows for 61 "0".
+void TestSerialRides::checkOfBrokenRides()
+{
+    QFETCH(int, breakage);
+    QFETCH(QStringList, catalogued);
+    QFETCH(int, status);
+    QFETCH(int, left);
+    TestFolders folders;
+    SyncCheckRun check;
+    SerialDeviceSim sim;
+    QVERIFY(startSim(sim));
+    Script script(sim);
+    script.setPointsPerFrame(1);
+    script.addRide(shortRide(1, 1));
+    script.addRide(breakage < 0 ? shortRide(2, 2) : brokenRide(Breakage(breakage)));
+    script.addRide(shortRide(3, 3));
+    const QList<SyncCheckRun::Status> statuses = check.run("100", sim.portName());
+    QCOMPARE(statuses.size(), 1);
+    QCOMPARE(statuses.last().nStatus, status);
+    if (status == SYNC_CHECKSUCCESS)
+        QCOMPARE(statuses.last().sText, QString("{\"records\":\"0\",\"tracks\":\"0\",\"delete\":\"0\"}"));
+    const QString sRcf = check.service.lastCall().params.value("RCFMetaData");
+    QStringList sent;
+    for (const QString& sName :
+         {QString("20120315083001.gpx"), QString("20120315083002.gpx"), QString("20120315083003.gpx")}) {
+        if (sRcf.contains("\"o_file\":\"" + sName + "\""))
+            sent.append(sName);
+    }
+    QCOMPARE(sent, catalogued);
+    QCOMPARE(SyncLeftBehind(folders.tempDir()).count(), left);
+    QCOMPARE(script.rideCount(), 3);
+    QCOMPARE(sim.frameCount(0x79), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSerialRides)

@@ -59,6 +59,21 @@ void TestSyncList::list_data()
                SyncItems::item("download", "h2", "b", "ftp://127.0.0.1/x.gpx") + "," +
                SyncItems::item("download", "h3", "c", sUrl) + "]"
         << Rows{{"download", "h3", "c", sUrl}} << QList<int>{0, 1, 0};
+    // A service that lists every row twice: each ride is uploaded and deleted once, each track fetched
+    // once; the counts count each once.
+    const QString sTwice = SyncItems::item("upload", "h1") + "," +
+                           SyncItems::item("download", "h2", "Loop", sUrl) + "," +
+                           SyncItems::item("delete", "h3") + "," + SyncItems::item("upload", "h4");
+    QTest::newRow("every row twice") << "[" + sTwice + "," + sTwice + "]"
+                                     << Rows{{"upload", "h1"},
+                                             {"download", "h2", "Loop", sUrl},
+                                             {"delete", "h3", "", ""},
+                                             {"upload", "h4"}}
+                                     << QList<int>{2, 1, 1};
+    QTest::newRow("same hash, other track")
+        << "[" + SyncItems::item("download", "h2", "Loop", sUrl) + "," +
+               SyncItems::item("download", "h2", "Hill", sUrl) + "]"
+        << Rows{{"download", "h2", "Loop", sUrl}, {"download", "h2", "Hill", sUrl}} << QList<int>{0, 2, 0};
     // More lines than a device's rides and tracks ever make: the first ones; items that give no line do
     // not count.
     QStringList items{SyncItems::item("sync", "h")};
