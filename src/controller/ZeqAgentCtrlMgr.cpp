@@ -220,6 +220,9 @@ bool ZeqAgentCtrlMgr::setCustomSetting(QString sRequest)
 void ZeqAgentCtrlMgr::logout()
 {
     writeLog(1, "[ZeqAgentCtrlMgr][logout][Entry]");
+    // A sync runs on the signed-in account's session: stopped as the sync box's stop does, so nothing more
+    // is sent with that session and no ride is deleted on an answer that comes after the sign-out.
+    doStopSyncWorker();
     m_account.signOut();
     // The daily check is the signed-in account's.
     m_updates.stopKorvoWorker();

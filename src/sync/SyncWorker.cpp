@@ -20,6 +20,7 @@
 #include "platform/VolumeInfo.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -161,16 +162,32 @@ void SyncWorker::runQueue()
         if (!self)
             return; // stopped by the receiver of the progress report
         if (rows.isEmpty()) {
-            if (m_bCorruption) {
-                writeLog(1, "[SyncWorker][doSynclist]SYNC_CORRUPTION");
-                emit emitStatus(SYNC_CORRUPTION, "true");
-            } else {
-                emit emitStatus(SYNC_SUCCESS, QString());
-            }
+            finishQueue();
             return;
         }
         if (runStep(rows.first()) != STEP_NEXT)
             return;
+    }
+}
+
+// The list is done. Anything this sync left on the device or the service (the check's part included)
+// makes the end partial: the box then says so and offers a new sync instead of "done".
+void SyncWorker::finishQueue()
+{
+    const int nLeft = qMax(SyncLeftBehind(m_sTempPath).count(), m_nLeft);
+    if (nLeft > 0) {
+        const bool bOnlyRefused = nLeft == m_nRefused;
+        writeLog(1, "[SyncWorker][doSynclist] %d left behind, %d of them refused uploads", nLeft, m_nRefused);
+        if (m_bCorruption)
+            writeLog(1, "[SyncWorker][doSynclist]SYNC_CORRUPTION");
+        emit emitStatus(bOnlyRefused ? SYNC_UPLOADERROR : SYNC_PARTIALERROR, QString());
+        return;
+    }
+    if (m_bCorruption) {
+        writeLog(1, "[SyncWorker][doSynclist]SYNC_CORRUPTION");
+        emit emitStatus(SYNC_CORRUPTION, "true");
+    } else {
+        emit emitStatus(SYNC_SUCCESS, QString());
     }
 }
 
@@ -204,7 +221,7 @@ SyncWorker::Step SyncWorker::runStep(const WorkFile::Row& row)
         return stepDownload(row);
     if (SyncScript::isDelete(row))
         return stepDelete(row);
-    return dropLine("unknown line");
+    return leaveLine(SyncScript::kind(row), "a work-list line of an unknown kind");
 }
 
 SyncWorker::Step SyncWorker::dropLine(const char* szWhy)
@@ -218,39 +235,107 @@ SyncWorker::Step SyncWorker::dropLine(const char* szWhy)
     return STEP_END;
 }
 
+// The line's work was not done: it is named in the sync's list of things left behind and the queue goes on
+// with the next line.
+SyncWorker::Step SyncWorker::leaveLine(const QString& sName, const QString& sReason)
+{
+    ++m_nLeft;
+    SyncLeftBehind(m_sTempPath).add(sName, sReason);
+    return dropLine("left behind");
+}
+
+// The drive family's data drive is still mounted where the sync found it. Once it has gone, its mount
+// folder is a folder of the computer: nothing is written there, and nothing left on the device is touched.
+bool SyncWorker::isDriveThere() const
+{
+    if (m_bSerialDev)
+        return true;
+    if (m_sDrive.trimmed().isEmpty())
+        return false;
+    return Platform::volumes().volumeRoots().contains(DevicePath::normalizeRoot(m_sDrive));
+}
+
 SyncWorker::Step SyncWorker::stepUpload(const WorkFile::Row& row)
 {
     writeLog(1, "[SyncWorker][doSynclist]upload");
+    m_sWhyNot.clear();
     if (doSyncUpload(m_sSession, m_sUser, SyncScript::hash(row)))
         return STEP_WAIT;
-    return dropLine("upload without catalogue node or track file");
+    const QString sName = m_sUploadLocation.isEmpty() ? SyncScript::hash(row) : m_sUploadLocation;
+    return leaveLine(sName, "not uploaded: " + m_sWhyNot);
 }
 
 SyncWorker::Step SyncWorker::stepDownload(const WorkFile::Row& row)
 {
     if (m_bSerialDev)
         return dropLine("the serial family takes no route tracks");
+    const QString sTitle = SyncScript::title(row);
     const QString sUrl = SyncScript::address(row);
     if (!SyncScript::isWebAddress(sUrl))
-        return dropLine("download address is not http or https");
+        return leaveLine(sTitle, "route not fetched: its address is not http or https");
+    if (!isDriveThere())
+        return leaveLine(sTitle, "route not fetched: the drive has gone");
     if (getFreeSpaceMB(m_sDrive) < MIN_FREE_MB) {
         emit emitStatus(SYNC_SIZENOTENOUGH, "true");
         writeLog(1, "[SyncWorker][doSynclist] out of memory");
         return STEP_END;
     }
-    const QString sFile = trackFileName(m_sDrive, SyncScript::title(row));
-    if (sFile.isEmpty()) {
-        emit emitStatus(SYNC_NETERROR, QString());
-        return STEP_END;
-    }
+    const QString sFile = trackFileName(m_sDrive, sTitle);
+    QString sWhy;
+    if (sFile.isEmpty())
+        return leaveLine(sTitle, "route not fetched: no place for it in Korvo/Tracks");
+    if (!prepareDownload(sFile, &sWhy))
+        return leaveLine(sTitle, "route not fetched: " + sWhy);
+    m_sTrackTitle = sTitle;
     writeLog(1, "[SyncWorker][doSynclist]download");
-    syncdownload(sUrl, sFile);
+    syncdownload(sUrl, partFileName(sFile));
     return STEP_WAIT;
+}
+
+// Makes the route's temporary file anew, so that a name the drive cannot hold is found before anything is
+// fetched, and the download never writes through something else left under that name.
+bool SyncWorker::prepareDownload(const QString& sFile, QString* pWhy)
+{
+    const QString sPart = partFileName(sFile);
+    if (DevicePlace::entryExists(sPart) && !QFile::remove(sPart)) {
+        *pWhy = "an old temporary file cannot be removed: " + sPart;
+        return false;
+    }
+    QFile part(sPart);
+    if (!part.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        *pWhy = "the file cannot be created: " + part.errorString();
+        return false;
+    }
+    part.close();
+    m_sTrackFile = sFile;
+    return true;
+}
+
+// The route came in whole: it takes its own name now, so a route that broke off never looks finished.
+bool SyncWorker::finishDownload(QString* pWhy)
+{
+    const QString sPart = m_sDownloadFile;
+    if (!isDriveThere()) {
+        *pWhy = "the drive went away during the download";
+        return false;
+    }
+    // Something may have taken the name since the download began.
+    if (DevicePlace::entryExists(m_sTrackFile))
+        m_sTrackFile = trackFileName(m_sDrive, m_sTrackTitle);
+    if (m_sTrackFile.isEmpty() || !QFile::rename(sPart, m_sTrackFile)) {
+        *pWhy = "the whole route could not take its name " + m_sTrackFile;
+        return false;
+    }
+    writeLog(1, "[SyncWorker][netFinish] route written: %s", utf8(m_sTrackFile).constData());
+    m_sDownloadFile.clear();
+    return true;
 }
 
 SyncWorker::Step SyncWorker::stepDelete(const WorkFile::Row& row)
 {
     writeLog(1, "[SyncWorker][doSynclist]delete");
+    if (!isDriveThere())
+        return leaveLine(SyncScript::hash(row), "not deleted: the drive has gone");
     doDeleteSync(SyncScript::hash(row), m_bSerialDev ? m_sDrive : QString());
     return dropLine("done");
 }
@@ -272,19 +357,36 @@ void SyncWorker::netFinish(bool bSuccess)
         finishCheck(bSuccess);
         return;
     }
-    if (!bSuccess) {
+    Step eNext = STEP_END;
+    if (eJob == JOB_UPLOAD && bSuccess) {
+        eNext = finishUpload();
+    } else if (eJob == JOB_DOWNLOAD && (bSuccess || !isDriveThere())) {
+        // A drive pulled during the download fails it too: that is no failure of the Internet.
+        QString sWhy = "the drive went away during the download";
+        if (bSuccess && finishDownload(&sWhy)) {
+            eNext = dropLine("done");
+        } else {
+            QFile::remove(m_sDownloadFile);
+            m_sDownloadFile.clear();
+            eNext = leaveLine(m_sTrackTitle, "route not written: " + sWhy);
+        }
+    } else {
         writeLog(1, "[SyncWorker][netFinish] fail ");
         emit emitStatus(SYNC_NETERROR, QString());
         return;
     }
-    if (eJob == JOB_UPLOAD && !confirmUpload()) {
-        emit emitStatus(SYNC_NETERROR, QString());
-        return;
-    }
-    if (eJob == JOB_DOWNLOAD)
-        m_sDownloadFile.clear(); // complete: the track stays
-    if (dropLine("done") == STEP_NEXT)
+    if (eNext == STEP_NEXT)
         runQueue();
+}
+
+// An upload the service did not confirm leaves the ride on the device; the queue goes on with the others.
+SyncWorker::Step SyncWorker::finishUpload()
+{
+    if (confirmUpload())
+        return dropLine("done");
+    ++m_nRefused;
+    return leaveLine(m_sUploadLocation,
+                     "the service did not confirm the upload; the ride stays on the device");
 }
 
 bool SyncWorker::confirmUpload()
@@ -324,19 +426,27 @@ bool SyncWorker::loadCatalogue()
 bool SyncWorker::doSyncUpload(const QString& sSession, const QString& sUser, const QString& sHash)
 {
     writeLog(1, "[SyncWoker][doSyncUpload][Entry]");
-    if (!loadCatalogue())
+    m_sUploadLocation.clear();
+    if (!loadCatalogue()) {
+        m_sWhyNot = "the ride catalogue cannot be read";
         return false;
+    }
     writeLog(1, "[SyncWorker][doSyncUpload][Entry] 0");
     const RcfLookup::Node* pNode = m_catalogue.find(sHash);
-    if (!pNode)
+    if (!pNode) {
+        m_sWhyNot = "no ride of the catalogue has this hash";
         return false;
+    }
     writeLog(1, "[SyncWorker][doSyncUpload][Entry] 1");
+    m_sUploadLocation = pNode->sLocation;
     // A link on the drive may point anywhere: only a file that really lies on the drive is uploaded (the
-    // serial family's rides are written by the agent into its own folder).
+    // serial family's rides are written by the agent into its own folder). A drive that has gone leaves
+    // no ride on it.
     if (!m_bSerialDev &&
         !isBelow(QFileInfo(pNode->sLocation).canonicalFilePath(), QFileInfo(m_sDrive).canonicalFilePath())) {
         writeLog(1, "[SyncWorker][doSyncUpload] %s does not lie on the drive",
                  qUtf8Printable(pNode->sLocation));
+        m_sWhyNot = "the ride does not lie on the drive (any more)";
         return false;
     }
     QByteArray track;
@@ -345,11 +455,11 @@ bool SyncWorker::doSyncUpload(const QString& sSession, const QString& sUser, con
     if (result != DeviceFileReader::READ_OK) {
         writeLog(1, "[SyncWorker][doSyncUpload] refused %s: %s", qUtf8Printable(pNode->sLocation),
                  DeviceFileReader::resultName(result));
+        m_sWhyNot = QString("the ride file cannot be read (%1)").arg(DeviceFileReader::resultName(result));
         return false;
     }
     const QString sTrack = QString::fromUtf8(track);
     writeLog(1, "[SyncWorker][doSyncUpload][Entry] 2");
-    m_sUploadLocation = pNode->sLocation;
     auto* pThread = new WorkerThread(this, 60000);
     pThread->setRequest(m_sUrl, SyncEnvelopes::uploadRec(sSession, sUser, sHash, pNode->sText, sTrack),
                         m_sResponseFile, true);
@@ -398,15 +508,50 @@ void SyncWorker::deleteRideFiles(const QString& sLocation)
         writeLog(1, "[SyncWorker][doDeleteSync] not on the device: %s", utf8(sLocation).constData());
         return;
     }
-    // The ride and its two companions, found without regard to case as the device's FAT would.
+    for (const QString& sPath : rideFiles(sLocation)) {
+        if (!QFile::remove(sPath))
+            writeLog(1, "[SyncWorker][doDeleteSync] could not remove %s", utf8(sPath).constData());
+    }
+}
+
+QStringList SyncWorker::rideFiles(const QString& sLocation)
+{
     const QFileInfo info(sLocation);
     const QString sFolder = info.absolutePath() + "/";
-    const QString sStem = info.fileName().left(info.fileName().size() - 3);
-    for (const QString& sName : {info.fileName(), sStem + "bin", sStem + "fit"}) {
-        const QString sPath = DevicePath::resolve(sFolder, sName);
-        if (QFile::exists(sPath))
-            QFile::remove(sPath);
+    const QString sName = info.fileName();
+    const QString sStem = sName.left(sName.size() - 3);
+    QStringList lstFiles;
+    if (DevicePlace::entryExists(sLocation))
+        lstFiles.append(sLocation);
+    int nShared = -1; // whether another ride shares the stem, looked up only when needed
+    for (const QString& sCompanion : {sStem + "bin", sStem + "fit"}) {
+        if (DevicePlace::entryExists(sFolder + sCompanion)) {
+            lstFiles.append(sFolder + sCompanion);
+            continue;
+        }
+        if (nShared < 0)
+            nShared = anotherRideShares(sFolder, sName) ? 1 : 0;
+        if (nShared == 1)
+            continue; // the companion in another case may be that ride's
+        const QString sPath = DevicePath::resolve(sFolder, sCompanion);
+        if (sPath != sFolder + sCompanion && DevicePlace::entryExists(sPath))
+            lstFiles.append(sPath);
     }
+    return lstFiles;
+}
+
+bool SyncWorker::anotherRideShares(const QString& sFolder, const QString& sName)
+{
+    const QString sStem = sName.left(sName.size() - 3);
+    QDirIterator it(sFolder, QDir::Files | QDir::System | QDir::Hidden);
+    while (it.hasNext()) {
+        it.next();
+        const QString sOther = it.fileName();
+        if (sOther != sName && sOther.right(3).toUpper() == QLatin1String("GPX") &&
+            sOther.left(sOther.size() - 3).compare(sStem, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }
 
 quint64 SyncWorker::getFreeSpaceMB(const QString& sDrive)
@@ -432,9 +577,35 @@ QString SyncWorker::trackFileName(const QString& sDrive, const QString& sTitle)
             c = '_';
     }
     const QString sBase = sFolder + "/";
-    QString sFile = sName + ".gpx";
+    QString sFile = fitName(sName, ".gpx");
     // A new name: a dangling link counts as taken, since a download would create the file it names.
     for (int n = 1; DevicePlace::entryExists(DevicePath::resolve(sBase, sFile)); ++n)
-        sFile = QString("%1_(%2).gpx").arg(sName).arg(n);
+        sFile = fitName(sName, QString("_(%1).gpx").arg(n));
     return sBase + sFile;
+}
+
+QString SyncWorker::partFileName(const QString& sTrackFile)
+{
+    const QFileInfo info(sTrackFile);
+    return info.path() + "/." + fitName(info.fileName(), ".part", NAME_MAX_BYTES - 1);
+}
+
+QString SyncWorker::fitName(const QString& sStem, const QString& sEnd, int nMaxBytes)
+{
+    const int nRoom = nMaxBytes - sEnd.toUtf8().size();
+    if (sStem.toUtf8().size() <= nRoom)
+        return sStem + sEnd;
+    // Cut between whole characters: a surrogate pair stays together.
+    QString sCut;
+    int nBytes = 0;
+    for (int i = 0; i < sStem.size();) {
+        const int nLength = sStem.at(i).isHighSurrogate() && i + 1 < sStem.size() ? 2 : 1;
+        const QString sChar = sStem.mid(i, nLength);
+        nBytes += sChar.toUtf8().size();
+        if (nBytes > nRoom)
+            break;
+        sCut += sChar;
+        i += nLength;
+    }
+    return sCut + sEnd;
 }

@@ -106,6 +106,7 @@ private slots:
     void initTestCase();
     void checkThenQueue();
     void stoppedQueueReportsNothing();
+    void signOutStopsTheSync();
 
 private:
     QList<int> statusesUntilFinal(QSignalSpy& spy);
@@ -242,14 +243,16 @@ void TestSyncCtrl::stoppedQueueReportsNothing()
     QCOMPARE(statusesUntilFinal(finish), QList<int>({SYNC_CHECKSUCCESS}));
     pCtrl->synclist(queueRequest(true));
     const QString sTrack = m_sDrive + "Korvo/Tracks/Held.gpx";
-    QTRY_VERIFY_WITH_TIMEOUT(held.isHolding() && QFile::exists(sTrack), 20000);
+    const QString sPart = m_sDrive + "Korvo/Tracks/.Held.gpx.part";
+    QTRY_VERIFY_WITH_TIMEOUT(held.isHolding() && QFileInfo(sPart).size() > 0, 20000);
+    QVERIFY(!QFile::exists(sTrack)); // a route takes its name only once whole
     finish.clear();
     QVERIFY(pCtrl->isSyncRunning());
 
     pCtrl->terminateSync();
     QVERIFY(!pCtrl->isSyncRunning());
     // The stop is done when terminateSync returns: the partial track is gone from the device.
-    const bool bPartialRemoved = !QFile::exists(sTrack);
+    const bool bPartialRemoved = !QFile::exists(sPart);
     const bool bClosed = QTest::qWaitFor([&held] { return held.openConnections() == 0; }, 10000);
     held.sendRest(); // a transfer still running would now complete and its worker report
     QTest::qWait(500);
@@ -261,6 +264,51 @@ void TestSyncCtrl::stoppedQueueReportsNothing()
     QList<WorkFile::Row> rows;
     QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
     QCOMPARE(rows.size(), 1);
+}
+
+// Signing out during a sync stops it as the sync box's stop does: after the upload under way nothing more
+// goes to the service with the old session, and no ride is deleted on an answer that would come later.
+void TestSyncCtrl::signOutStopsTheSync()
+{
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    QStringList lstRides;
+    QStringList lstItems;
+    for (int i = 1; i <= 6; ++i) {
+        lstRides << m_sRides + QString("out%1.gpx").arg(i);
+        QVERIFY(TestFolders::writeFile(lstRides.last(), rideGpx(i)));
+        lstItems << SyncItems::item("upload", hashOf(lstRides.last()));
+    }
+    m_pService->setAnswer("getRouteSyncList", FakeShareService::RETURN, "[" + lstItems.join(',') + "]");
+    m_pService->setAnswer("uploadRec", FakeShareService::RETURN, "SUCCESS:S0001");
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    pCtrl->checkSync(checkRequest());
+    QCOMPARE(statusesUntilFinal(finish), QList<int>({SYNC_CHECKSUCCESS}));
+    const int nUploadsBefore = callsOf("uploadRec").size();
+    // The second upload is slow: the user signs out while it is under way.
+    m_pService->enqueueAnswer("uploadRec", FakeShareService::RETURN, "SUCCESS:S0001");
+    m_pService->enqueueAnswer("uploadRec", FakeShareService::STALL);
+    finish.clear();
+    pCtrl->synclist(queueRequest(false));
+    QTRY_COMPARE_WITH_TIMEOUT(callsOf("uploadRec").size(), nUploadsBefore + 2, 20000);
+    QVERIFY(!QFile::exists(lstRides.first())); // the first ride went up whole and was confirmed
+    QVERIFY(pCtrl->isSyncRunning());
+
+    pCtrl->logout();
+    QVERIFY(!pCtrl->isSyncRunning());
+    // The agent let go of the request under way; no later request can come from a sync that is gone.
+    QTRY_COMPARE_WITH_TIMEOUT(m_pServer->openConnections(), 0, 20000);
+    QCOMPARE(callsOf("uploadRec").size(), nUploadsBefore + 2);
+    QList<int> lstStatuses;
+    for (const QList<QVariant>& args : finish)
+        lstStatuses << int(args.at(0).value<ACTION_STATUS>());
+    QCOMPARE(lstStatuses.last(), int(LOGOUT_SUCCESS));
+    QVERIFY(!lstStatuses.contains(SYNC_SUCCESS) && !lstStatuses.contains(SYNC_NETERROR));
+    for (int i = 1; i < lstRides.size(); ++i)
+        QCOMPARE(TestFolders::readFile(lstRides.at(i)), rideGpx(i + 1));
+    // The ride under way and those after it stay in the work list.
+    QList<WorkFile::Row> rows;
+    QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
+    QCOMPARE(rows.size(), 5);
 }
 
 QTEST_GUILESS_MAIN(TestSyncCtrl)

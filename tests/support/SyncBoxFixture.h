@@ -9,6 +9,7 @@
 #include "support/TestHttpServer.h"
 #include "support/UiFixture.h"
 #include "sync/SyncCatalogue.h"
+#include "sync/SyncLeftBehind.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -35,6 +36,8 @@ public:
     {
         unplug();
         m_ui.reset();
+        // Each case is a first sync: nothing an earlier case left behind counts.
+        SyncLeftBehind(m_ui.m_folders.tempDir()).reset();
         m_service.reset(new FakeShareService(m_server));
         m_service->setAnswer("getRouteSyncList", FakeShareService::RETURN, "[]");
         m_service->setAnswer("uploadRec", FakeShareService::RETURN, "SUCCESS:S0001");

@@ -3,6 +3,7 @@
 #include "core/AgentTiming.h"
 #include "core/WorkFile.h"
 #include "platform/Platform.h"
+#include "support/DriveTree.h"
 #include "support/FakeShareService.h"
 #include "support/FakeVolumeInfo.h"
 #include "support/SerialDeviceSim.h"
@@ -10,6 +11,7 @@
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
 #include "sync/SyncCatalogue.h"
+#include "sync/SyncLeftBehind.h"
 #include "sync/SyncScript.h"
 #include "sync/SyncWorker.h"
 
@@ -79,6 +81,17 @@ public:
         platform.setVolumes(&volumes);
         sTracks = sDrive + "Korvo/Tracks";
     }
+
+    // The sync works on sRoot (a mounted image) instead of the plain folder.
+    void useDrive(const QString& sRoot)
+    {
+        volumes.removeVolume(sDrive);
+        sDrive = sRoot;
+        volumes.addVolume(sDrive);
+        sTracks = sDrive + "Korvo/Tracks";
+    }
+
+    int leftBehind() const { return SyncLeftBehind(folders.tempDir()).count(); }
 
     QString addRide(const QString& sRelative, const QByteArray& content)
     {
@@ -164,9 +177,18 @@ private slots:
     void trackFileNames();
     void routeStaysOnTheDrive_data();
     void routeStaysOnTheDrive();
+    void refusedUploadsLeaveTheRides_data();
+    void refusedUploadsLeaveTheRides();
+    void longRouteTitles();
+    void routesThatCannotBeWritten();
+    void companionsOfTheDeletedRideOnly_data();
+    void companionsOfTheDeletedRideOnly();
+    void driveUnpluggedMidUpload();
+    void driveUnpluggedMidRoute();
 
 private:
     static QList<int> codes(const QList<Status>& statuses);
+    static QStringList entries(const QString& sFolder);
 };
 
 void TestSyncWorker::initTestCase()
@@ -249,13 +271,15 @@ void TestSyncWorker::deleteAfterUpload_data()
         << int(FakeShareService::RETURN) << "SUCCESS:S0001" << true << false << 63;
     QTest::newRow("corruption notice")
         << int(FakeShareService::RETURN) << "SUCCESS:S0006" << false << true << 64;
-    QTest::newRow("error text") << int(FakeShareService::RETURN) << "ERROR:E0008" << false << false << 66;
+    // An answer that does not confirm the upload keeps the ride and names it: the end says the upload
+    // was refused. Only a transfer that failed is an Internet failure.
+    QTest::newRow("error text") << int(FakeShareService::RETURN) << "ERROR:E0008" << false << false << 62;
     // Only a text starting "SUCCESS:" confirms the upload; any other answer keeps the ride.
     for (const char* szText : {"SUCCESS", "OK", "S0001", "success:S0001"})
-        QTest::newRow(szText) << int(FakeShareService::RETURN) << szText << false << false << 66;
-    QTest::newRow("soap fault") << int(FakeShareService::FAULT) << "denied" << false << false << 66;
-    QTest::newRow("unreadable") << int(FakeShareService::GARBAGE) << "" << false << false << 66;
-    QTest::newRow("no return") << int(FakeShareService::NO_RETURN) << "" << false << false << 66;
+        QTest::newRow(szText) << int(FakeShareService::RETURN) << szText << false << false << 62;
+    QTest::newRow("soap fault") << int(FakeShareService::FAULT) << "denied" << false << false << 62;
+    QTest::newRow("unreadable") << int(FakeShareService::GARBAGE) << "" << false << false << 62;
+    QTest::newRow("no return") << int(FakeShareService::NO_RETURN) << "" << false << false << 62;
     QTest::newRow("http error") << int(FakeShareService::HTTP_500) << "" << false << false << 66;
 }
 
@@ -283,7 +307,8 @@ void TestSyncWorker::deleteAfterUpload()
     QCOMPARE(QFile::exists(sFit), !deleted);
     QList<WorkFile::Row> rows;
     QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
-    QCOMPARE(rows.size(), final == 66 ? 1 : 0); // an unconfirmed upload stays in the list
+    QCOMPARE(rows.size(), final == 66 ? 1 : 0); // a failed transfer stays in the list
+    QCOMPARE(f.leftBehind(), final == 62 ? 1 : 0);
 }
 
 void TestSyncWorker::onlyTheUploadedRideIsDeleted()
@@ -437,14 +462,24 @@ void TestSyncWorker::failedDownloadAndStop()
     QCOMPARE(codes(f.run(false, f.queueRequest("500", f.sDrive, true))), QList<int>({68, 66}));
     QVERIFY(!QFile::exists(f.sTracks + "/Gone.gpx"));
 
-    // Stopped in the middle of a track: the partial file goes, the line stays.
+    QVERIFY(!QFile::exists(f.sTracks + "/.Gone.gpx.part"));
+
+    // Stopped in the middle of a track: it was written under a hidden temporary name, never under its
+    // own; the partial file goes, the line stays.
     f.trackAnswers.insert("big.gpx", TestHttpServer::Answer::ok(QByteArray(100000, 'x')).stalledAfter(1000));
     QVERIFY(WorkFile::writeRows(SyncScript::path(), {{"download", "t2", "Big", f.tracks.url("/big.gpx")}}));
     QPointer<SyncWorker> worker;
     f.run(false, f.queueRequest("500", f.sDrive, true), &worker);
-    QTRY_VERIFY_WITH_TIMEOUT(f.tracks.requestCount() >= 4 && QFile::exists(f.sTracks + "/Big.gpx"), 20000);
+    const QString sPart = f.sTracks + "/.Big.gpx.part";
+    QTRY_VERIFY_WITH_TIMEOUT(f.tracks.requestCount() >= 4 && QFileInfo(sPart).size() == 1000, 20000);
+    QVERIFY(!QFile::exists(f.sTracks + "/Big.gpx"));
+    // The next check does not take the temporary file for a route, so the route is fetched again.
+    QStringList lstRoutes;
+    SyncCatalogue::listGpxFiles(f.sTracks, lstRoutes);
+    QCOMPARE(lstRoutes, QStringList());
     delete worker.data();
     QVERIFY(!QFile::exists(f.sTracks + "/Big.gpx"));
+    QVERIFY(!QFile::exists(sPart));
     QList<WorkFile::Row> rows;
     QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
     QCOMPARE(rows.size(), 1);
@@ -464,17 +499,22 @@ void TestSyncWorker::linesThatCannotRunAreDropped()
                                                      {"download", "t", "x", "file:///etc/passwd"},
                                                      {"delete", sHash, "", ""}}));
     QList<Status> queue = f.run(false, f.queueRequest("500", f.sDrive, true));
-    QCOMPARE(codes(queue), QList<int>({68, 68, 68, 68, 68, 68, 63}));
+    // What could not run is named and the end says the sync is partial (a delete of a ride that is not
+    // there has nothing left to do).
+    QCOMPARE(codes(queue), QList<int>({68, 68, 68, 68, 68, 68, 65}));
     QCOMPARE(queue.first().sText, progress(1, 1));
     QVERIFY(!QFile::exists(sRide)); // the delete line with a known hash did its work
     QCOMPARE(f.service.calls().size(), 1);
+    QCOMPARE(f.leftBehind(), 3);
 
     // The catalogue still names the ride, but its file has gone since the check: logged, dropped, the
     // queue goes on without sending anything.
+    QVERIFY(SyncLeftBehind(f.folders.tempDir()).reset()); // as a new check does
     QVERIFY(WorkFile::writeRows(SyncScript::path(), {{"upload", sHash}, {"upload", "x"}}));
     queue = f.run(false, f.queueRequest("500", f.sDrive, true));
-    QCOMPARE(codes(queue), QList<int>({68, 68, 68, 63}));
+    QCOMPARE(codes(queue), QList<int>({68, 68, 68, 65}));
     QCOMPARE(f.service.calls().size(), 1);
+    QCOMPARE(f.leftBehind(), 2);
 }
 
 void TestSyncWorker::unusableWorkList()
@@ -570,12 +610,274 @@ void TestSyncWorker::routeStaysOnTheDrive()
     f.trackFiles.insert("a.gpx", "<gpx>a</gpx>");
     QVERIFY(WorkFile::writeRows(SyncScript::path(), {{"download", "t1", "A", f.tracks.url("/a.gpx")}}));
     const QList<Status> queue = f.run(false, f.queueRequest("500", f.sDrive, true));
-    QCOMPARE(codes(queue).last(), landed.isEmpty() ? int(SYNC_NETERROR) : int(SYNC_SUCCESS));
+    // A route that cannot be written is left behind: the sync is partial.
+    QCOMPARE(codes(queue).last(), landed.isEmpty() ? int(SYNC_PARTIALERROR) : int(SYNC_SUCCESS));
     QCOMPARE(QDir(computer.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{".profile"});
     QCOMPARE(TestFolders::readFile(computer.path() + "/.profile"), QByteArray("PATH=/usr/bin\n"));
     if (!landed.isEmpty())
         QCOMPARE(TestFolders::readFile(f.sDrive + landed), QByteArray("<gpx>a</gpx>"));
+}
+
+QStringList TestSyncWorker::entries(const QString& sFolder)
+{
+    QStringList lstNames = QDir(sFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    lstNames.sort();
+    return lstNames;
+}
+
+void TestSyncWorker::refusedUploadsLeaveTheRides_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("returnText");
+    QTest::addColumn<bool>("unknownRide"); // the list also names a ride the catalogue does not hold
+    QTest::addColumn<bool>("checkLeft");   // the check left a ride behind
+    QTest::addColumn<int>("final");
+    QTest::newRow("every upload refused")
+        << int(FakeShareService::RETURN) << "ERROR:E0008" << false << false << 62;
+    QTest::newRow("no return element") << int(FakeShareService::NO_RETURN) << "" << false << false << 62;
+    QTest::newRow("OK") << int(FakeShareService::RETURN) << "OK" << false << false << 62;
+    QTest::newRow("refused, and a ride not found")
+        << int(FakeShareService::RETURN) << "ERROR:E0008" << true << false << 65;
+    QTest::newRow("refused, and the check left a ride")
+        << int(FakeShareService::RETURN) << "ERROR:E0008" << false << true << 65;
+    QTest::newRow("confirmed, but the check left a ride")
+        << int(FakeShareService::RETURN) << "SUCCESS:S0001" << false << true << 65;
+    QTest::newRow("confirmed") << int(FakeShareService::RETURN) << "SUCCESS:S0001" << false << false << 63;
+}
+
+// An upload the service does not confirm keeps its ride on the device and the queue goes on with the
+// other rides and the routes; the end says what was left, never success and never "no Internet".
+void TestSyncWorker::refusedUploadsLeaveTheRides()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, returnText);
+    QFETCH(bool, unknownRide);
+    QFETCH(bool, checkLeft);
+    QFETCH(int, final);
+    SyncFixture f;
+    const QString sFirst = f.addRide("Profile1/first.gpx", rideGpx(15));
+    const QString sSecond = f.addRide("Profile1/second.gpx", rideGpx(16));
+    const QByteArray bin("\x01\x02 companion");
+    const QString sBin = f.addRide("Profile1/first.bin", bin);
+    f.trackFiles.insert("plain.gpx", "<gpx>plain</gpx>");
+    f.service.setAnswer(
+        "getRouteSyncList", FakeShareService::RETURN,
+        list({SyncItems::item("upload", hashOf(sFirst)), SyncItems::item("upload", hashOf(sSecond)),
+              SyncItems::item("download", "t1", "h3plain", f.tracks.url("/plain.gpx"))}));
+    QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{61});
+    if (unknownRide)
+        QVERIFY(WorkFile::appendRow(SyncScript::path(), {"upload", "no-such-hash"}));
+    if (checkLeft)
+        QVERIFY(SyncLeftBehind(f.folders.tempDir()).add("20120315083005.gpx", "not fetched whole"));
+    f.service.setAnswer("uploadRec", FakeShareService::Kind(kind), returnText);
+
+    const QList<Status> queue = f.run(false, f.queueRequest("500", f.sDrive, false));
+    QCOMPARE(queue.last().nStatus, final);
+    QCOMPARE(queue.last().sText, QString());
+    int nUploads = 0;
+    for (const FakeShareService::Call& call : f.service.calls())
+        nUploads += call.sOperation == "uploadRec" ? 1 : 0;
+    QCOMPARE(nUploads, 2);
+    // The route after the refused rides came all the same.
+    QCOMPARE(TestFolders::readFile(f.sTracks + "/h3plain.gpx"), QByteArray("<gpx>plain</gpx>"));
+    const bool bConfirmed = returnText.startsWith("SUCCESS:");
+    QCOMPARE(QFile::exists(sFirst), !bConfirmed);
+    QCOMPARE(QFile::exists(sBin), !bConfirmed);
+    if (!bConfirmed) {
+        QCOMPARE(TestFolders::readFile(sFirst), rideGpx(15));
+        QCOMPARE(TestFolders::readFile(sSecond), rideGpx(16));
+        QCOMPARE(TestFolders::readFile(sBin), bin);
+    }
+    QList<WorkFile::Row> rows;
+    QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
+    QVERIFY(rows.isEmpty());
+    QCOMPARE(f.leftBehind(), (bConfirmed ? 0 : 2) + (unknownRide ? 1 : 0) + (checkLeft ? 1 : 0));
+}
+
+// A title too long for a file name is cut in whole characters; the route after it still comes.
+void TestSyncWorker::longRouteTitles()
+{
+    SyncFixture f;
+    const QString sLong(90, QChar(0x4E2D)); // 270 bytes of UTF-8
+    f.trackFiles.insert("long.gpx", "<gpx>long</gpx>");
+    f.trackFiles.insert("plain.gpx", "<gpx>plain</gpx>");
+    QVERIFY(
+        WorkFile::writeRows(SyncScript::path(), {{"download", "t1", sLong, f.tracks.url("/long.gpx")},
+                                                 {"download", "t2", sLong, f.tracks.url("/long.gpx")},
+                                                 {"download", "t3", "h3plain", f.tracks.url("/plain.gpx")}}));
+    QCOMPARE(codes(f.run(false, f.queueRequest("500", f.sDrive, true))), QList<int>({68, 68, 68, 68, 63}));
+    const QString sFirst = QString(83, QChar(0x4E2D)) + ".gpx";      // 253 bytes
+    const QString sSecond = QString(82, QChar(0x4E2D)) + "_(1).gpx"; // 254 bytes
+    QCOMPARE(entries(f.sTracks), QStringList({"h3plain.gpx", sSecond, sFirst}));
+    QCOMPARE(TestFolders::readFile(f.sTracks + "/" + sFirst), QByteArray("<gpx>long</gpx>"));
+    QCOMPARE(TestFolders::readFile(f.sTracks + "/" + sSecond), QByteArray("<gpx>long</gpx>"));
+    QCOMPARE(TestFolders::readFile(f.sTracks + "/h3plain.gpx"), QByteArray("<gpx>plain</gpx>"));
+
+    // Four-byte characters stay whole; a name that fits stays as it is.
+    const QString sFace = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QCOMPARE(SyncWorker::trackFileName(f.sDrive, sFace.repeated(70)),
+             f.sTracks + "/" + sFace.repeated(62) + ".gpx");
+    const QString sFits = QString(251, 'a');
+    QCOMPARE(SyncWorker::trackFileName(f.sDrive, sFits), f.sTracks + "/" + sFits + ".gpx");
+    QVERIFY(SyncWorker::partFileName(f.sTracks + "/" + sFits + ".gpx").toUtf8().size() -
+                f.sTracks.toUtf8().size() - 1 <=
+            255);
+}
+
+// A route that cannot be written (here: its temporary name is held by a folder the agent did not make) is
+// skipped and named; the routes after it come, and the end is partial.
+void TestSyncWorker::routesThatCannotBeWritten()
+{
+    SyncFixture f;
+    f.trackFiles.insert("plain.gpx", "<gpx>plain</gpx>");
+    QVERIFY(TestFolders::writeFile(f.sTracks + "/.Blocked.gpx.part/inside", "the user's"));
+    QVERIFY(
+        WorkFile::writeRows(SyncScript::path(), {{"download", "t1", "Blocked", f.tracks.url("/plain.gpx")},
+                                                 {"download", "t2", "h3plain", f.tracks.url("/plain.gpx")}}));
+    const QList<Status> queue = f.run(false, f.queueRequest("500", f.sDrive, true));
+    QCOMPARE(codes(queue), QList<int>({68, 68, 68, 65}));
+    QCOMPARE(TestFolders::readFile(f.sTracks + "/h3plain.gpx"), QByteArray("<gpx>plain</gpx>"));
+    QCOMPARE(TestFolders::readFile(f.sTracks + "/.Blocked.gpx.part/inside"), QByteArray("the user's"));
+    QVERIFY(!QFile::exists(f.sTracks + "/Blocked.gpx"));
+    QCOMPARE(f.leftBehind(), 1);
+}
+
+void TestSyncWorker::companionsOfTheDeletedRideOnly_data()
+{
+    QTest::addColumn<QStringList>("files"); // in Profile1; the ".gpx" ones are rides
+    QTest::addColumn<QString>("uploaded");
+    QTest::addColumn<QStringList>("gone");
+    QTest::addColumn<bool>("image"); // on an ext4 image rather than a plain folder
+    for (const bool bImage : {false, true}) {
+        const QByteArray on = bImage ? ", ext4" : ", folder";
+        QTest::newRow("another ride in another case" + on)
+            << QStringList({"Ride.gpx", "ride.gpx", "ride.bin", "ride.fit"}) << "Ride.gpx"
+            << QStringList({"Ride.gpx"}) << bImage;
+        QTest::newRow("own companions beside another ride's" + on)
+            << QStringList({"Ride.gpx", "Ride.bin", "Ride.fit", "ride.gpx", "ride.bin", "ride.fit"})
+            << "Ride.gpx" << QStringList({"Ride.gpx", "Ride.bin", "Ride.fit"}) << bImage;
+        QTest::newRow("companions in another case, no other ride" + on)
+            << QStringList({"Ride.gpx", "RIDE.BIN", "ride.fit", "other.bin"}) << "Ride.gpx"
+            << QStringList({"Ride.gpx", "RIDE.BIN", "ride.fit"}) << bImage;
+    }
+}
+
+// Deleting an uploaded ride removes its own companions, never those of another ride whose name differs
+// only in letter case (a case-sensitive volume holds both).
+void TestSyncWorker::companionsOfTheDeletedRideOnly()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, uploaded);
+    QFETCH(QStringList, gone);
+    QFETCH(bool, image);
+    SyncFixture f;
+    DriveTree tree;
+    QMap<QString, QByteArray> contents;
+    int nDay = 10;
+    for (const QString& sName : files)
+        contents.insert(sName, sName.endsWith(".gpx") ? rideGpx(++nDay) : sName.toUtf8());
+    for (const QString& sName : files) {
+        if (image)
+            QVERIFY(tree.writeFile("Korvo/Tracks/Profile1/" + sName, contents.value(sName)));
+        else
+            f.addRide("Profile1/" + sName, contents.value(sName));
+    }
+    if (image) {
+        QString sWhy;
+        if (!tree.makeImage(&sWhy) || !tree.mountImage(&sWhy))
+            QSKIP(qPrintable("no ext4 image: " + sWhy));
+        f.useDrive(tree.root());
+    }
+    const QString sFolder = f.sTracks + "/Profile1/";
+    f.service.setAnswer("getRouteSyncList", FakeShareService::RETURN,
+                        list({SyncItems::item("upload", hashOf(sFolder + uploaded))}));
+    QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{61});
+    QCOMPARE(f.run(false, f.queueRequest("500", f.sDrive, false)).last().nStatus, int(SYNC_SUCCESS));
+    for (const QString& sName : files) {
+        QCOMPARE(QFile::exists(sFolder + sName), !gone.contains(sName));
+        if (!gone.contains(sName))
+            QCOMPARE(TestFolders::readFile(sFolder + sName), contents.value(sName));
+    }
+}
+
+// The data drive pulled while a ride goes up: the rides not reached stay on the device as they were,
+// nothing is written into the empty mount folder, and the end is partial.
+void TestSyncWorker::driveUnpluggedMidUpload()
+{
+    SyncFixture f;
+    DriveTree tree;
+    for (int i = 1; i <= 3; ++i)
+        QVERIFY(tree.writeFile(QString("Korvo/Tracks/Profile1/r%1.gpx").arg(i), rideGpx(10 + i)));
+    QString sWhy;
+    if (!tree.makeImage(&sWhy) || !tree.mountImage(&sWhy))
+        QSKIP(qPrintable("no ext4 image: " + sWhy));
+    const QString sRoot = tree.root();
+    f.useDrive(sRoot);
+    const QString sRides = f.sTracks + "/Profile1/";
+    f.trackFiles.insert("plain.gpx", "<gpx>plain</gpx>");
+    f.service.setAnswer("getRouteSyncList", FakeShareService::RETURN,
+                        list({SyncItems::item("upload", hashOf(sRides + "r1.gpx")),
+                              SyncItems::item("upload", hashOf(sRides + "r2.gpx")),
+                              SyncItems::item("upload", hashOf(sRides + "r3.gpx")),
+                              SyncItems::item("download", "t1", "h3plain", f.tracks.url("/plain.gpx"))}));
+    QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{61});
+    bool bPulled = false;
+    f.service.setCallObserver([&](const FakeShareService::Call& call) {
+        if (call.sOperation != "uploadRec" || bPulled)
+            return;
+        bPulled = true;
+        f.volumes.removeVolume(sRoot);
+        tree.unmountImage();
+    });
+    const QList<Status> queue = f.run(false, f.queueRequest("500", f.sDrive, false));
+    QVERIFY(bPulled);
+    QCOMPARE(queue.last().nStatus, int(SYNC_PARTIALERROR));
+    QCOMPARE(f.service.calls().size(), 2); // the check and the one upload under way
+    QCOMPARE(entries(tree.mountPoint()), QStringList());
+    QCOMPARE(f.leftBehind(), 3); // two rides and the route
+    QVERIFY(tree.mountImage(&sWhy));
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(TestFolders::readFile(sRides + QString("r%1.gpx").arg(i)), rideGpx(10 + i));
+    QCOMPARE(entries(f.sTracks), QStringList({"Profile1"}));
+}
+
+// The data drive pulled while a route comes in: no route on the device looks finished, the routes after
+// it are not written anywhere, and the end is partial.
+void TestSyncWorker::driveUnpluggedMidRoute()
+{
+    SyncFixture f;
+    DriveTree tree;
+    QVERIFY(tree.writeFile("Korvo/Tracks/old.gpx", "<gpx>old</gpx>"));
+    QString sWhy;
+    if (!tree.makeImage(&sWhy) || !tree.mountImage(&sWhy))
+        QSKIP(qPrintable("no ext4 image: " + sWhy));
+    const QString sRoot = tree.root();
+    f.useDrive(sRoot);
+    // Long enough for the test to pull the drive between its first and its last piece.
+    f.trackAnswers.insert("slow.gpx",
+                          TestHttpServer::Answer::ok(QByteArray(300 * 1000, 'x')).trickled(1000, 20));
+    f.trackFiles.insert("plain.gpx", "<gpx>plain</gpx>");
+    QVERIFY(
+        WorkFile::writeRows(SyncScript::path(), {{"download", "t1", "Slow", f.tracks.url("/slow.gpx")},
+                                                 {"download", "t2", "h3plain", f.tracks.url("/plain.gpx")}}));
+    QPointer<SyncWorker> worker;
+    f.run(false, f.queueRequest("500", f.sDrive, true), &worker);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(f.sTracks + "/.Slow.gpx.part").size() > 0, 20000);
+    f.volumes.removeVolume(sRoot);
+    QVERIFY(tree.unmountImage());
+    QTRY_VERIFY_WITH_TIMEOUT(f.bDone, 30000);
+    QCOMPARE(codes(f.statuses).last(), int(SYNC_PARTIALERROR));
+    QTRY_VERIFY(worker.isNull());
+    QCOMPARE(entries(tree.mountPoint()), QStringList());
+    QCOMPARE(f.leftBehind(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(tree.mountImage(&sWhy), 20000); // once the pulled volume is let go
+    QStringList lstRoutes;
+    SyncCatalogue::listGpxFiles(f.sTracks, lstRoutes);
+    QCOMPARE(lstRoutes, QStringList({f.sTracks + "/old.gpx"}));
+    QCOMPARE(TestFolders::readFile(f.sTracks + "/old.gpx"), QByteArray("<gpx>old</gpx>"));
+    for (const QString& sName : entries(f.sTracks))
+        QVERIFY2(sName == "old.gpx" || sName.startsWith('.'), qPrintable(sName));
 }
 
 QTEST_MAIN(TestSyncWorker)

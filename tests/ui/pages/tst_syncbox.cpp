@@ -247,6 +247,12 @@ void TestSyncBox::failures_data()
                                           << offlineText() << QObject::tr("Try again") << "";
     QTest::newRow("upload: service error 500") << 66 << "uploadRec" << int(FakeShareService::HTTP_500) << ""
                                                << offlineText() << QObject::tr("Try again") << "";
+    // The service refuses the ride: it stays on the device, the route after it comes, and the box says
+    // the sync is partial instead of blaming the Internet.
+    QTest::newRow("upload refused") << 62 << "uploadRec" << int(FakeShareService::RETURN) << "ERROR:E0008"
+                                    << partialText() << QObject::tr("Sync again") << "";
+    QTest::newRow("upload answer without return") << 62 << "uploadRec" << int(FakeShareService::NO_RETURN)
+                                                  << "" << partialText() << QObject::tr("Sync again") << "";
     QTest::newRow("corrupted ride") << 64 << "uploadRec" << int(FakeShareService::RETURN) << "SUCCESS:S0006"
                                     << doneText() << QObject::tr("View my data") << "Data Corruption";
     QTest::newRow("no room for a track") << 67 << "" << 0 << "" << partialText() << QObject::tr("Sync again")
@@ -265,6 +271,7 @@ void TestSyncBox::failures()
     AgentTiming::set(AgentTiming::NET_WATCHDOG, 1000); // a stalled answer is given up soon
     const QString sData = m_fixture.plugDriveDevice();
     const QString sRide = SyncBoxFixture::addRide(sData, "ride.gpx", 15);
+    const QByteArray ride = TestFolders::readFile(sRide);
     m_fixture.serveTrack("loop.gpx", QByteArray(4096, 'x'));
     m_fixture.m_service->setAnswer(
         "getRouteSyncList", FakeShareService::RETURN,
@@ -297,6 +304,10 @@ void TestSyncBox::failures()
     QCOMPARE(m_urls.m_lstUrls.size(), finalStatus == SYNC_CORRUPTION ? 1 : 0);
     if (finalStatus == SYNC_SIZENOTENOUGH)
         QVERIFY(!QFile::exists(sData + "Korvo/Tracks/Loop.gpx")); // no half track on the device
+    if (finalStatus == SYNC_UPLOADERROR) {
+        QCOMPARE(TestFolders::readFile(sRide), ride);
+        QCOMPARE(TestFolders::readFile(sData + "Korvo/Tracks/Loop.gpx"), QByteArray(4096, 'x'));
+    }
 
     // A click on the button's new text starts a new check (the service now answers).
     if (finalStatus == SYNC_NETERROR) {
