@@ -538,11 +538,12 @@ void TestSyncBox::automaticStartWaitsForBackup()
     QVERIFY(!pCtrl->isSyncRunning());
     QCOMPARE(finish.count(), 0);
 
-    // The backup ends (here by the user's Cancel, which reports nothing): the sync starts.
+    // The backup ends (here by the user's Cancel, which reports nothing): the sync starts. The backup
+    // device's one ride is filler, not a GPX track, so it stays on the device and the sync says so.
     pCtrl->terminateBackup();
-    QCOMPARE(SyncBoxFixture::waitForFinal(finish), QList<int>({60, 61, 63, 59}));
+    QCOMPARE(SyncBoxFixture::waitForFinal(finish), QList<int>({60, 65, 59}));
     QCOMPARE(m_fixture.callCount("getRouteSyncList"), 1);
-    QCOMPARE(syncText(pBox), doneText());
+    QCOMPARE(syncText(pBox), partialText());
 }
 
 void TestSyncBox::boxOpensAfterEveryReceiver_data()
