@@ -53,6 +53,7 @@ bool RestoreSwap::isReserved(const QString& sPath) const
 
 bool RestoreSwap::prepare()
 {
+    m_bPrepared = true;
     removeTree(m_sExtractDir);
     if (present(m_sOldDir)) {
         writeLog(1, "[RestoreSwap][prepare] putting back %s", qUtf8Printable(m_sOldDir));
@@ -155,5 +156,7 @@ void RestoreSwap::finish()
 
 void RestoreSwap::discard()
 {
+    if (!m_bPrepared)
+        return;
     removeTree(m_sExtractDir);
 }

@@ -29,7 +29,8 @@ public:
     void rollback();
     // After a kept commit: removes what was replaced and what is left of the extraction.
     void finish();
-    // Instead of a commit: removes the extraction.
+    // Instead of a commit: removes the extraction. Nothing when prepare() never ran: the way to the
+    // extraction folder was then never found safe, and may lead off the device.
     void discard();
 
 private:
@@ -45,4 +46,5 @@ private:
     QString m_sExtractDir;
     QString m_sOldDir;
     QList<QPair<QString, QString>> m_journal; // (from, to) of each move, in order
+    bool m_bPrepared = false;
 };

@@ -20,7 +20,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
@@ -279,7 +278,7 @@ void ZeqAgentCtrlMgr::setLang(QString sCode)
     }
     m_pTranslator = new QTranslator();
     m_sLangCode = LanguageTable::codeFor(sCode);
-    installQtTranslation();
+    m_qtTranslation.switchTo(m_sLangCode);
     const QString sFile = AgentFolders::programPath(LanguageTable::fileFor(m_sLangCode));
     const bool bLoaded = m_pTranslator->load(sFile);
     writeLog(1, "[ZeqAgentCtrlMgr][setLang] %s loaded:%d", qUtf8Printable(sFile), int(bLoaded));
@@ -290,36 +289,6 @@ void ZeqAgentCtrlMgr::setLang(QString sCode)
     if (bLoaded)
         QCoreApplication::installTranslator(m_pTranslator);
     writeLog(1, "[ZeqAgentCtrlMgr][setLang][End]");
-}
-
-// Qt's own texts in the same language, from the system's Qt translations (Debian: qttranslations5-l10n).
-// Installed before the agent's own file, so that the agent's texts are looked up first.
-void ZeqAgentCtrlMgr::installQtTranslation()
-{
-    if (m_pQtTranslator) {
-        QCoreApplication::removeTranslator(m_pQtTranslator);
-        delete m_pQtTranslator;
-        m_pQtTranslator = nullptr;
-    }
-    if (m_sLangCode == "en")
-        return;
-    QString sName = m_sLangCode;
-    if (sName.contains('-'))
-        sName = sName.section('-', 0, 0) + "_" + sName.section('-', 1).toUpper();
-    else if (sName == "pt")
-        sName = "pt_PT";
-    else if (sName == "no")
-        sName = "nb";
-    auto* pTranslator = new QTranslator();
-    const QString sFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
-    if (!pTranslator->load("qt_" + sName, sFolder)) {
-        writeLog(1, "[ZeqAgentCtrlMgr][setLang] no Qt translation qt_%s in %s", qUtf8Printable(sName),
-                 qUtf8Printable(sFolder));
-        delete pTranslator;
-        return;
-    }
-    m_pQtTranslator = pTranslator;
-    QCoreApplication::installTranslator(m_pQtTranslator);
 }
 
 void ZeqAgentCtrlMgr::GetCountryLangString(bool bAutoCheck)

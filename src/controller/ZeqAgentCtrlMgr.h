@@ -6,6 +6,7 @@
 #include "DeviceState.h"
 #include "ErrorInfo.h"
 #include "MapActions.h"
+#include "QtTranslation.h"
 #include "UpdateActions.h"
 #include "core/ActionStatus.h"
 #include "core/DebugLog.h"
@@ -237,9 +238,8 @@ private:
     DevMonitorThread* m_pDevMonitor = nullptr;
     GeneralWorker* m_pGeneralWorker = nullptr;
 
-    void installQtTranslation();
     QTranslator* m_pTranslator = nullptr;
-    QTranslator* m_pQtTranslator = nullptr; // Qt's own texts (standard buttons, field menus)
+    QtTranslation m_qtTranslation; // Qt's own texts (standard buttons, field menus)
     QString m_sLangCode;
 
     bool m_bShowMapTab = false;

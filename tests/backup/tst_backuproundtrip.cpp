@@ -108,6 +108,8 @@ private slots:
     void linksStayOnTheDevice_data();
     void linksStayOnTheDevice();
     void restoreMakesNoLink();
+    void restoreThroughLinkIsRefused_data();
+    void restoreThroughLinkIsRefused();
 };
 
 void TestBackupRoundTrip::initTestCase()
@@ -462,6 +464,53 @@ void TestBackupRoundTrip::restoreMakesNoLink()
     QCOMPARE(TestFolders::readFile(device.systemRoot() + "Korvo/Settings/settings.xml"),
              QByteArray("<settings/>"));
     QCOMPARE(BackupTestDevice::snapshot(computer.path()), computerBefore);
+}
+
+void TestBackupRoundTrip::restoreThroughLinkIsRefused_data()
+{
+    QTest::addColumn<bool>("keepList");
+    QTest::addColumn<QString>(
+        "entry"); // on the device, below the drives' folder: made a link to the computer
+    QTest::newRow("tracks folder links to a computer folder") << false << "data/Korvo/Tracks";
+    QTest::newRow("settings folder links to a computer folder") << false << "sys/Korvo/Settings";
+    QTest::newRow("folder holding the tracks links to a computer folder") << false << "data/Korvo";
+    QTest::newRow("data folder links to a computer folder, keep list") << true << "data/Korvo";
+}
+
+// A folder a restore would replace, or the folder beside it where the archive is unpacked first, reached
+// through a link to the computer: the restore is refused before anything is made or removed, there or on
+// the device.
+void TestBackupRoundTrip::restoreThroughLinkIsRefused()
+{
+    QFETCH(bool, keepList);
+    QFETCH(QString, entry);
+    TestFolders folders;
+    BackupTestDevice device;
+    if (keepList)
+        QVERIFY(device.addKeepList(g_sKeepEntries));
+    QVERIFY(backUp(device));
+    // The computer's folder holds what an interrupted restore would have left beside its destination.
+    QTemporaryDir computer;
+    const QStringList lstFiles{"own.txt", "Tracks/ride.gpx", ".Tracks_restore_new/stale.gpx",
+                               ".Tracks_restore_old/old.gpx", ".wendo_restore_new/stale.txt"};
+    for (const QString& sFile : lstFiles)
+        QVERIFY(
+            TestFolders::writeFile(computer.path() + "/" + sFile, "the computer's own " + sFile.toUtf8()));
+    const QString sEntry = device.path() + "/" + entry;
+    QVERIFY(QDir(sEntry).removeRecursively());
+    QVERIFY(QFile::link(computer.path(), sEntry));
+    const QMap<QString, QByteArray> computerBefore = BackupTestDevice::snapshot(computer.path());
+    const QMap<QString, QByteArray> deviceBefore = device.snapshot();
+    const QMap<QString, QString> linksBefore = linksBelow(device.path());
+
+    const QStringList statuses =
+        BackupTestJob::run(BackupRestoreWorker::MODE_RESTORE, restoreParam(device), device.drives());
+    QCOMPARE(statuses.last(), QString("57:"));
+    QVERIFY(!statuses.contains("56:"));
+    QCOMPARE(BackupTestDevice::snapshot(computer.path()), computerBefore);
+    QCOMPARE(device.snapshot(), deviceBefore);
+    QCOMPARE(linksBelow(device.path()), linksBefore);
+    QCOMPARE(backupFolder(), QStringList({"U1-data.7z", "U1-sys.7z"}));
 }
 
 QTEST_GUILESS_MAIN(TestBackupRoundTrip)

@@ -1,10 +1,11 @@
-#include "support/ControllerTestDevices.h"
 #include "controller/LanguageTable.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
+#include "support/ControllerTestDevices.h"
 #include "support/TestFolders.h"
 
 #include <QDir>
+#include <QLibraryInfo>
 #include <QtTest>
 
 class TestLanguage : public QObject
@@ -16,6 +17,8 @@ private slots:
     void table_data();
     void table();
     void switching();
+    void qtTextsFollowTheSwitch_data();
+    void qtTextsFollowTheSwitch();
 
 private:
     QScopedPointer<TestFolders> m_pFolders;
@@ -82,6 +85,49 @@ void TestLanguage::switching()
     pCtrl->setLang("en");
     QCOMPARE(QObject::tr("Internet connection"), QString("Internet connection"));
     QCOMPARE(AgentSettings().getString("SETTING", "Lang"), QString("en"));
+}
+
+namespace
+{
+QString qtCancel()
+{
+    return QCoreApplication::translate("QPlatformTheme", "Cancel");
+}
+
+// German has this text of Qt's, French does not: it shows whether the German translation is still in.
+QString germanOnlyText()
+{
+    return QCoreApplication::translate("QPrintDialog", "Invalid Pages Definition");
+}
+} // namespace
+
+void TestLanguage::qtTextsFollowTheSwitch_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("Deutsch, then English") << "en"
+                                           << "Cancel";
+    QTest::newRow("Deutsch, then Français") << "fr"
+                                            << "Annuler";
+}
+
+// Qt's own texts (standard buttons) come from the system's Qt translations and switch with the agent's.
+void TestLanguage::qtTextsFollowTheSwitch()
+{
+    QFETCH(QString, then);
+    QFETCH(QString, cancel);
+    const QString sFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    QVERIFY2(QFile::exists(sFolder + "/qtbase_de.qm") && QFile::exists(sFolder + "/qtbase_fr.qm"),
+             qPrintable("no Qt translations in " + sFolder + " (package qttranslations5-l10n)"));
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    pCtrl->setLang("de");
+    QCOMPARE(qtCancel(), QString("Abbrechen"));
+    QCOMPARE(germanOnlyText(), QString("Ungültige Seitendefinition"));
+
+    pCtrl->setLang(then);
+    QCOMPARE(qtCancel(), cancel);
+    QCOMPARE(germanOnlyText(), QString("Invalid Pages Definition"));
+    pCtrl->setLang("en");
 }
 
 QTEST_GUILESS_MAIN(TestLanguage)

@@ -361,6 +361,9 @@ void TestNetDownload::boundedByTheAnnouncedSize_data()
     QTest::newRow("one byte longer, announced") << qint64(480) << nUnsized << -1 << "longer" << false;
     QTest::newRow("one byte longer, chunked") << qint64(480) << nUnsized << -1 << "longerChunked" << false;
     QTest::newRow("resumed part, rest too long") << qint64(480) << nUnsized << 200 << "longer" << false;
+    // The range's own length fits the bound; with the part before it, it does not.
+    QTest::newRow("resumed part, rest announced too long, then stalls")
+        << qint64(480) << nUnsized << 200 << "longerStalled" << false;
     QTest::newRow("exactly as announced") << qint64(480) << nUnsized << -1 << "exact" << true;
     QTest::newRow("unknown size, endless body past the ceiling")
         << qint64(0) << qint64(65536) << -1 << "endlessChunked" << false;
@@ -396,6 +399,8 @@ void TestNetDownload::boundedByTheAnnouncedSize()
                 .endless(64 * 1024, 0, false, nGuard);
         if (answer == "longerChunked")
             return TestHttpServer::fileAnswer(request, longer).trickled(100, 1);
+        if (answer == "longerStalled")
+            return TestHttpServer::fileAnswer(request, longer).stalledAfter(0);
         return TestHttpServer::fileAnswer(request, answer == "longer" ? longer : content);
     });
 
@@ -418,13 +423,17 @@ void TestNetDownload::floorRate_data()
     QTest::addColumn<qint64>("expected");
     QTest::addColumn<int>("pieceSize");
     QTest::addColumn<int>("pieceDelayMs");
+    QTest::addColumn<int>("burst"); // bytes sent at once before the pieces
     QTest::addColumn<bool>("result");
     QTest::addColumn<QString>("final"); // "content", "prefix" or "absent"
 
     // The floor is 256 bytes a second over 300 ms windows: 76 bytes in each.
-    QTest::newRow("drip, size known: part kept") << qint64(1000) << 4 << 100 << false << "prefix";
-    QTest::newRow("drip, size unknown: removed") << qint64(0) << 4 << 100 << false << "absent";
-    QTest::newRow("slow but above the floor") << qint64(4000) << 200 << 20 << true << "content";
+    QTest::newRow("drip, size known: part kept") << qint64(1000) << 4 << 100 << 0 << false << "prefix";
+    QTest::newRow("drip, size unknown: removed") << qint64(0) << 4 << 100 << 0 << false << "absent";
+    QTest::newRow("slow but above the floor") << qint64(4000) << 200 << 20 << 0 << true << "content";
+    // Each window counts its own bytes: a fast start does not carry the drip after it.
+    QTest::newRow("fast start, then a drip: part kept")
+        << qint64(1000) << 4 << 100 << 600 << false << "prefix";
 }
 
 // Bytes that keep moving do not keep a download alive: below the floor rate over a window it fails, long
@@ -434,6 +443,7 @@ void TestNetDownload::floorRate()
     QFETCH(qint64, expected);
     QFETCH(int, pieceSize);
     QFETCH(int, pieceDelayMs);
+    QFETCH(int, burst);
     QFETCH(bool, result);
     QFETCH(QString, final);
     AgentTiming::set(AgentTiming::NET_WATCHDOG, 20000);
@@ -444,7 +454,9 @@ void TestNetDownload::floorRate()
         content += fileContent();
     content = content.left(int(expected > 0 ? expected : 1000));
     m_server.setHandler([&](const TestHttpServer::Request& request) {
-        return TestHttpServer::fileAnswer(request, content).trickled(pieceSize, pieceDelayMs);
+        return TestHttpServer::fileAnswer(request, content)
+            .trickled(pieceSize, pieceDelayMs)
+            .afterBurst(burst);
     });
 
     const Outcome outcome = download(m_server.url("/drip.bin"), expected);
@@ -456,6 +468,7 @@ void TestNetDownload::floorRate()
         QCOMPARE(finalBytes, content);
     } else if (final == "prefix") {
         QVERIFY(QFile::exists(destPath()));
+        QVERIFY(finalBytes.size() >= burst);
         QVERIFY(finalBytes.size() < content.size());
         QCOMPARE(finalBytes, content.left(finalBytes.size()));
     } else {

@@ -171,6 +171,12 @@ TestHttpServer::Answer& TestHttpServer::Answer::trickled(int nSize, int nDelayMs
     return *this;
 }
 
+TestHttpServer::Answer& TestHttpServer::Answer::afterBurst(qint64 nBodyBytes)
+{
+    nBurst = nBodyBytes;
+    return *this;
+}
+
 TestHttpServer::Answer& TestHttpServer::Answer::stalledAfter(qint64 nBodyBytes)
 {
     eDelivery = STALL_AFTER;
@@ -437,7 +443,10 @@ void TestHttpServer::sendAnswer(QSslSocket* pSocket, const Request& request, con
     if (request.method == "HEAD") {
         answerDone(pSocket, answer);
     } else if (answer.eDelivery == Answer::TRICKLE) {
-        sendPiece(pSocket, answer, 0);
+        const QByteArray burst = answer.body.left(int(answer.nBurst));
+        if (!burst.isEmpty())
+            pSocket->write(answer.bChunked ? chunk(burst) : burst);
+        sendPiece(pSocket, answer, burst.size());
     } else if (answer.eDelivery == Answer::ENDLESS) {
         sendEndless(pSocket, answer, 0);
     } else if (answer.eDelivery == Answer::WHOLE) {

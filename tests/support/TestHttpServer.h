@@ -21,9 +21,10 @@ class QTcpServer;
 // Each request is recorded (request line, headers in arrival order, body gunzipped when sent with
 // "Content-Encoding: gzip") before it is answered. Answers come from the queue (enqueue, one per request
 // in arrival order), else from the handler (setHandler), else 404. An Answer scripts the status, headers
-// and body and how the body travels: whole, trickled in pieces (chunked or not), stalled before the
-// headers or after some bytes, cut by closing the connection after some bytes, or endless. fileAnswer()
-// serves a file's bytes with HEAD and "Range: bytes=N-" (206, 416) or with the Range ignored.
+// and body and how the body travels: whole, trickled in pieces (chunked or not, after a first burst or
+// not), stalled before the headers or after some bytes, cut by closing the connection after some bytes,
+// or endless. fileAnswer() serves a file's bytes with HEAD and "Range: bytes=N-" (206, 416) or with the
+// Range ignored.
 //
 // start(true) speaks TLS with a built-in self-signed certificate for 127.0.0.1; clients reject it unless
 // the test calls trustCertificate(). stop() (also run by the destructor) closes the listener and every
@@ -66,6 +67,7 @@ public:
         bool bChunked = false;    // Transfer-Encoding: chunked instead of Content-Length
         int nPieceSize = 0;       // TRICKLE: body bytes per piece
         int nPieceDelayMs = 0;    // TRICKLE: pause before each piece; CLOSE_AFTER: before closing
+        qint64 nBurst = 0;        // TRICKLE: body bytes sent at once, before the first piece
         qint64 nCutAfter = 0;     // STALL_AFTER / CLOSE_AFTER: body bytes sent first
         bool bCloseAfter = false; // close the connection once the answer is out
 
@@ -77,6 +79,8 @@ public:
 
         Answer& withHeader(const QByteArray& name, const QByteArray& value);
         Answer& trickled(int nPieceSize, int nPieceDelayMs, bool bChunkedPieces = true);
+        // A trickle that starts fast: the first nBodyBytes go out at once, the rest in pieces.
+        Answer& afterBurst(qint64 nBodyBytes);
         Answer& stalledAfter(qint64 nBodyBytes);
         // Closes the connection nDelayMs after the first nBodyBytes went out.
         Answer& closedAfter(qint64 nBodyBytes, int nDelayMs = 0);

@@ -298,16 +298,8 @@ void ZeqAgentInfoWidget::changeEvent(QEvent* pEvent)
     m_pUi->retranslateUi(this);
     if (m_pTabWidget->count() == 0)
         return;
-    // The rider stays on the tab they are on: taking the logo tab out would disable the tab before it
-    // (the last tab is never choosable) and move the current tab off Settings.
-    QWidget* pCurrent = m_pTabWidget->currentWidget();
+    // Only the texts change: the tabs stay as they are, the logo last and the rider's tab chosen.
     m_pTabWidget->setTabText(0, QObject::tr("My Device"));
-    if (m_pLogoWidget && m_pTabWidget->indexOf(m_pLogoWidget) != m_pTabWidget->count() - 1) {
-        m_pTabWidget->removeTab(m_pTabWidget->indexOf(m_pLogoWidget));
-        addLogoTab();
-    }
-    if (pCurrent && m_pTabWidget->currentWidget() != pCurrent)
-        m_pTabWidget->setCurrentWidget(pCurrent);
     if (m_pCtrl->isShowMapTab()) {
         m_pTabWidget->setTabText(1, QObject::tr("Map Management"));
         m_pTabWidget->setTabText(2, QObject::tr("Settings"));
