@@ -147,7 +147,7 @@ void TestMountTable::keepBelow()
     QFETCH(QStringList, places);
     QFETCH(QStringList, kept);
     QList<MountEntry> entries;
-    for (const QString& sPoint :
+    for (const char* szPoint :
          {"/mnt/stray", "/tmp/t-1/drive", "/tmp/t-1/drive/inner", "/tmp/t-10", "/tmp/t-2"})
         entries.append(entry(QString::fromLatin1(szPoint), "ext4"));
     QStringList points;
