@@ -7,11 +7,11 @@
 #include <QtTest>
 
 // The workers of the GUI thread that are still alive: every object of a class named "...Worker" that
-// received an event (a queued result of its thread, a timer, a finished program) while this watch lived,
-// until it is deleted. A worker's results reach it as such events, and the controller deletes the worker
-// that gave its final result once control is back in the event loop: when none is left, every result a
-// worker would give has arrived, and a test that counts afterwards sees them all on a slow machine as on
-// a fast one.
+// received an event, itself or one of its children (a queued result of its thread, a timer, a program's
+// output), while this watch lived, until it is deleted. A worker's results reach it as such events, and the
+// controller deletes the worker that gave its final result once control is back in the event loop: when none
+// is left, every result a worker would give has arrived, and a test that counts afterwards sees them all on a
+// slow machine as on a fast one.
 class LiveWorkers : public QObject
 {
 public:
@@ -27,17 +27,29 @@ public:
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override
     {
-        if (!QByteArray(pWatched->metaObject()->className()).endsWith("Worker"))
+        QObject* pWorker = workerOf(pWatched);
+        if (!pWorker)
             return false;
-        if (pEvent->type() == QEvent::DeferredDelete) {
-            m_live.remove(pWatched);
-        } else if (!m_live.contains(pWatched)) {
-            m_live.insert(pWatched);
-            connect(pWatched, &QObject::destroyed, this, [this, pWatched] { m_live.remove(pWatched); });
+        if (pWatched == pWorker && pEvent->type() == QEvent::DeferredDelete) {
+            m_live.remove(pWorker);
+        } else if (!m_live.contains(pWorker)) {
+            m_live.insert(pWorker);
+            connect(pWorker, &QObject::destroyed, this, [this, pWorker] { m_live.remove(pWorker); });
         }
         return false;
     }
 
 private:
+    // The object itself or the nearest of its parents whose class is named "...Worker": its programs,
+    // timers and threads are its children.
+    static QObject* workerOf(QObject* pObject)
+    {
+        for (; pObject; pObject = pObject->parent()) {
+            if (QByteArray(pObject->metaObject()->className()).endsWith("Worker"))
+                return pObject;
+        }
+        return nullptr;
+    }
+
     QSet<QObject*> m_live;
 };
