@@ -15,7 +15,11 @@
 class LiveWorkers : public QObject
 {
 public:
-    LiveWorkers() { QCoreApplication::instance()->installEventFilter(this); }
+    // Workers of every class, or of the class named className only.
+    explicit LiveWorkers(const QByteArray& className = QByteArray()) : m_className(className)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
     ~LiveWorkers() override { QCoreApplication::instance()->removeEventFilter(this); }
 
     // False when a worker was still alive after nGuardMs (a hang guard, not a measure).
@@ -24,11 +28,14 @@ public:
         return QTest::qWaitFor([this] { return m_live.isEmpty(); }, nGuardMs);
     }
 
+    // The workers alive now, in no particular order.
+    QList<QObject*> live() const { return m_live.values(); }
+
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override
     {
         QObject* pWorker = workerOf(pWatched);
-        if (!pWorker)
+        if (!pWorker || (!m_className.isEmpty() && m_className != pWorker->metaObject()->className()))
             return false;
         if (pWatched == pWorker && pEvent->type() == QEvent::DeferredDelete) {
             m_live.remove(pWorker);
@@ -51,5 +58,6 @@ private:
         return nullptr;
     }
 
+    QByteArray m_className;
     QSet<QObject*> m_live;
 };
