@@ -12,14 +12,6 @@
 
 namespace
 {
-QList<MountEntry> readMountTable()
-{
-    QFile file("/proc/self/mountinfo");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return MountTable::parse(file.readAll());
-}
-
 // udev writes odd characters of a label as \xHH in the link's name.
 QString decodeByLabelName(const QString& sName)
 {
@@ -40,6 +32,21 @@ QString decodeByLabelName(const QString& sName)
     return QString::fromUtf8(out);
 }
 } // namespace
+
+LinuxVolumeInfo::LinuxVolumeInfo(const QStringList& lstPlaces) : m_lstPlaces(lstPlaces) {}
+
+QStringList LinuxVolumeInfo::placesFromEnvironment()
+{
+    return qEnvironmentVariable("WENDO_VOLUMES_BELOW").split(':', Qt::SkipEmptyParts);
+}
+
+QList<MountEntry> LinuxVolumeInfo::readMountTable() const
+{
+    QFile file("/proc/self/mountinfo");
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return MountTable::keepBelow(MountTable::parse(file.readAll()), m_lstPlaces);
+}
 
 QStringList LinuxVolumeInfo::volumeRoots() const
 {

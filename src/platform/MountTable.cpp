@@ -1,6 +1,9 @@
 #include "MountTable.h"
 
+#include <QDir>
 #include <QSet>
+
+#include <algorithm>
 
 namespace
 {
@@ -113,6 +116,21 @@ bool MountTable::findByRoot(const QList<MountEntry>& entries, const QString& sRo
         }
     }
     return false;
+}
+
+QList<MountEntry> MountTable::keepBelow(const QList<MountEntry>& entries, const QStringList& lstPlaces)
+{
+    if (lstPlaces.isEmpty())
+        return entries;
+    QList<MountEntry> kept;
+    for (const MountEntry& entry : entries) {
+        const bool bBelow = std::any_of(lstPlaces.begin(), lstPlaces.end(), [&entry](const QString& sPlace) {
+            return isBelow(entry.sMountPoint, QDir::cleanPath(sPlace));
+        });
+        if (bBelow)
+            kept.append(entry);
+    }
+    return kept;
 }
 
 QString MountTable::labelDevice(const MountEntry& entry)

@@ -22,6 +22,9 @@ public:
     static bool findByRoot(const QList<MountEntry>& entries, const QString& sRoot, MountEntry* pEntry);
     // The whole volume's block device behind an entry, or "" (bind mounts of a folder, no device).
     static QString labelDevice(const MountEntry& entry);
+    // The entries mounted at or below one of the folders in lstPlaces (a trailing "/" does not matter), in
+    // their order; all of them when lstPlaces is empty.
+    static QList<MountEntry> keepBelow(const QList<MountEntry>& entries, const QStringList& lstPlaces);
     // Decodes the octal escapes (\040 and the like) of a mountinfo field.
     static QString unescape(const QByteArray& field);
 };

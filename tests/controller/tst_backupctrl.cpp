@@ -10,6 +10,7 @@
 #include "support/FakeArchivePrograms.h"
 #include "support/FakeClock.h"
 #include "support/ImmutableFile.h"
+#include "support/LiveWorkers.h"
 #include "support/TestFolders.h"
 
 #include <QDate>
@@ -114,6 +115,7 @@ void TestBackupCtrl::stoppedBackupReportsNothing()
     QString sParam;
     QVERIFY(BackupRestoreParam::buildBackup(m_sUUID, pCtrl->currentDevice().lstDrive, &sParam));
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    LiveWorkers workers;
     QVERIFY(pCtrl->backupDev(sParam));
     QTRY_VERIFY_WITH_TIMEOUT(programs.hangingPid() > 0, 20000);
     const qint64 nPid = programs.hangingPid();
@@ -124,7 +126,8 @@ void TestBackupCtrl::stoppedBackupReportsNothing()
     const bool bKilled = !FakeArchivePrograms::isProcessAlive(nPid);
     if (!bKilled)
         ::kill(pid_t(nPid), SIGKILL); // a worker still running would now report its failed program
-    QTest::qWait(500);                // the stopped worker's late result must not reach the windows
+    // The stopped worker's late result must not reach the windows: none can come once it is gone.
+    QVERIFY2(workers.waitUntilNone(), "the stopped worker is still alive");
     QVERIFY2(bKilled, "the archive program still runs after the stop");
     QCOMPARE(finish.count(), 0);
 }

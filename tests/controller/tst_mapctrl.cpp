@@ -6,6 +6,7 @@
 #include "core/WorkFile.h"
 #include "support/ControllerTestDevices.h"
 #include "support/FakeMapService.h"
+#include "support/LiveWorkers.h"
 #include "support/RecordingNotifier.h"
 #include "support/TestFolders.h"
 
@@ -135,8 +136,12 @@ QList<int> TestMapCtrl::finalsOf(QSignalSpy& spy, int nCount)
         }
         return seen;
     };
-    if (QTest::qWaitFor([&] { return finals().size() >= nCount; }, 30000))
-        QTest::qWait(100); // a further result would show up here
+    LiveWorkers workers;
+    if (!QTest::qWaitFor([&] { return finals().size() >= nCount; }, 30000))
+        return finals();
+    // A further result would come from a worker before the controller deletes it.
+    if (!workers.waitUntilNone())
+        return finals() << -1;
     return finals();
 }
 

@@ -10,6 +10,7 @@
 #include "support/FakeArchivePrograms.h"
 #include "support/FakeMapService.h"
 #include "support/FakeUpdateService.h"
+#include "support/LiveWorkers.h"
 #include "support/NginxFixture.h"
 #include "support/TestFolders.h"
 
@@ -235,6 +236,7 @@ Statuses TestMapInstallCtrl::runUntilFinal(const std::function<void()>& start, c
 {
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     QSignalSpy spy(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    LiveWorkers workers;
     start();
     auto seen = [&spy, this] {
         Statuses statuses;
@@ -249,8 +251,11 @@ Statuses TestMapInstallCtrl::runUntilFinal(const std::function<void()>& start, c
         return statuses;
     };
     auto ended = [&] { return !seen().isEmpty() && finals.contains(seen().last().first); };
-    if (QTest::qWaitFor(ended, 60000))
-        QTest::qWait(100); // a second final status would show up here
+    if (!QTest::qWaitFor(ended, 60000))
+        return seen();
+    // A second final status would come from a worker before the controller deletes it.
+    if (!workers.waitUntilNone())
+        return seen() << qMakePair(-1, QString("a worker is still alive"));
     return seen();
 }
 

@@ -2,7 +2,9 @@
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentTiming.h"
 #include "platform/DeviceNoticeRules.h"
+#include "platform/Platform.h"
 #include "platform/TermiosSerialLink.h"
+#include "support/BusyCountingLinks.h"
 #include "support/ControllerTestDevices.h"
 #include "support/RecordingNotifier.h"
 #include "support/SerialDeviceSim.h"
@@ -36,6 +38,9 @@ private:
     ControllerTestDevices* m_pDevices = nullptr;
     std::unique_ptr<RecordingNotifier> m_pNotifier;
     std::unique_ptr<SerialDeviceSim> m_pSim;
+    // The real links, counted: the monitor takes its factory when the controller is made.
+    BusyCountingLinks m_links{TermiosSerialLink::factory()};
+    PlatformOverride m_platform;
 };
 
 void TestSerialAccess::initTestCase()
@@ -44,6 +49,7 @@ void TestSerialAccess::initTestCase()
     if (::geteuid() == 0)
         QSKIP("runs as a user without privileges (tests/support/run-unprivileged)");
     m_pDevices = ControllerTestDevices::install();
+    m_platform.setSerialLinks(m_links.factory());
     AgentTiming::set(AgentTiming::DRIVE_PASSES, 2);
     AgentTiming::set(AgentTiming::DRIVE_PASS_PAUSE, 5);
     m_pFolders.reset(new TestFolders);
@@ -128,7 +134,8 @@ void TestSerialAccess::busyPortIsTriedAgain()
     listPort(sPort);
     m_pDevices->m_pNotices->sendSerial(true);
     // The monitor found it busy at least once before it is let go.
-    QTest::qWait(600);
+    const int nBusyBefore = m_links.busyOpens();
+    QTRY_VERIFY_WITH_TIMEOUT(m_links.busyOpens() > nBusyBefore, 20000);
     QVERIFY(!pCtrl->isDevicePresent());
     pHolder.reset();
     QTRY_VERIFY_WITH_TIMEOUT(pCtrl->isDevicePresent(), 20000);

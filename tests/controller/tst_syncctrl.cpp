@@ -4,6 +4,7 @@
 #include "support/ControllerTestDevices.h"
 #include "support/FakeShareService.h"
 #include "support/FakeVolumeInfo.h"
+#include "support/LiveWorkers.h"
 #include "support/TestFolders.h"
 #include "sync/SyncCatalogue.h"
 #include "sync/SyncItems.h"
@@ -241,6 +242,7 @@ void TestSyncCtrl::stoppedQueueReportsNothing()
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     pCtrl->checkSync(checkRequest());
     QCOMPARE(statusesUntilFinal(finish), QList<int>({SYNC_CHECKSUCCESS}));
+    LiveWorkers workers;
     pCtrl->synclist(queueRequest(true));
     const QString sTrack = m_sDrive + "Korvo/Tracks/Held.gpx";
     const QString sPart = m_sDrive + "Korvo/Tracks/.Held.gpx.part";
@@ -255,7 +257,8 @@ void TestSyncCtrl::stoppedQueueReportsNothing()
     const bool bPartialRemoved = !QFile::exists(sPart);
     const bool bClosed = QTest::qWaitFor([&held] { return held.openConnections() == 0; }, 10000);
     held.sendRest(); // a transfer still running would now complete and its worker report
-    QTest::qWait(500);
+    // The stopped worker's late report must not reach the windows: none can come once it is gone.
+    QVERIFY2(workers.waitUntilNone(), "the stopped sync worker is still alive");
     QVERIFY2(bPartialRemoved, "the partial track stayed on the device");
     QVERIFY2(bClosed, "the track transfer was not aborted");
     QCOMPARE(finish.count(), 0);

@@ -6,6 +6,7 @@
 #include "support/ControllerTestDevices.h"
 #include "support/FakeClock.h"
 #include "support/FakeUpdateService.h"
+#include "support/LiveWorkers.h"
 #include "support/SystemTools.h"
 #include "support/TestFolders.h"
 
@@ -140,8 +141,12 @@ QList<int> TestUpdateCtrl::statusesUntilFinal(QSignalSpy& spy)
         return seen;
     };
     const QList<int> progress = {DEVICE_DOWNLOADPROCESS, DEVICE_INSTALLPROCESS};
-    if (QTest::qWaitFor([&] { return !spy.isEmpty() && !progress.contains(codes().last()); }, 30000))
-        QTest::qWait(100); // a second final result would show up here
+    LiveWorkers workers;
+    if (!QTest::qWaitFor([&] { return !spy.isEmpty() && !progress.contains(codes().last()); }, 30000))
+        return codes();
+    // A second final result would come from the worker before the controller deletes it.
+    if (!workers.waitUntilNone())
+        return codes() << -1;
     return codes();
 }
 

@@ -10,7 +10,9 @@
 
 // End to end on real volumes: ext4 images labelled like the device's drives are loop-mounted while the
 // production notices and volume reader watch. Needs root (CI and the development machines run as root);
-// elsewhere it skips with the system's refusal. Every mount is undone by DriveTree, also on failure.
+// elsewhere it skips with the system's refusal. Every mount is undone by DriveTree, also on failure. The
+// volume reader looks at the test's own mount points only: other tests and the machine may have drives
+// with the same labels mounted meanwhile.
 class TestRealVolume : public QObject
 {
     Q_OBJECT
@@ -54,7 +56,7 @@ void TestRealVolume::mountedDeviceIsIdentifiedAndRemoved()
         QSKIP(qPrintable("no ext4 image: " + sWhy));
 
     FakeSerialPorts ports;
-    LinuxVolumeInfo volumes;
+    LinuxVolumeInfo volumes({system.mountPoint(), data.mountPoint()});
     UsbMonitor usbMonitor;
     DevMonitorThread monitor(&volumes, &ports, SerialLinkFactory());
     connect(&usbMonitor, &UsbMonitor::notifyDev, &monitor, &DevMonitorThread::notifyDev);

@@ -14,6 +14,8 @@ private slots:
     void rootsAreSortedOnceAndTopmost();
     void labelDevice_data();
     void labelDevice();
+    void keepBelow_data();
+    void keepBelow();
 };
 
 namespace
@@ -124,6 +126,34 @@ void TestMountTable::labelDevice()
     QFETCH(QString, fsRoot);
     QFETCH(QString, device);
     QCOMPARE(MountTable::labelDevice(entry("/media/x", "vfat", source, fsRoot)), device);
+}
+
+void TestMountTable::keepBelow_data()
+{
+    QTest::addColumn<QStringList>("places");
+    QTest::addColumn<QStringList>("kept");
+    const QStringList all = {"/mnt/stray", "/tmp/t-1/drive", "/tmp/t-1/drive/inner", "/tmp/t-10", "/tmp/t-2"};
+    QTest::newRow("no places: every mount") << QStringList() << all;
+    QTest::newRow("the place and below it, not its namesakes")
+        << QStringList{"/tmp/t-1"} << QStringList{"/tmp/t-1/drive", "/tmp/t-1/drive/inner"};
+    QTest::newRow("a mount point itself, trailing slash")
+        << QStringList{"/tmp/t-10/", "/tmp/t-2"} << QStringList{"/tmp/t-10", "/tmp/t-2"};
+    QTest::newRow("nothing mounted there") << QStringList{"/srv"} << QStringList();
+}
+
+// A test that mounts drives of its own sees those alone, whatever else the machine has mounted.
+void TestMountTable::keepBelow()
+{
+    QFETCH(QStringList, places);
+    QFETCH(QStringList, kept);
+    QList<MountEntry> entries;
+    for (const char* szPoint :
+         {"/mnt/stray", "/tmp/t-1/drive", "/tmp/t-1/drive/inner", "/tmp/t-10", "/tmp/t-2"})
+        entries.append(entry(QString::fromLatin1(szPoint), "ext4"));
+    QStringList points;
+    for (const MountEntry& e : MountTable::keepBelow(entries, places))
+        points.append(e.sMountPoint);
+    QCOMPARE(points, kept);
 }
 
 QTEST_GUILESS_MAIN(TestMountTable)

@@ -17,6 +17,12 @@ DriveTree::DriveTree()
     m_sImage = m_mountDir.path() + ".img";
 }
 
+DriveTree::DriveTree(const QString& sParent)
+    : m_files(sParent + "/files-XXXXXX"), m_mountDir(sParent + "/drive-XXXXXX")
+{
+    m_sImage = m_mountDir.path() + ".img";
+}
+
 DriveTree::~DriveTree()
 {
     unmountImage();

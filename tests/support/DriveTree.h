@@ -11,6 +11,9 @@ class DriveTree
 {
 public:
     DriveTree();
+    // The tree, its image and its mount point in the folder sParent (which must exist) instead of the
+    // temporary folder.
+    explicit DriveTree(const QString& sParent);
     ~DriveTree();
     DriveTree(const DriveTree&) = delete;
     DriveTree& operator=(const DriveTree&) = delete;

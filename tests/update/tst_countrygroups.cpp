@@ -4,6 +4,7 @@
 #include "support/FakeMapService.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
+#include "support/WorkerSettle.h"
 #include "update/KorvoUpdateWorker.h"
 #include "update/MapFreeUpdateWorker.h"
 #include "update/ProcCountryXml.h"
@@ -107,7 +108,9 @@ QList<int> TestCountryGroups::runCountryStep(const TestHttpServer::Answer& answe
     worker.GetCountryGroup();
     if (!QTest::qWaitFor([&spy] { return !spy.isEmpty(); }, 20000))
         return {};
-    QTest::qWait(50); // a second status would show up here
+    // A second status would have come from the worker's jobs: once they ended, it has arrived.
+    if (!WorkerSettle::wait(&worker))
+        return {};
     QList<int> seen;
     for (const QList<QVariant>& args : spy)
         seen << int(args.at(0).value<ACTION_STATUS>());

@@ -5,6 +5,7 @@
 #include "net/NetInterface.h"
 #include "support/FakeUpdateService.h"
 #include "support/TestFolders.h"
+#include "support/WorkerSettle.h"
 #include "update/DeviceUpdateWorker.h"
 #include "update/MapFreeUpdateWorker.h"
 #include "update/ProcDevUpdateXml.h"
@@ -85,7 +86,9 @@ QList<QPair<int, QString>> TestDeviceCheck::runCheck(const QString& sRequest, bo
     QList<QPair<int, QString>> seen;
     if (!spy.wait(30000))
         return seen;
-    QTest::qWait(50); // a second result would show up here
+    // A second result would have come from the worker's jobs: once they ended, it has arrived.
+    if (!WorkerSettle::wait(&worker))
+        return seen;
     for (const QList<QVariant>& args : spy)
         seen.append({int(args.at(0).value<ACTION_STATUS>()), args.at(1).toString()});
     return seen;

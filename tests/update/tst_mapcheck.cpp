@@ -4,6 +4,7 @@
 #include "core/WorkFile.h"
 #include "support/FakeMapService.h"
 #include "support/TestFolders.h"
+#include "support/WorkerSettle.h"
 #include "update/MapFreeUpdateWorker.h"
 #include "update/MapSelection.h"
 #include "update/ProcAvailableAddMapXml.h"
@@ -157,7 +158,9 @@ Seen TestMapCheck::run(Chain eChain, const QString& sRequest, bool bAuto)
     QDeadlineTimer guard(30000);
     while (!finalSeen() && !guard.hasExpired())
         QTest::qWait(20);
-    QTest::qWait(50); // a second result would show up here
+    // A second result would have come from the worker's jobs: once they ended, it has arrived.
+    if (!WorkerSettle::wait(&worker))
+        return seen;
     for (const QList<QVariant>& args : spy)
         seen.append({int(args.at(0).value<ACTION_STATUS>()), args.at(1).toString()});
     return seen;

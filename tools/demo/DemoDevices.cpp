@@ -55,14 +55,18 @@ SerialRideScript::Ride DemoDevices::ride(int nIndex)
     return ride;
 }
 
-bool DemoDevices::prepareDrive(QString* pWhy)
+bool DemoDevices::prepareDrive(QString* pWhy, const QString& sFolder)
 {
     if (::geteuid() != 0) {
         *pWhy = "the drive-family device needs root (loop-mounted images)";
         return false;
     }
-    auto pSystem = std::make_unique<DriveTree>();
-    auto pData = std::make_unique<DriveTree>();
+    if (!sFolder.isEmpty() && !QDir().mkpath(sFolder)) {
+        *pWhy = "cannot make " + sFolder;
+        return false;
+    }
+    auto pSystem = sFolder.isEmpty() ? std::make_unique<DriveTree>() : std::make_unique<DriveTree>(sFolder);
+    auto pData = sFolder.isEmpty() ? std::make_unique<DriveTree>() : std::make_unique<DriveTree>(sFolder);
     pSystem->setLabel("ZEQ_SYSTEM");
     pData->setLabel("ZEQ_DATA");
     const bool bWritten = writeSystemDrive(pSystem.get()) && writeDataDrive(pData.get());

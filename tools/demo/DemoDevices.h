@@ -24,8 +24,9 @@ public:
     bool startSerial(QString* pWhy);
     QString serialPort() const { return m_sim.portName(); }
 
-    // Builds the drive images; false (with pWhy) when the system does not allow it, e.g. not root.
-    bool prepareDrive(QString* pWhy);
+    // Builds the drive images, in sFolder (made if missing) or else the temporary folder; false (with
+    // pWhy) when the system does not allow it, e.g. not root.
+    bool prepareDrive(QString* pWhy, const QString& sFolder = QString());
     bool isDrivePrepared() const { return m_pSystem && m_pData; }
     bool isDrivePlugged() const { return m_pSystem && m_pSystem->isMounted(); }
     // Mounts both drives (system first) or unmounts them (data first); false with pWhy.

@@ -5,7 +5,8 @@
 //
 //   wendo_demo [--drive] [--remember] [--exit-when-synced] [--folder DIR] [--agent PROGRAM]
 //     --drive             root: the drive-family device instead of the serial one (the agent shows one
-//                         device at a time), plugged in at start
+//                         device at a time), plugged in at start; its images and mounts are below
+//                         DIR/drives, in a mount namespace of the demo's own
 //     --remember          the demo account is remembered, so the agent signs in by itself
 //     --exit-when-synced  ends the agent once the serial device's rides are uploaded (for CI)
 //     --folder DIR        the demo folder (default: <build>/demo), emptied at each start
@@ -16,6 +17,7 @@
 #include "controller/RememberedSignIn.h"
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
+#include "platform/MountTable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -26,8 +28,12 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -52,6 +58,29 @@ void say(const QString& sText)
 {
     std::printf("%s\n", qPrintable(sText));
     std::fflush(stdout);
+}
+
+// A mount point at or below sFolder, or "".
+QString mountBelow(const QString& sFolder)
+{
+    QFile table("/proc/self/mountinfo");
+    if (!table.open(QIODevice::ReadOnly))
+        return QString();
+    const QList<MountEntry> entries = MountTable::keepBelow(MountTable::parse(table.readAll()), {sFolder});
+    return entries.isEmpty() ? QString() : entries.first().sMountPoint;
+}
+
+// The drives are mounted in a mount namespace of the demo's own, which the agent it starts shares: the
+// mounts end with the last of these processes however the demo ends (SIGKILL too), and no other process
+// on the machine sees them. The machine's mounts stay visible and those it makes later still arrive
+// (slave), so the agent sees the machine's volumes as it would outside the demo.
+bool enterPrivateMounts(QString* pWhy)
+{
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_SLAVE, nullptr) != 0) {
+        *pWhy = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
 }
 
 QString newestPackage(const QString& sBuildDir)
@@ -91,7 +120,7 @@ public:
         m_services.account().addDevice({DemoDevices::DRIVE_UUID, "SKU-500", "Wendo 500", sAdded});
         m_services.account().addDevice({DemoAccount::SECOND_UUID, "SKU-300", "Wendo 300", sAdded});
         if (m_bDrive) {
-            if (!m_devices.prepareDrive(&sWhy) || !m_devices.plugDrive(true, &sWhy))
+            if (!m_devices.prepareDrive(&sWhy, m_sFolder + "/drives") || !m_devices.plugDrive(true, &sWhy))
                 return fail(sWhy);
             say("demo: a Wendo 500 is plugged in; type d and Enter to unplug it or plug it in again.");
         } else if (!m_devices.startSerial(&sWhy)) {
@@ -238,6 +267,13 @@ int main(int argc, char* argv[])
         QDir(parser.isSet(folder) ? parser.value(folder) : sBin + "/../demo").absolutePath();
     const QString sAgent =
         QFileInfo(parser.isSet(agent) ? parser.value(agent) : sBin + "/WendoAgent").absoluteFilePath();
+    const QString sMounted = mountBelow(sFolder);
+    if (!sMounted.isEmpty()) {
+        // Emptying the folder would delete what the drive holds.
+        say("demo: a drive of an earlier demo is still mounted at " + sMounted +
+            ": unmount it first (see README.md)");
+        return 1;
+    }
     QDir(sFolder).removeRecursively();
     if (!QDir().mkpath(sFolder)) {
         say("demo: cannot make " + sFolder);
@@ -245,6 +281,11 @@ int main(int argc, char* argv[])
     }
     if (::pipe(g_signalPipe) != 0)
         return 1;
+    QString sWhy;
+    // Before any thread starts: a namespace is left by the calling thread alone.
+    if (parser.isSet(drive) && ::geteuid() == 0 && !enterPrivateMounts(&sWhy))
+        say("demo: the drives are mounted where the whole machine sees them (" + sWhy +
+            "); if the demo is killed, unmount them by hand (see README.md)");
     for (const int nSignal : {SIGINT, SIGTERM, SIGHUP})
         std::signal(nSignal, onSignal);
 

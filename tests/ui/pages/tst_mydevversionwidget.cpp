@@ -243,11 +243,14 @@ void TestMyDevVersionWidget::otherStylesCheckByThemselves()
 void TestMyDevVersionWidget::noAutomaticCheckOnceStarted()
 {
     AgentTiming::set(AgentTiming::VERSION_CHECK, 0);
+    const QByteArray looked = "[MyDevVersionWidget][slotCheckUpdate]";
+    const int nLooked = m_pFixture->log().count(looked);
     Box box = makeBox(1);
     ZeqAgentCtrlMgr::getInstance()->setCheckStarted(true); // the map page started one meanwhile
-    QTest::qWait(50);
+    // The automatic check came and found the started one.
+    QTRY_VERIFY(m_pFixture->log().count(looked) > nLooked);
     emit ZeqAgentCtrlMgr::getInstance()->actionFinish(SYNC_SUCCESS, QString());
-    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents(); // a check the result queued runs here
     QVERIFY(m_pOpener->m_calls.isEmpty());
 }
 

@@ -2,6 +2,7 @@
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentTiming.h"
 #include "support/DialogDriver.h"
+#include "support/LiveWorkers.h"
 #include "support/UiFixture.h"
 #include "support/UpdateCheckFixture.h"
 #include "ui/update/CheckFreeUpdateDialog.h"
@@ -402,14 +403,15 @@ void TestCheckUpdate::deviceChangeEndsTheMapCheck()
         else
             UpdateCheckFixture::unplug();
     });
+    LiveWorkers mapWorkers("MapFreeUpdateWorker");
     runCheck(false);
     QVERIFY(driver.isDone());
     QCOMPARE(driver.shown(), QStringList{"CheckUpdateDialog"});
     QCOMPARE(notices(), QStringList());
-    // The map check was stopped: the service going away reports nothing more.
+    // The map check was stopped: the service going away reports nothing more, since its worker is gone.
     const int nBefore = finish.count();
     m_pWorld->m_mapServer.stop();
-    QTest::qWait(300);
+    QVERIFY(mapWorkers.waitUntilNone());
     QCOMPARE(finish.count(), nBefore);
 }
 

@@ -3,7 +3,9 @@
 #include "core/WorkFile.h"
 #include "support/FakeMapService.h"
 #include "support/FakeUpdateService.h"
+#include "support/LiveWorkers.h"
 #include "support/UiFixture.h"
+#include "support/WorkerSettle.h"
 #include "ui/main/ZeqAgentMainDialog.h"
 #include "update/KorvoUpdateWorker.h"
 #include "update/MapFreeUpdateWorker.h"
@@ -168,9 +170,17 @@ void TestDailyCheck::writeGroup(const QString& sUUID, const QString& sSku, const
 
 void TestDailyCheck::runPass(int nRequests)
 {
+    LiveWorkers workers("KorvoUpdateWorker");
     ZeqAgentCtrlMgr::getInstance()->checkKorvoUpdate();
     QTRY_VERIFY_WITH_TIMEOUT(m_keys.size() >= nRequests, 20000);
-    QTest::qWait(600); // past the watchdog: a further request or balloon would show up here
+    // A further request or balloon would come before the pass ends (its last device, a failed request,
+    // a plugged device, or the watchdog on a stalled answer) and its requests are done.
+    QCOMPARE(workers.live().size(), 1);
+    QPointer<KorvoUpdateWorker> pWorker = qobject_cast<KorvoUpdateWorker*>(workers.live().first());
+    QVERIFY(pWorker);
+    QTRY_VERIFY_WITH_TIMEOUT(!pWorker || !pWorker->isPassRunning(), 20000);
+    if (pWorker)
+        QVERIFY(WorkerSettle::wait(pWorker));
 }
 
 QStringList TestDailyCheck::requestKeys() const
@@ -265,8 +275,11 @@ void TestDailyCheck::pluggedDeviceStopsThePass()
 void TestDailyCheck::connectedDeviceChecksNothing()
 {
     UiFixture::plugDevice(true);
+    const QByteArray ended = "[KorvoUpdateWorker][endPass] a device is connected";
+    const int nEnded = m_pUi->log().count(ended);
     ZeqAgentCtrlMgr::getInstance()->checkKorvoUpdate();
-    QTest::qWait(300);
+    // The first pass ran and ended at the connected device: a request would have been sent before.
+    QTRY_VERIFY_WITH_TIMEOUT(m_pUi->log().count(ended) > nEnded, 20000);
     QCOMPARE(requestKeys(), QStringList());
     UiFixture::plugDevice(false);
 }

@@ -21,6 +21,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <functional>
 #include <memory>
 
@@ -113,6 +115,8 @@ private:
         ZeqAgentCtrlMgr::getInstance()->slotHandleResults(status, sText);
     }
     int pollLines() const;
+    // Whether the dialog's free-space poll will tick again: a poll that ended starts no timer.
+    static bool isPolling(const InstallUpdateDialog* pDialog);
     QStringList notices() const;
     bool makeZipOfSize(const QString& sName, const QString& sMember, qint64 nSize);
 
@@ -218,6 +222,12 @@ InstallUpdateDialog* TestInstallDialog::openHeld()
     if (!m_server.waitForRequests(nBefore + 1))
         qWarning("the device part asked nothing");
     return m_pHeld.get();
+}
+
+bool TestInstallDialog::isPolling(const InstallUpdateDialog* pDialog)
+{
+    const QList<QTimer*> timers = pDialog->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+    return std::any_of(timers.begin(), timers.end(), [](const QTimer* pTimer) { return pTimer->isActive(); });
 }
 
 int TestInstallDialog::pollLines() const
@@ -472,8 +482,8 @@ void TestInstallDialog::pollFollowsTheFreeSpace()
     const int nLines = pollLines();
     QTRY_VERIFY(pollLines() > nLines);
     const int nLast = pollLines();
+    QVERIFY(!isPolling(pDialog));
     volumes.setFreeSpace(99 * MB);
-    QTest::qWait(100);
     QCOMPARE(pollLines(), nLast);
     QCOMPARE(pSizes->text(), QString("0MB/4MB"));
     feed(MAP_INSTALLPROCESS, unzip("b_OSM.zip", "100"));
@@ -494,9 +504,9 @@ void TestInstallDialog::statusOutsideTheTableStopsThePoll()
     QTRY_COMPARE(pSizes->text(), QString("1MB/4MB"));
     feed(MAP_CHECKSUCCESS, "success");
     volumes.setFreeSpace(98 * MB);
-    QTest::qWait(20);
+    // At most the tick that was due runs, and it starts no other.
+    QTRY_VERIFY(!isPolling(pDialog));
     const int nLines = pollLines();
-    QTest::qWait(100);
     QCOMPARE(pollLines(), nLines);
     QCOMPARE(pSizes->text(), QString("1MB/4MB"));
     QVERIFY(notices().isEmpty());

@@ -8,6 +8,7 @@
 #include "support/DriveTree.h"
 #include "support/FakeArchivePrograms.h"
 #include "support/FakeInstallerLauncher.h"
+#include "support/LiveWorkers.h"
 #include "support/NginxFixture.h"
 #include "support/SystemTools.h"
 #include "support/TestFolders.h"
@@ -251,12 +252,15 @@ int TestInstallRoad::run(const Rows& devices, const Rows& maps, bool bRecover,
         return -2;
     if (!maps.isEmpty() && !WorkFile::writeRows(AgentFolders::tempPath("map.script"), maps))
         return -2;
+    LiveWorkers workers;
     InstallUpdateDialog dialog(bRecover, false, nullptr);
     if (inLoop)
         QTimer::singleShot(0, &dialog, [&dialog, inLoop] { inLoop(&dialog); });
     QTimer::singleShot(120000, &dialog, [&dialog] { dialog.done(-1); }); // hang guard only
     const int nResult = dialog.exec();
-    QTest::qWait(100); // a result that should not come would arrive here
+    // A result that should not come would come from a worker before the controller deletes it.
+    if (!workers.waitUntilNone())
+        return -3;
     return nResult;
 }
 
