@@ -264,6 +264,8 @@ void TestTraylessDesktop::balloonReachesTheDesktop()
     emit ZeqAgentCtrlMgr::getInstance()->actionFinish(UPDATE_AVAILABLE, "Wendo 100");
     if (bTrayHost) {
         QTRY_VERIFY_WITH_TIMEOUT(shownBalloonTip(), 30000);
+        QVERIFY(QTest::qWaitForWindowExposed(shownBalloonTip()));
+        QVERIFY(input.sync());
         screenshot("balloon-tray");
         QVERIFY(m_pService->m_notices.isEmpty());
         return;
