@@ -90,7 +90,7 @@ Run runOnce(const QString& sProgram)
     if (!agent.waitForStarted(30000))
         return run;
     const QString sLog = sDataDir + "/WendoAgent.log";
-    const QByteArray trayLine = waitForLine(sLog, "tray icon shown", 30000);
+    const QByteArray trayLine = waitForLine(sLog, "[ZeqAgentMainDialog][createTray]", 30000);
     if (!trayLine.isEmpty())
         run.nTrayMs = started.msecsTo(lineTime(trayLine));
     if (!waitForLine(sLog, "[main][main] window shown", 30000).isEmpty()) {

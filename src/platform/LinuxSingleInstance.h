@@ -4,11 +4,20 @@
 
 #include <QString>
 
+#include <memory>
+
+class QLocalServer;
+class QLocalSocket;
+
 // A lock file "WendoAgent.lock" (0600) in a per-user folder (the agent's data folder), held by an exclusive
 // flock() for as long as the agent runs. The kernel drops that lock when its process ends in any way, so a
 // file nobody holds is stale whatever it contains (empty after a power cut, garbage, the pid of a
 // process that has ended or of an unrelated one) and is taken over. The file carries "pid\nname\nhost\n"
 // for people and for older agents that judge it by its contents.
+//
+// Beside the lock the holder listens on a local socket, one per user and data folder, in a folder only the
+// user can enter (0700: XDG_RUNTIME_DIR, or "WendoAgent-<uid>" in the temporary folder), the socket itself
+// 0600. A later start sends "show\n" and the holder answers "shown\n".
 class LinuxSingleInstance : public SingleInstance
 {
 public:
@@ -18,8 +27,11 @@ public:
     Result tryAcquire() override;
     QString failureReason() const override { return m_sFailure; }
     void release() override;
+    bool listenForStarts(std::function<void()> onShowAsked) override;
+    bool askRunningToShow() override;
 
     QString lockPath() const { return m_sLockPath; }
+    QString socketPath() const { return m_sSocketPath; }
 
 private:
     // nErrno 0 when the words say it all.
@@ -29,9 +41,14 @@ private:
     int openLocked(Result& nResult);
     bool stillAtPath(int nFd) const;
     static bool writeOwner(int nFd);
+    static QString socketFolder();
+    bool prepareSocketFolder();
+    static void answerStart(QLocalSocket* pSocket, const std::function<void()>& onShowAsked);
 
     QString m_sLockDir;
     QString m_sLockPath;
+    QString m_sSocketPath;
     QString m_sFailure;
     int m_nFd = -1;
+    std::unique_ptr<QLocalServer> m_pServer;
 };

@@ -1,6 +1,7 @@
 #include "Platform.h"
 
 #include "ArchiveTool.h"
+#include "FreedesktopNotifications.h"
 #include "LinuxAutostart.h"
 #include "LinuxDeviceNotices.h"
 #include "LinuxInstallerLauncher.h"
@@ -25,6 +26,7 @@ struct PlatformSeams {
     QString sArchiveProgram;
     InstallerLauncher* pInstallerLauncher = nullptr;
     Clock* pClock = nullptr;
+    Platform::DesktopNotificationsFactory desktopNotifications;
 };
 
 namespace
@@ -105,6 +107,12 @@ Clock& Platform::clock()
     return pInstalled ? *pInstalled : s_system;
 }
 
+std::unique_ptr<DesktopNotifications> Platform::makeDesktopNotifications()
+{
+    const DesktopNotificationsFactory factory = current(&PlatformSeams::desktopNotifications);
+    return factory ? factory() : std::make_unique<FreedesktopNotifications>();
+}
+
 PlatformOverride::~PlatformOverride()
 {
     QMutexLocker lock(&g_mutex);
@@ -167,4 +175,9 @@ void PlatformOverride::setInstallerLauncher(InstallerLauncher* pLauncher)
 void PlatformOverride::setClock(Clock* pClock)
 {
     replace(&PlatformSeams::pClock, pClock);
+}
+
+void PlatformOverride::setDesktopNotifications(Platform::DesktopNotificationsFactory factory)
+{
+    replace(&PlatformSeams::desktopNotifications, std::move(factory));
 }

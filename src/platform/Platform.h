@@ -10,6 +10,7 @@
 
 class Autostart;
 class Clock;
+class DesktopNotifications;
 class DeviceNotices;
 class InstallerLauncher;
 class SerialPorts;
@@ -27,6 +28,7 @@ class Platform
 public:
     using DeviceNoticesFactory = std::function<std::unique_ptr<DeviceNotices>()>;
     using SingleInstanceFactory = std::function<std::unique_ptr<SingleInstance>(const QString& sLockDir)>;
+    using DesktopNotificationsFactory = std::function<std::unique_ptr<DesktopNotifications>()>;
 
     static VolumeInfo& volumes();
     static SerialPorts& serialPorts();
@@ -42,6 +44,8 @@ public:
     static QString archiveProgram(const QString& sProgramDir);
     static InstallerLauncher& installerLauncher();
     static Clock& clock();
+    // The desktop's notices, for the thread that calls (the GUI thread).
+    static std::unique_ptr<DesktopNotifications> makeDesktopNotifications();
 };
 
 // Puts other implementations behind Platform for as long as it lives (tests, benchmarks); its end brings
@@ -66,6 +70,7 @@ public:
     void setArchiveProgram(const QString& sPath);
     void setInstallerLauncher(InstallerLauncher* pLauncher);
     void setClock(Clock* pClock);
+    void setDesktopNotifications(Platform::DesktopNotificationsFactory factory);
 
 private:
     template <typename T> void replace(T PlatformSeams::*pMember, T value);

@@ -2,7 +2,10 @@
 
 #include <QString>
 
-// One agent per user: the first start takes a lock that later starts find taken.
+#include <functional>
+
+// One agent per user: the first start takes a lock that later starts find taken. The holder also listens
+// for later starts, so a start that finds the agent running can ask it to show its window.
 class SingleInstance
 {
 public:
@@ -19,5 +22,13 @@ public:
     // After CANNOT_LOCK: what failed, in plain words for the user (for example "the data folder
     // "/home/a/.local/share/WendoAgent" cannot be created (Read-only file system)"); empty otherwise.
     virtual QString failureReason() const = 0;
+    // Stops listening and drops the lock.
     virtual void release() = 0;
+
+    // After HELD, with an event loop to come: every later start that asks runs onShowAsked in this thread.
+    // False (failureReason() says why) when nobody could reach this instance.
+    virtual bool listenForStarts(std::function<void()> onShowAsked) = 0;
+    // After OTHER_RUNNING: asks the running agent to show its window; true once it said it will. Blocks
+    // for a few seconds at most.
+    virtual bool askRunningToShow() = 0;
 };

@@ -7,7 +7,8 @@
 #include <QMenu>
 #include <QPointer>
 
-// A tray icon for tests: records the balloons and lets the test click the last one.
+// A tray icon for tests: records the balloons and lets the test click the last one; a tray host is present
+// unless the test says otherwise.
 class FakeTrayIcon : public TrayIcon
 {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     void setContextMenu(QMenu* pMenu) override;
     void setVisible(bool bVisible) override;
     bool isVisible() const override { return m_bVisible; }
+    bool isHostPresent() const override { return m_bHostPresent; }
+    // A desktop without a notification area (or one whose tray went away).
+    void setHostPresent(bool bPresent) { m_bHostPresent = bPresent; }
     void showMessage(const QString& sTitle, const QString& sText) override;
 
     void clickMessage();
@@ -36,4 +40,5 @@ private:
     QIcon m_icon;
     QPointer<QMenu> m_pMenu;
     bool m_bVisible = false;
+    bool m_bHostPresent = true;
 };

@@ -28,6 +28,11 @@ bool QtTrayIcon::isVisible() const
     return m_pIcon->isVisible();
 }
 
+bool QtTrayIcon::isHostPresent() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void QtTrayIcon::showMessage(const QString& sTitle, const QString& sText)
 {
     m_pIcon->showMessage(sTitle, sText, QSystemTrayIcon::Information, AgentTiming::ms(AgentTiming::BALLOON));

@@ -16,6 +16,7 @@ public:
     void setContextMenu(QMenu* pMenu) override;
     void setVisible(bool bVisible) override;
     bool isVisible() const override;
+    bool isHostPresent() const override;
     void showMessage(const QString& sTitle, const QString& sText) override;
 
 private:

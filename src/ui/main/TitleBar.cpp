@@ -5,6 +5,8 @@
 #include "core/DebugLog.h"
 #include "ui_TitleBar.h"
 
+#include <QContextMenuEvent>
+
 TitleBar::TitleBar(QWidget* pParent) : QWidget(pParent), m_pUi(new Ui_TitleBar)
 {
     writeLog(1, "[TitleBar][TitleBar][Entry]");
@@ -17,12 +19,17 @@ TitleBar::TitleBar(QWidget* pParent) : QWidget(pParent), m_pUi(new Ui_TitleBar)
         sVersion = settings.getString("AGENT", "version");
     }
     m_pUi->lab_version->setText(QString("(%1)").arg(sVersion));
-    if (pParent)
-        connect(m_pUi->btn_close, &QPushButton::clicked, pParent, &QWidget::hide);
+    connect(m_pUi->btn_close, &QPushButton::clicked, this, &TitleBar::closeClicked);
     writeLog(1, "[TitleBar][TitleBar][End]");
 }
 
 TitleBar::~TitleBar()
 {
     delete m_pUi;
+}
+
+void TitleBar::contextMenuEvent(QContextMenuEvent* pEvent)
+{
+    emit menuAsked(pEvent->globalPos());
+    pEvent->accept();
 }

@@ -23,6 +23,8 @@ public:
     virtual void setContextMenu(QMenu* pMenu) = 0;
     virtual void setVisible(bool bVisible) = 0;
     virtual bool isVisible() const = 0;
+    // Whether the desktop has a notification area to show the icon in right now (it can come and go).
+    virtual bool isHostPresent() const = 0;
     // A balloon with the information icon, shown for AgentTiming::BALLOON.
     virtual void showMessage(const QString& sTitle, const QString& sText) = 0;
 

@@ -1,6 +1,6 @@
 #include "WidgetNotifier.h"
 
-#include "TrayIcon.h"
+#include "Balloons.h"
 #include "core/DebugLog.h"
 
 #include <QCheckBox>
@@ -77,14 +77,14 @@ int WidgetNotifier::askWithCheckBox(const QString& sTitle, const QString& sText,
 
 void WidgetNotifier::showBalloon(const QString& sTitle, const QString& sText)
 {
-    if (!m_pTray) {
-        writeLog(1, "[WidgetNotifier][showBalloon] no tray: %s", qUtf8Printable(sText));
+    if (!m_pBalloons) {
+        writeLog(1, "[WidgetNotifier][showBalloon] no window yet: %s", qUtf8Printable(sText));
         return;
     }
-    m_pTray->showMessage(sTitle, sText);
+    m_pBalloons->show(sTitle, sText);
 }
 
-void WidgetNotifier::setTray(TrayIcon* pTray)
+void WidgetNotifier::setBalloons(Balloons* pBalloons)
 {
-    m_pTray = pTray;
+    m_pBalloons = pBalloons;
 }

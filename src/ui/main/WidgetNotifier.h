@@ -4,10 +4,10 @@
 
 #include <QPointer>
 
-class TrayIcon;
+class Balloons;
 
 // The program's notices: modal message boxes without icon and parent that never end the program when
-// closed, and balloons through the tray icon once the main window has one.
+// closed, and balloons where the main window shows its own (the tray, or the desktop's notices).
 class WidgetNotifier : public Notifier
 {
 public:
@@ -17,8 +17,8 @@ public:
                         bool* pChecked) override;
     void showBalloon(const QString& sTitle, const QString& sText) override;
 
-    void setTray(TrayIcon* pTray);
+    void setBalloons(Balloons* pBalloons);
 
 private:
-    QPointer<TrayIcon> m_pTray;
+    QPointer<Balloons> m_pBalloons;
 };

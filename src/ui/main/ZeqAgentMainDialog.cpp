@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "AgentResources.h"
+#include "Balloons.h"
 #include "BottomBar.h"
 #include "Login_fbWidget.h"
 #include "TitleBar.h"
@@ -53,6 +54,8 @@ ZeqAgentMainDialog::ZeqAgentMainDialog(QWidget* pParent)
     // Outside the layout the strips stay hidden, so the welcome view shows only the welcome picture.
     m_pTitleBar = new TitleBar(this);
     m_pTitleBar->hide();
+    connect(m_pTitleBar, &TitleBar::closeClicked, this, &ZeqAgentMainDialog::closeWindow);
+    connect(m_pTitleBar, &TitleBar::menuAsked, this, &ZeqAgentMainDialog::titleMenuAsked);
     m_pBottomBar = new BottomBar(this);
     m_pBottomBar->hide();
 
@@ -102,7 +105,11 @@ void ZeqAgentMainDialog::createTray()
     m_pTray->setIcon(QIcon(":res/zeqwendo16.png"));
     m_pTray->setContextMenu(m_pTrayMenu);
     m_pTray->setVisible(true);
-    writeLog(1, "[ZeqAgentMainDialog][createTray] tray icon shown");
+    m_pBalloons = new Balloons(m_pTray, this);
+    if (trayHostPresent())
+        writeLog(1, "[ZeqAgentMainDialog][createTray] tray icon shown");
+    else
+        writeLog(1, "[ZeqAgentMainDialog][createTray] no tray host: the window keeps the tray's menu");
 }
 
 void ZeqAgentMainDialog::completeTrayMenu()
@@ -117,7 +124,7 @@ void ZeqAgentMainDialog::completeTrayMenu()
     m_pTrayMenu->addAction(m_pRunAction);
     m_pTrayMenu->addSeparator();
     m_pTrayMenu->addAction(m_pExitAction);
-    connect(m_pTray, &TrayIcon::messageClicked, this, &ZeqAgentMainDialog::slotMessageClicked);
+    connect(m_pBalloons, &Balloons::clicked, this, &ZeqAgentMainDialog::slotMessageClicked);
     connect(m_pTray, &TrayIcon::activated, this, &ZeqAgentMainDialog::iconActivated);
 }
 
@@ -158,15 +165,47 @@ void ZeqAgentMainDialog::iconActivated(QSystemTrayIcon::ActivationReason active)
 void ZeqAgentMainDialog::showBalloon(TRAY_MESSAGE eKind, const QString& sTitle, const QString& sText)
 {
     m_eTrayState = eKind;
-    if (m_pTray)
-        m_pTray->showMessage(sTitle, sText);
+    if (m_pBalloons)
+        m_pBalloons->show(sTitle, sText);
 }
 
 void ZeqAgentMainDialog::showWindow()
 {
+    if (m_bExitDone)
+        return;
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();
+}
+
+// Hidden into the tray, or minimised where there is none.
+bool ZeqAgentMainDialog::isOutOfSight() const
+{
+    return !isVisible() || isMinimized();
+}
+
+// Asked at each use: a tray host can start or end at any time.
+bool ZeqAgentMainDialog::trayHostPresent() const
+{
+    return m_pTray && m_pTray->isHostPresent();
+}
+
+void ZeqAgentMainDialog::closeWindow()
+{
+    if (trayHostPresent()) {
+        hide();
+        return;
+    }
+    writeLog(1, "[ZeqAgentMainDialog][closeWindow] no tray host: minimised");
+    showMinimized();
+}
+
+void ZeqAgentMainDialog::titleMenuAsked(const QPoint& globalPos)
+{
+    if (trayHostPresent() || !m_pTrayMenu)
+        return;
+    m_pTrayMenu->popup(globalPos);
 }
 
 // ---- run at start-up ----
@@ -353,7 +392,7 @@ void ZeqAgentMainDialog::slotActionFinish(ACTION_STATUS status, QString sResult)
         skinLogout();
         break;
     case SYNC_SUCCESS:
-        if (!isVisible())
+        if (isOutOfSight())
             showBalloon(TRAY_SYNC, QString(),
                         QString("%1\n%2").arg(
                             m_pCtrl->isQuorvane()
@@ -380,7 +419,7 @@ void ZeqAgentMainDialog::devRefresh(bool bArrival)
         return;
     }
     // While the window is visible its pages show the removal themselves.
-    if (!isVisible())
+    if (isOutOfSight())
         showBalloon(TRAY_DISCONNECT, QString(),
                     QString("%1 disconnected").arg(m_pCtrl->currentDevice().devInfo.sHWName));
 }
@@ -397,7 +436,7 @@ void ZeqAgentMainDialog::doProcUpdateCheck(bool bAuto)
     writeLog(1, "[ZeqAgentMainDialog][doProcUpdateCheck] auto %d update %d", int(bAuto), int(bUpdate));
     if (!bUpdate)
         return;
-    if (!isVisible()) {
+    if (isOutOfSight()) {
         showBalloon(TRAY_UPDATE, QString(),
                     QObject::tr("New update available. Click here for more information."));
         return;
@@ -417,11 +456,11 @@ void ZeqAgentMainDialog::slotMessageClicked()
 {
     switch (m_eTrayState) {
     case TRAY_SYNC:
-        if (!isVisible())
+        if (isOutOfSight())
             m_pCtrl->openShareWeb(false, false);
         break;
     case TRAY_UPDATE:
-        if (!isVisible())
+        if (isOutOfSight())
             showWindow();
         m_pCtrl->requestMyDeviceTab();
         break;
@@ -515,6 +554,8 @@ void ZeqAgentMainDialog::doExitSequence()
         delete *ppAction;
         *ppAction = nullptr;
     }
+    delete m_pBalloons;
+    m_pBalloons = nullptr;
     delete m_pTray;
     m_pTray = nullptr;
     delete m_pTrayMenu; // takes the "Run at Startup" item with it

@@ -8,6 +8,7 @@
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
 
+class Balloons;
 class BottomBar;
 class Login_fbWidget;
 class QAction;
@@ -33,11 +34,16 @@ public:
     ~ZeqAgentMainDialog() override;
 
     TrayIcon* trayIcon() const { return m_pTray; }
+    Balloons* balloons() const { return m_pBalloons; }
     TRAY_MESSAGE trayState() const { return m_eTrayState; }
 
     // The second half of "Exit WendoAgent": strips, pages, layout, menu and tray icon go, the workers
     // stop. Runs once every event loop has ended, so no nested loop returns into a deleted page.
     void doExitSequence();
+
+public slots:
+    // Out of the tray or the task bar, in front: "Open WendoAgent", and a second start of the program.
+    void showWindow();
 
 protected:
     void mousePressEvent(QMouseEvent* pEvent) override;
@@ -58,8 +64,15 @@ private slots:
     void SetRunAtStartup(bool bStat);
     void iconActivated(QSystemTrayIcon::ActivationReason active);
     void setExitEnable();
+    // The title strip's close: into the tray where one shows the icon, else down to the task bar, so the
+    // window is never lost.
+    void closeWindow();
+    // Without a tray the title strip's right-click is the way to the tray's menu.
+    void titleMenuAsked(const QPoint& globalPos);
 
 private:
+    bool trayHostPresent() const;
+    bool isOutOfSight() const;
     void createTray();
     void completeTrayMenu();
     void retranslateTray();
@@ -85,7 +98,6 @@ private:
     }
     bool hasView() const;
     void showBalloon(TRAY_MESSAGE eKind, const QString& sTitle, const QString& sText);
-    void showWindow();
     static void closeModalWindows();
 
     Ui_ZeqAgentMainDialog* m_pUi;
@@ -98,6 +110,7 @@ private:
     QVBoxLayout* m_pLayout = nullptr;
 
     TrayIcon* m_pTray = nullptr;
+    Balloons* m_pBalloons = nullptr;
     QMenu* m_pTrayMenu = nullptr;
     QAction* m_pOpenAction = nullptr;
     QAction* m_pAboutAction = nullptr;

@@ -7,6 +7,7 @@
 #include "ui/update/UpdateDialogOpener.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTextCodec>
 
 #include <cstdio>
@@ -45,6 +46,18 @@ int refuseStart(int& argc, char** argv, const QString& sReason)
     }
     return 1;
 }
+
+// A start while the agent runs: the running one shows its window, as its "Open WendoAgent" would, and this
+// one ends as a successful start.
+int showRunningInstance(int& argc, char** argv, SingleInstance& instanceLock)
+{
+    QCoreApplication app(argc, argv);
+    if (instanceLock.askRunningToShow())
+        writeLog(1, "[main][showRunningInstance] the running agent shows its window");
+    else
+        writeLog(1, "[main][showRunningInstance] %s", qUtf8Printable(instanceLock.failureReason()));
+    return 0;
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -68,7 +81,7 @@ int main(int argc, char* argv[])
         break;
     case SingleInstance::OTHER_RUNNING:
         writeLog(1, "[main][main] another instance is running");
-        return 0;
+        return showRunningInstance(argc, argv, *pInstanceLock);
     case SingleInstance::CANNOT_LOCK:
         return refuseStart(argc, argv, pInstanceLock->failureReason());
     }
@@ -81,14 +94,28 @@ int main(int argc, char* argv[])
     UpdateDialogOpener dialogOpener;
     DialogOpener::setInstance(&dialogOpener);
 
+    // Listening before the window exists: a start during the welcome is answered, and the window that
+    // follows shows anyway.
+    QPointer<ZeqAgentMainDialog> pWindow;
+    if (!pInstanceLock->listenForStarts([&pWindow] {
+            writeLog(1, "[main][main] a second start asks for the window");
+            if (pWindow)
+                pWindow->showWindow();
+        }))
+        writeLog(1, "[main][main] later starts cannot reach this one: %s",
+                 qUtf8Printable(pInstanceLock->failureReason()));
+
     int nResult = 0;
     {
         ZeqAgentMainDialog dialog;
-        notifier.setTray(dialog.trayIcon());
+        pWindow = &dialog;
+        notifier.setBalloons(dialog.balloons());
         dialog.show();
         writeLog(1, "[main][main] window shown");
         nResult = app.exec();
     }
+    // The listener goes with the event loop's application object.
+    pInstanceLock->release();
     DialogOpener::setInstance(nullptr);
     Notifier::setInstance(nullptr);
     writeLog(1, "[main][main][End] %d", nResult);

@@ -1,8 +1,11 @@
 #include "XTopWindows.h"
 
+#include <QImage>
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 
 namespace
 {
@@ -82,4 +85,82 @@ bool XTopWindows::close(unsigned long nWindow)
     const bool bSent = XSendEvent(pDisplay, nWindow, False, NoEventMask, &event) != 0;
     XFlush(pDisplay);
     return bSent;
+}
+
+long XTopWindows::wmState(unsigned long nWindow)
+{
+    Display* pDisplay = display(m_pDisplay);
+    const Atom wmStateAtom = XInternAtom(pDisplay, "WM_STATE", False);
+    Atom type = 0;
+    int nFormat = 0;
+    unsigned long nItems = 0, nAfter = 0;
+    unsigned char* pData = nullptr;
+    long nState = 0;
+    if (XGetWindowProperty(pDisplay, nWindow, wmStateAtom, 0, 2, False, AnyPropertyType, &type, &nFormat,
+                           &nItems, &nAfter, &pData) == Success &&
+        pData && nItems > 0 && nFormat == 32)
+        nState = reinterpret_cast<long*>(pData)[0];
+    if (pData)
+        XFree(pData);
+    return nState;
+}
+
+QPoint XTopWindows::screenPosition(unsigned long nWindow)
+{
+    Display* pDisplay = display(m_pDisplay);
+    int nX = 0, nY = 0;
+    Window child = 0;
+    XTranslateCoordinates(pDisplay, nWindow, DefaultRootWindow(pDisplay), 0, 0, &nX, &nY, &child);
+    return QPoint(nX, nY);
+}
+
+bool XTopWindows::clickAt(const QPoint& globalPos, int nButton)
+{
+    Display* pDisplay = display(m_pDisplay);
+    XTestFakeMotionEvent(pDisplay, -1, globalPos.x(), globalPos.y(), CurrentTime);
+    XTestFakeButtonEvent(pDisplay, unsigned(nButton), True, CurrentTime);
+    XTestFakeButtonEvent(pDisplay, unsigned(nButton), False, CurrentTime);
+    return XSync(pDisplay, False) != 0;
+}
+
+bool XTopWindows::hasWindowManager()
+{
+    Display* pDisplay = display(m_pDisplay);
+    const Atom check = XInternAtom(pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int nFormat = 0;
+    unsigned long nItems = 0, nAfter = 0;
+    unsigned char* pData = nullptr;
+    const int nResult = XGetWindowProperty(pDisplay, DefaultRootWindow(pDisplay), check, 0, 1, False,
+                                           AnyPropertyType, &type, &nFormat, &nItems, &nAfter, &pData);
+    if (pData)
+        XFree(pData);
+    return nResult == Success && nItems > 0;
+}
+
+bool XTopWindows::hasTrayHost()
+{
+    Display* pDisplay = display(m_pDisplay);
+    const QByteArray selection = "_NET_SYSTEM_TRAY_S" + QByteArray::number(DefaultScreen(pDisplay));
+    return XGetSelectionOwner(pDisplay, XInternAtom(pDisplay, selection.constData(), False)) != 0;
+}
+
+bool XTopWindows::saveScreen(const QString& sPath)
+{
+    Display* pDisplay = display(m_pDisplay);
+    const Window root = DefaultRootWindow(pDisplay);
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(pDisplay, root, &attributes))
+        return false;
+    XImage* pImage = XGetImage(pDisplay, root, 0, 0, unsigned(attributes.width), unsigned(attributes.height),
+                               AllPlanes, ZPixmap);
+    if (!pImage)
+        return false;
+    QImage picture(attributes.width, attributes.height, QImage::Format_RGB32);
+    for (int nY = 0; nY < attributes.height; ++nY) {
+        for (int nX = 0; nX < attributes.width; ++nX)
+            picture.setPixel(nX, nY, QRgb(XGetPixel(pImage, nX, nY)) | 0xff000000u);
+    }
+    XDestroyImage(pImage);
+    return picture.save(sPath);
 }

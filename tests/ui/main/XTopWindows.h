@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 // A look at an X display from outside the program under test, as a window manager or a person sees it:
-// which top-level windows are shown, and closing one by its close box (WM_DELETE_WINDOW).
+// which top-level windows are shown and in what state, closing one by its close box (WM_DELETE_WINDOW),
+// a real click (XTest) anywhere on the screen, and a picture of the screen.
 class XTopWindows
 {
 public:
@@ -16,6 +18,16 @@ public:
     // The first shown window titled sTitle, or 0.
     unsigned long findShown(const QString& sTitle);
     bool close(unsigned long nWindow);
+    // The window's WM_STATE as its window manager set it: 1 normal, 3 iconic, 0 withdrawn or none.
+    long wmState(unsigned long nWindow);
+    // Where the window's top-left corner is on the screen.
+    QPoint screenPosition(unsigned long nWindow);
+    // A press and release of the button at the point, as the mouse sends them.
+    bool clickAt(const QPoint& globalPos, int nButton = 1);
+    bool hasWindowManager();
+    // An XEmbed tray host owns the screen's tray selection.
+    bool hasTrayHost();
+    bool saveScreen(const QString& sPath);
 
 private:
     QString titleOf(unsigned long nWindow);

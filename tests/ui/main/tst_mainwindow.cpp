@@ -1,11 +1,13 @@
 #include "controller/ShareWebLauncher.h"
 #include "core/JsonHelper.h"
 #include "platform/LinuxAutostart.h"
+#include "support/FakeDesktopNotifications.h"
 #include "support/UiFixture.h"
 #include "ui/main/AboutDialog.h"
 #include "ui/main/BottomBar.h"
 #include "ui/main/Login_fbWidget.h"
 #include "ui/main/TitleBar.h"
+#include "ui/main/WidgetNotifier.h"
 #include "ui/main/ZeqAgentMainDialog.h"
 #include "ui/pages/ZeqAgentInfoWidget.h"
 
@@ -55,6 +57,8 @@ private slots:
     void updateCheckResult_data();
     void updateCheckResult();
     void trayMenu();
+    void withoutTrayHost_data();
+    void withoutTrayHost();
     void signInItem();
     void websiteItem();
     void titleAndBottomStrips();
@@ -578,6 +582,74 @@ void TestMainWindow::trayMenu()
     // "Check for Updates" starts nothing that does not exist yet.
     action(*pWindow, "actionCheck")->trigger();
     QVERIFY(m_pFixture->m_notifier.m_notices.isEmpty());
+}
+
+void TestMainWindow::withoutTrayHost_data()
+{
+    QTest::addColumn<bool>("bTrayHost");
+    QTest::newRow("tray host") << true;
+    QTest::newRow("no tray host") << false;
+}
+
+// A tray that can show nothing: the close minimises, the title strip's right-click opens the tray's
+// menu, and balloons (the window's and those of the code below it) become the desktop's notices, whose
+// click does what the balloon's would.
+void TestMainWindow::withoutTrayHost()
+{
+    QFETCH(bool, bTrayHost);
+    UrlCatcher urls; // no browser from a test
+    QList<QPointer<FakeDesktopNotifications>> desktops;
+    PlatformOverride platform;
+    platform.setDesktopNotifications([&desktops] {
+        auto pDesktop = std::make_unique<FakeDesktopNotifications>();
+        desktops.append(pDesktop.get());
+        return pDesktop;
+    });
+    auto pWindow = makeWindow();
+    m_pFixture->m_pTray->setHostPresent(bTrayHost);
+    WidgetNotifier notifier;
+    notifier.setBalloons(pWindow->balloons());
+    pWindow->show();
+
+    TitleBar* pStrip = pWindow->findChild<TitleBar*>();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(300, 20),
+                                 pStrip->mapToGlobal(QPoint(300, 20)));
+    QApplication::sendEvent(pStrip, &rightClick);
+    QCOMPARE(menuOf(*pWindow)->isVisible(), !bTrayHost);
+    menuOf(*pWindow)->hide();
+
+    m_pFixture->m_pTray->m_balloons.clear();
+    ZeqAgentCtrlMgr::getInstance()->slotHandleResults(UPDATE_AVAILABLE, "Wendo 100");
+    notifier.showBalloon("Title", "Text");
+    QCOMPARE(m_pFixture->m_pTray->m_balloons.size(), bTrayHost ? 2 : 0);
+    QCOMPARE(desktops.size(), bTrayHost ? 0 : 1);
+    if (!bTrayHost) {
+        QCOMPARE(desktops.first()->m_notices.size(), 2);
+        QCOMPARE(desktops.first()->m_notices.first().sTitle, QString("Wendo 100"));
+        QCOMPARE(desktops.first()->m_notices.first().sText, QString("Update available"));
+        QCOMPARE(desktops.first()->m_notices.first().nTimeoutMs, 10000);
+        QCOMPARE(desktops.first()->m_notices.last().sText, QString("Text"));
+    }
+
+    pStrip->findChild<QPushButton*>("btn_close")->click();
+    QCOMPARE(pWindow->isVisible(), !bTrayHost);
+    QCOMPARE(pWindow->isMinimized(), !bTrayHost);
+    // Minimised counts as out of sight, as hidden in the tray does: the sync balloon comes.
+    ZeqAgentCtrlMgr::getInstance()->slotHandleResults(SYNC_SUCCESS, QString());
+    const int nShown =
+        bTrayHost ? m_pFixture->m_pTray->m_balloons.size() : desktops.first()->m_notices.size();
+    QCOMPARE(nShown, 3);
+    ZeqAgentCtrlMgr::getInstance()->slotHandleResults(UPDATE_AVAILABLE, "Wendo 100");
+
+    // The balloon's click (a notice's, without a tray) brings the window back, on the device tab.
+    QSignalSpy tabAsked(ZeqAgentCtrlMgr::getInstance(), &ZeqAgentCtrlMgr::tabMyDevice);
+    if (bTrayHost)
+        m_pFixture->m_pTray->clickMessage();
+    else
+        desktops.first()->click();
+    QVERIFY(pWindow->isVisible());
+    QVERIFY(!pWindow->isMinimized());
+    QCOMPARE(tabAsked.count(), 1);
 }
 
 void TestMainWindow::signInItem()
