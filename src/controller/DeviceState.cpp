@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/DevicePath.h"
 #include "platform/Platform.h"
+#include "update/DeviceOffer.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -33,6 +34,8 @@ bool DeviceState::notice(const Worker::DEVINFOEX& devinfoex)
         writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][Plugin]");
         AgentSettings settings;
         settings.setDeviceValue(uuid(), "connect", Platform::clock().today().toString("yyyy/MM/dd"));
+        // The daily check runs while no device is attached: the group tells it what the device can take.
+        DeviceOffer::recordFamily(uuid(), m_nFamily);
     } else {
         writeLog(1, "[ZeqAgentCtrlMgr][notityWendoDev][Plugoff]");
     }

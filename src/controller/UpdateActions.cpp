@@ -9,6 +9,7 @@
 #include "core/WorkFile.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "update/DeviceOffer.h"
 #include "update/DeviceUpdateWorker.h"
 
 #include <QFile>
@@ -126,11 +127,7 @@ void UpdateActions::dropUnreachablePackages()
     QList<WorkFile::Row> rows;
     if (!QFileInfo::exists(sPath) || !WorkFile::readRows(sPath, &rows))
         return;
-    QList<WorkFile::Row> kept;
-    for (const WorkFile::Row& row : rows) {
-        if (row.value(0) == "AGENT")
-            kept.append(row);
-    }
+    const QList<WorkFile::Row> kept = DeviceOffer::offeredRows(m_device.family(), rows);
     if (kept.size() == rows.size())
         return;
     writeLog(1,

@@ -96,12 +96,14 @@ void DevMonitorThread::run()
     writeLog(1, "[DevMonitorThread][RUN][End]");
 }
 
-void DevMonitorThread::scanAtStart()
+void DevMonitorThread::scanAtStart(const QStringList& lstSkipped)
 {
     if (checkWendo100Dev())
         return;
     const QStringList lstRoots = m_pVolumes->volumeRoots();
     for (const QString& sRoot : lstRoots) {
+        if (lstSkipped.contains(sRoot))
+            continue;
         if (m_bStopping || checkWendo500Dev(UsbNotification::USBNOTIFYINFO{sRoot, true}))
             return;
     }
@@ -123,10 +125,38 @@ void DevMonitorThread::procNotice(const UsbNotification::USBNOTIFYINFO& notice)
 {
     if (m_bStopping)
         return;
+    const int nNoticesBefore = m_nNoticesSent;
     if (notice.sPath == QLatin1String(SERIAL_PORT_PATH))
         checkWendo100Dev();
     else
         checkWendo500Dev(notice);
+    if (m_nNoticesSent != nNoticesBefore && !m_bLastArrival && !m_bStopping)
+        lookAgainAfterRemoval();
+    m_lstGoneRoots.clear();
+}
+
+// The device reported is one of those attached: with two on the machine, the one reported may leave while
+// the other stays. After a removal the monitor tells again of a device of the other family it holds, or
+// looks for one as at start, so that the windows show what is still attached. The drives of the device
+// that left are not looked at: their own notices may still be on their way.
+void DevMonitorThread::lookAgainAfterRemoval()
+{
+    writeLog(1, "[DevMonitorThread][lookAgainAfterRemoval][Entry]");
+    if (!tellOtherFamily())
+        scanAtStart(m_lstGoneRoots);
+    writeLog(1, "[DevMonitorThread][lookAgainAfterRemoval][End]");
+}
+
+bool DevMonitorThread::tellOtherFamily()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_presence.serialPresent())
+        emitNotice(true, Worker::FAMILY_SERIAL);
+    else if (m_presence.drivePresent())
+        emitNotice(true, Worker::FAMILY_DRIVE);
+    else
+        return false;
+    return true;
 }
 
 void DevMonitorThread::emitNotice(bool bArrival, Worker::DeviceFamily family)
@@ -141,6 +171,8 @@ void DevMonitorThread::emitNotice(bool bArrival, Worker::DeviceFamily family)
         devinfo.devInfo = m_driveDevInfo;
         devinfo.lstDrive = m_driveDevInfo.lstDrive;
     }
+    ++m_nNoticesSent;
+    m_bLastArrival = bArrival;
     emit notityWendoDev(devinfo);
 }
 
@@ -407,6 +439,7 @@ bool DevMonitorThread::findDataDrive(const QString& sSystemRoot, QString* pDataR
 
 void DevMonitorThread::reportDriveRemoval()
 {
+    m_lstGoneRoots = m_presence.drives();
     m_presence.setDriveAbsent();
     emitNotice(false, Worker::FAMILY_DRIVE);
     writeLog(1, "[DevMonitorThread][checkWendo500Dev][Device Plug-off]");

@@ -23,7 +23,9 @@ class VolumeInfo;
 //
 // Presence is kept per family with the port or the drives the device was found on: only the going away
 // of that port or of a recorded drive reports a removal, and a notice of one family never removes a device
-// of the other. The record travels by value in the signal; connect it queued (the default across threads).
+// of the other. After a removal it looks again for a device still attached (the other family's, or one
+// more on the volumes), so one of two devices leaving does not leave the agent with none. The record
+// travels by value in the signal; connect it queued (the default across threads).
 class DevMonitorThread : public QThread
 {
     Q_OBJECT
@@ -87,7 +89,11 @@ protected:
 
 private:
     void procNotice(const UsbNotification::USBNOTIFYINFO& notice);
-    void scanAtStart();
+    // The serial family first, then each volume but the skipped roots, up to the first device found.
+    void scanAtStart(const QStringList& lstSkipped = QStringList());
+    void lookAgainAfterRemoval();
+    // Tells again of the device of a family still present; false when neither family holds one.
+    bool tellOtherFamily();
     QStringList devicePorts();
     bool identifySerial(const QString& sPort);
     // Opens the port once to see that it can be had: a busy port (the modem manager probing a new port)
@@ -114,6 +120,9 @@ private:
     DRIVEDEVINFO m_driveDevInfo;
     DevicePresence m_presence;
     QStringList m_lstRefusedPorts; // told already
+    int m_nNoticesSent = 0;        // written under m_mutex, read in the monitor thread
+    bool m_bLastArrival = false;   // the flag of the last notice sent
+    QStringList m_lstGoneRoots;    // the drives of a drive device whose removal the notice in hand reported
     QMutex m_mutex;                // held for each check
 
     QMutex m_queueMutex;

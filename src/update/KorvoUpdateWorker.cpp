@@ -1,5 +1,6 @@
 #include "KorvoUpdateWorker.h"
 
+#include "DeviceOffer.h"
 #include "DeviceUpdateWorker.h"
 #include "MapFreeUpdateWorker.h"
 #include "MapSelection.h"
@@ -115,12 +116,14 @@ void KorvoUpdateWorker::removeWorkFiles()
 
 QString KorvoUpdateWorker::deviceRequest(const QString& sGroup) const
 {
+    const int nFamily = DeviceOffer::recordedFamily(sGroup);
     const QString sApplication = groupValue(sGroup, "swver");
     return JsonHelper::fill(
         R"({"sku":"%1","uuid":"%2","model":"%3","acc":"%4","image":"%5","application":"%6","agent":"%7"})",
         {groupValue(sGroup, "sku"), sGroup, groupValue(sGroup, "hwname"),
-         m_host.user ? m_host.user() : QString(), groupValue(sGroup, "fwver"),
-         sApplication.isEmpty() ? QString("0") : sApplication,
+         m_host.user ? m_host.user() : QString(),
+         DeviceOffer::requestVersion(nFamily, groupValue(sGroup, "fwver")),
+         DeviceOffer::requestVersion(nFamily, sApplication.isEmpty() ? QString("0") : sApplication),
          AgentSettings().getString("AGENT", "version")});
 }
 
@@ -148,8 +151,12 @@ void KorvoUpdateWorker::checkMapUpdate()
         endPass("a device is connected");
         return;
     }
-    removeWorkFiles();
     const QString sGroup = currentGroup();
+    if (!DeviceOffer::hasMapCheck(DeviceOffer::recordedFamily(sGroup))) {
+        nextDevice();
+        return;
+    }
+    removeWorkFiles();
     doCheckMapFreeUpdate(JsonHelper::fill(R"({"model":"%1","sku":"%2","uuid":"%3"})",
                                           {groupValue(sGroup, "hwname"), groupValue(sGroup, "sku"), sGroup}));
 }
@@ -187,7 +194,19 @@ bool KorvoUpdateWorker::procCheckUpdate()
     const bool bFound = reader.openKorvoUpdate(m_sAnswerFile);
     if (m_host.error && !reader.m_sCode.isEmpty())
         m_host.error(reader.m_sCode, reader.m_sError);
-    return bFound && reader.m_sCode.isEmpty();
+    return bFound && reader.m_sCode.isEmpty() && isOffered(reader.m_bAgentOffered);
+}
+
+// Only what "Check for Updates" would offer the device counts. The agent's own package is offered to
+// every device; the list holds the answer's other packages.
+bool KorvoUpdateWorker::isOffered(bool bAgentOffered) const
+{
+    if (bAgentOffered)
+        return true;
+    QList<WorkFile::Row> rows;
+    if (!WorkFile::readRows(ProcDevUpdateXml::korvoListPath(), &rows))
+        return false;
+    return !DeviceOffer::offeredRows(DeviceOffer::recordedFamily(currentGroup()), rows).isEmpty();
 }
 
 // Only what is newer than the device holds counts: a bare success or an offer of the maps it has is no

@@ -14,7 +14,8 @@ class WorkerThread;
 // The daily check of the devices known to the signed-in account, without any window: one pass a while
 // after the start and then one a day. A pass asks, device after device, the update service and then the
 // map service, each device with its own values from its settings group, and reports each device that has
-// something newer than it holds with UPDATE_AVAILABLE (113) and the device's "hwname". A pass checks only
+// something newer than it holds with UPDATE_AVAILABLE (113) and the device's "hwname". What counts is what
+// the interactive check would offer the device's family (DeviceOffer). A pass checks only
 // while no device is connected: a device plugged in, a failed request or the last device ends it.
 class KorvoUpdateWorker : public QObject
 {
@@ -69,6 +70,7 @@ private:
     void checkMapUpdate();
     void doCheckMapFreeUpdate(const QString& sRequest);
     bool procCheckUpdate();
+    bool isOffered(bool bAgentOffered) const;
     bool procFreeMap();
     void nextDevice();
     void endPass(const char* szWhy);

@@ -48,7 +48,9 @@ bool ProcDevUpdateXml::openKorvoUpdate(const QString& sPath)
         return false;
     QList<WorkFile::Row> device;
     for (const WorkFile::Row& row : rows) {
-        if (!isAgentRow(row))
+        if (isAgentRow(row))
+            m_bAgentOffered = true;
+        else
             device.append(row);
     }
     return writeList(korvoListPath(), device);
@@ -57,6 +59,7 @@ bool ProcDevUpdateXml::openKorvoUpdate(const QString& sPath)
 bool ProcDevUpdateXml::readUpdates(const QString& sPath, QList<WorkFile::Row>* pRows)
 {
     m_eOutcome = UNREADABLE;
+    m_bAgentOffered = false;
     m_sCode.clear();
     m_sError.clear();
     const QFileInfo info(sPath);

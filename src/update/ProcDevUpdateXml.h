@@ -41,6 +41,8 @@ public:
     static QString korvoListPath();
 
     Outcome m_eOutcome = UNREADABLE;
+    // After openKorvoUpdate: the answer offered the agent's own package (which its list leaves out).
+    bool m_bAgentOffered = false;
     QString m_sCode;
     QString m_sError;
 

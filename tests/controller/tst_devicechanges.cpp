@@ -14,6 +14,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 // The controller's side of device changes: the monitor's notices become one devRefresh per change, the
 // connect date lands in the device's own group, and the update work files feed its settings.
 class TestDeviceChanges : public QObject
@@ -23,6 +25,8 @@ class TestDeviceChanges : public QObject
 private slots:
     void initTestCase();
     void arrivalAndRemovalThroughTheMonitor();
+    void twoDriveDevices_data();
+    void twoDriveDevices();
     void arrivalWritesTheClocksDate_data();
     void arrivalWritesTheClocksDate();
     void presence_data();
@@ -98,6 +102,69 @@ void TestDeviceChanges::arrivalAndRemovalThroughTheMonitor()
     QCOMPARE(refresh.count(), 2);
     QCOMPARE(refresh.at(1).at(0).toBool(), false);
     QVERIFY(!pCtrl->isDevicePresent());
+}
+
+void TestDeviceChanges::twoDriveDevices_data()
+{
+    // Steps on two devices "A" and "B": "+" mounts with a notice, "=" mounts without one (the device was
+    // there already while the agent looked at another), "-" unmounts with a notice. After each step the
+    // controller has sent the given number of refreshes in all.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<int>>("counts");
+    QTest::addColumn<QList<bool>>("refreshes");
+    QTest::addColumn<QString>("shown"); // the device held at the end, "" for none
+    QTest::newRow("the second leaves: the first is shown")
+        << QStringList{"=A", "+B", "-B"} << QList<int>{0, 1, 3} << QList<bool>{true, false, true} << "TWO-A";
+    QTest::newRow("the first leaves: the second is shown")
+        << QStringList{"+A", "+B", "-A"} << QList<int>{1, 1, 3} << QList<bool>{true, false, true} << "TWO-B";
+    QTest::newRow("both leave: none") << QStringList{"+A", "+B", "-A", "-B"} << QList<int>{1, 1, 3, 4}
+                                      << QList<bool>{true, false, true, false} << "";
+}
+
+// Two drive-family devices on the machine: the agent holds one at a time, and when the one it holds
+// leaves it shows the other, as its start would.
+void TestDeviceChanges::twoDriveDevices()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, counts);
+    QFETCH(QList<bool>, refreshes);
+    QFETCH(QString, shown);
+    resetPresence();
+    QMap<QString, std::shared_ptr<DriveTree>> trees;
+    for (const QString& sName : {QString("A"), QString("B")}) {
+        trees[sName] = std::make_shared<DriveTree>();
+        QVERIFY(trees[sName]->writeDeviceXml("TWO-" + sName, "SKU-500", "Wendo 500 " + sName));
+    }
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    QSignalSpy refresh(pCtrl, &ZeqAgentCtrlMgr::devRefresh);
+    for (int i = 0; i < steps.size(); ++i) {
+        const QString sStep = steps.at(i);
+        const QString sRoot = trees[sStep.mid(1)]->root();
+        if (sStep.startsWith('-'))
+            m_pDevices->m_volumes.removeVolume(sRoot);
+        else
+            m_pDevices->m_volumes.addVolume(sRoot, "ZEQ_SYSTEM");
+        if (!sStep.startsWith('='))
+            m_pDevices->m_pNotices->send(sRoot, !sStep.startsWith('-'));
+        QTRY_COMPARE_WITH_TIMEOUT(refresh.count(), counts.at(i), 10000);
+    }
+    QList<bool> seen;
+    for (const QList<QVariant>& args : refresh)
+        seen << args.at(0).toBool();
+    QCOMPARE(seen, refreshes);
+    QCOMPARE(pCtrl->isDevicePresent(), !shown.isEmpty());
+    if (!shown.isEmpty()) {
+        QCOMPARE(pCtrl->currentDevice().devInfo.sUUID, shown);
+        QCOMPARE(pCtrl->currentDrive(), trees[shown.right(1)]->root());
+    }
+    // Whatever is left goes, with its notice, so that the monitor holds nothing for the next case.
+    for (const std::shared_ptr<DriveTree>& pTree : trees) {
+        if (m_pDevices->m_volumes.volumeRoots().contains(pTree->root())) {
+            m_pDevices->m_volumes.removeVolume(pTree->root());
+            m_pDevices->m_pNotices->send(pTree->root(), false);
+        }
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!pCtrl->isDevicePresent(), 10000);
 }
 
 void TestDeviceChanges::arrivalWritesTheClocksDate_data()

@@ -56,6 +56,7 @@ private slots:
 
     void startupScanPrefersSerial();
     void startupScanFindsDriveInMonitorThread();
+    void removalTellsOfTheOtherFamilysDevice();
     void noticesBeforeStartAreChecked();
     void searchRunsOffTheCallersThread();
     void stopEndsASearch();
@@ -464,6 +465,31 @@ void TestDevMonitor::startupScanFindsDriveInMonitorThread()
     QCOMPARE(pEmitter, static_cast<QThread*>(pMonitor.get()));
     QCOMPARE(recorder.lstThreads.at(0),
              QThread::currentThread()); // delivered queued into the receiver's thread
+}
+
+// Both families attached: when the serial device leaves, the drive device that stays is told of again,
+// so a receiver that held the serial one learns what is still there.
+void TestDevMonitor::removalTellsOfTheOtherFamilysDevice()
+{
+    if (!startSim())
+        QSKIP("no pseudo-terminal available");
+    DriveTree* pSystem = addSystemDrive();
+    auto pMonitor = makeMonitor();
+    Recorder recorder;
+    connect(pMonitor.get(), &DevMonitorThread::notityWendoDev, &recorder, &Recorder::notityWendoDev);
+    pMonitor->start();
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.lstRecords.size(), 1, 20000);
+    pMonitor->notifyDev(notice(pSystem->root(), true));
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.lstRecords.size(), 2, 20000);
+    m_ports.removePort(m_pSim->portName());
+    pMonitor->notifyDev(notice(QString::fromLatin1(SERIAL_PORT_PATH), true));
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.lstRecords.size(), 4, 20000);
+    QList<QList<int>> seen;
+    for (const Worker::DEVINFOEX& record : recorder.lstRecords)
+        seen << QList<int>{record.type, int(record.bArrival)};
+    QCOMPARE(seen, QList<QList<int>>({{1, 1}, {2, 1}, {1, 0}, {2, 1}}));
+    QCOMPARE(recorder.lstRecords.at(3).devInfo.sUUID, QString("UUID-500"));
+    QCOMPARE(recorder.lstRecords.at(3).lstDrive, QStringList({pSystem->root()}));
 }
 
 void TestDevMonitor::noticesBeforeStartAreChecked()

@@ -2,6 +2,7 @@
 
 #include "Balloons.h"
 #include "core/DebugLog.h"
+#include "ui/pages/MessageBoxTitleRoom.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -43,6 +44,7 @@ int WidgetNotifier::showMessage(const QString& sTitle, const QString& sText, int
     }
     box.setStandardButtons(buttons ? buttons : QMessageBox::StandardButtons(QMessageBox::Ok));
     labelYesNo(&box);
+    MessageBoxTitleRoom::apply(&box);
     const int nChosen = box.exec();
     for (const auto& button : BUTTONS) {
         if (nChosen == button.box)
@@ -69,6 +71,7 @@ int WidgetNotifier::askWithCheckBox(const QString& sTitle, const QString& sText,
     box.addButton(QMessageBox::Yes);
     box.addButton(QMessageBox::No);
     labelYesNo(&box);
+    MessageBoxTitleRoom::apply(&box);
     const int nChosen = box.exec();
     if (pChecked)
         *pChecked = pCheck->isChecked();

@@ -12,6 +12,7 @@
 #include "ui_InstallUpdateDialog.h"
 #include "update/MapKind.h"
 #include "update/MapRows.h"
+#include "update/PackageName.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,6 +118,9 @@ void InstallUpdateDialog::readDeviceRows()
     for (const WorkFile::Row& row : rows) {
         if (row.size() < 3)
             continue;
+        const QString sFile = PackageName::fromUrl(row.value(4));
+        if (!sFile.isEmpty() && !m_packageKinds.contains(sFile))
+            m_packageKinds.insert(sFile, row.at(0));
         const QString sVersion = row.at(2);
         if (row.at(0) == "APPLICATION") {
             ui->label_SoftVersion->setText(
@@ -140,18 +144,17 @@ void InstallUpdateDialog::readMapRows()
     for (const WorkFile::Row& row : rows) {
         if (row.size() <= MapRows::NOTES)
             continue;
-        const QString sNotes = row.at(MapRows::NOTES);
         const QString sDate = row.at(MapRows::RELEASE_DATE).section(' ', 0, 0);
-        // Country data has no row of its own, also where the country's name holds "TA" (ITALY).
-        if (MapKind::of(sNotes) == MapKind::COUNTRY)
-            continue;
-        if (sNotes.contains("NQ") || sNotes.contains("TA")) {
+        // The kind the install goes by: country data and base maps have no row of their own, also where
+        // a country's name holds "TA" (ITALY).
+        const MapKind::Kind eKind = MapKind::of(MapRows::notes(row));
+        if (eKind == MapKind::NQ || eKind == MapKind::TA) {
             const QString sName =
-                sNotes.contains("NQ") ? QObject::tr("HERE Map update") : QObject::tr("TA Map update");
+                eKind == MapKind::NQ ? QObject::tr("HERE Map update") : QObject::tr("TA Map update");
             m_sTAMapText = QString("%1(%2)").arg(sName, sDate);
             ui->label_TAUpdateVersion->setText(m_sTAMapText);
             ui->label_TAUpdateVersion->show();
-        } else if (sNotes.contains("OSM")) {
+        } else if (eKind == MapKind::OSM) {
             m_sOSMMapText = QString("%1(%2)").arg(QObject::tr("OSM Map update"), sDate);
             ui->label_OSMUpdateVersion->setText(m_sOSMMapText);
             ui->label_OSMUpdateVersion->show();
@@ -279,11 +282,13 @@ QString InstallUpdateDialog::kindWord(ACTION_STATUS status, const QString& sFile
     return QString();
 }
 
-QString InstallUpdateDialog::itemText(ACTION_STATUS status, const QString& sFile)
+QString InstallUpdateDialog::itemText(ACTION_STATUS status, const QString& sFile) const
 {
     if (status == DEVICE_DOWNLOADPROCESS || status == DEVICE_INSTALLPROCESS) {
         // The agent's own name is never translated.
-        return sFile.contains("setup") ? QString("WendoAgent") : QObject::tr("Device update");
+        const auto kind = m_packageKinds.constFind(sFile);
+        const bool bAgent = kind != m_packageKinds.constEnd() ? *kind == "AGENT" : sFile.contains("setup");
+        return bAgent ? QString("WendoAgent") : QObject::tr("Device update");
     }
     const QString sKind = kindWord(status, sFile);
     if (sKind == "OSM")

@@ -3,6 +3,7 @@
 #include "core/ActionStatus.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QString>
 
 class DialogCloseGuard;
@@ -65,7 +66,9 @@ private:
     void startUnpack(ACTION_STATUS status, const QString& sFile);
     // The package kind word of a file name for a status ("" when none matches) and its row text.
     static QString kindWord(ACTION_STATUS status, const QString& sFile);
-    static QString itemText(ACTION_STATUS status, const QString& sFile);
+    // A device package is titled by its row's kind: "WendoAgent" for the agent's own ("AGENT"),
+    // whatever its file is called. Only a file that no row names is told by its name.
+    QString itemText(ACTION_STATUS status, const QString& sFile) const;
     // The archives the work lists still name: they wait to be unpacked and are never deleted.
     static QStringList pendingArchives();
     void resultText(int kind, QString* pTitle, QString* pText);
@@ -78,6 +81,8 @@ private:
     bool m_bMsgShowing = false;
     QString m_sTAMapText;
     QString m_sOSMMapText;
+    // The package kind (field 0) of each file the device list names.
+    QHash<QString, QString> m_packageKinds;
     int m_curStatus = DEVICE_DOWNLOADPROCESS;
     QString m_sItemType;
     qint64 m_nFileInstallSize = 0;

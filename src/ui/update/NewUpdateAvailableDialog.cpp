@@ -14,6 +14,8 @@
 #include "ui/pages/PageLoops.h"
 #include "ui/pages/VersionText.h"
 #include "ui_NewUpdateAvailableDialog.h"
+#include "update/MapKind.h"
+#include "update/MapRows.h"
 
 #include <QFileInfo>
 
@@ -153,21 +155,27 @@ void NewUpdateAvailableDialog::fillMapRows()
     QList<WorkFile::Row> rows;
     WorkFile::readRows(mapList(), &rows);
     for (const WorkFile::Row& row : rows) {
-        if (row.size() < 5)
+        if (row.size() <= MapRows::NOTES)
             continue;
-        const QString sDate = row.at(3).section(' ', 0, 0);
-        const QString& sNotes = row.at(4);
+        const QString sDate = row.at(MapRows::RELEASE_DATE).section(' ', 0, 0);
+        // The kind the install goes by: country data is no TA map, also where its name holds "TA" (ITALY).
         QLabel* pLabel = ui->label_TaMapVersion;
         QString sKind;
-        if (sNotes.contains("NQ")) {
+        switch (MapKind::of(MapRows::notes(row))) {
+        case MapKind::NQ:
             sKind = QObject::tr("HERE Map update");
-        } else if (sNotes.contains("TA")) {
+            break;
+        case MapKind::TA:
             sKind = QObject::tr("TA Map update");
-        } else if (sNotes.contains("OSM")) {
+            break;
+        case MapKind::OSM:
             sKind = QObject::tr("OSM Map update");
             pLabel = ui->label_OsmMapVersion;
-        } else {
-            continue;
+            break;
+        case MapKind::BASE:
+        case MapKind::COUNTRY:
+        case MapKind::NONE:
+            continue; // installed without a row of its own
         }
         pLabel->setText(QString("%1%2(%3)").arg(FULL_STOP, sKind, sDate));
         pLabel->show();

@@ -40,6 +40,15 @@ QByteArray deviceUpdate(const QString& sPackage)
         {});
 }
 
+QByteArray deviceUpdates(const QStringList& lstPackages)
+{
+    QList<FakeUpdateService::Package> packages;
+    for (const QString& sPackage : lstPackages)
+        packages.append({sPackage, "2026-01-02", "3.0", "100", "http://dl.example/" + sPackage + ".zip",
+                         "http://notes.example", true});
+    return FakeUpdateService::updatesDocument(packages, {});
+}
+
 QByteArray noDeviceUpdate()
 {
     return FakeUpdateService::errorDocument("E0001", "no update");
@@ -78,6 +87,8 @@ private slots:
     void builtInMapAddress();
     void signOutStopsTheCheck();
     void signInFetchesGroupsAndStartsTheCheck();
+    void offersFollowTheDevicesFamily_data();
+    void offersFollowTheDevicesFamily();
 
 private:
     // Starts the daily check through the controller as the main window does, and waits for the pass to
@@ -349,6 +360,73 @@ void TestDailyCheck::signInFetchesGroupsAndStartsTheCheck()
     for (const FakeMapService::Call& call : m_mapCalls)
         types << call.type();
     QVERIFY(types.contains("ZeqMoreAgentLanguage"));
+}
+
+void TestDailyCheck::offersFollowTheDevicesFamily_data()
+{
+    QTest::addColumn<QStringList>("serialOffer"); // the packages the service offers "SER-1"
+    QTest::addColumn<QStringList>("requests");
+    QTest::addColumn<QStringList>("balloons");
+    const QStringList both = {"IMAGE", "APPLICATION"};
+    QTest::newRow("serial device: firmware and software are not for it")
+        << both << QStringList{"dev:SER-1", "dev:DRIVE-1"} << QStringList{"Wendo 500"};
+    QTest::newRow("serial device: the agent's own package is")
+        << QStringList{"AGENT", "IMAGE"} << QStringList{"dev:SER-1", "dev:DRIVE-1"}
+        << QStringList{"Wendo 100", "Wendo 500"};
+    QTest::newRow("serial device: nothing offered, no map check")
+        << QStringList() << QStringList{"dev:SER-1", "dev:DRIVE-1"} << QStringList{"Wendo 500"};
+}
+
+// The family is recorded when the controller sees each device; the pass, with neither attached, counts
+// only what "Check for Updates" would offer each of them. The drive-family device is offered its
+// firmware and software throughout.
+void TestDailyCheck::offersFollowTheDevicesFamily()
+{
+    QFETCH(QStringList, serialOffer);
+    QFETCH(QStringList, requests);
+    QFETCH(QStringList, balloons);
+    m_replies["dev:SER-1"] = doc(serialOffer.isEmpty() ? noDeviceUpdate() : deviceUpdates(serialOffer));
+    m_replies["dev:DRIVE-1"] = doc(deviceUpdates({"IMAGE", "APPLICATION"}));
+    writeGroup("SER-1", "SKU-1", "Wendo 100", "");
+    writeGroup("DRIVE-1", "SKU-5", "Wendo 500", "2.0");
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    for (int nFamily : {int(Worker::FAMILY_SERIAL), int(Worker::FAMILY_DRIVE)}) {
+        Worker::DEVINFOEX device;
+        device.type = nFamily;
+        device.devInfo.sUUID = nFamily == Worker::FAMILY_SERIAL ? "SER-1" : "DRIVE-1";
+        device.bArrival = true;
+        pCtrl->notityWendoDev(device);
+        QVERIFY(pCtrl->isDevicePresent());
+        device.bArrival = false;
+        pCtrl->notityWendoDev(device);
+        QVERIFY(!pCtrl->isDevicePresent());
+    }
+    QCOMPARE(AgentSettings().getDeviceString("SER-1", "family"), QString("1"));
+    QCOMPARE(AgentSettings().getDeviceString("DRIVE-1", "family"), QString("2"));
+
+    KorvoUpdateWorker worker;
+    KorvoUpdateWorker::Host host;
+    host.deviceConnected = [] { return false; };
+    host.knownDevices = [] { return QStringList{"SER-1", "DRIVE-1"}; };
+    worker.setHost(host);
+    QSignalSpy found(&worker, &KorvoUpdateWorker::emitStatus);
+    worker.StartChkKorvoUpdate();
+    QVERIFY(worker.isPassRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!worker.isPassRunning(), 20000);
+
+    QCOMPARE(requestKeys(), requests);
+    QStringList names;
+    for (const QList<QVariant>& args : found) {
+        QCOMPARE(args.at(0).value<ACTION_STATUS>(), UPDATE_AVAILABLE);
+        names << args.at(1).toString();
+    }
+    QCOMPARE(names, balloons);
+    // The serial device is asked about as "Check for Updates" asks: no firmware or software versions.
+    QCOMPARE(m_deviceCalls.size(), 2);
+    QCOMPARE(m_deviceCalls.at(0).versions.value("IMAGE"), QString("0"));
+    QCOMPARE(m_deviceCalls.at(0).versions.value("APPLICATION"), QString("0"));
+    QCOMPARE(m_deviceCalls.at(1).versions.value("IMAGE"), QString("1.5"));
+    QCOMPARE(m_deviceCalls.at(1).versions.value("APPLICATION"), QString("2.0"));
 }
 
 QTEST_MAIN(TestDailyCheck)

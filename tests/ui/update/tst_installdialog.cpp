@@ -79,6 +79,8 @@ private slots:
     void downloadNotices_data();
     void downloadNotices();
     void downloadTitleTranslated();
+    void packageTitledByItsKind_data();
+    void packageTitledByItsKind();
     void pollFollowsTheFreeSpace();
     void statusOutsideTheTableStopsThePoll();
     void smallMapArchiveIsNotPolled_data();
@@ -323,6 +325,10 @@ void TestInstallDialog::updateList_data()
     QTest::newRow("countries and base map")
         << Rows() << Rows{map("1", "CountryID-GERMANY"), map("2", "BM-EU")} << QStringList();
     QTest::newRow("a country named with TA") << Rows() << Rows{map("1", "CountryID-ITALY")} << QStringList();
+    QTest::newRow("a base map named with TA") << Rows() << Rows{map("1", "BM-ITALY")} << QStringList();
+    QTest::newRow("a TA map and a country named with TA")
+        << Rows() << Rows{map("2026-04-05", "TA-EU"), map("2026-05-06", "CountryID-ITALY")}
+        << QStringList{"TA Map update(2026-04-05)"};
     QTest::newRow("short map rows") << Rows() << Rows{{"BugFixMapUpdate", "3.5", "100", "2026-02-03"}}
                                     << QStringList();
     QTest::newRow("service text shown as it is")
@@ -447,6 +453,40 @@ void TestInstallDialog::downloadTitleTranslated()
     feed(DEVICE_DOWNLOADPROCESS, json("WendoAgent_setup.zip", "0", "2097152"));
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(child<QLabel>(pDialog, "label_title")->text(), QString("Herunterladen(WendoAgent)..."));
+}
+
+void TestInstallDialog::packageTitledByItsKind_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("the agent's package downloading")
+        << int(DEVICE_DOWNLOADPROCESS) << json("WendoAgent_5.2.0.zip", "3145728", "4194304")
+        << "Downloading(WendoAgent)...";
+    QTest::newRow("the agent's package unpacking")
+        << int(DEVICE_INSTALLPROCESS) << unzip("WendoAgent_5.2.0.zip", "0") << "Installing(WendoAgent)... ";
+    QTest::newRow("device software whose name holds setup")
+        << int(DEVICE_DOWNLOADPROCESS) << json("App_setup_2.zip", "3145728", "4194304")
+        << "Downloading(Device update)...";
+}
+
+// The device list names each package with its kind: the agent's own is "WendoAgent" whatever its file
+// is called, and a device package stays a device update.
+void TestInstallDialog::packageTitledByItsKind()
+{
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    QVERIFY(WorkFile::writeRows(
+        AgentFolders::tempPath("Update.script"),
+        {{"APPLICATION", "2026/01/02", "103", "1000", m_server.url("/App_setup_2.zip"), "n"},
+         {"AGENT", "2026/01/02", "5.2.0", "1000", m_server.url("/WendoAgent_5.2.0.zip"), "n"}}));
+    const int nBefore = m_server.requests().size();
+    m_pHeld.reset(new InstallUpdateDialog(false));
+    m_pHeld->show();
+    QVERIFY(m_server.waitForRequests(nBefore + 1));
+    feed(ACTION_STATUS(status), text);
+    QCOMPARE(child<QLabel>(m_pHeld.get(), "label_title")->text(), title);
 }
 
 void TestInstallDialog::pollFollowsTheFreeSpace()

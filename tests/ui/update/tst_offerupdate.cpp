@@ -139,12 +139,20 @@ void TestOfferUpdate::rows_data()
         << Rows{}
         << Rows{map("2026-04-05", "TA-EU"), map("2026-01-01", "BM-EU"), map("2026-01-01", "CountryID-IT")}
         << hidden << hidden << hidden << dot + "TA Map update(2026-04-05)";
+    QTest::newRow("country data named with TA: no TA row")
+        << Rows{} << Rows{map("2026-04-05", "CountryID-ITALY")} << hidden << hidden << hidden << hidden;
+    QTest::newRow("a TA map and country data named with TA: the TA map's date")
+        << Rows{} << Rows{map("2026-04-05", "TA-EU"), map("2026-05-06", "CountryID-ITALY")} << hidden
+        << hidden << hidden << dot + "TA Map update(2026-04-05)";
+    QTest::newRow("the agent's package alone: no device rows")
+        << Rows{{"AGENT", "d", "5.2.0", "1", "http://dl/WendoAgent_5.2.0.zip", "n"}} << Rows{} << hidden
+        << hidden << hidden << hidden;
     QTest::newRow("short rows left out")
         << Rows{{"IMAGE", "d"}, {"APPLICATION"}} << Rows{{"BugFixMapUpdate", "2.0", "1", "2026-01-01"}}
         << hidden << hidden << hidden << hidden;
     QTest::newRow("hostile versions and dates as they are")
         << Rows{{"APPLICATION", "d", HOSTILE_VERSION}}
-        << Rows{map(HOSTILE, "OSM-" + HOSTILE), map(HOSTILE, "TA")} << hidden
+        << Rows{map(HOSTILE, "OSM-" + HOSTILE), map(HOSTILE, "TA-EU")} << hidden
         << "     Software(" + HOSTILE_VERSION + ")" << dot + "OSM Map update(&)" << dot + "TA Map update(&)";
 }
 
