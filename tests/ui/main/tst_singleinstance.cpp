@@ -181,8 +181,7 @@ void TestSingleInstance::startOutcome()
     auto pAgent = start(home);
     QVERIFY(pAgent->waitForStarted(30000));
     if (nExitCode < 0) {
-        QTRY_VERIFY_WITH_TIMEOUT(home.log().contains("[ZeqAgentMainDialog][createTray]"),
-                                 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(home.log().contains("[ZeqAgentMainDialog][createTray]"), 60000);
         QCOMPARE(pAgent->state(), QProcess::Running);
         // The file is the new agent's now: its pid, private.
         QVERIFY(TestFolders::readFile(home.lockPath())
