@@ -294,6 +294,7 @@ void TestHttpServer::stop()
         m_pListener->close();
     const QList<QSslSocket*> lstSockets = m_connections.keys();
     m_connections.clear();
+    m_lstStalled.clear();
     for (QSslSocket* pSocket : lstSockets) {
         pSocket->disconnect(this);
         pSocket->abort();
@@ -329,6 +330,7 @@ void TestHttpServer::setHandler(const Handler& handler)
 void TestHttpServer::reset()
 {
     m_lstQueue.clear();
+    m_lstStalled.clear();
     m_handler = nullptr;
     m_lstRequests.clear();
 }
@@ -437,8 +439,10 @@ QByteArray TestHttpServer::headBlock(const Request& request, const Answer& answe
 
 void TestHttpServer::sendAnswer(QSslSocket* pSocket, const Request& request, const Answer& answer)
 {
-    if (answer.eDelivery == Answer::STALL_BEFORE_HEADERS)
+    if (answer.eDelivery == Answer::STALL_BEFORE_HEADERS) {
+        m_lstStalled.append({pSocket, request});
         return;
+    }
     pSocket->write(headBlock(request, answer));
     if (request.method == "HEAD") {
         answerDone(pSocket, answer);
@@ -458,6 +462,20 @@ void TestHttpServer::sendAnswer(QSslSocket* pSocket, const Request& request, con
         if (answer.eDelivery == Answer::CLOSE_AFTER)
             QTimer::singleShot(answer.nPieceDelayMs, pSocket, [pSocket] { pSocket->disconnectFromHost(); });
     }
+}
+
+bool TestHttpServer::answerStalled(const Answer& answer)
+{
+    while (!m_lstStalled.isEmpty()) {
+        const StalledRequest stalled = m_lstStalled.takeFirst();
+        QSslSocket* pSocket = stalled.pSocket.data();
+        if (pSocket && m_connections.contains(pSocket) &&
+            pSocket->state() == QAbstractSocket::ConnectedState) {
+            sendAnswer(pSocket, stalled.request, answer);
+            return true;
+        }
+    }
+    return false;
 }
 
 void TestHttpServer::sendPiece(QSslSocket* pSocket, const Answer& answer, qint64 nOffset)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QSslCertificate>
 #include <QString>
 
@@ -115,6 +116,9 @@ public:
     // Runs an event loop until nCount requests have arrived in all; false on time-out.
     bool waitForRequests(int nCount, int nTimeoutMs = 20000);
     int connectionCount() const { return m_nConnections; }
+    // Answers the oldest request held by a stall (Answer::stall()) whose connection is still open, as a
+    // slow service finally does; false when none is left (the client let go of every one it waited on).
+    bool answerStalled(const Answer& answer);
     // Connections the clients have not closed yet.
     int openConnections() const { return m_connections.size(); }
 
@@ -130,6 +134,11 @@ public:
     static void untrustCertificate();
 
 private:
+    struct StalledRequest {
+        QPointer<QSslSocket> pSocket;
+        Request request;
+    };
+
     struct Connection {
         QByteArray buffer;
         int nIndex = 0;
@@ -150,6 +159,7 @@ private:
     bool m_bTls = false;
     QHash<QSslSocket*, Connection> m_connections;
     QList<Answer> m_lstQueue;
+    QList<StalledRequest> m_lstStalled; // oldest first
     Handler m_handler;
     QList<Request> m_lstRequests;
     int m_nConnections = 0;
