@@ -414,7 +414,10 @@ void TestDailyCheck::offersFollowTheDevicesFamily()
     QVERIFY(worker.isPassRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!worker.isPassRunning(), 20000);
 
-    QCOMPARE(requestKeys(), requests);
+    // Only this pass's two devices: a request of the sign-in's own check (the devices of init) may still
+    // come in on a loaded machine.
+    const QStringList keys = requestKeys().filter(QRegularExpression("SER-1|DRIVE-1"));
+    QCOMPARE(keys, requests);
     QStringList names;
     for (const QList<QVariant>& args : found) {
         QCOMPARE(args.at(0).value<ACTION_STATUS>(), UPDATE_AVAILABLE);
@@ -422,11 +425,16 @@ void TestDailyCheck::offersFollowTheDevicesFamily()
     }
     QCOMPARE(names, balloons);
     // The serial device is asked about as "Check for Updates" asks: no firmware or software versions.
-    QCOMPARE(m_deviceCalls.size(), 2);
-    QCOMPARE(m_deviceCalls.at(0).versions.value("IMAGE"), QString("0"));
-    QCOMPARE(m_deviceCalls.at(0).versions.value("APPLICATION"), QString("0"));
-    QCOMPARE(m_deviceCalls.at(1).versions.value("IMAGE"), QString("1.5"));
-    QCOMPARE(m_deviceCalls.at(1).versions.value("APPLICATION"), QString("2.0"));
+    QList<FakeUpdateService::Call> calls;
+    for (const FakeUpdateService::Call& call : qAsConst(m_deviceCalls)) {
+        if (QStringList({"SER-1", "DRIVE-1"}).contains(call.fields.value("uuid")))
+            calls.append(call);
+    }
+    QCOMPARE(calls.size(), 2);
+    QCOMPARE(calls.at(0).versions.value("IMAGE"), QString("0"));
+    QCOMPARE(calls.at(0).versions.value("APPLICATION"), QString("0"));
+    QCOMPARE(calls.at(1).versions.value("IMAGE"), QString("1.5"));
+    QCOMPARE(calls.at(1).versions.value("APPLICATION"), QString("2.0"));
 }
 
 QTEST_MAIN(TestDailyCheck)
