@@ -97,6 +97,9 @@ void TestGeneralWorker::runOperation(const char* szSlot, const QString& sRequest
                                      const QString& sReturn, const QString& sOperation)
 {
     m_pService->setAnswer(sOperation, eKind, sReturn);
+    // A short watchdog only where the answer stalls: a loaded machine may take longer than that to answer.
+    if (eKind != Kind::STALL)
+        AgentTiming::set(AgentTiming::NET_WATCHDOG, 30000);
     QMetaObject::invokeMethod(m_pWorker.data(), szSlot, Q_ARG(QString, sRequest));
     QVERIFY(m_pStatus->wait(10000));
     QTest::qWait(50); // nothing more may follow
