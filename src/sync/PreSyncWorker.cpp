@@ -39,9 +39,13 @@ int PreSyncWorker::doCheckSync()
         finish(false, QString());
         return 0;
     }
-    // A list left by an earlier sync would make this one look partial, or hide what this one leaves.
-    if (!SyncLeftBehind(m_sTempPath).reset())
+    // A list left by an earlier sync would make this one look partial, or hide what this one leaves; a list
+    // that cannot be started could not name what this one leaves, so the check cannot go on.
+    if (!SyncLeftBehind(m_sTempPath).reset()) {
         writeLog(1, "[PreSyncWorker][doCheckSync] the list of rides left behind cannot be started afresh");
+        finish(false, QString());
+        return 0;
+    }
     QStringList rides;
     QStringList routes;
     if (sType == QLatin1String("100"))

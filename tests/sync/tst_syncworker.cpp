@@ -168,6 +168,7 @@ private slots:
     void checkFailures();
     void missingTempFolder();
     void oldCataloguesRemoved();
+    void leftListThatCannotBeStarted();
     void notEnoughRoom_data();
     void notEnoughRoom();
     void failedDownloadAndStop();
@@ -428,6 +429,19 @@ void TestSyncWorker::oldCataloguesRemoved()
     QVERIFY(!QFile::exists(f.folders.tempDir() + "/RCF.txt"));
     QVERIFY(!QFile::exists(f.folders.tempDir() + "/TCF.txt"));
     QVERIFY(f.server.lastRequest().body.contains("<RCFMetaData xsi:type=\"xsd:string\"></RCFMetaData>"));
+}
+
+// A list of things left behind that cannot be started afresh cannot name what this check leaves: the
+// check must not go on as if nothing were left.
+void TestSyncWorker::leftListThatCannotBeStarted()
+{
+    SyncFixture f;
+    f.addRide("Profile1/bad.gpx", "not a track");
+    const QString sList = f.folders.tempDir() + "/SyncLeft.script";
+    QVERIFY(TestFolders::writeFile(sList + "/in the way", "x")); // a folder where the list belongs
+    const QList<Status> check = f.run(true, f.checkRequest("500", f.sDrive));
+    QCOMPARE(codes(check), QList<int>{SYNC_NETERROR});
+    QCOMPARE(f.server.requestCount(), 0);
 }
 
 void TestSyncWorker::notEnoughRoom_data()
