@@ -71,6 +71,8 @@ private:
     DriveTree* addSystemDrive(const QString& sLabel = "ZEQ_SYSTEM", const QString& sUuid = "UUID-500");
     DriveTree* addDataDrive(const QString& sLabel = "ZEQ_DATA");
     std::unique_ptr<DevMonitorThread> makeMonitor();
+    // A started monitor whose notices the recorder receives.
+    std::unique_ptr<DevMonitorThread> startRecordedMonitor(Recorder& recorder);
     bool startSim(const QString& sUuid = "UUID-100");
 
     std::unique_ptr<TestFolders> m_pFolders;
@@ -135,6 +137,14 @@ DriveTree* TestDevMonitor::addDataDrive(const QString& sLabel)
 std::unique_ptr<DevMonitorThread> TestDevMonitor::makeMonitor()
 {
     return std::make_unique<DevMonitorThread>(&m_volumes, &m_ports, SerialLinkFactory());
+}
+
+std::unique_ptr<DevMonitorThread> TestDevMonitor::startRecordedMonitor(Recorder& recorder)
+{
+    auto pMonitor = makeMonitor();
+    connect(pMonitor.get(), &DevMonitorThread::notityWendoDev, &recorder, &Recorder::notityWendoDev);
+    pMonitor->start();
+    return pMonitor;
 }
 
 bool TestDevMonitor::startSim(const QString& sUuid)
@@ -435,10 +445,8 @@ void TestDevMonitor::startupScanPrefersSerial()
     if (!startSim())
         QSKIP("no pseudo-terminal available");
     DriveTree* pSystem = addSystemDrive();
-    auto pMonitor = makeMonitor();
     Recorder recorder;
-    connect(pMonitor.get(), &DevMonitorThread::notityWendoDev, &recorder, &Recorder::notityWendoDev);
-    pMonitor->start();
+    auto pMonitor = startRecordedMonitor(recorder);
     QTRY_COMPARE_WITH_TIMEOUT(recorder.lstRecords.size(), 1, 20000);
     QCOMPARE(recorder.lstRecords.at(0).type, 1);
     // The drives were not scanned at start, so their notice now finds the drive device new.
@@ -474,10 +482,8 @@ void TestDevMonitor::removalTellsOfTheOtherFamilysDevice()
     if (!startSim())
         QSKIP("no pseudo-terminal available");
     DriveTree* pSystem = addSystemDrive();
-    auto pMonitor = makeMonitor();
     Recorder recorder;
-    connect(pMonitor.get(), &DevMonitorThread::notityWendoDev, &recorder, &Recorder::notityWendoDev);
-    pMonitor->start();
+    auto pMonitor = startRecordedMonitor(recorder);
     QTRY_COMPARE_WITH_TIMEOUT(recorder.lstRecords.size(), 1, 20000);
     pMonitor->notifyDev(notice(pSystem->root(), true));
     QTRY_COMPARE_WITH_TIMEOUT(recorder.lstRecords.size(), 2, 20000);
@@ -510,10 +516,8 @@ void TestDevMonitor::noticesBeforeStartAreChecked()
 void TestDevMonitor::searchRunsOffTheCallersThread()
 {
     AgentTiming::set(AgentTiming::DRIVE_PASSES, 1000000);
-    auto pMonitor = makeMonitor();
     Recorder recorder;
-    connect(pMonitor.get(), &DevMonitorThread::notityWendoDev, &recorder, &Recorder::notityWendoDev);
-    pMonitor->start();
+    auto pMonitor = startRecordedMonitor(recorder);
     DriveTree* pSystem = addSystemDrive();
     pMonitor->notifyDev(notice(pSystem->root(), true)); // returns at once; the search waits for a data drive
     QTest::qWait(200);
@@ -540,10 +544,8 @@ void TestDevMonitor::stopEndsASearch()
 void TestDevMonitor::systemDriveGoneDuringSearch()
 {
     AgentTiming::set(AgentTiming::DRIVE_PASSES, 1000000);
-    auto pMonitor = makeMonitor();
     Recorder recorder;
-    connect(pMonitor.get(), &DevMonitorThread::notityWendoDev, &recorder, &Recorder::notityWendoDev);
-    pMonitor->start();
+    auto pMonitor = startRecordedMonitor(recorder);
     DriveTree* pSystem = addSystemDrive();
     pMonitor->notifyDev(notice(pSystem->root(), true));
     QTest::qWait(100);
@@ -598,10 +600,8 @@ void TestDevMonitor::hostileDriveFile()
     QFETCH(QString, file);
     QFETCH(int, kind);
     QFETCH(bool, device);
-    auto pMonitor = makeMonitor();
     Recorder recorder;
-    connect(pMonitor.get(), &DevMonitorThread::notityWendoDev, &recorder, &Recorder::notityWendoDev);
-    pMonitor->start();
+    auto pMonitor = startRecordedMonitor(recorder);
     DriveTree* pHostile = addSystemDrive("ZEQ_SYSTEM", "UUID-HOSTILE");
     QVERIFY(pHostile->writeVersion("map", "3.1;2011-01-01;\n"));
     QVERIFY(pHostile->plantHostile(file, DriveTree::Hostile(kind)));

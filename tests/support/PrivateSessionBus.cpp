@@ -1,11 +1,12 @@
 #include "PrivateSessionBus.h"
 
+#include "ChildOutput.h"
+
 #include <QByteArray>
 
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,29 +14,6 @@
 namespace
 {
 const int START_GUARD_MS = 30000; // a hang guard only
-
-// The address line the daemon prints once it accepts clients; empty on failure or timeout.
-QByteArray readLine(int nFd)
-{
-    QByteArray line;
-    for (;;) {
-        pollfd pfd{nFd, POLLIN, 0};
-        const int nReady = poll(&pfd, 1, START_GUARD_MS);
-        if (nReady < 0 && errno == EINTR)
-            continue;
-        if (nReady <= 0)
-            return QByteArray();
-        char c = 0;
-        const ssize_t nRead = read(nFd, &c, 1);
-        if (nRead < 0 && errno == EINTR)
-            continue;
-        if (nRead <= 0)
-            return QByteArray();
-        if (c == '\n')
-            return line;
-        line.append(c);
-    }
-}
 } // namespace
 
 PrivateSessionBus::~PrivateSessionBus()
@@ -66,7 +44,8 @@ bool PrivateSessionBus::start()
         return false;
     }
     m_nPid = pid;
-    const QByteArray address = readLine(fds[0]).trimmed();
+    // The address line the daemon prints once it accepts clients.
+    const QByteArray address = ChildOutput::readLine(fds[0], START_GUARD_MS).trimmed();
     close(fds[0]);
     if (address.isEmpty()) {
         stop();

@@ -1,5 +1,8 @@
 #include "RealInput.h"
 
+#include "ChildOutput.h"
+#include "XWindowState.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QByteArray>
@@ -14,7 +17,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -45,29 +47,6 @@ DisplayServer& server()
 {
     static DisplayServer s;
     return s;
-}
-
-// Reads the display number that Xvfb writes once it accepts clients; empty on failure or timeout.
-QByteArray readDisplayNumber(int fd)
-{
-    QByteArray number;
-    for (;;) {
-        pollfd pfd{fd, POLLIN, 0};
-        const int nReady = poll(&pfd, 1, START_GUARD_MS);
-        if (nReady < 0 && errno == EINTR)
-            continue;
-        if (nReady <= 0)
-            return QByteArray();
-        char c = 0;
-        const ssize_t nRead = read(fd, &c, 1);
-        if (nRead < 0 && errno == EINTR)
-            continue;
-        if (nRead <= 0)
-            return QByteArray();
-        if (c == '\n')
-            return number;
-        number.append(c);
-    }
 }
 
 pid_t spawnXvfb(int writeFd)
@@ -123,21 +102,6 @@ pid_t spawnWindowManager(const QByteArray& program, const QByteArray& display)
     _exit(127);
 }
 
-// A window manager announces itself with _NET_SUPPORTING_WM_CHECK on the root window once it manages.
-bool windowManagerRuns(Display* pDisplay)
-{
-    const Atom check = XInternAtom(pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = 0;
-    int nFormat = 0;
-    unsigned long nItems = 0, nAfter = 0;
-    unsigned char* pData = nullptr;
-    const int nResult = XGetWindowProperty(pDisplay, DefaultRootWindow(pDisplay), check, 0, 1, False,
-                                           AnyPropertyType, &type, &nFormat, &nItems, &nAfter, &pData);
-    if (pData)
-        XFree(pData);
-    return nResult == Success && nItems > 0;
-}
-
 // openbox where installed; the display stays without a window manager otherwise.
 void startWindowManager(DisplayServer& s, Display* pDisplay)
 {
@@ -150,7 +114,7 @@ void startWindowManager(DisplayServer& s, Display* pDisplay)
         return;
     }
     QDeadlineTimer guard(START_GUARD_MS);
-    while (!windowManagerRuns(pDisplay)) {
+    while (!XWindowState::windowManagerRuns(pDisplay)) {
         if (guard.hasExpired() || waitpid(s.windowManager, nullptr, WNOHANG) == s.windowManager) {
             qWarning("RealInput: openbox did not start; running without a window manager");
             stopChild(&s.windowManager);
@@ -216,7 +180,8 @@ bool RealInput::startDisplay(bool bWindowManager)
         return false;
     }
     s.pid = pid;
-    const QByteArray number = readDisplayNumber(fds[0]);
+    // The display number that Xvfb writes once it accepts clients.
+    const QByteArray number = ChildOutput::readLine(fds[0], START_GUARD_MS);
     close(fds[0]);
     bool bOk = false;
     number.toInt(&bOk);

@@ -130,6 +130,16 @@ Script::Ride brokenRide(Breakage eBreakage)
     }
     return ride;
 }
+
+// A good ride on either side of the one under test, a points frame per point so a transfer can break
+// off between any two.
+void addRidesAround(Script& script, const Script::Ride& second)
+{
+    script.setPointsPerFrame(1);
+    script.addRide(shortRide(1, 1));
+    script.addRide(second);
+    script.addRide(shortRide(3, 3));
+}
 } // namespace
 
 class TestSerialRides : public QObject
@@ -223,12 +233,9 @@ void TestSerialRides::hangUpMidRide()
     SerialDeviceSim sim;
     QVERIFY(startSim(sim));
     Script script(sim);
-    script.setPointsPerFrame(1);
-    script.addRide(shortRide(1, 1));
     Script::Ride cut = shortRide(2, 2);
     cut.nSilentAfterFrames = 2; // header and the first points frame, then nothing
-    script.addRide(cut);
-    script.addRide(shortRide(3, 3));
+    addRidesAround(script, cut);
     ComRides rides(sim.portName());
     ComRides::Fetch fetch;
     QVERIFY(!rides.getTracks(folders.tempDir(), &fetch));
@@ -395,10 +402,7 @@ void TestSerialRides::brokenRides()
     SerialDeviceSim sim;
     QVERIFY(startSim(sim));
     Script script(sim);
-    script.setPointsPerFrame(1);
-    script.addRide(shortRide(1, 1));
-    script.addRide(brokenRide(Breakage(breakage)));
-    script.addRide(shortRide(3, 3));
+    addRidesAround(script, brokenRide(Breakage(breakage)));
     ComRides rides(sim.portName());
     ComRides::Fetch fetch;
     QVERIFY(!rides.getTracks(folders.tempDir(), &fetch));
@@ -495,10 +499,7 @@ void TestSerialRides::checkOfBrokenRides()
     SerialDeviceSim sim;
     QVERIFY(startSim(sim));
     Script script(sim);
-    script.setPointsPerFrame(1);
-    script.addRide(shortRide(1, 1));
-    script.addRide(breakage < 0 ? shortRide(2, 2) : brokenRide(Breakage(breakage)));
-    script.addRide(shortRide(3, 3));
+    addRidesAround(script, breakage < 0 ? shortRide(2, 2) : brokenRide(Breakage(breakage)));
     const QList<SyncCheckRun::Status> statuses = check.run("100", sim.portName());
     QCOMPARE(statuses.size(), 1);
     QCOMPARE(statuses.last().nStatus, status);

@@ -1,5 +1,7 @@
 #include "XTopWindows.h"
 
+#include "support/XWindowState.h"
+
 #include <QImage>
 
 #include <X11/Xatom.h>
@@ -89,20 +91,7 @@ bool XTopWindows::close(unsigned long nWindow)
 
 long XTopWindows::wmState(unsigned long nWindow)
 {
-    Display* pDisplay = display(m_pDisplay);
-    const Atom wmStateAtom = XInternAtom(pDisplay, "WM_STATE", False);
-    Atom type = 0;
-    int nFormat = 0;
-    unsigned long nItems = 0, nAfter = 0;
-    unsigned char* pData = nullptr;
-    long nState = 0;
-    if (XGetWindowProperty(pDisplay, nWindow, wmStateAtom, 0, 2, False, AnyPropertyType, &type, &nFormat,
-                           &nItems, &nAfter, &pData) == Success &&
-        pData && nItems > 0 && nFormat == 32)
-        nState = reinterpret_cast<long*>(pData)[0];
-    if (pData)
-        XFree(pData);
-    return nState;
+    return XWindowState::wmState(display(m_pDisplay), nWindow);
 }
 
 QPoint XTopWindows::screenPosition(unsigned long nWindow)
@@ -125,17 +114,7 @@ bool XTopWindows::clickAt(const QPoint& globalPos, int nButton)
 
 bool XTopWindows::hasWindowManager()
 {
-    Display* pDisplay = display(m_pDisplay);
-    const Atom check = XInternAtom(pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = 0;
-    int nFormat = 0;
-    unsigned long nItems = 0, nAfter = 0;
-    unsigned char* pData = nullptr;
-    const int nResult = XGetWindowProperty(pDisplay, DefaultRootWindow(pDisplay), check, 0, 1, False,
-                                           AnyPropertyType, &type, &nFormat, &nItems, &nAfter, &pData);
-    if (pData)
-        XFree(pData);
-    return nResult == Success && nItems > 0;
+    return XWindowState::windowManagerRuns(display(m_pDisplay));
 }
 
 bool XTopWindows::hasTrayHost()

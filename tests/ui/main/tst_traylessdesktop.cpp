@@ -2,6 +2,7 @@
 #include "support/PrivateSessionBus.h"
 #include "support/RealInput.h"
 #include "support/UiFixture.h"
+#include "support/XWindowState.h"
 #include "ui/main/TitleBar.h"
 #include "ui/main/TrayIcon.h"
 #include "ui/main/ZeqAgentMainDialog.h"
@@ -130,18 +131,7 @@ long TestTraylessDesktop::wmState(QWidget* pWindow)
     Display* pDisplay = XOpenDisplay(RealInput::displayName().toLatin1().constData());
     if (!pDisplay)
         return -1;
-    const Atom wmStateAtom = XInternAtom(pDisplay, "WM_STATE", False);
-    Atom type = 0;
-    int nFormat = 0;
-    unsigned long nItems = 0, nAfter = 0;
-    unsigned char* pData = nullptr;
-    long nState = 0;
-    if (XGetWindowProperty(pDisplay, static_cast<Window>(pWindow->winId()), wmStateAtom, 0, 2, False,
-                           AnyPropertyType, &type, &nFormat, &nItems, &nAfter, &pData) == Success &&
-        pData && nItems > 0 && nFormat == 32)
-        nState = reinterpret_cast<long*>(pData)[0];
-    if (pData)
-        XFree(pData);
+    const long nState = XWindowState::wmState(pDisplay, static_cast<Window>(pWindow->winId()));
     XCloseDisplay(pDisplay);
     return nState;
 }
