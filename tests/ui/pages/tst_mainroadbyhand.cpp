@@ -7,6 +7,7 @@
 #include "support/FakeShareService.h"
 #include "support/RealInput.h"
 #include "support/RecordingDialogOpener.h"
+#include "support/SignInByHand.h"
 #include "support/SyncBoxFixture.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
@@ -199,18 +200,9 @@ void TestMainRoadByHand::signInSyncBackUpAndLookAround()
     std::unique_ptr<ZeqAgentMainDialog> pWindow(new ZeqAgentMainDialog());
     RealInput input;
     QVERIFY(input.showWindow(pWindow.get()));
-    Login_fbWidget* pLogin = pWindow->findChild<Login_fbWidget*>();
-    QVERIFY(pLogin);
-    auto* pEmail = pLogin->findChild<QLineEdit*>("txt_email");
-    auto* pPassword = pLogin->findChild<QLineEdit*>("txt_pwd");
-    auto* pSignIn = pLogin->findChild<QPushButton*>("btn_login");
-    QVERIFY(pEmail && pPassword && pSignIn);
-    QVERIFY(input.click(pEmail));
-    QVERIFY(input.type(EMAIL));
-    QVERIFY(input.click(pPassword));
-    QVERIFY(RealInput::waitForFocus(pPassword));
-    QVERIFY(input.type(PASSWORD));
-    QVERIFY(input.click(pSignIn));
+    auto* pEmail = pWindow->findChild<QLineEdit*>("txt_email");
+    QVERIFY(pEmail);
+    QVERIFY(signInByHand(input, pWindow.get(), EMAIL, PASSWORD));
     QTRY_COMPARE_WITH_TIMEOUT(calls("login").size(), 1, 30000);
     QCOMPARE(calls("login").first().params.value("CustomerEMail"), EMAIL);
     QCOMPARE(calls("login").first().params.value("Password"), PASSWORD);

@@ -6,6 +6,7 @@
 #include "support/LiveWorkers.h"
 #include "support/RealInput.h"
 #include "support/RecordingDialogOpener.h"
+#include "support/SignInByHand.h"
 #include "support/SyncBoxFixture.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
@@ -156,18 +157,7 @@ void TestSignOutByHand::signOutDuringASlowUploadStopsTheSync()
     m_pUi->m_pTray->setHostPresent(false);
     RealInput input;
     QVERIFY(input.showWindow(pWindow.get()));
-    Login_fbWidget* pLogin = pWindow->findChild<Login_fbWidget*>();
-    QVERIFY(pLogin);
-    auto* pEmail = pLogin->findChild<QLineEdit*>("txt_email");
-    auto* pPassword = pLogin->findChild<QLineEdit*>("txt_pwd");
-    auto* pSignIn = pLogin->findChild<QPushButton*>("btn_login");
-    QVERIFY(pEmail && pPassword && pSignIn);
-    QVERIFY(input.click(pEmail));
-    QVERIFY(input.type(EMAIL));
-    QVERIFY(input.click(pPassword));
-    QVERIFY(RealInput::waitForFocus(pPassword));
-    QVERIFY(input.type(PASSWORD));
-    QVERIFY(input.click(pSignIn));
+    QVERIFY(signInByHand(input, pWindow.get(), EMAIL, PASSWORD));
     ZeqAgentInfoWidget* pInfo = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((pInfo = pWindow->findChild<ZeqAgentInfoWidget*>()) && pInfo->isVisible(),
                              30000);
@@ -201,6 +191,7 @@ void TestSignOutByHand::signOutDuringASlowUploadStopsTheSync()
     QTRY_VERIFY_WITH_TIMEOUT(!pMenu->isVisible(), 30000);
 
     // The sign-in page shows, empty.
+    Login_fbWidget* pLogin = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((pLogin = pWindow->findChild<Login_fbWidget*>()) && pLogin->isVisible(), 30000);
     QVERIFY(pLogin->findChild<QLineEdit*>("txt_email")->text().isEmpty());
     QCOMPARE(pSignOut->text(), QString("Sign in"));
