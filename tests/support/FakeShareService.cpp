@@ -96,3 +96,13 @@ TestHttpServer::Answer FakeShareService::answer(const TestHttpServer::Request& r
     }
     return TestHttpServer::Answer::status(500);
 }
+
+QList<FakeShareService::Call> FakeShareService::calls(const QString& sOperation) const
+{
+    QList<Call> lst;
+    for (const Call& call : m_lstCalls) {
+        if (call.sOperation == sOperation)
+            lst.append(call);
+    }
+    return lst;
+}

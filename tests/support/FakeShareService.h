@@ -40,6 +40,8 @@ public:
     void enqueueAnswer(const QString& sOperation, Kind eKind, const QString& sReturn = QString());
 
     QList<Call> calls() const { return m_lstCalls; }
+    // The calls of one operation, in the order they came.
+    QList<Call> calls(const QString& sOperation) const;
     // Forgets the calls recorded so far (a long run that reads none of them).
     void clearCalls() { m_lstCalls.clear(); }
     Call lastCall() const { return m_lstCalls.isEmpty() ? Call() : m_lstCalls.last(); }

@@ -115,12 +115,7 @@ void TestMainRoadByHand::cleanupTestCase()
 
 QList<FakeShareService::Call> TestMainRoadByHand::calls(const QString& sOperation) const
 {
-    QList<FakeShareService::Call> lst;
-    for (const FakeShareService::Call& call : m_pService->calls()) {
-        if (call.sOperation == sOperation)
-            lst.append(call);
-    }
-    return lst;
+    return m_pService->calls(sOperation);
 }
 
 QStringList TestMainRoadByHand::notices() const

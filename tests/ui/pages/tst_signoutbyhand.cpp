@@ -89,12 +89,7 @@ void TestSignOutByHand::cleanupTestCase()
 
 QList<FakeShareService::Call> TestSignOutByHand::calls(const QString& sOperation) const
 {
-    QList<FakeShareService::Call> lst;
-    for (const FakeShareService::Call& call : m_pService->calls()) {
-        if (call.sOperation == sOperation)
-            lst.append(call);
-    }
-    return lst;
+    return m_pService->calls(sOperation);
 }
 
 void TestSignOutByHand::screenshot(const QString& sName)
