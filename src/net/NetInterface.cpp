@@ -328,9 +328,11 @@ bool NetInterface::getFile(const QString& sUrl, const QString& sDest, qint64 nSi
     m_downloadFile.setFileName(sDest);
     m_nRedirects = 0;
     m_bDownloadOk = false;
+    m_bFileFailed = false;
     m_downloadDigest.clear();
     if (!isHttpUrl(url) || sDest.isEmpty() || !QDir().mkpath(QFileInfo(sDest).absolutePath())) {
         writeLog(1, "[NetInterface][getFile] refused: bad address or destination folder");
+        m_bFileFailed = isHttpUrl(url) && !sDest.isEmpty(); // the folder could not be made
         reportFinish(false);
         return false;
     }
@@ -415,7 +417,9 @@ bool NetInterface::prepareDownloadFile()
     const qint64 nLocal = info.exists() ? info.size() : -1;
     if (m_nExpectedSize > 0 && nLocal == m_nExpectedSize) {
         writeLog(1, "[NetInterface][getFile] download completed");
-        const bool bRead = m_downloadFile.open(QIODevice::ReadOnly) && digestExistingPart(nLocal);
+        const bool bOpened = m_downloadFile.open(QIODevice::ReadOnly);
+        m_bFileFailed = !bOpened;
+        const bool bRead = bOpened && digestExistingPart(nLocal);
         finishDownload(bRead, KEEP_FILE);
         return false;
     }
@@ -424,6 +428,7 @@ bool NetInterface::prepareDownloadFile()
         if (!m_downloadFile.open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
             !digestExistingPart(nLocal) || !m_downloadFile.seek(nLocal)) {
             writeLog(1, "[NetInterface][getFile] appened download error");
+            m_bFileFailed = !QThread::currentThread()->isInterruptionRequested();
             finishDownload(false, KEEP_FILE);
             return false;
         }
@@ -434,6 +439,7 @@ bool NetInterface::prepareDownloadFile()
              m_nExpectedSize);
     if (nLocal >= 0 && !m_downloadFile.remove()) {
         writeLog(1, "[NetInterface][getFile] remove file error");
+        m_bFileFailed = true;
         finishDownload(false, KEEP_FILE);
         return false;
     }
@@ -505,10 +511,12 @@ bool NetInterface::acceptSuccessStatus(int nStatus)
         m_nResumeOffset = 0;
         m_nFileBytes = 0;
         m_digest.reset();
-        return m_downloadFile.resize(0) && m_downloadFile.seek(0);
+        m_bFileFailed = !m_downloadFile.resize(0) || !m_downloadFile.seek(0);
+        return !m_bFileFailed;
     }
     if (!m_downloadFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         writeLog(1, "[NetInterface][getFile] open file error");
+        m_bFileFailed = true;
         return false;
     }
     return true;
@@ -542,6 +550,7 @@ void NetInterface::writeDownloadData(const char* pData, qint64 nBytes)
     }
     if (m_downloadFile.write(pData, nBytes) != nBytes) {
         writeLog(1, "[NetInterface][slotReadyRead] file write error");
+        m_bFileFailed = true;
         finishDownload(false, REMOVE_FILE);
         return;
     }
@@ -565,6 +574,7 @@ bool NetInterface::digestExistingPart(qint64 nBytes)
         const qint64 nRead = m_downloadFile.read(pSpace, qMin<qint64>(nSpace, nBytes - nDone));
         if (nRead <= 0) {
             writeLog(1, "[NetInterface][getFile] existing part unreadable at %lld", nDone);
+            m_bFileFailed = true;
             return false;
         }
         m_digest.commit(nRead);
@@ -622,6 +632,7 @@ void NetInterface::finishDownload(bool bSuccess, FILE_FATE eFate)
     m_floorTimer.stop();
     dropReply();
     if (m_downloadFile.isOpen() && !m_downloadFile.flush()) {
+        m_bFileFailed = true;
         bSuccess = false;
         eFate = REMOVE_FILE;
     }

@@ -86,6 +86,9 @@ public:
     // The MD5 of the whole file of the last successful download, in lower-case hexadecimal; empty after a
     // failed one.
     QByteArray downloadDigest() const { return m_downloadDigest; }
+    // The last download failed because its file could not be made, read or written (a full, read-only or
+    // vanished disk), not because of the transfer.
+    bool downloadFileFailed() const { return m_bFileFailed; }
 
 signals:
     void emitRequestFinish(bool bSuccess);
@@ -149,6 +152,7 @@ private:
     QUrl m_redirectTarget;
     int m_nRedirects = 0;
     bool m_bDownloadOk = false;
+    bool m_bFileFailed = false;
     qint64 m_nExpectedSize = 0;
     // The most bytes the file may hold: the expected size, or the ceiling when none was given.
     qint64 m_nLimit = 0;

@@ -88,6 +88,7 @@ void WorkerThread::runTransfer()
         client.getFile(m_sDownloadUrl, m_sDownloadFile, sizeFromText(m_sDownloadSize));
         // The outcome reaches the owner only from exec() below, after this is set.
         m_downloadDigest = client.downloadDigest();
+        m_bDownloadFileFailed = client.downloadFileFailed();
     } else if (m_bGzip) {
         client.sendRequest(m_sUrl, m_sBody);
     } else {

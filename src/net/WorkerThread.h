@@ -45,6 +45,8 @@ public:
     // The MD5 (lower-case hexadecimal) of the file a successful download left; empty otherwise. Set before
     // netFinish is sent, so it is ready when the owner's slot runs.
     QByteArray downloadDigest() const { return m_downloadDigest; }
+    // A failed download's fault lay with its file (NetInterface::downloadFileFailed); set like the MD5.
+    bool downloadFileFailed() const { return m_bDownloadFileFailed; }
 
 signals:
     void emitUnzipProcess(int nVal);
@@ -68,6 +70,7 @@ private:
     QString m_sDownloadFile;
     QString m_sDownloadSize;
     QByteArray m_downloadDigest;
+    bool m_bDownloadFileFailed = false;
     QString m_sArchive;
     QString m_sOutputDir;
 };

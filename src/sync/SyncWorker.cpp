@@ -336,7 +336,8 @@ SyncWorker::Step SyncWorker::stepDelete(const WorkFile::Row& row)
     writeLog(1, "[SyncWorker][doSynclist]delete");
     if (!isDriveThere())
         return leaveLine(SyncScript::hash(row), "not deleted: the drive has gone");
-    doDeleteSync(SyncScript::hash(row), m_bSerialDev ? m_sDrive : QString());
+    if (!doDeleteSync(SyncScript::hash(row), m_bSerialDev ? m_sDrive : QString()))
+        return leaveLine(SyncScript::hash(row), "not deleted: the ride's files could not be removed");
     return dropLine("done");
 }
 
@@ -349,6 +350,7 @@ void SyncWorker::startJob(Job eJob, WorkerThread* pThread)
 
 void SyncWorker::netFinish(bool bSuccess)
 {
+    const bool bFileFailed = m_pWorkerThread && m_pWorkerThread->downloadFileFailed();
     delete m_pWorkerThread;
     m_pWorkerThread = nullptr;
     const Job eJob = m_eJob;
@@ -360,9 +362,11 @@ void SyncWorker::netFinish(bool bSuccess)
     Step eNext = STEP_END;
     if (eJob == JOB_UPLOAD && bSuccess) {
         eNext = finishUpload();
-    } else if (eJob == JOB_DOWNLOAD && (bSuccess || !isDriveThere())) {
-        // A drive pulled during the download fails it too: that is no failure of the Internet.
-        QString sWhy = "the drive went away during the download";
+    } else if (eJob == JOB_DOWNLOAD && (bSuccess || bFileFailed || !isDriveThere())) {
+        // A drive that would not take the route, or was pulled during the download, fails it too: that is
+        // no failure of the Internet. A pulled drive may fail the writes while it is still listed.
+        QString sWhy =
+            bFileFailed ? "the drive did not take its writes" : "the drive went away during the download";
         if (bSuccess && finishDownload(&sWhy)) {
             eNext = dropLine("done");
         } else {
@@ -487,31 +491,33 @@ bool SyncWorker::doDeleteSync(const QString& sHash, const QString& sPort)
         return true;
     }
     writeLog(1, "[SyncWorker][doDeleteSync]del file%s", utf8(sHash).constData());
-    deleteRide(pNode->sLocation, sPort);
-    return true;
+    return deleteRide(pNode->sLocation, sPort);
 }
 
-void SyncWorker::deleteRide(const QString& sLocation, const QString& sPort)
+bool SyncWorker::deleteRide(const QString& sLocation, const QString& sPort)
 {
-    if (sPort.isEmpty()) {
-        deleteRideFiles(sLocation);
-        return;
-    }
+    if (sPort.isEmpty())
+        return deleteRideFiles(sLocation);
     ComRides rides(sPort, Platform::serialLinks());
     if (!rides.deleteTrack(QFileInfo(sLocation).fileName()))
         writeLog(1, "[SyncWorker][doDeleteSync] the device kept %s", utf8(sLocation).constData());
+    return true;
 }
 
-void SyncWorker::deleteRideFiles(const QString& sLocation)
+bool SyncWorker::deleteRideFiles(const QString& sLocation)
 {
     if (sLocation.isEmpty() || !isBelow(sLocation, m_sDrive)) {
         writeLog(1, "[SyncWorker][doDeleteSync] not on the device: %s", utf8(sLocation).constData());
-        return;
+        return true; // nothing of the device's to remove
     }
+    // The ride first: a ride that stays keeps its companions with it.
     for (const QString& sPath : rideFiles(sLocation)) {
-        if (!QFile::remove(sPath))
+        if (!QFile::remove(sPath)) {
             writeLog(1, "[SyncWorker][doDeleteSync] could not remove %s", utf8(sPath).constData());
+            return false;
+        }
     }
+    return true;
 }
 
 QStringList SyncWorker::rideFiles(const QString& sLocation)

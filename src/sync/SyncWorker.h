@@ -22,12 +22,12 @@ class WorkerThread;
 // with "kept" "false", delete it from the device only once the answer's return text starts "SUCCESS:";
 // downloads fetch a route track into "Korvo/Tracks" under a hidden temporary name and give it its own
 // name only once it is whole; deletes remove a ride. What cannot be done (an upload the service did not
-// confirm, a ride not reached, a route that cannot be written, a line that cannot run) is named in the
-// sync's SyncLeftBehind list and the queue goes on. Ends with SYNC_SUCCESS (63) or SYNC_CORRUPTION (64,
-// "true", an answer was "SUCCESS:S0006") when nothing was left behind, else SYNC_UPLOADERROR (62) when
-// all that was left are uploads the service refused, SYNC_PARTIALERROR (65) otherwise (what the check
-// left counts too); SYNC_NETERROR (66) for a failed transfer or an unusable work list, and
-// SYNC_SIZENOTENOUGH (67, "true") below 2 MB free.
+// confirm, a ride not reached or not removed, a route that cannot be written or that the drive would not
+// take, a line that cannot run) is named in the sync's SyncLeftBehind list and the queue goes on. Ends with
+// SYNC_SUCCESS (63) or SYNC_CORRUPTION (64, "true", an answer was "SUCCESS:S0006") when nothing was left
+// behind, else SYNC_UPLOADERROR (62) when all that was left are uploads the service refused,
+// SYNC_PARTIALERROR (65) otherwise (what the check left counts too); SYNC_NETERROR (66) for a failed transfer
+// or an unusable work list, and SYNC_SIZENOTENOUGH (67, "true") below 2 MB free.
 //
 // Exactly one final status ends each action and is the last thing the worker does, so the receiver may
 // delete it from inside the emission. Deleting the worker stops it: the preparation thread is told to
@@ -96,9 +96,11 @@ private:
 
     bool doSyncUpload(const QString& sSession, const QString& sUser, const QString& sHash);
     bool syncdownload(const QString& sUrl, const QString& sFile);
+    // False when the ride stays on the device because its files could not be removed (a ride the
+    // catalogue does not hold, or one that is not there, has nothing left to remove).
     bool doDeleteSync(const QString& sHash, const QString& sPort);
-    void deleteRide(const QString& sLocation, const QString& sPort);
-    void deleteRideFiles(const QString& sLocation);
+    bool deleteRide(const QString& sLocation, const QString& sPort);
+    bool deleteRideFiles(const QString& sLocation);
     static bool anotherRideShares(const QString& sFolder, const QString& sName);
     // sStem cut in whole characters so that it and sEnd fit in nMaxBytes of UTF-8.
     static QString fitName(const QString& sStem, const QString& sEnd, int nMaxBytes = NAME_MAX_BYTES);

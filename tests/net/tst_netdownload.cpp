@@ -1,5 +1,6 @@
 #include "core/AgentTiming.h"
 #include "net/NetInterface.h"
+#include "support/SmallVolume.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
 
@@ -29,6 +30,8 @@ private slots:
     void boundedByTheAnnouncedSize();
     void floorRate_data();
     void floorRate();
+    void fileFailuresAreTold_data();
+    void fileFailuresAreTold();
 
 private:
     struct Outcome {
@@ -36,9 +39,12 @@ private:
         QList<QVariantList> lstFinish;
         QList<QVariantList> lstProgress;
         QByteArray digest;
+        bool bFileFailed = false;
     };
+    // Into destPath() unless sDest is given.
     Outcome download(const QString& sUrl, qint64 nExpected,
-                     qint64 nCeiling = NetInterface::MAX_UNSIZED_DOWNLOAD_BYTES);
+                     qint64 nCeiling = NetInterface::MAX_UNSIZED_DOWNLOAD_BYTES,
+                     const QString& sDest = QString());
     QList<TestHttpServer::Request> requestsOf(const QByteArray& method) const;
     QString destPath() const { return m_pFolders->dataDir() + "/downloads/map.7z"; }
 
@@ -76,13 +82,14 @@ void TestNetDownload::cleanup()
     m_pFolders.reset();
 }
 
-TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 nExpected, qint64 nCeiling)
+TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 nExpected, qint64 nCeiling,
+                                                   const QString& sDest)
 {
     NetInterface client(nullptr, QString(), 60000);
     QSignalSpy finishSpy(&client, &NetInterface::emitRequestFinish);
     QSignalSpy progressSpy(&client, &NetInterface::emitDownloadProcess);
     Outcome outcome;
-    outcome.bReturned = client.getFile(sUrl, destPath(), nExpected, nCeiling);
+    outcome.bReturned = client.getFile(sUrl, sDest.isEmpty() ? destPath() : sDest, nExpected, nCeiling);
     // The report is queued: it comes once the caller's loop runs, and only once.
     if (finishSpy.isEmpty())
         finishSpy.wait(5000);
@@ -90,6 +97,7 @@ TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 n
     outcome.lstFinish = finishSpy;
     outcome.lstProgress = progressSpy;
     outcome.digest = client.downloadDigest();
+    outcome.bFileFailed = client.downloadFileFailed();
     return outcome;
 }
 
@@ -474,6 +482,60 @@ void TestNetDownload::floorRate()
     } else {
         QVERIFY(!QFile::exists(destPath()));
     }
+}
+
+void TestNetDownload::fileFailuresAreTold_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("dest"); // "folder": a folder stands there; "full": on a full volume
+    QTest::addColumn<bool>("fileFailed");
+    QTest::newRow("whole") << "whole"
+                           << "" << false;
+    QTest::newRow("refused by the server") << "404"
+                                           << "" << false;
+    QTest::newRow("transfer broken off") << "cut"
+                                         << "" << false;
+    QTest::newRow("not http") << "ftp"
+                              << "" << false;
+    QTest::newRow("destination folder cannot be made") << "whole"
+                                                       << "blocked" << true;
+    QTest::newRow("a folder stands at the destination") << "whole"
+                                                        << "folder" << true;
+    QTest::newRow("the volume is full") << "whole"
+                                        << "full" << true;
+}
+
+// A failed download tells whether the fault lay with its file, so an owner does not blame the network for
+// a disk that would not take the bytes.
+void TestNetDownload::fileFailuresAreTold()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, dest);
+    QFETCH(bool, fileFailed);
+    const QByteArray content(200 * 1024, 'c');
+    m_server.setHandler([&](const TestHttpServer::Request& request) {
+        if (answer == "404")
+            return TestHttpServer::Answer::status(404);
+        if (answer == "cut")
+            return TestHttpServer::fileAnswer(request, content).closedAfter(1000);
+        return TestHttpServer::fileAnswer(request, content);
+    });
+    SmallVolume volume(SmallVolume::TMPFS);
+    QString sDest = destPath();
+    if (dest == "blocked")
+        QVERIFY(TestFolders::writeFile(m_pFolders->dataDir() + "/downloads", "a file, not a folder"));
+    if (dest == "folder")
+        QVERIFY(QDir().mkpath(sDest));
+    if (dest == "full") {
+        QString sWhy;
+        if (!volume.mount(&sWhy))
+            QSKIP(qPrintable("no small volume: " + sWhy));
+        sDest = volume.path() + "/map.7z";
+    }
+    const QString sUrl = answer == "ftp" ? QString("ftp://127.0.0.1/x") : m_server.url("/map.7z");
+    const Outcome outcome = download(sUrl, 0, NetInterface::MAX_UNSIZED_DOWNLOAD_BYTES, sDest);
+    QCOMPARE(outcome.bReturned, !fileFailed && answer == "whole");
+    QCOMPARE(outcome.bFileFailed, fileFailed);
 }
 
 QTEST_GUILESS_MAIN(TestNetDownload)
