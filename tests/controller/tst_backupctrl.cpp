@@ -60,6 +60,7 @@ void TestBackupCtrl::initTestCase()
 QList<int> TestBackupCtrl::waitForFinal(QSignalSpy& spy)
 {
     QList<int> statuses;
+    LiveWorkers workers;
     const bool bFinal = QTest::qWaitFor(
         [&] {
             for (; statuses.size() < spy.size();)
@@ -70,7 +71,9 @@ QList<int> TestBackupCtrl::waitForFinal(QSignalSpy& spy)
         60000);
     if (!bFinal)
         return statuses;
-    QTest::qWait(100); // a second final result would show up here
+    // A second final result would come from the worker before the controller deletes it.
+    if (!workers.waitUntilNone())
+        return statuses << -1;
     for (; statuses.size() < spy.size();)
         statuses << int(spy.at(statuses.size()).at(0).value<ACTION_STATUS>());
     return statuses;

@@ -4,6 +4,7 @@
 #include "core/AgentTiming.h"
 #include "support/ControllerTestDevices.h"
 #include "support/FakeMapService.h"
+#include "support/LiveWorkers.h"
 #include "support/TestFolders.h"
 
 #include <QDir>
@@ -62,8 +63,10 @@ QList<int> TestCountryCtrl::finals(QSignalSpy& spy, int nCount)
             lst << int(args.at(0).value<ACTION_STATUS>());
         return lst;
     };
-    if (QTest::qWaitFor([&] { return seen().size() >= nCount; }, 30000))
-        QTest::qWait(100); // a further result would show up here
+    LiveWorkers workers;
+    // A further result would come from a worker before the controller deletes it.
+    if (QTest::qWaitFor([&] { return seen().size() >= nCount; }, 30000) && !workers.waitUntilNone())
+        return seen() << -1;
     QList<int> lst = seen();
     std::sort(lst.begin(), lst.end());
     return lst;

@@ -179,8 +179,9 @@ void TestMapCtrl::terminateStopsOnlyTheDialogs()
     pCtrl->GetCountryLangString(false);
     pCtrl->terminateCheckUpdate();
     // The stopped check never reports; the language list still ends.
+    // Every worker is gone by then, the stopped one at once: nothing is left that could still report.
     QCOMPARE(finalsOf(finish, 1), QList<int>{MAP_DOWNLOADCOUNTRYLANG});
-    QTest::qWait(300);
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(finalsOf(finish, 1), QList<int>{MAP_DOWNLOADCOUNTRYLANG});
 }
 
@@ -262,6 +263,7 @@ void TestMapCtrl::buildersWithoutDevice()
     QVERIFY(!pCtrl->isDevicePresent());
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     QSignalSpy mapStatus(pCtrl, &ZeqAgentCtrlMgr::emitMapStatus);
+    LiveWorkers workers;
     if (builder == 0)
         pCtrl->CheckBuyMapAddData();
     else if (builder == 1)
@@ -272,7 +274,8 @@ void TestMapCtrl::buildersWithoutDevice()
     QCOMPARE(finish.count(), 1);
     QCOMPARE(finish.first().at(0).value<ACTION_STATUS>(), ACTION_STATUS(status));
     QCOMPARE(mapStatus.count(), 1);
-    QTest::qWait(100);
+    // A worker that had sent a request would have had its answer before the controller deleted it.
+    QVERIFY(workers.waitUntilNone());
     QCOMPARE(m_pServer->requestCount(), 0);
 }
 

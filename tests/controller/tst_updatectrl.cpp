@@ -314,22 +314,29 @@ void TestUpdateCtrl::newStartStopsTheHeldWorker()
     QVERIFY(m_pServer->waitForRequests(1));
     m_pService->answerKind(FakeUpdateService::UPDATES);
     pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
+    // Every worker is gone once the result is in: the stopped one can no longer report.
     QCOMPARE(statusesUntilFinal(finish), QList<int>({DEVICE_CHECKSUCCESS}));
     QTRY_COMPARE(watch.alive(), 0);
-    QTest::qWait(200);
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(finish.count(), 1);
 }
 
 void TestUpdateCtrl::exitStopsTheDeviceWorker()
 {
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    WorkerWatch watch;
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     m_pService->answerKind(FakeUpdateService::STALL);
     pCtrl->checkDeviceUpdate(CHECK_REQUEST, false);
     QVERIFY(m_pServer->waitForRequests(1));
+    QVERIFY(watch.seen() > 0);
     pCtrl->terminateAllWorker();
-    m_pServer->stop(); // a request still running would now fail and report 74
-    QTest::qWait(300);
+    // The worker is gone at once, so a request of its that still ran cannot fail and report 74 when the
+    // server stops.
+    QCOMPARE(watch.alive(), 0);
+    m_pServer->stop();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     QCOMPARE(finish.count(), 0);
     QVERIFY(m_pServer->start());
     AgentSettings().setValue("URL", "DevUpdate", m_pService->checkUrl());

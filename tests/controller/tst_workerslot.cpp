@@ -152,7 +152,7 @@ void TestWorkerSlot::lateResultOfStoppedWorkerDropped()
     pStopped->start();
     QVERIFY(pStopped->wait(10000)); // its result waits in the queue
     QPointer<ProbeWorker> pNext = family.m_first.start(new ProbeWorker());
-    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents(); // the late result is delivered now
     QVERIFY(family.m_lstSeen.isEmpty());
     QVERIFY(family.m_first.holds(pNext)); // the late result did not release the new worker
 }

@@ -74,6 +74,8 @@ private:
     // A started monitor whose notices the recorder receives.
     std::unique_ptr<DevMonitorThread> startRecordedMonitor(Recorder& recorder);
     bool startSim(const QString& sUuid = "UUID-100");
+    // Waits until the monitor has listed the volumes nPasses more times: a search is passing.
+    bool waitForSearchPasses(int nBefore, int nPasses);
 
     std::unique_ptr<TestFolders> m_pFolders;
     FakeVolumeInfo m_volumes;
@@ -112,6 +114,12 @@ void TestDevMonitor::cleanup()
     m_trees.clear();
     AgentTiming::resetDefaults();
     m_pFolders.reset();
+}
+
+bool TestDevMonitor::waitForSearchPasses(int nBefore, int nPasses)
+{
+    return QTest::qWaitFor([this, nBefore, nPasses] { return m_volumes.rootListings() >= nBefore + nPasses; },
+                           20000);
 }
 
 DriveTree* TestDevMonitor::addSystemDrive(const QString& sLabel, const QString& sUuid)
@@ -519,8 +527,10 @@ void TestDevMonitor::searchRunsOffTheCallersThread()
     Recorder recorder;
     auto pMonitor = startRecordedMonitor(recorder);
     DriveTree* pSystem = addSystemDrive();
+    const int nListed = m_volumes.rootListings();
     pMonitor->notifyDev(notice(pSystem->root(), true)); // returns at once; the search waits for a data drive
-    QTest::qWait(200);
+    QVERIFY(waitForSearchPasses(nListed, 3));
+    QCoreApplication::sendPostedEvents(&recorder, QEvent::MetaCall);
     QCOMPARE(recorder.lstRecords.size(), 0);
     DriveTree* pData = addDataDrive();
     QTRY_COMPARE_WITH_TIMEOUT(recorder.lstRecords.size(), 1, 20000);
@@ -535,8 +545,9 @@ void TestDevMonitor::stopEndsASearch()
     QSignalSpy spy(pMonitor.get(), &DevMonitorThread::notityWendoDev);
     pMonitor->start();
     DriveTree* pSystem = addSystemDrive();
+    const int nListed = m_volumes.rootListings();
     pMonitor->notifyDev(notice(pSystem->root(), true));
-    QTest::qWait(100);
+    QVERIFY(waitForSearchPasses(nListed, 1));
     pMonitor.reset(); // would wait for months if the stop did not end the pause
     QCOMPARE(spy.count(), 0);
 }
@@ -547,8 +558,9 @@ void TestDevMonitor::systemDriveGoneDuringSearch()
     Recorder recorder;
     auto pMonitor = startRecordedMonitor(recorder);
     DriveTree* pSystem = addSystemDrive();
+    const int nListed = m_volumes.rootListings();
     pMonitor->notifyDev(notice(pSystem->root(), true));
-    QTest::qWait(100);
+    QVERIFY(waitForSearchPasses(nListed, 2));
     m_volumes.removeVolume(pSystem->root());
     pMonitor->notifyDev(notice(pSystem->root(), false));
     // A later device is found normally: the search ended without reporting the drive that went away.

@@ -6,6 +6,7 @@
 #include "support/FakeSerialPorts.h"
 #include "support/TestFolders.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 // End to end on real volumes: ext4 images labelled like the device's drives are loop-mounted while the
@@ -81,11 +82,24 @@ void TestRealVolume::mountedDeviceIsIdentifiedAndRemoved()
     QCOMPARE(arrival.devInfo.sSkuID, QString("SKU-E2E"));
     QCOMPARE(arrival.devInfo.sAppVer, QString("2.0.1"));
 
+    const QString sDataRoot = data.root();
     QVERIFY(system.unmountImage());
     QVERIFY(data.unmountImage());
     QTRY_COMPARE_WITH_TIMEOUT(lstRecords.size(), 2, 20000);
     QVERIFY(!lstRecords.at(1).bArrival);
-    QTest::qWait(200); // the data drive's removal must not add a second one
+    // The data drive's removal must not add a second one. Once the monitor has handled it, a notice
+    // given after it is handled too, and whatever the removal reported is posted here.
+    const QString sLog = m_pFolders->dataPath("WendoAgent.log");
+    const auto logged = [&sLog](const QString& sPattern) {
+        return QString::fromUtf8(TestFolders::readFile(sLog)).contains(QRegularExpression(sPattern));
+    };
+    const QString sDrive = QRegularExpression::escape("[checkWendo500Dev] drive:");
+    QVERIFY(QTest::qWaitFor(
+        [&] { return logged(sDrive + QRegularExpression::escape(sDataRoot) + "[^\\n]*arrival:0"); }, 20000));
+    const QString sMarker = m_pFolders->dataPath("no-such-volume/");
+    monitor.notifyDev(UsbNotification::USBNOTIFYINFO{sMarker, false});
+    QVERIFY(QTest::qWaitFor([&] { return logged(sDrive + QRegularExpression::escape(sMarker)); }, 20000));
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     QCOMPARE(lstRecords.size(), 2);
 }
 

@@ -82,6 +82,8 @@ void TestNetDownload::cleanup()
     m_pFolders.reset();
 }
 
+const char* const MARKER_PATH = "/marker";
+
 TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 nExpected, qint64 nCeiling,
                                                    const QString& sDest)
 {
@@ -93,11 +95,16 @@ TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 n
     // The report is queued: it comes once the caller's loop runs, and only once.
     if (finishSpy.isEmpty())
         finishSpy.wait(5000);
-    QTest::qWait(50);
-    outcome.lstFinish = finishSpy;
     outcome.lstProgress = progressSpy;
     outcome.digest = client.downloadDigest();
     outcome.bFileFailed = client.downloadFileFailed();
+    // A second report would come before the end of one more download through the same client.
+    const int nBefore = finishSpy.size();
+    m_server.enqueue(TestHttpServer::Answer::ok("marker", "application/octet-stream"));
+    client.getFile(m_server.url(MARKER_PATH), destPath() + ".marker", 6);
+    if (!QTest::qWaitFor([&finishSpy, nBefore] { return finishSpy.size() > nBefore; }, 20000))
+        qWarning("the marker download never reported");
+    outcome.lstFinish = finishSpy.mid(0, finishSpy.size() - 1);
     return outcome;
 }
 
@@ -105,7 +112,7 @@ QList<TestHttpServer::Request> TestNetDownload::requestsOf(const QByteArray& met
 {
     QList<TestHttpServer::Request> lstFound;
     for (const TestHttpServer::Request& request : m_server.requests()) {
-        if (request.method == method)
+        if (request.method == method && request.target != MARKER_PATH)
             lstFound.append(request);
     }
     return lstFound;

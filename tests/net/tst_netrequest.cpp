@@ -47,6 +47,10 @@ private slots:
 
 private:
     QString answerPath() const { return m_pFolders->tempDir() + "/genwork.xml"; }
+    // Sends one more request through the client, answered at once, and waits for its end: whatever the
+    // requests before it still had to report comes before the marker's finish. Returns the finishes
+    // before it, or -1 when the marker never ended.
+    int finishesBeforeMarker(NetInterface& client, QSignalSpy& spy);
     // Sends one request and waits for its one report; returns the reported value.
     bool post(NetInterface* pClient, const QString& sUrl, const QString& sBody, bool bGzip = true);
 
@@ -240,10 +244,9 @@ void TestNetRequest::stallGivesExactlyOneFailure()
     QSignalSpy spy(&client, &NetInterface::emitRequestFinish);
     QVERIFY(client.sendRequest(m_server.url("/svc"), "<a/>"));
     QVERIFY(spy.wait(20000));
-    QTest::qWait(3 * AgentTiming::ms(AgentTiming::NET_WATCHDOG));
-    QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toBool(), false);
     QVERIFY(!QFile::exists(answerPath()));
+    QCOMPARE(finishesBeforeMarker(client, spy), 1);
 }
 
 void TestNetRequest::slowTrickleOutlastsWatchdog()
@@ -293,13 +296,12 @@ void TestNetRequest::answerSize()
     else
         client.sendRequestEx(m_server.url("/svc"), "<a/>");
     QVERIFY(spy.wait(20000));
-    QTest::qWait(50); // nothing more may follow
-    QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toBool(), success);
     if (success)
         QCOMPARE(TestFolders::readFile(answerPath()), body);
     else
         QVERIFY(!QFile::exists(answerPath()));
+    QCOMPARE(finishesBeforeMarker(client, spy), 1);
 }
 
 void TestNetRequest::announcedOversizeFailsBeforeTheBody()
@@ -344,8 +346,7 @@ void TestNetRequest::dripHitsTheOverallLimit()
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 20000);
     QCOMPARE(spy.at(0).at(0).toBool(), false);
     QVERIFY(!QFile::exists(answerPath()));
-    QTest::qWait(3 * nWatchdog); // and nothing more follows
-    QCOMPARE(spy.count(), 1);
+    QCOMPARE(finishesBeforeMarker(client, spy), 1);
 }
 
 // A ride of many MB over a slow uplink takes longer than the overall limit of a small request; as long as
@@ -448,6 +449,23 @@ void TestNetRequest::secondRequestWhileBusyIsRefused()
     QCOMPARE(spy.at(1).at(0).toBool(), true);
     QCOMPARE(TestFolders::readFile(answerPath()), body);
     QCOMPARE(m_server.requestCount(), 1);
+}
+
+int TestNetRequest::finishesBeforeMarker(NetInterface& client, QSignalSpy& spy)
+{
+    AgentTiming::set(AgentTiming::NET_WATCHDOG, 30000);
+    m_server.enqueue(TestHttpServer::Answer::ok("<marker/>"));
+    const int nBefore = spy.size();
+    if (!client.sendRequestEx(m_server.url("/marker"), "<m/>"))
+        return -1;
+    // The answer lands before its queued report: the marker has ended once both are in.
+    const bool bEnded = QTest::qWaitFor(
+        [&] {
+            return spy.size() > nBefore && spy.last().at(0).toBool() &&
+                   TestFolders::readFile(answerPath()) == "<marker/>";
+        },
+        20000);
+    return bEnded ? spy.count() - 1 : -1;
 }
 
 QTEST_GUILESS_MAIN(TestNetRequest)

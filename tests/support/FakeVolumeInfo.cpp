@@ -52,7 +52,14 @@ void FakeVolumeInfo::clear()
 QStringList FakeVolumeInfo::volumeRoots() const
 {
     QMutexLocker lock(&m_mutex);
+    ++m_nRootListings;
     return m_mapLabels.keys(); // QMap keeps its keys sorted
+}
+
+int FakeVolumeInfo::rootListings() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_nRootListings;
 }
 
 QString FakeVolumeInfo::volumeLabel(const QString& sRoot) const

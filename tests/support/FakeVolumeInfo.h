@@ -24,6 +24,8 @@ public:
     void clear();
 
     QStringList volumeRoots() const override;
+    // How often the roots were listed: a search for a drive lists them once per pass.
+    int rootListings() const;
     QString volumeLabel(const QString& sRoot) const override;
     bool freeSpace(const QString& sRoot, quint64* pnBytes) const override;
     bool volumeSpace(const QString& sRoot, VolumeSpace* pSpace) const override;
@@ -32,6 +34,7 @@ private:
     static QString rootOf(const QString& sRoot);
 
     mutable QMutex m_mutex;
+    mutable int m_nRootListings = 0;
     QMap<QString, QString> m_mapLabels;
     qint64 m_nFreeSpace = 1024LL * 1024 * 1024;
     quint64 m_nUnit = 1;

@@ -79,6 +79,18 @@ public:
         return QTest::qWaitFor([&] { return heard(status) >= nCount; }, 10000);
     }
 
+    // Sends one more fetch of the sync choices through the account worker, which carries requests one at
+    // a time in order, and waits for its result: a request sent before it has reached the service by
+    // then, and the windows have heard every result before it. The pages take the fetched choices.
+    bool passMarker()
+    {
+        const int nHeard = heard(GETSETTING_SUCCESS);
+        ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+        pCtrl->getCustomSetting(
+            JsonHelper::object({{"session", pCtrl->currentSession()}, {"user", pCtrl->currentUser()}}));
+        return waitHeard(GETSETTING_SUCCESS, nHeard + 1);
+    }
+
     RecordingNotifier& notifier() { return m_pUi->m_notifier; }
     UiFixture& ui() { return *m_pUi; }
 

@@ -8,6 +8,7 @@
 #include "support/FakeArchivePrograms.h"
 #include "support/FakeClock.h"
 #include "support/ImmutableFile.h"
+#include "support/LiveWorkers.h"
 #include "support/TestFolders.h"
 #include "support/UiFixture.h"
 #include "ui/pages/BackupRestoreDailog.h"
@@ -393,12 +394,15 @@ void TestBackupDialog::cancelStopsAHangingBackup()
         steps << QString("after Cancel visible %1").arg(pDialog->isVisible());
     };
 
+    LiveWorkers workers;
     const int nResult = BackupDialogFixture::run(BackupRestoreDailog::MODE_BACKUP, false, false, cancel);
 
     QCOMPARE(steps, QStringList({"after Escape visible 1", "after Cancel visible 0"}));
     QCOMPARE(nResult, int(QDialog::Accepted));
     QVERIFY(!FakeArchivePrograms::isProcessAlive(m_pPrograms->hangingPid()));
-    QTest::qWait(200); // a late result of the stopped job would come now
+    // A late result of the stopped job would have reached the windows before its worker was deleted.
+    QVERIFY(workers.waitUntilNone());
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(notices(), QStringList());
     QCOMPARE(finals(), QList<int>());
     QCOMPARE(BackupDialogFixture::backupTime(), QString("2001/01/01"));

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "support/BackupDialogFixture.h"
 #include "support/FakeArchivePrograms.h"
+#include "support/LiveWorkers.h"
 #include "support/RealInput.h"
 #include "support/TestFolders.h"
 #include "support/UiFixture.h"
@@ -63,12 +64,15 @@ void TestBackupDialogByHand::cancelByHandEndsAHangingBackup()
         steps << QString("click %1").arg(input.click(pCancel));
     };
 
+    LiveWorkers workers;
     const int nResult = BackupDialogFixture::run(BackupRestoreDailog::MODE_BACKUP, false, false, byHand);
 
     QCOMPARE(steps, QStringList({"Escape 1, visible 1", "close 1, visible 1", "click 1"}));
     QCOMPARE(nResult, int(QDialog::Accepted));
     QVERIFY(!FakeArchivePrograms::isProcessAlive(programs.hangingPid()));
-    QTest::qWait(200); // a late result of the stopped job would come now
+    // A late result of the stopped job would have reached the windows before its worker was deleted.
+    QVERIFY(workers.waitUntilNone());
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(finish.count(), 0);
     QCOMPARE(m_ui.m_notifier.m_notices.size(), 0);
     QCOMPARE(BackupDialogFixture::backupFolder(), QStringList());

@@ -1,4 +1,5 @@
 #include "core/AgentFolders.h"
+#include "support/QueuedMarker.h"
 #include "support/RecordingDialogOpener.h"
 #include "support/TestDeviceRecord.h"
 #include "support/TestFolders.h"
@@ -308,7 +309,7 @@ void TestMyDevVersionWidget::syncEndChecksFromQueuedCall()
 
     // Once per layout: a later sync end starts nothing more.
     emit ZeqAgentCtrlMgr::getInstance()->actionFinish(SYNC_SUCCESS, QString());
-    QTest::qWait(20);
+    QVERIFY(QueuedMarker::passEarlierCalls());
     QCOMPARE(m_pOpener->m_calls.size(), 1);
 }
 
@@ -326,7 +327,7 @@ void TestMyDevVersionWidget::otherStatusesStartNothing()
 
     Box box = makeBox(0);
     emit ZeqAgentCtrlMgr::getInstance()->actionFinish(ACTION_STATUS(status), QString());
-    QTest::qWait(20);
+    QVERIFY(QueuedMarker::passEarlierCalls());
     QVERIFY(m_pOpener->m_calls.isEmpty());
     QVERIFY(!box.pCheck->isEnabled());
 }
@@ -455,7 +456,7 @@ void TestMyDevVersionWidget::boxTakenDownStartsNothing()
     QPointer<MyDevVersionWidget> pBox = box.pBox;
     PageLoops::Scope scope; // the page goes while some loop runs, so it is not deleted yet
     PageLoops::retire(box.pPage.release());
-    QTest::qWait(50);
+    QVERIFY(QueuedMarker::passEarlierCalls()); // the box's check was due at once
     QVERIFY(pBox);
     QVERIFY(m_pOpener->m_calls.isEmpty());
 }

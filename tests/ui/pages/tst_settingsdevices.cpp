@@ -47,6 +47,8 @@ private slots:
     void resultBoxOutlivesItsPage();
 
 private:
+    // How often the list of devices was asked for (the controller logs each asking at once).
+    int listAskings();
     static QString device(const QString& sUUID, const QString& sName, const QString& sDate = "2024/03/01");
     // A full page built with the service listing sList; returns when its rows stand.
     std::unique_ptr<SettingWidget> buildPage(const QString& sList, int nMode = 0);
@@ -273,7 +275,7 @@ void TestSettingsDevices::confirmation()
     QCOMPARE(question.sCheckText, QString("Remove my backup file if any."));
     if (!sent) {
         QCOMPARE(pButton->isEnabled(), true);
-        QTest::qWait(200);
+        QVERIFY(m_fixture.passMarker());
         QCOMPARE(m_fixture.calls("deregisterDevice").size(), 0);
         return;
     }
@@ -331,7 +333,9 @@ void TestSettingsDevices::failureReenablesEveryRow()
     QCOMPARE(rowUuids(*pPage), (QStringList{"A1", "B2"}));
     QVERIFY(QFile::exists(BackupFiles::systemArchive("A1")));
     // No new list is asked for after a failure.
-    QTest::qWait(100);
+    const int nAskings = listAskings();
+    QVERIFY(m_fixture.passMarker());
+    QCOMPARE(listAskings(), nAskings);
     QCOMPARE(m_fixture.calls("getDeviceList").size(), 1);
 }
 
@@ -424,7 +428,7 @@ void TestSettingsDevices::pageGoesAwayWhileAsking()
     };
     QPointer<DevSettingWidget> pRow(pRaw->deviceRows().first());
     button(pRow)->click();
-    QTest::qWait(200);
+    QVERIFY(m_fixture.passMarker());
     QCOMPARE(m_fixture.calls("deregisterDevice").size(), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!pRow);
@@ -447,11 +451,18 @@ void TestSettingsDevices::resultBoxOutlivesItsPage()
         if (m_fixture.notifier().m_notices.last().sText.startsWith("Your device"))
             PageLoops::retire(pRaw);
     };
+    const int nAskings = listAskings();
     QVERIFY(m_fixture.waitHeard(DEVICE_DEREGSUCCESS));
-    QTest::qWait(200);
+    QVERIFY(m_fixture.passMarker());
+    QCOMPARE(listAskings(), nAskings);
     QCOMPARE(m_fixture.calls("getDeviceList").size(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!pGuard);
+}
+
+int TestSettingsDevices::listAskings()
+{
+    return m_fixture.ui().log().count("[ZeqAgentCtrlMgr][enumRegDevs][Entry]");
 }
 
 QTEST_MAIN(TestSettingsDevices)

@@ -1,3 +1,4 @@
+#include "support/QueuedMarker.h"
 #include "support/SettingsFixture.h"
 #include "ui/pages/BasicSettingWidget.h"
 #include "ui/pages/PageLoops.h"
@@ -211,8 +212,15 @@ void TestSettingsSync::noFetchAfterSuccess()
     }
     auto pNext = buildPage();
     QVERIFY(pNext);
-    QTest::qWait(200);
-    QCOMPARE(m_fixture.calls("getCustomerSetting").size(), 1);
+    // A fetch the new page would start comes before the marker's, which a timer as long as the page's
+    // delay, started after it, sends.
+    QTimer after;
+    after.setSingleShot(true);
+    QSignalSpy fired(&after, &QTimer::timeout);
+    after.start(AgentTiming::ms(AgentTiming::SETTINGS_FETCH));
+    QVERIFY(fired.wait(20000));
+    QVERIFY(m_fixture.passMarker());
+    QCOMPARE(m_fixture.calls("getCustomerSetting").size(), 2);
 }
 
 void TestSettingsSync::agentUpdateCheck_data()
@@ -239,7 +247,8 @@ void TestSettingsSync::agentUpdateCheck()
     pCtrl->slotHandleResults(fetched ? GETSETTING_SUCCESS : GETSETTING_ERROR,
                              fetched ? "{\"kept\":\"true\",\"sync\":\"true\"}" : QString());
     QCOMPARE(m_fixture.m_opener.count("CheckWendoAgentUpdateDialog"), 0);
-    QTest::qWait(100);
+    // The check is queued behind the result.
+    QVERIFY(QueuedMarker::passEarlierCalls());
     QCOMPARE(m_fixture.m_opener.count("CheckWendoAgentUpdateDialog"), device ? 0 : 1);
     QCOMPARE(m_fixture.m_opener.m_calls.size(), device ? 0 : 1);
 }
@@ -369,11 +378,12 @@ void TestSettingsSync::firstStartSaveWithoutClickSendsNothing()
     QVERIFY(delBtn(*pPage)->isChecked());
     QVERIFY(!tracksBox(*pPage)->isChecked());
     save(*pPage);
-    QTest::qWait(200);
-    QCOMPARE(m_fixture.calls("setCustomerSetting").size(), 0);
     QCOMPARE(UiFixture::value("SYNC", "KeptHistory"), QString());
     QCOMPARE(UiFixture::value("SYNC", "AutoSync"), QString());
     QVERIFY(!ZeqAgentCtrlMgr::getInstance()->isSettingNotSave());
+    // A save the page sent would reach the service before the marker (the page then takes its choices).
+    QVERIFY(m_fixture.passMarker());
+    QCOMPARE(m_fixture.calls("setCustomerSetting").size(), 0);
 }
 
 void TestSettingsSync::leaveQuestion_data()

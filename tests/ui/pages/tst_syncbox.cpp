@@ -2,6 +2,7 @@
 #include "platform/Platform.h"
 #include "support/BackupTestDevice.h"
 #include "support/FakeArchivePrograms.h"
+#include "support/LiveWorkers.h"
 #include "support/SerialDeviceSim.h"
 #include "support/SerialRideScript.h"
 #include "support/SyncBoxFixture.h"
@@ -338,6 +339,7 @@ void TestSyncBox::stopEndsTheQueue()
     QVERIFY(label(pBox, "label_sync")->isHidden());
 
     finish.clear();
+    LiveWorkers workers;
     QTest::mouseClick(button(pBox), Qt::LeftButton);
     QCOMPARE(SyncBoxFixture::codes(finish), QList<int>({BACKUP_BUTTONSENABLE}));
     QVERIFY(!pCtrl->isSyncRunning());
@@ -347,7 +349,9 @@ void TestSyncBox::stopEndsTheQueue()
     QVERIFY(label(pBox, "label_sync")->isVisible());
     QVERIFY(label(pBox, "label_syncicon")->isHidden());
     QVERIFY(label(pBox, "label_upload")->isHidden());
-    QTest::qWait(200); // a stopped sync reports nothing
+    // A stopped sync reports nothing: what it reported would have come before its worker was deleted.
+    QVERIFY(workers.waitUntilNone());
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(SyncBoxFixture::codes(finish), QList<int>({BACKUP_BUTTONSENABLE}));
     QVERIFY(QFile::exists(sRide)); // not uploaded, so kept
 

@@ -143,8 +143,14 @@ void TestTabSets::runScript(const QString& sScript)
             m_pFixture->m_pUi->m_notifier.m_whileOpen = [pFixture] { pFixture->unplug(); };
         } else if (sStep == "wait") {
             QTRY_COMPARE_WITH_TIMEOUT(m_pCtrl->deviceAnswersInFlight(), 0, 10000);
-            // A retry after a check without answer comes after a short delay.
-            QTest::qWait(100);
+            // A retry after a check without answer is due that long after it: a timer as long, started
+            // now, fires after the retry has been asked.
+            QTimer after;
+            after.setSingleShot(true);
+            after.setTimerType(Qt::PreciseTimer);
+            QSignalSpy fired(&after, &QTimer::timeout);
+            after.start(AgentTiming::ms(AgentTiming::REGCHECK_RETRY));
+            QVERIFY(fired.wait(10000));
             QTRY_COMPARE_WITH_TIMEOUT(m_pCtrl->deviceAnswersInFlight(), 0, 10000);
         }
     }

@@ -326,9 +326,18 @@ void TestDailyCheck::signOutStopsTheCheck()
 {
     AgentTiming::set(AgentTiming::FIRST_DAILY_PASS, 300);
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    const int nLogBefore = m_pUi->log().size();
     pCtrl->checkKorvoUpdate();
     pCtrl->logout();
-    QTest::qWait(800);
+    // A precise timer started after the sign-out, twice as long as the first pass's delay, fires after
+    // that pass would have begun; a pass that begins says so in the log at once.
+    QTimer after;
+    after.setSingleShot(true);
+    after.setTimerType(Qt::PreciseTimer);
+    QSignalSpy fired(&after, &QTimer::timeout);
+    after.start(2 * AgentTiming::ms(AgentTiming::FIRST_DAILY_PASS));
+    QVERIFY(fired.wait(20000));
+    QVERIFY(!m_pUi->log().mid(nLogBefore).contains("[KorvoUpdateWorker][StartChkKorvoUpdate]"));
     QCOMPARE(requestKeys(), QStringList());
 }
 

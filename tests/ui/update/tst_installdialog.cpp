@@ -3,6 +3,7 @@
 #include "core/AgentTiming.h"
 #include "core/WorkFile.h"
 #include "platform/ArchiveTool.h"
+#include "support/LiveWorkers.h"
 #include "support/SystemTools.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
@@ -570,14 +571,15 @@ void TestInstallDialog::smallMapArchiveIsNotPolled()
     if (ArchiveTool::findProgram(QString()).isEmpty())
         QSKIP("no 7-Zip installed");
     QVERIFY(QFile::copy(m_archives.filePath(archive), AgentFolders::tempPath(archive)));
-    openHeld();
+    InstallUpdateDialog* pDialog = openHeld();
     const int nLines = pollLines();
     feed(ACTION_STATUS(status), unzip(archive, "0"));
     ControllerTestDevices::install()->m_volumes.setFreeSpace(100 * MB - 1000);
     if (polled) {
         QTRY_VERIFY(pollLines() > nLines);
     } else {
-        QTest::qWait(100);
+        // No poll is due: the dialog started no timer for it.
+        QVERIFY(!isPolling(pDialog));
         QCOMPARE(pollLines(), nLines);
     }
 }
@@ -831,15 +833,19 @@ void TestInstallDialog::closeRequests()
 void TestInstallDialog::removalStopsBothParts()
 {
     QSignalSpy finish(ZeqAgentCtrlMgr::getInstance(), &ZeqAgentCtrlMgr::actionFinish);
-    const int nResult = run([this](InstallUpdateDialog*) {
+    LiveWorkers workers;
+    bool bWorkersGone = false;
+    const int nResult = run([this, &workers, &bWorkersGone](InstallUpdateDialog*) {
         Worker::DEVINFOEX info = ZeqAgentCtrlMgr::getInstance()->currentDevice();
         info.bArrival = false;
         ZeqAgentCtrlMgr::getInstance()->notityWendoDev(info);
-        // The held download's connection is dropped: a worker still running would now report 74.
+        // The held download's connection is dropped: a worker still running would now report 74, and
+        // it would do so before it is deleted.
         m_server.stop();
-        QTest::qWait(300);
+        bWorkersGone = workers.waitUntilNone();
         QVERIFY(m_server.start());
     });
+    QVERIFY(bWorkersGone);
     QCOMPARE(nResult, int(QDialog::Accepted));
     QCOMPARE(notices(),
              QStringList{"Updates|Update failed. Please ensure that your Wendo 500 is still "

@@ -3,6 +3,7 @@
 #include "support/DriveTree.h"
 #include "support/FakeClock.h"
 #include "support/FakeMapService.h"
+#include "support/LiveWorkers.h"
 #include "support/RecordingDialogOpener.h"
 #include "support/UiFixture.h"
 #include "ui/main/AgentResources.h"
@@ -209,12 +210,16 @@ std::unique_ptr<MapManagementWidget> TestMapPage::buildPage(const Shop& shop, in
         m_pMaps->answer("ZeqMoreDeviceMapData", shop.addOn);
     m_pMaps->answer("ZeqMoreDeviceDownloadHistory", shop.history);
     m_pMapStatus->clear();
+    LiveWorkers workers;
     std::unique_ptr<MapManagementWidget> pPage(new MapManagementWidget());
     pPage->resize(800, 493);
     QSignalSpy& spy = *m_pMapStatus;
     if (!QTest::qWaitFor([&spy, nFinals] { return spy.size() >= nFinals; }, 20000))
         qWarning("the page's shop answers did not arrive");
-    QTest::qWait(50);
+    // A further answer would come from a worker before the controller deletes it.
+    if (!workers.waitUntilNone())
+        qWarning("a shop worker did not end");
+    QCoreApplication::sendPostedEvents();
     return pPage;
 }
 
