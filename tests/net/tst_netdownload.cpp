@@ -50,6 +50,8 @@ private:
 
     std::unique_ptr<TestFolders> m_pFolders;
     TestHttpServer m_server;
+    // Serves the marker download that follows each download under test, apart from its requests.
+    TestHttpServer m_markerServer;
 };
 
 namespace
@@ -72,17 +74,17 @@ void TestNetDownload::init()
     AgentTiming::set(AgentTiming::NET_WATCHDOG, 1000);
     AgentTiming::set(AgentTiming::DOWNLOAD_PROGRESS, 0);
     QVERIFY(m_server.start());
+    QVERIFY(m_markerServer.start());
 }
 
 void TestNetDownload::cleanup()
 {
     m_server.stop();
     m_server.reset();
+    m_markerServer.stop();
     AgentTiming::resetDefaults();
     m_pFolders.reset();
 }
-
-const char* const MARKER_PATH = "/marker";
 
 TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 nExpected, qint64 nCeiling,
                                                    const QString& sDest)
@@ -100,8 +102,11 @@ TestNetDownload::Outcome TestNetDownload::download(const QString& sUrl, qint64 n
     outcome.bFileFailed = client.downloadFileFailed();
     // A second report would come before the end of one more download through the same client.
     const int nBefore = finishSpy.size();
-    m_server.enqueue(TestHttpServer::Answer::ok("marker", "application/octet-stream"));
-    client.getFile(m_server.url(MARKER_PATH), destPath() + ".marker", 6);
+    const QByteArray marker = "marker";
+    m_markerServer.setHandler([marker](const TestHttpServer::Request& request) {
+        return TestHttpServer::fileAnswer(request, marker);
+    });
+    client.getFile(m_markerServer.url("/marker"), destPath() + ".marker", marker.size());
     if (!QTest::qWaitFor([&finishSpy, nBefore] { return finishSpy.size() > nBefore; }, 20000))
         qWarning("the marker download never reported");
     outcome.lstFinish = finishSpy.mid(0, finishSpy.size() - 1);
@@ -112,7 +117,7 @@ QList<TestHttpServer::Request> TestNetDownload::requestsOf(const QByteArray& met
 {
     QList<TestHttpServer::Request> lstFound;
     for (const TestHttpServer::Request& request : m_server.requests()) {
-        if (request.method == method && request.target != MARKER_PATH)
+        if (request.method == method)
             lstFound.append(request);
     }
     return lstFound;
