@@ -188,13 +188,16 @@ void LocalStartListener::tellTrouble(const QString& sWhat)
         m_onTrouble(sWhat);
 }
 
+// Told with its cause: a trouble of open files is told when no file could be opened for the log either.
 void LocalStartListener::troubleOver()
 {
     if (m_sTrouble.isEmpty())
         return;
+    const QString sWas = m_sTrouble;
     m_sTrouble.clear();
     if (m_onTrouble)
-        m_onTrouble(QString("later starts reach this agent again at \"%1\"").arg(m_place.socketPath()));
+        m_onTrouble(QString("later starts reach this agent again at \"%1\" (after: %2)")
+                        .arg(m_place.socketPath(), sWas));
 }
 
 // Reads one short line; "show" is answered and shown, anything else, too long or too slow, is dropped.
