@@ -1,15 +1,12 @@
 #include "LinuxSingleInstance.h"
 
+#include "LocalStartListener.h"
+#include "LocalStartRequest.h"
+
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QSysInfo>
-#include <QThread>
-#include <QTimer>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -21,24 +18,6 @@ namespace
 {
 // Retries when the file we opened was removed by its ending holder before we could lock it.
 const int OPEN_TRIES = 5;
-
-const QByteArray SHOW_REQUEST = "show\n";
-const QByteArray SHOW_ANSWER = "shown\n";
-// A request longer than this is no start of ours.
-const int REQUEST_LIMIT = 64;
-// How long one exchange with the other side may take, each way.
-const int EXCHANGE_GUARD_MS = 3000;
-// The holder listens a moment after it took the lock: a start in between tries again for a while.
-const int CONNECT_TRIES = 20;
-const int CONNECT_PAUSE_MS = 100;
-
-// A folder of this user's that nobody else may enter, reached without following a link.
-bool isPrivateFolder(const QByteArray& path)
-{
-    struct stat info;
-    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
-           (info.st_mode & 077) == 0;
-}
 
 bool writeAll(int nFd, const QByteArray& data)
 {
@@ -58,12 +37,9 @@ bool writeAll(int nFd, const QByteArray& data)
 } // namespace
 
 LinuxSingleInstance::LinuxSingleInstance(const QString& sLockDir)
-    : m_sLockDir(QDir::cleanPath(QDir(sLockDir).absolutePath())), m_sLockPath(m_sLockDir + "/WendoAgent.lock")
+    : m_sLockDir(QDir::cleanPath(QDir(sLockDir).absolutePath())),
+      m_sLockPath(m_sLockDir + "/WendoAgent.lock"), m_place(m_sLockDir)
 {
-    // One socket per data folder, so agents (and tests) with folders of their own never meet.
-    const QByteArray folderHash =
-        QCryptographicHash::hash(QFile::encodeName(m_sLockDir), QCryptographicHash::Sha256).toHex().left(16);
-    m_sSocketPath = socketFolder() + "/WendoAgent-" + QString::fromLatin1(folderHash) + ".socket";
 }
 
 LinuxSingleInstance::~LinuxSingleInstance()
@@ -96,7 +72,7 @@ SingleInstance::Result LinuxSingleInstance::tryAcquire()
 void LinuxSingleInstance::release()
 {
     // The socket goes first: while the lock is held nobody else may remove it.
-    m_pServer.reset();
+    m_pListener.reset();
     if (m_nFd < 0)
         return;
     // Removed while still locked, so a later start never takes over a file that is about to vanish.
@@ -187,113 +163,32 @@ bool LinuxSingleInstance::writeOwner(int nFd)
     return ::fchmod(nFd, 0600) == 0 && ::ftruncate(nFd, 0) == 0 && writeAll(nFd, owner) && ::fsync(nFd) == 0;
 }
 
-QString LinuxSingleInstance::socketFolder()
-{
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && isPrivateFolder(runtime))
-        return QFile::decodeName(runtime);
-    return QDir::tempPath() + "/WendoAgent-" + QString::number(::getuid());
-}
-
-// The runtime folder is the desktop's; the one in the temporary folder is made here, and refused when
-// someone else made it or opened it to others.
-bool LinuxSingleInstance::prepareSocketFolder()
-{
-    const QString sFolder = QFileInfo(m_sSocketPath).path();
-    const QByteArray folder = QFile::encodeName(sFolder);
-    if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
-        fail(QString("the socket folder \"%1\" cannot be created").arg(sFolder), errno);
-        return false;
-    }
-    if (!isPrivateFolder(folder)) {
-        fail(QString("the socket folder \"%1\" is not a private folder of this user").arg(sFolder), 0);
-        return false;
-    }
-    return true;
-}
-
-bool LinuxSingleInstance::listenForStarts(std::function<void()> onShowAsked)
+bool LinuxSingleInstance::listenForStarts(std::function<void()> onShowAsked,
+                                          std::function<void(const QString&)> onTrouble)
 {
     m_sFailure.clear();
     if (m_nFd < 0) {
         fail("the lock is not held", 0);
         return false;
     }
-    if (m_pServer)
+    if (m_pListener)
         return true;
-    if (!prepareSocketFolder())
-        return false;
-    // Whatever lies there was left by an ended holder: the lock says no other one runs.
-    QLocalServer::removeServer(m_sSocketPath);
-    std::unique_ptr<QLocalServer> pServer(new QLocalServer);
-    pServer->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!pServer->listen(m_sSocketPath)) {
-        fail(QString("the socket \"%1\" cannot be made (%2)").arg(m_sSocketPath, pServer->errorString()), 0);
+    std::unique_ptr<LocalStartListener> pListener(
+        new LocalStartListener(m_place, std::move(onShowAsked), std::move(onTrouble)));
+    if (!pListener->listen()) {
+        fail(pListener->errorString(), 0);
         return false;
     }
-    ::chmod(QFile::encodeName(m_sSocketPath).constData(), 0600);
-    QLocalServer* pListener = pServer.get();
-    QObject::connect(pListener, &QLocalServer::newConnection, pListener, [pListener, onShowAsked] {
-        while (QLocalSocket* pSocket = pListener->nextPendingConnection())
-            answerStart(pSocket, onShowAsked);
-    });
-    m_pServer = std::move(pServer);
+    m_pListener = std::move(pListener);
     return true;
-}
-
-// Reads one short line; "show" is answered and shown, anything else, too long or too slow, is dropped.
-void LinuxSingleInstance::answerStart(QLocalSocket* pSocket, const std::function<void()>& onShowAsked)
-{
-    QObject::connect(pSocket, &QLocalSocket::disconnected, pSocket, &QObject::deleteLater);
-    QTimer::singleShot(EXCHANGE_GUARD_MS, pSocket, [pSocket] { pSocket->abort(); });
-    const auto readRequest = [pSocket, onShowAsked] {
-        if (!pSocket->canReadLine()) {
-            if (pSocket->bytesAvailable() > REQUEST_LIMIT)
-                pSocket->abort();
-            return;
-        }
-        const QByteArray request = pSocket->readLine(REQUEST_LIMIT + 1);
-        if (request != SHOW_REQUEST) {
-            pSocket->abort();
-            return;
-        }
-        pSocket->write(SHOW_ANSWER);
-        pSocket->disconnectFromServer();
-        if (onShowAsked)
-            onShowAsked();
-    };
-    QObject::connect(pSocket, &QLocalSocket::readyRead, pSocket, readRequest);
-    // What came with the connection itself has no readyRead of its own.
-    QTimer::singleShot(0, pSocket, readRequest);
 }
 
 bool LinuxSingleInstance::askRunningToShow()
 {
     m_sFailure.clear();
-    QLocalSocket socket;
-    for (int nTry = 0; nTry < CONNECT_TRIES; ++nTry) {
-        socket.connectToServer(m_sSocketPath);
-        if (socket.waitForConnected(EXCHANGE_GUARD_MS))
-            break;
-        QThread::msleep(CONNECT_PAUSE_MS);
-    }
-    if (socket.state() != QLocalSocket::ConnectedState) {
-        fail(QString("the running agent cannot be reached at \"%1\" (%2)")
-                 .arg(m_sSocketPath, socket.errorString()),
-             0);
-        return false;
-    }
-    socket.write(SHOW_REQUEST);
-    QByteArray answer;
-    if (socket.waitForBytesWritten(EXCHANGE_GUARD_MS)) {
-        while (!answer.contains('\n') && answer.size() <= REQUEST_LIMIT &&
-               socket.waitForReadyRead(EXCHANGE_GUARD_MS))
-            answer += socket.read(REQUEST_LIMIT + 1);
-        answer += socket.readAll();
-    }
-    if (!answer.startsWith(SHOW_ANSWER)) {
-        fail("the running agent did not answer", 0);
-        return false;
-    }
-    return true;
+    LocalStartRequest request(m_place);
+    if (request.askToShow())
+        return true;
+    fail(request.errorString(), 0);
+    return false;
 }

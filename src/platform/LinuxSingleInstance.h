@@ -1,13 +1,13 @@
 #pragma once
 
 #include "SingleInstance.h"
+#include "StartSocketPlace.h"
 
 #include <QString>
 
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class LocalStartListener;
 
 // A lock file "WendoAgent.lock" (0600) in a per-user folder (the agent's data folder), held by an exclusive
 // flock() for as long as the agent runs. The kernel drops that lock when its process ends in any way, so a
@@ -16,8 +16,8 @@ class QLocalSocket;
 // for people and for older agents that judge it by its contents.
 //
 // Beside the lock the holder listens on a local socket, one per user and data folder, in a folder only the
-// user can enter (0700: XDG_RUNTIME_DIR, or "WendoAgent-<uid>" in the temporary folder), the socket itself
-// 0600. A later start sends "show\n" and the holder answers "shown\n".
+// user can enter (StartSocketPlace), the socket itself 0600 (LocalStartListener). A later start sends
+// "show\n" and the holder answers "shown\n" (LocalStartRequest).
 class LinuxSingleInstance : public SingleInstance
 {
 public:
@@ -27,11 +27,12 @@ public:
     Result tryAcquire() override;
     QString failureReason() const override { return m_sFailure; }
     void release() override;
-    bool listenForStarts(std::function<void()> onShowAsked) override;
+    bool listenForStarts(std::function<void()> onShowAsked,
+                         std::function<void(const QString&)> onTrouble = nullptr) override;
     bool askRunningToShow() override;
 
     QString lockPath() const { return m_sLockPath; }
-    QString socketPath() const { return m_sSocketPath; }
+    QString socketPath() const { return m_place.socketPath(); }
 
 private:
     // nErrno 0 when the words say it all.
@@ -41,14 +42,11 @@ private:
     int openLocked(Result& nResult);
     bool stillAtPath(int nFd) const;
     static bool writeOwner(int nFd);
-    static QString socketFolder();
-    bool prepareSocketFolder();
-    static void answerStart(QLocalSocket* pSocket, const std::function<void()>& onShowAsked);
 
     QString m_sLockDir;
     QString m_sLockPath;
-    QString m_sSocketPath;
+    StartSocketPlace m_place;
     QString m_sFailure;
     int m_nFd = -1;
-    std::unique_ptr<QLocalServer> m_pServer;
+    std::unique_ptr<LocalStartListener> m_pListener;
 };

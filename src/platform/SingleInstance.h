@@ -26,9 +26,12 @@ public:
     virtual void release() = 0;
 
     // After HELD, with an event loop to come: every later start that asks runs onShowAsked in this thread.
+    // What befalls the listener later (it lost its socket and listens again, it cannot take starts for a
+    // while) goes to onTrouble in plain words for the log, once per trouble, and so does each trouble's end.
     // False (failureReason() says why) when nobody could reach this instance.
-    virtual bool listenForStarts(std::function<void()> onShowAsked) = 0;
-    // After OTHER_RUNNING: asks the running agent to show its window; true once it said it will. Blocks
-    // for a few seconds at most.
+    virtual bool listenForStarts(std::function<void()> onShowAsked,
+                                 std::function<void(const QString&)> onTrouble = nullptr) = 0;
+    // After OTHER_RUNNING: asks the running agent to show its window; true once it said it will. It talks
+    // only to an agent of this user's and gives up after a few seconds; failureReason() says why.
     virtual bool askRunningToShow() = 0;
 };

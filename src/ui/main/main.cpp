@@ -97,11 +97,15 @@ int main(int argc, char* argv[])
     // Listening before the window exists: a start during the welcome is answered, and the window that
     // follows shows anyway.
     QPointer<ZeqAgentMainDialog> pWindow;
-    if (!pInstanceLock->listenForStarts([&pWindow] {
-            writeLog(1, "[main][main] a second start asks for the window");
-            if (pWindow)
-                pWindow->showWindow();
-        }))
+    const auto showAsked = [&pWindow] {
+        writeLog(1, "[main][main] a second start asks for the window");
+        if (pWindow)
+            pWindow->showWindow();
+    };
+    const auto listenerTrouble = [](const QString& sWhat) {
+        writeLog(1, "[main][listenForStarts] %s", qUtf8Printable(sWhat));
+    };
+    if (!pInstanceLock->listenForStarts(showAsked, listenerTrouble))
         writeLog(1, "[main][main] later starts cannot reach this one: %s",
                  qUtf8Printable(pInstanceLock->failureReason()));
 

@@ -1,5 +1,6 @@
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/Escaping.h"
+#include "support/AgentRuntimeDir.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
 
@@ -10,8 +11,8 @@
 
 #include <memory>
 
-// The real program as a process, with its own data and configuration folders (XDG_DATA_HOME,
-// XDG_CONFIG_HOME), watched through its log.
+// The real program as a process, with its own data, configuration and runtime folders (XDG_DATA_HOME,
+// XDG_CONFIG_HOME, XDG_RUNTIME_DIR), watched through its log.
 class TestProgram : public QObject
 {
     Q_OBJECT
@@ -25,6 +26,7 @@ private:
     struct Home {
         QTemporaryDir dataHome;
         QTemporaryDir configHome;
+        AgentRuntimeDir runtimeDir;
         QString dataDir() const { return dataHome.path() + "/WendoAgent"; }
         QByteArray log() const { return TestFolders::readFile(dataDir() + "/WendoAgent.log"); }
     };
@@ -48,7 +50,7 @@ QByteArray TestProgram::loginAnswer(const QByteArray& session)
 
 void TestProgram::prepare(Home& home)
 {
-    QVERIFY(home.dataHome.isValid() && home.configHome.isValid());
+    QVERIFY(home.dataHome.isValid() && home.configHome.isValid() && home.runtimeDir.isValid());
     QVERIFY(TestFolders::writeFile(home.dataDir() + "/msg.ini", "[DEBUG]\nLOG_LEVEL=2\n"));
 }
 
@@ -58,6 +60,7 @@ std::unique_ptr<QProcess> TestProgram::start(const Home& home)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", home.dataHome.path());
     env.insert("XDG_CONFIG_HOME", home.configHome.path());
+    env.insert("XDG_RUNTIME_DIR", home.runtimeDir.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
     pProcess->setProcessEnvironment(env);
     // The program's own output is kept beside its data for a look after a failure.
@@ -96,6 +99,9 @@ void TestProgram::secondStartEndsAtOnce()
     QCOMPARE(pThird->exitCode(), 0);
     QCOMPARE(pFirst->state(), QProcess::Running);
     QCOMPARE(home.log().count("another instance is running"), 2);
+    QCOMPARE(home.log().count("[main][showRunningInstance] the running agent shows its window"), 2);
+    // Its socket for later starts is in its own runtime folder, and goes with it.
+    QCOMPARE(home.runtimeDir.sockets().size(), 1);
     // The first start brought the start-up entry in line with the (empty) setting.
     QSettings settings(home.dataDir() + "/settings.ini", QSettings::IniFormat);
     QCOMPARE(settings.value("SETTING/RunAtStartup").toString(), QString("false"));

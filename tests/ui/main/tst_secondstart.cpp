@@ -1,4 +1,5 @@
 #include "XTopWindows.h"
+#include "support/AgentRuntimeDir.h"
 #include "support/TestFolders.h"
 
 #include <QProcess>
@@ -25,7 +26,7 @@ private:
     struct Home {
         QTemporaryDir dataHome;
         QTemporaryDir configHome;
-        QTemporaryDir runtimeDir;
+        AgentRuntimeDir runtimeDir;
         QString dataDir() const { return dataHome.path() + "/WendoAgent"; }
         QByteArray log() const { return TestFolders::readFile(dataDir() + "/WendoAgent.log"); }
     };
@@ -138,8 +139,6 @@ void TestSecondStart::secondStartShowsTheWindow()
     const QString sRow = bTrayHost ? "tray" : "notray";
     Home home;
     QVERIFY(home.dataHome.isValid() && home.configHome.isValid() && home.runtimeDir.isValid());
-    QVERIFY(QFile::setPermissions(home.runtimeDir.path(),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     QVERIFY(TestFolders::writeFile(home.dataDir() + "/msg.ini", "[DEBUG]\nLOG_LEVEL=2\n"));
 
     auto pFirst = start(home);

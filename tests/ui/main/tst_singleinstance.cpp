@@ -1,4 +1,5 @@
 #include "platform/LinuxSingleInstance.h"
+#include "support/AgentRuntimeDir.h"
 #include "support/SystemTools.h"
 #include "support/TestFolders.h"
 
@@ -43,6 +44,7 @@ private:
     struct Home {
         QTemporaryDir dataHome;
         QTemporaryDir configHome;
+        AgentRuntimeDir runtimeDir;
         QString sDataHome; // XDG_DATA_HOME as the program gets it
         QString dataDir() const { return sDataHome + "/WendoAgent"; }
         QString lockPath() const { return dataDir() + "/WendoAgent.lock"; }
@@ -91,6 +93,7 @@ std::unique_ptr<QProcess> TestSingleInstance::start(const Home& home, const QStr
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", home.sDataHome);
     env.insert("XDG_CONFIG_HOME", home.configHome.path());
+    env.insert("XDG_RUNTIME_DIR", home.runtimeDir.path());
     env.insert("QT_QPA_PLATFORM", sPlatform);
     env.remove("WAYLAND_DISPLAY");
     if (sDisplay.isEmpty())
@@ -145,7 +148,7 @@ void TestSingleInstance::startOutcome()
     QFETCH(int, nExitCode);
     QFETCH(QString, sStderr);
     Home home;
-    QVERIFY(home.dataHome.isValid() && home.configHome.isValid());
+    QVERIFY(home.dataHome.isValid() && home.configHome.isValid() && home.runtimeDir.isValid());
     home.sDataHome = home.dataHome.path();
     Tmpfs tmpfs(home.sDataHome);
     LinuxSingleInstance owner(home.dataDir());
@@ -183,6 +186,8 @@ void TestSingleInstance::startOutcome()
     if (nExitCode < 0) {
         QTRY_VERIFY_WITH_TIMEOUT(home.log().contains("[ZeqAgentMainDialog][createTray]"), 60000);
         QCOMPARE(pAgent->state(), QProcess::Running);
+        // Its socket for later starts is in its own runtime folder, which takes the socket left by the kill.
+        QCOMPARE(home.runtimeDir.sockets().size(), 1);
         // The file is the new agent's now: its pid, private.
         QVERIFY(TestFolders::readFile(home.lockPath())
                     .startsWith(QByteArray::number(pAgent->processId()) + "\n"));
@@ -200,6 +205,8 @@ void TestSingleInstance::startOutcome()
     if (sStderr.isEmpty()) {
         QVERIFY2(!err.contains("cannot start"), err.constData());
         QVERIFY(home.log().contains("[main][main] another instance is running"));
+        // This test holds the lock but does not listen: the start says so and ends.
+        QVERIFY(home.log().contains("[main][showRunningInstance] the running agent cannot be reached"));
     } else {
         QCOMPARE(QString::fromLocal8Bit(err), sStderr.arg(home.sDataHome) + "\n");
     }
