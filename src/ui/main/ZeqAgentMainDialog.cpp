@@ -483,6 +483,12 @@ void ZeqAgentMainDialog::login()
     showWindow();
     if (m_pSignAction->text() == QObject::tr("Sign in"))
         return; // the sign-in page on show takes over
+    // An open update dialog works for this account (and may be writing to the device): the sign-out
+    // waits, silently, until it has closed.
+    if (m_pCtrl->isUpdateDialogShown()) {
+        writeLog(1, "[ZeqAgentMainDialog][login] an update dialog is open: no sign-out");
+        return;
+    }
     m_pCtrl->logout();
 }
 
