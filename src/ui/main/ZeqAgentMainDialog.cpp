@@ -201,6 +201,13 @@ void ZeqAgentMainDialog::closeWindow()
     showMinimized();
 }
 
+// The dialog's own reject would only hide the window: without a tray nothing would bring it back but a
+// second start.
+void ZeqAgentMainDialog::reject()
+{
+    closeWindow();
+}
+
 void ZeqAgentMainDialog::titleMenuAsked(const QPoint& globalPos)
 {
     if (trayHostPresent() || !m_pTrayMenu)

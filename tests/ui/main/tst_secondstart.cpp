@@ -8,9 +8,12 @@
 
 #include <memory>
 
+#include <X11/keysym.h>
+
 // The real program started twice on a desktop of the test's own (Xvfb, openbox, and trayer as the tray
 // host where a row asks for one), watched from outside as a person sees the screen: the title strip's
-// close by a real click, then a second start, which brings the first one's window back and ends with 0.
+// close by a real click, or a click into the window and Escape, then a second start, which brings the
+// first one's window back and ends with 0.
 class TestSecondStart : public QObject
 {
     Q_OBJECT
@@ -127,15 +130,19 @@ void TestSecondStart::screenshot(const QString& sName)
 void TestSecondStart::secondStartShowsTheWindow_data()
 {
     QTest::addColumn<bool>("bTrayHost");
-    QTest::newRow("no tray host") << false;
-    QTest::newRow("tray host") << true;
+    QTest::addColumn<bool>("bEscape"); // a click into the window and Escape instead of the close button
+    QTest::newRow("no tray host") << false << false;
+    QTest::newRow("no tray host, Escape") << false << true;
+    QTest::newRow("tray host") << true << false;
+    QTest::newRow("tray host, Escape") << true << true;
 }
 
 void TestSecondStart::secondStartShowsTheWindow()
 {
     QFETCH(bool, bTrayHost);
+    QFETCH(bool, bEscape);
     QVERIFY(setTrayHost(bTrayHost));
-    const QString sRow = bTrayHost ? "tray" : "notray";
+    const QString sRow = QString(bTrayHost ? "tray" : "notray") + (bEscape ? "-escape" : "");
     Home home;
     QVERIFY(home.dataHome.isValid() && home.configHome.isValid() && home.runtimeDir.isValid());
     QVERIFY(QFile::setPermissions(home.runtimeDir.path(),
@@ -149,10 +156,17 @@ void TestSecondStart::secondStartShowsTheWindow()
     QTRY_COMPARE_WITH_TIMEOUT(m_pScreen->wmState(nWindow), 1L, 30000);
     QVERIFY(home.log().contains(bTrayHost ? "[ZeqAgentMainDialog][createTray] tray icon shown"
                                           : "[ZeqAgentMainDialog][createTray] no tray host"));
-    // The strip's close button, 12 x 12 at 778, 10 of the window, clicked as a person does.
     QTRY_VERIFY_WITH_TIMEOUT(home.log().contains("[ZeqAgentMainDialog][ZeqAgentMainDialog][End]"), 30000);
     screenshot("secondstart-1-shown-" + sRow);
-    QVERIFY(m_pScreen->clickAt(m_pScreen->screenPosition(nWindow) + QPoint(784, 16)));
+    if (bEscape) {
+        // A click on the title strip's empty middle gives the window the focus, then Escape.
+        QVERIFY(m_pScreen->clickAt(m_pScreen->screenPosition(nWindow) + QPoint(400, 23)));
+        QTRY_VERIFY_WITH_TIMEOUT(m_pScreen->hasFocus(nWindow), 30000);
+        QVERIFY(m_pScreen->pressKey(XK_Escape));
+    } else {
+        // The strip's close button, 12 x 12 at 778, 10 of the window, clicked as a person does.
+        QVERIFY(m_pScreen->clickAt(m_pScreen->screenPosition(nWindow) + QPoint(784, 16)));
+    }
     if (bTrayHost)
         QTRY_COMPARE_WITH_TIMEOUT(m_pScreen->wmState(nWindow), 0L, 30000); // withdrawn into the tray
     else
