@@ -13,7 +13,8 @@
 // The real program started twice on a desktop of the test's own (Xvfb, openbox, and trayer as the tray
 // host where a row asks for one), watched from outside as a person sees the screen: the title strip's
 // close by a real click, or a click into the window and Escape, then a second start, which brings the
-// first one's window back and ends with 0.
+// first one's window back and ends with 0. The window's class is the one its desktop entry names, so the
+// desktop ties the window to the entry's icon.
 class TestSecondStart : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ private:
     bool setTrayHost(bool bPresent);
     void screenshot(const QString& sName);
     static void stop(QProcess& process);
+    // The value of a key of the installed desktop entry's main group.
+    static QString desktopEntryValue(const QString& sKey);
 
     QProcess m_xvfb;
     QProcess m_windowManager;
@@ -127,6 +130,17 @@ void TestSecondStart::screenshot(const QString& sName)
     m_pScreen->saveScreen(sDir + "/" + sName + ".png");
 }
 
+QString TestSecondStart::desktopEntryValue(const QString& sKey)
+{
+    const QString sPath =
+        QString::fromLocal8Bit(qgetenv("WENDO_SOURCE_DIR")) + "/packaging/com.zeqwendo.WendoAgent.desktop.in";
+    for (const QByteArray& line : TestFolders::readFile(sPath).split('\n')) {
+        if (line.startsWith(sKey.toUtf8() + "="))
+            return QString::fromUtf8(line.mid(sKey.size() + 1));
+    }
+    return QString();
+}
+
 void TestSecondStart::secondStartShowsTheWindow_data()
 {
     QTest::addColumn<bool>("bTrayHost");
@@ -154,6 +168,8 @@ void TestSecondStart::secondStartShowsTheWindow()
     unsigned long nWindow = 0;
     QTRY_VERIFY_WITH_TIMEOUT((nWindow = m_pScreen->findShown(" WendoAgent ")) != 0, 60000);
     QTRY_COMPARE_WITH_TIMEOUT(m_pScreen->wmState(nWindow), 1L, 30000);
+    QVERIFY(!desktopEntryValue("StartupWMClass").isEmpty());
+    QCOMPARE(m_pScreen->windowClass(nWindow), desktopEntryValue("StartupWMClass"));
     QVERIFY(home.log().contains(bTrayHost ? "[ZeqAgentMainDialog][createTray] tray icon shown"
                                           : "[ZeqAgentMainDialog][createTray] no tray host"));
     QTRY_VERIFY_WITH_TIMEOUT(home.log().contains("[ZeqAgentMainDialog][ZeqAgentMainDialog][End]"), 30000);
