@@ -30,6 +30,10 @@ public:
 
     void notify(const QString& sTitle, const QString& sText, int nTimeoutMs) override;
 
+    // Whether the session has a bus to ask: without one the D-Bus library would start a bus of its own for
+    // nobody to listen on.
+    static bool sessionBusExpected();
+
 private slots:
     void actionInvoked(uint nId, const QString& sAction);
     void notificationClosed(uint nId, uint nReason);
@@ -45,7 +49,6 @@ private:
         uint nId;
         bool operator==(const Shown& other) const { return sService == other.sService && nId == other.nId; }
     };
-    static bool sessionBusExpected();
     void send(const Notice& notice, const QStringList& capabilities);
     void remember(const Shown& shown);
     // True when the id was one of this object's open notices at the service that sent the signal.
