@@ -18,7 +18,7 @@ public:
     virtual void notify(const QString& sTitle, const QString& sText, int nTimeoutMs) = 0;
 
 signals:
-    // The user clicked one of the notices this object showed.
+    // The user clicked one of the notices this object showed; once per notice, whatever the service tells.
     void clicked();
     // A notice could not be shown; sWhy in plain words.
     void refused(const QString& sWhy);

@@ -41,8 +41,13 @@ QByteArray LinuxAutostart::entryText(const QString& sProgramPath)
     sText += "[Desktop Entry]\n";
     sText += "Type=Application\n";
     sText += "Name=WendoAgent\n";
+    // As the installed entry has them: the desktop's start-up list shows the agent with its icon and
+    // words, and ties the window (class "WendoAgent", the application's name) to this entry.
+    sText += "Comment=Sync your rides and keep your Wendo GPS cycling computer up to date\n";
+    sText += "Icon=wendoagent\n";
     sText += "Exec=" + execArgument(sProgramPath) + "\n";
     sText += "Terminal=false\n";
+    sText += "StartupWMClass=WendoAgent\n";
     sText += "X-GNOME-Autostart-enabled=true\n";
     return sText.toUtf8();
 }

@@ -9,7 +9,7 @@ FakeNotificationService::FakeNotificationService(QObject* pParent)
 
 FakeNotificationService::~FakeNotificationService()
 {
-    QDBusConnection::disconnectFromBus(m_sConnection);
+    stop();
 }
 
 bool FakeNotificationService::start(const QString& sAddress)
@@ -22,10 +22,26 @@ bool FakeNotificationService::start(const QString& sAddress)
            bus.registerService("org.freedesktop.Notifications");
 }
 
+void FakeNotificationService::stop()
+{
+    QDBusConnection bus(m_sConnection);
+    if (bus.isConnected()) {
+        bus.unregisterService("org.freedesktop.Notifications");
+        bus.unregisterObject("/org/freedesktop/Notifications");
+    }
+    QDBusConnection::disconnectFromBus(m_sConnection);
+}
+
 void FakeNotificationService::invoke(uint nId, const QString& sAction)
 {
     emit ActionInvoked(nId, sAction);
     emit NotificationClosed(nId, 2);
+}
+
+void FakeNotificationService::repeatAction(uint nId, const QString& sAction, int nTimes)
+{
+    for (int n = 0; n < nTimes; ++n)
+        emit ActionInvoked(nId, sAction);
 }
 
 QStringList FakeNotificationService::GetCapabilities()

@@ -28,6 +28,9 @@ public:
     bool isHostPresent() const override { return m_bHostPresent; }
     // A desktop without a notification area (or one whose tray went away).
     void setHostPresent(bool bPresent) { m_bHostPresent = bPresent; }
+    bool showsOwnBalloons() const override { return m_bOwnBalloons; }
+    // A host that takes the icon but hands its balloons to the desktop's notification service.
+    void setShowsOwnBalloons(bool bOwn) { m_bOwnBalloons = bOwn; }
     void showMessage(const QString& sTitle, const QString& sText) override;
 
     void clickMessage();
@@ -41,4 +44,5 @@ private:
     QPointer<QMenu> m_pMenu;
     bool m_bVisible = false;
     bool m_bHostPresent = true;
+    bool m_bOwnBalloons = true;
 };

@@ -16,7 +16,7 @@ Balloons::~Balloons() = default;
 
 bool Balloons::trayCanShow() const
 {
-    return m_pTray && m_pTray->isVisible() && m_pTray->isHostPresent();
+    return m_pTray && m_pTray->isVisible() && m_pTray->showsOwnBalloons() && m_pTray->isHostPresent();
 }
 
 void Balloons::show(const QString& sTitle, const QString& sText)

@@ -9,9 +9,10 @@
 class DesktopNotifications;
 class TrayIcon;
 
-// Where the agent's balloons go: the tray icon's balloon while a notification area shows the icon, the
-// desktop's notices otherwise (a desktop without a tray, or one whose tray went away). A click on either
-// is one clicked().
+// Where the agent's balloons go: the tray icon's balloon while a notification area shows the icon and
+// draws its balloons, the desktop's notices otherwise (a desktop without a tray, one whose tray went away,
+// or one whose tray hands balloons to the desktop's notification service). A click on either is one
+// clicked().
 class Balloons : public QObject
 {
     Q_OBJECT

@@ -17,8 +17,13 @@ public:
     void setVisible(bool bVisible) override;
     bool isVisible() const override;
     bool isHostPresent() const override;
+    bool showsOwnBalloons() const override { return !m_bOnStatusNotifierHost; }
     void showMessage(const QString& sTitle, const QString& sText) override;
 
 private:
+    static bool toolkitUsesStatusNotifierHost();
+
+    // The toolkit put the icon on a StatusNotifierItem host rather than an XEmbed tray.
+    const bool m_bOnStatusNotifierHost;
     QSystemTrayIcon* m_pIcon;
 };

@@ -25,6 +25,10 @@ public:
     virtual bool isVisible() const = 0;
     // Whether the desktop has a notification area to show the icon in right now (it can come and go).
     virtual bool isHostPresent() const = 0;
+    // Whether the icon's balloons are drawn beside it by the toolkit, whose click is then surely a click
+    // on one of them. Where the toolkit hands them to the desktop's notification service instead, it
+    // cannot tell the agent's notices from other programs': the balloons go as the agent's own notices.
+    virtual bool showsOwnBalloons() const = 0;
     // A balloon with the information icon, shown for AgentTiming::BALLOON.
     virtual void showMessage(const QString& sTitle, const QString& sText) = 0;
 

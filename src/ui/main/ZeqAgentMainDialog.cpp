@@ -201,6 +201,13 @@ void ZeqAgentMainDialog::closeWindow()
     showMinimized();
 }
 
+// The dialog's own reject would only hide the window: without a tray nothing would bring it back but a
+// second start.
+void ZeqAgentMainDialog::reject()
+{
+    closeWindow();
+}
+
 void ZeqAgentMainDialog::titleMenuAsked(const QPoint& globalPos)
 {
     if (trayHostPresent() || !m_pTrayMenu)
@@ -483,6 +490,12 @@ void ZeqAgentMainDialog::login()
     showWindow();
     if (m_pSignAction->text() == QObject::tr("Sign in"))
         return; // the sign-in page on show takes over
+    // An open update dialog works for this account (and may be writing to the device): the sign-out
+    // waits, silently, until it has closed.
+    if (m_pCtrl->isUpdateDialogShown()) {
+        writeLog(1, "[ZeqAgentMainDialog][login] an update dialog is open: no sign-out");
+        return;
+    }
     m_pCtrl->logout();
 }
 

@@ -44,6 +44,8 @@ public:
 public slots:
     // Out of the tray or the task bar, in front: "Open WendoAgent", and a second start of the program.
     void showWindow();
+    // Escape and the window manager's close: as the title strip's close, never a withdrawal for good.
+    void reject() override;
 
 protected:
     void mousePressEvent(QMouseEvent* pEvent) override;

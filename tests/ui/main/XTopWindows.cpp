@@ -112,6 +112,38 @@ bool XTopWindows::clickAt(const QPoint& globalPos, int nButton)
     return XSync(pDisplay, False) != 0;
 }
 
+bool XTopWindows::pressKey(unsigned long nKeysym)
+{
+    Display* pDisplay = display(m_pDisplay);
+    const KeyCode nCode = XKeysymToKeycode(pDisplay, KeySym(nKeysym));
+    if (nCode == 0)
+        return false;
+    XTestFakeKeyEvent(pDisplay, nCode, True, CurrentTime);
+    XTestFakeKeyEvent(pDisplay, nCode, False, CurrentTime);
+    return XSync(pDisplay, False) != 0;
+}
+
+bool XTopWindows::hasFocus(unsigned long nWindow)
+{
+    Window focus = 0;
+    int nRevert = 0;
+    XGetInputFocus(display(m_pDisplay), &focus, &nRevert);
+    return focus == nWindow;
+}
+
+QString XTopWindows::windowClass(unsigned long nWindow)
+{
+    XClassHint hint = {};
+    if (!XGetClassHint(display(m_pDisplay), nWindow, &hint))
+        return QString();
+    const QString sClass = hint.res_class ? QString::fromLocal8Bit(hint.res_class) : QString();
+    if (hint.res_name)
+        XFree(hint.res_name);
+    if (hint.res_class)
+        XFree(hint.res_class);
+    return sClass;
+}
+
 bool XTopWindows::hasWindowManager()
 {
     return XWindowState::windowManagerRuns(display(m_pDisplay));

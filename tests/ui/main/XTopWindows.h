@@ -4,8 +4,8 @@
 #include <QString>
 
 // A look at an X display from outside the program under test, as a window manager or a person sees it:
-// which top-level windows are shown and in what state, closing one by its close box (WM_DELETE_WINDOW),
-// a real click (XTest) anywhere on the screen, and a picture of the screen.
+// which top-level windows are shown, in what state and of which class, closing one by its close box
+// (WM_DELETE_WINDOW), a real click or key (XTest) anywhere on the screen, and a picture of the screen.
 class XTopWindows
 {
 public:
@@ -24,6 +24,12 @@ public:
     QPoint screenPosition(unsigned long nWindow);
     // A press and release of the button at the point, as the mouse sends them.
     bool clickAt(const QPoint& globalPos, int nButton = 1);
+    // A press and release of the key (an X keysym, e.g. XK_Escape), to whichever window has the focus.
+    bool pressKey(unsigned long nKeysym);
+    // Whether the window holds the keyboard focus of the display.
+    bool hasFocus(unsigned long nWindow);
+    // The class part of the window's WM_CLASS ("" when it has none).
+    QString windowClass(unsigned long nWindow);
     bool hasWindowManager();
     // An XEmbed tray host owns the screen's tray selection.
     bool hasTrayHost();

@@ -2,11 +2,14 @@
 #include "support/TestFolders.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The XDG start-up entry: where it lives, what its Exec line says, and that odd program paths reach the
-// desktop unchanged.
+// The XDG start-up entry: where it lives, what its Exec line says, that odd program paths reach the
+// desktop unchanged, and that the desktop shows it as the installed entry (name, words, icon, window
+// class), with nothing its validator (desktop-file-validate, where installed) finds wrong.
 class TestAutostart : public QObject
 {
     Q_OBJECT
@@ -16,19 +19,51 @@ private slots:
     void configHomeFromEnvironment();
     void execQuoting_data();
     void execQuoting();
+    void looksAsTheInstalledEntry();
 
 private:
     static QString execLine(const QByteArray& text);
+    // The value of a key in the entry's text ("" when it has none).
+    static QString value(const QByteArray& text, const QString& sKey);
+    // The installed desktop entry as the build makes it from its template.
+    static QByteArray installedEntry();
+    static void validate(const QString& sPath);
     static QString unquoteExec(const QString& sValue, bool* pOk);
 };
 
 QString TestAutostart::execLine(const QByteArray& text)
 {
+    return value(text, "Exec");
+}
+
+QString TestAutostart::value(const QByteArray& text, const QString& sKey)
+{
+    const QByteArray prefix = sKey.toUtf8() + "=";
     for (const QByteArray& line : text.split('\n')) {
-        if (line.startsWith("Exec="))
-            return QString::fromUtf8(line.mid(5));
+        if (line.startsWith(prefix))
+            return QString::fromUtf8(line.mid(prefix.size()));
     }
     return QString();
+}
+
+QByteArray TestAutostart::installedEntry()
+{
+    QByteArray text = TestFolders::readFile(QString::fromLocal8Bit(qgetenv("WENDO_SOURCE_DIR")) +
+                                            "/packaging/com.zeqwendo.WendoAgent.desktop.in");
+    return text.replace("@WENDO_ICON_NAME@", WENDO_ICON_NAME);
+}
+
+void TestAutostart::validate(const QString& sPath)
+{
+    const QString sValidator = QStandardPaths::findExecutable("desktop-file-validate");
+    if (sValidator.isEmpty())
+        return;
+    QProcess validator;
+    validator.setProcessChannelMode(QProcess::MergedChannels);
+    validator.start(sValidator, {sPath});
+    QVERIFY(validator.waitForFinished(60000));
+    QVERIFY2(validator.exitStatus() == QProcess::NormalExit && validator.exitCode() == 0,
+             validator.readAll().constData());
 }
 
 // What a desktop makes of the Exec value: the string escapes first, then one quoted argument.
@@ -134,6 +169,26 @@ void TestAutostart::execQuoting()
     bool bOk = false;
     QCOMPARE(unquoteExec(sExec, &bOk), path);
     QVERIFY(bOk);
+    validate(entry.entryPath());
+}
+
+void TestAutostart::looksAsTheInstalledEntry()
+{
+    QTemporaryDir configDir;
+    LinuxAutostart entry(configDir.path());
+    QVERIFY(entry.setEntry("/opt/wendo/WendoAgent"));
+    const QByteArray text = TestFolders::readFile(entry.entryPath());
+    const QByteArray installed = installedEntry();
+    for (const char* szKey : {"Name", "Comment", "Icon", "StartupWMClass"}) {
+        const QString sKey = QString::fromLatin1(szKey);
+        QVERIFY2(!value(installed, sKey).isEmpty(), szKey);
+        QCOMPARE(value(text, sKey), value(installed, sKey));
+    }
+    // The window's class is the application's name (the installed test of the window checks the
+    // window's WM_CLASS against the same key).
+    QCOMPARE(value(text, "StartupWMClass"), QString("WendoAgent"));
+    QCOMPARE(value(text, "X-GNOME-Autostart-enabled"), QString("true"));
+    validate(entry.entryPath());
 }
 
 QTEST_GUILESS_MAIN(TestAutostart)

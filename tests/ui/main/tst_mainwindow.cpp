@@ -10,6 +10,7 @@
 #include "ui/main/WidgetNotifier.h"
 #include "ui/main/ZeqAgentMainDialog.h"
 #include "ui/pages/ZeqAgentInfoWidget.h"
+#include "ui/update/UpdateDialogOpener.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,6 +61,7 @@ private slots:
     void withoutTrayHost_data();
     void withoutTrayHost();
     void signInItem();
+    void signOutWaitsForTheUpdateDialog();
     void websiteItem();
     void titleAndBottomStrips();
     void aboutBox();
@@ -674,6 +676,51 @@ void TestMainWindow::signInItem()
     QCOMPARE(UiFixture::value("LOGIN", "password"), QString());
     QCOMPARE(pageOf(*pWindow), QString("signin"));
     QCOMPARE(pSign->text(), QString("Sign in"));
+}
+
+// The update offer that the automatic check opened is still up when the rider picks "Sign out" in the
+// tray: the window comes, the account stays signed in under the dialog, and nothing is said. Once the
+// dialog has closed the same item signs out.
+void TestMainWindow::signOutWaitsForTheUpdateDialog()
+{
+    // The program's own opener, which knows an update dialog by the open windows.
+    struct OpenerScope {
+        OpenerScope() { DialogOpener::setInstance(&opener); }
+        ~OpenerScope() { DialogOpener::setInstance(nullptr); }
+        UpdateDialogOpener opener;
+    } openerScope;
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    auto pWindow = makeWindow();
+    QAction* pSign = action(*pWindow, "actionSignIn");
+    pCtrl->slotHandleResults(LOGIN_SUCCESS, "S8");
+    UiFixture::plugDevice(true);
+    UiFixture::setValue("0123456789ABCDEF", "update", "true");
+    pWindow->show();
+    QCOMPARE(pageOf(*pWindow), QString("signedin"));
+    QPointer<ZeqAgentInfoWidget> pPage = pWindow->findChild<ZeqAgentInfoWidget*>();
+
+    bool bOfferSeen = false;
+    QTimer::singleShot(0, [&] {
+        QDialog* pOffer = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        bOfferSeen = pOffer && pOffer->accessibleName() == "NewUpdateAvailableDialog";
+        pWindow->hide();
+        pSign->trigger();
+        if (pOffer)
+            pOffer->reject();
+    });
+    m_pFixture->m_notifier.m_notices.clear();
+    pCtrl->slotHandleResults(MAP_CHECKSUCCESS, "AutoCheck");
+    QVERIFY(bOfferSeen);
+    QVERIFY(pWindow->isVisible());
+    QCOMPARE(pCtrl->currentSession(), QString("S8"));
+    QCOMPARE(pageOf(*pWindow), QString("signedin"));
+    QVERIFY(pPage);
+    QCOMPARE(pSign->text(), QString("Sign out"));
+    QVERIFY(m_pFixture->m_notifier.m_notices.isEmpty());
+
+    pSign->trigger();
+    QCOMPARE(pCtrl->currentSession(), QString());
+    QCOMPARE(pageOf(*pWindow), QString("signin"));
 }
 
 void TestMainWindow::websiteItem()

@@ -9,9 +9,13 @@
 
 #include <memory>
 
+#include <X11/keysym.h>
+
 // The real program started twice on a desktop of the test's own (Xvfb, openbox, and trayer as the tray
 // host where a row asks for one), watched from outside as a person sees the screen: the title strip's
-// close by a real click, then a second start, which brings the first one's window back and ends with 0.
+// close by a real click, or a click into the window and Escape, then a second start, which brings the
+// first one's window back and ends with 0. The window's class is the one its desktop entry names, so the
+// desktop ties the window to the entry's icon.
 class TestSecondStart : public QObject
 {
     Q_OBJECT
@@ -34,6 +38,8 @@ private:
     bool setTrayHost(bool bPresent);
     void screenshot(const QString& sName);
     static void stop(QProcess& process);
+    // The value of a key of the installed desktop entry's main group.
+    static QString desktopEntryValue(const QString& sKey);
 
     QProcess m_xvfb;
     QProcess m_windowManager;
@@ -125,18 +131,33 @@ void TestSecondStart::screenshot(const QString& sName)
     m_pScreen->saveScreen(sDir + "/" + sName + ".png");
 }
 
+QString TestSecondStart::desktopEntryValue(const QString& sKey)
+{
+    const QString sPath =
+        QString::fromLocal8Bit(qgetenv("WENDO_SOURCE_DIR")) + "/packaging/com.zeqwendo.WendoAgent.desktop.in";
+    for (const QByteArray& line : TestFolders::readFile(sPath).split('\n')) {
+        if (line.startsWith(sKey.toUtf8() + "="))
+            return QString::fromUtf8(line.mid(sKey.size() + 1));
+    }
+    return QString();
+}
+
 void TestSecondStart::secondStartShowsTheWindow_data()
 {
     QTest::addColumn<bool>("bTrayHost");
-    QTest::newRow("no tray host") << false;
-    QTest::newRow("tray host") << true;
+    QTest::addColumn<bool>("bEscape"); // a click into the window and Escape instead of the close button
+    QTest::newRow("no tray host") << false << false;
+    QTest::newRow("no tray host, Escape") << false << true;
+    QTest::newRow("tray host") << true << false;
+    QTest::newRow("tray host, Escape") << true << true;
 }
 
 void TestSecondStart::secondStartShowsTheWindow()
 {
     QFETCH(bool, bTrayHost);
+    QFETCH(bool, bEscape);
     QVERIFY(setTrayHost(bTrayHost));
-    const QString sRow = bTrayHost ? "tray" : "notray";
+    const QString sRow = QString(bTrayHost ? "tray" : "notray") + (bEscape ? "-escape" : "");
     Home home;
     QVERIFY(home.dataHome.isValid() && home.configHome.isValid() && home.runtimeDir.isValid());
     QVERIFY(TestFolders::writeFile(home.dataDir() + "/msg.ini", "[DEBUG]\nLOG_LEVEL=2\n"));
@@ -146,12 +167,21 @@ void TestSecondStart::secondStartShowsTheWindow()
     unsigned long nWindow = 0;
     QTRY_VERIFY_WITH_TIMEOUT((nWindow = m_pScreen->findShown(" WendoAgent ")) != 0, 60000);
     QTRY_COMPARE_WITH_TIMEOUT(m_pScreen->wmState(nWindow), 1L, 30000);
+    QVERIFY(!desktopEntryValue("StartupWMClass").isEmpty());
+    QCOMPARE(m_pScreen->windowClass(nWindow), desktopEntryValue("StartupWMClass"));
     QVERIFY(home.log().contains(bTrayHost ? "[ZeqAgentMainDialog][createTray] tray icon shown"
                                           : "[ZeqAgentMainDialog][createTray] no tray host"));
-    // The strip's close button, 12 x 12 at 778, 10 of the window, clicked as a person does.
     QTRY_VERIFY_WITH_TIMEOUT(home.log().contains("[ZeqAgentMainDialog][ZeqAgentMainDialog][End]"), 30000);
     screenshot("secondstart-1-shown-" + sRow);
-    QVERIFY(m_pScreen->clickAt(m_pScreen->screenPosition(nWindow) + QPoint(784, 16)));
+    if (bEscape) {
+        // A click on the title strip's empty middle gives the window the focus, then Escape.
+        QVERIFY(m_pScreen->clickAt(m_pScreen->screenPosition(nWindow) + QPoint(400, 23)));
+        QTRY_VERIFY_WITH_TIMEOUT(m_pScreen->hasFocus(nWindow), 30000);
+        QVERIFY(m_pScreen->pressKey(XK_Escape));
+    } else {
+        // The strip's close button, 12 x 12 at 778, 10 of the window, clicked as a person does.
+        QVERIFY(m_pScreen->clickAt(m_pScreen->screenPosition(nWindow) + QPoint(784, 16)));
+    }
     if (bTrayHost)
         QTRY_COMPARE_WITH_TIMEOUT(m_pScreen->wmState(nWindow), 0L, 30000); // withdrawn into the tray
     else

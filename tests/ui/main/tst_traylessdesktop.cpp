@@ -1,3 +1,4 @@
+#include "platform/FreedesktopNotifications.h"
 #include "support/FakeNotificationService.h"
 #include "support/PrivateSessionBus.h"
 #include "support/RealInput.h"
@@ -39,6 +40,8 @@ private slots:
     void menuFromTitleStrip();
     void balloonReachesTheDesktop_data();
     void balloonReachesTheDesktop();
+    void noticeClickedByAFaultyService_data();
+    void noticeClickedByAFaultyService();
 
 private:
     // Starts or ends the tray host and waits until Qt sees the change.
@@ -276,6 +279,51 @@ void TestTraylessDesktop::balloonReachesTheDesktop()
     QTRY_COMPARE_WITH_TIMEOUT(tabAsked.count(), 1, 30000);
     QTRY_COMPARE_WITH_TIMEOUT(wmState(pWindow.get()), 1L, 30000);
     screenshot("balloon-clicked-notray");
+}
+
+void TestTraylessDesktop::noticeClickedByAFaultyService_data()
+{
+    QTest::addColumn<bool>("bForeign"); // the clicks name another program's notice
+    QTest::addColumn<int>("nTimes");
+    QTest::addColumn<int>("nPages");
+    QTest::newRow("the sync notice's click told 20000 times") << false << 20000 << 1;
+    QTest::newRow("another program's notice clicked") << true << 1 << 0;
+}
+
+// The window put away, a sync ends and its notice goes to the desktop. The service then tells of clicks
+// as a faulty one does: the sharing page opens once for the agent's own notice, never for another
+// program's, and the window still answers a person's input. A notice of the test's own, clicked last, is
+// the marker: the service's signals come in the order it sent them.
+void TestTraylessDesktop::noticeClickedByAFaultyService()
+{
+    QFETCH(bool, bForeign);
+    QFETCH(int, nTimes);
+    QFETCH(int, nPages);
+    QVERIFY(setTrayHost(false));
+    UrlCatcher urls;
+    RealInput input;
+    auto pWindow = makeWindow(input);
+    QVERIFY(pWindow);
+    QVERIFY(input.click(pWindow->findChild<TitleBar*>()->findChild<QPushButton*>("btn_close")));
+    QTRY_COMPARE_WITH_TIMEOUT(wmState(pWindow.get()), 3L, 30000); // IconicState
+
+    FreedesktopNotifications marker;
+    QSignalSpy markerClicked(&marker, &DesktopNotifications::clicked);
+    ZeqAgentCtrlMgr::getInstance()->slotHandleResults(SYNC_SUCCESS, QString());
+    QTRY_COMPARE_WITH_TIMEOUT(m_pService->m_notices.size(), 1, 30000);
+    const uint nSync = m_pService->m_notices.first().nId;
+    QCOMPARE(int(pWindow->trayState()), int(ZeqAgentMainDialog::TRAY_SYNC));
+    marker.notify("marker", "marker", 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_pService->m_notices.size(), 2, 30000);
+    const uint nMarker = m_pService->m_notices.last().nId;
+
+    m_pService->repeatAction(bForeign ? nMarker + 5 : nSync, "default", nTimes);
+    m_pService->invoke(nMarker, "default");
+    QTRY_COMPARE_WITH_TIMEOUT(markerClicked.count(), 1, 60000);
+    QCOMPARE(urls.m_lstUrls.size(), nPages);
+    QVERIFY(input.sync());
+    pWindow->findChild<QAction*>("actionOpen")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(wmState(pWindow.get()), 1L, 30000); // NormalState
 }
 
 // The display, its window manager and the session bus come before the application object.
