@@ -5,6 +5,7 @@
 #include "core/DebugLog.h"
 #include "core/WorkFile.h"
 #include "device/DevMonitorThread.h"
+#include "device/DriveIdentity.h"
 #include "platform/Clock.h"
 #include "platform/DevicePath.h"
 #include "platform/Platform.h"
@@ -59,6 +60,25 @@ void DeviceState::saveVersions(const QString& sUUID) const
         {"osmver", info.sOsmVer}, {"countryver", info.sCountryVer}};
     for (const auto& value : values)
         settings.setDeviceValue(sUUID, QString::fromLatin1(value.first), value.second);
+}
+
+bool DeviceState::readVersionsAgain()
+{
+    const QString sRoot = systemDriveRoot();
+    if (sRoot.isEmpty())
+        return false;
+    Worker::DEVINFO info;
+    if (!DriveIdentity::read(sRoot, &info) || info.sUUID != uuid()) {
+        writeLog(1, "[ZeqAgentCtrlMgr][readVersionsAgain] %s does not show the device %s now",
+                 qUtf8Printable(sRoot), qUtf8Printable(uuid()));
+        return false;
+    }
+    m_current.devInfo = info;
+    writeLog(1, "[ZeqAgentCtrlMgr][readVersionsAgain] Firmware:%s App:%s BM:%s TA:%s OSM:%s Country:%s",
+             qUtf8Printable(info.sFirmware), qUtf8Printable(info.sAppVer), qUtf8Printable(info.sBmVer),
+             qUtf8Printable(info.sTaVer), qUtf8Printable(info.sOsmVer), qUtf8Printable(info.sCountryVer));
+    saveVersions(uuid());
+    return true;
 }
 
 void DeviceState::doUpdateSetting() const

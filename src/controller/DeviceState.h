@@ -29,6 +29,12 @@ public:
     QString currentDrive() const;
 
     void saveVersions(const QString& sUUID) const;
+    // Reads the attached drive-family device's record again from its system drive, as at plug-in, and
+    // keeps its versions in the device's settings group: an install has written new software, firmware
+    // or maps onto the device, and the pages and the next check must see what it now holds. False, and
+    // the record unchanged, for a serial-family device (an install writes nothing onto it), without a
+    // device, or when the drive no longer shows this device (it went away or is restarting).
+    bool readVersionsAgain();
     // The device's "update" and "releaseurl" from the update and map work lists.
     void doUpdateSetting() const;
     bool checkSmartRecover() const;

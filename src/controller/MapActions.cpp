@@ -11,7 +11,7 @@
 #include "platform/Platform.h"
 #include "update/MapFreeUpdateWorker.h"
 
-MapActions::MapActions(bool bQuorvane, const DeviceState& device, ErrorInfo& errorInfo)
+MapActions::MapActions(bool bQuorvane, DeviceState& device, ErrorInfo& errorInfo)
     : m_bQuorvane(bQuorvane), m_device(device), m_errorInfo(errorInfo)
 {
 }
@@ -137,8 +137,11 @@ bool MapActions::handleResult(const QObject* pSender, ACTION_STATUS status, cons
         return true;
     case MAP_INSTALLSUCCESS:
         writeLog(1, "[ZeqAgentCtrlMgr][slotHandleResults][MAP_INSTALLSUCCESS]");
-        if (m_device.isPresent())
+        if (m_device.isPresent()) {
             AgentSettings().setDeviceValue(m_device.uuid(), "update", "false");
+            // Before the windows hear of it: they show, and the next check sends, what the device now holds.
+            m_device.readVersionsAgain();
+        }
         releaseSender(pSender);
         return true;
     case MAP_SIZENOTENOUGH:

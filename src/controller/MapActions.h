@@ -20,7 +20,7 @@ class MapFreeUpdateWorker;
 class MapActions : public ActionFamily
 {
 public:
-    MapActions(bool bQuorvane, const DeviceState& device, ErrorInfo& errorInfo);
+    MapActions(bool bQuorvane, DeviceState& device, ErrorInfo& errorInfo);
 
     void docheckFreeMapUpdate(const QString& sRequest, bool bAutoCheck);
     void installMapUpdate(const QString& sRequest);
@@ -54,7 +54,7 @@ private:
     bool openShop(const QString& sAddress, const char* szName);
 
     bool m_bQuorvane;
-    const DeviceState& m_device;
+    DeviceState& m_device;
     ErrorInfo& m_errorInfo;
     MapShopValues m_values;
     WorkerSlot m_dialogSlot{this, "map update", WorkerSlot::EXIT_MAPUPDATE};

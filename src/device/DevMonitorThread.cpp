@@ -1,11 +1,9 @@
 #include "DevMonitorThread.h"
 
 #include "ComDevice.h"
-#include "DriveVersions.h"
-#include "GetDevInfoXml.h"
+#include "DriveIdentity.h"
 #include "core/AgentTiming.h"
 #include "core/DebugLog.h"
-#include "platform/DeviceFileReader.h"
 #include "platform/DeviceNoticeRules.h"
 #include "platform/DevicePath.h"
 #include "platform/Platform.h"
@@ -387,15 +385,11 @@ bool DevMonitorThread::checkWendo500Dev(UsbNotification::USBNOTIFYINFO usbnotify
 
 bool DevMonitorThread::identifyDrive(const QString& sRoot)
 {
-    GetDevInfoXml reader;
-    reader.open(DeviceFileReader::drivePath(sRoot, "device.xml"));
     DRIVEDEVINFO info;
-    static_cast<Worker::DEVINFO&>(info) = reader.m_devInfo;
-    if (info.sUUID.isEmpty() || info.sSkuID.isEmpty() || info.sHWName.isEmpty()) {
+    if (!DriveIdentity::read(sRoot, &info)) {
         writeLog(1, "[DevMonitorThread][checkWendo500Dev] no identity in %s", qUtf8Printable(sRoot));
         return false;
     }
-    DriveVersions::read(sRoot, &info);
     info.lstDrive.append(sRoot);
     QString sDataRoot;
     if (!findDataDrive(sRoot, &sDataRoot))

@@ -5,6 +5,7 @@
 #include "core/AgentTiming.h"
 #include "core/WorkFile.h"
 #include "support/ControllerTestDevices.h"
+#include "support/DriveTree.h"
 #include "support/FakeMapService.h"
 #include "support/LiveWorkers.h"
 #include "support/RecordingNotifier.h"
@@ -47,6 +48,8 @@ private slots:
     void terminateStopsOnlyTheDialogs();
     void checkErrorShowsItsCodeOnce();
     void installSuccessClearsTheUpdateFlag();
+    void installSuccessReadsTheDeviceAgain_data();
+    void installSuccessReadsTheDeviceAgain();
     void mapUnzipErrorLeavesTheDeviceWorker();
     void buildersWithoutDevice_data();
     void buildersWithoutDevice();
@@ -217,6 +220,59 @@ void TestMapCtrl::installSuccessClearsTheUpdateFlag()
     QCOMPARE(seen, (QList<int>{DEVICE_ITEMINSTALLED, MAP_INSTALLSUCCESS}));
     QCOMPARE(AgentSettings().getDeviceString("MAP-INST", "update"), QString("false"));
     pDevices->m_volumes.removeVolume("/media/sys/");
+}
+
+void TestMapCtrl::installSuccessReadsTheDeviceAgain_data()
+{
+    QTest::addColumn<int>("family");
+    QTest::addColumn<QString>("shown"); // the UUID the drive's "device.xml" names, "" for none
+    QTest::addColumn<bool>("read");
+    QTest::newRow("the drive shows the device") << int(Worker::FAMILY_DRIVE) << "READ-AGAIN" << true;
+    // The device restarts after the install, or another one sits on the drive: what is there is not it.
+    QTest::newRow("the drive shows no device") << int(Worker::FAMILY_DRIVE) << "" << false;
+    QTest::newRow("the drive shows another device") << int(Worker::FAMILY_DRIVE) << "SOMEONE-ELSE" << false;
+    // An install writes nothing onto a serial-family device.
+    QTest::newRow("serial family") << int(Worker::FAMILY_SERIAL) << "READ-AGAIN" << false;
+}
+
+// The record is read again from the device after an install, as at plug-in, only where the drive still
+// shows that device; otherwise the versions stay as they were, never "0" for a device that is restarting.
+void TestMapCtrl::installSuccessReadsTheDeviceAgain()
+{
+    QFETCH(int, family);
+    QFETCH(QString, shown);
+    QFETCH(bool, read);
+    DriveTree system;
+    if (!shown.isEmpty())
+        QVERIFY(system.writeDeviceXml(shown, "006-B2", "Wendo 500", "R7.2"));
+    QVERIFY(system.writeVersion("app", "9.0.0;20261130;1234"));
+    QVERIFY(system.writeVersion("nq", "5.5;2026-11-30;99;"));
+    Worker::DEVINFOEX info;
+    info.bArrival = true;
+    info.type = family;
+    info.devInfo.sUUID = "READ-AGAIN";
+    info.devInfo.sSkuID = "006-B2";
+    info.devInfo.sHWName = "Wendo 500";
+    info.devInfo.sFirmware = "R1.0";
+    info.devInfo.sAppVer = "1.2.3";
+    info.devInfo.sTaVer = "2.0";
+    if (family == Worker::FAMILY_DRIVE)
+        info.lstDrive = QStringList{system.root()};
+    else
+        info.sComPort = system.root();
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    pCtrl->notityWendoDev(info);
+    AgentSettings().setDeviceValue("READ-AGAIN", "swver", "1.2.3");
+
+    pCtrl->slotHandleResults(MAP_INSTALLSUCCESS, QString());
+    const Worker::DEVINFO& now = pCtrl->currentDevice().devInfo;
+    QCOMPARE(now.sUUID, QString("READ-AGAIN"));
+    QCOMPARE(now.sFirmware, read ? QString("R7.2") : QString("R1.0"));
+    QCOMPARE(now.sAppVer, read ? QString("9.0.0") : QString("1.2.3"));
+    QCOMPARE(now.sTaVer, read ? QString("5.5") : QString("2.0"));
+    QCOMPARE(AgentSettings().getDeviceString("READ-AGAIN", "swver"),
+             read ? QString("9.0.0") : QString("1.2.3"));
+    QCOMPARE(pCtrl->currentDevice().lstDrive, info.lstDrive);
 }
 
 void TestMapCtrl::mapUnzipErrorLeavesTheDeviceWorker()

@@ -44,9 +44,10 @@ MyDevShareSyncWidget::MyDevShareSyncWidget(QWidget* pParent) : QWidget(pParent)
     ui->label_upload->hide();
     ui->label_download->hide();
     ui->label_sync_2->setText(titleText());
-    ui->label_sync->setText(doneText());
 
-    if (!isDebugSync()) {
+    const bool bAutoStart = !isDebugSync();
+    showNoResult(bAutoStart);
+    if (bAutoStart) {
         ui->btn_sync->setText(QObject::tr("View my data"));
         QTimer::singleShot(AgentTiming::ms(AgentTiming::SYNC_AUTOSTART), this,
                            &MyDevShareSyncWidget::autoSync);
@@ -61,6 +62,23 @@ MyDevShareSyncWidget::~MyDevShareSyncWidget()
 }
 
 // ---- starting ----
+
+// Until a sync of this box has ended the box has no result to tell: a done text or a check mark would
+// tell a rider that the rides are on the service before anything was sent, and the rider may unplug on
+// reading it. A box that starts its sync by itself is busy from the start; otherwise it claims nothing.
+void MyDevShareSyncWidget::showNoResult(bool bAutoStart)
+{
+    m_nSyncStatus = SYNC_NO_RESULT;
+    ui->label_sync->clear();
+    ui->label_sync->hide();
+    if (bAutoStart) {
+        ui->label_syncicon->show();
+        startBusyTimer();
+        syncBusySkin(); // the first busy picture at once: the form's picture is the check mark
+    } else {
+        ui->label_syncicon->clear();
+    }
+}
 
 // The page is rebuilt at every device change and every registration result, and each new box starts a
 // sync by itself. A new check would stop the sync worker the controller holds, so a running sync is left
@@ -178,6 +196,7 @@ void MyDevShareSyncWidget::doSynclist(const QString& sResult)
     const QString sDelete = answer.value("delete").toString();
     const QString sZero = QStringLiteral("0");
     if (sRecords == sZero && sTracks == sZero && sDelete == sZero) {
+        dropBusyTimer(); // a busy start must not turn the check mark back into its animation
         ui->btn_sync->setEnabled(true);
         ui->label_sync->show();
         ui->label_syncicon->setPixmap(QPixmap(CHECK_ICON));
@@ -229,7 +248,7 @@ void MyDevShareSyncWidget::showProgress(const QString& sResult)
     if (progress.contains("tracks"))
         m_sTracks = progress.value("tracks").toString();
     // A box built while another box's sync ran did not start it; it shows that sync from here on.
-    if (!m_pBusyTimer)
+    if (ui->btn_sync->text() != QObject::tr("Stop"))
         showQueueRunning();
     ui->label_upload->setText(uploadText());
     ui->label_download->setText(downloadText());
@@ -414,6 +433,9 @@ void MyDevShareSyncWidget::applyTexts()
         ui->btn_sync->setText(QObject::tr("Stop"));
         ui->label_upload->setText(uploadText());
         ui->label_download->setText(downloadText());
+        break;
+    case SYNC_NO_RESULT:
+        ui->btn_sync->setText(QObject::tr("View my data"));
         break;
     default:
         break;

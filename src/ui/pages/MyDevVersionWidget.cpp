@@ -165,6 +165,9 @@ void MyDevVersionWidget::slotActionFinish(ACTION_STATUS status, QString)
     case MAP_CHECKSUCCESS:
         doProcUpdateCheck();
         break;
+    case MAP_INSTALLSUCCESS:
+        showInstalled();
+        break;
     default:
         break;
     }
@@ -177,6 +180,18 @@ void MyDevVersionWidget::doProcUpdateCheck()
     m_eUpdateState = readReleaseNote(&m_sReleaseAddress) ? UPDATE_AVAILABLE : UP_TO_DATE;
     showUpdateState();
     ui->label_devstatus->show();
+}
+
+// The controller has read the device again before this result: the lines show what it now holds. What
+// the last check offered is installed, so the box tells no update state until the next check.
+void MyDevVersionWidget::showInstalled()
+{
+    writeLog(1, "[MyDevVersionWidget][showInstalled]");
+    showVersionLines();
+    m_eUpdateState = NOT_CHECKED;
+    m_sReleaseAddress.clear();
+    ui->label_release->hide();
+    showUpdateState();
 }
 
 void MyDevVersionWidget::showUpdateState()

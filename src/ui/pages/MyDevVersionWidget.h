@@ -37,6 +37,8 @@ protected:
 
 private:
     void showVersionLines();
+    // After an install that ended well: the device's new versions, and no update state.
+    void showInstalled();
     // The status line, the release-note link and the button's caption for what the last check found,
     // in the current language.
     void showUpdateState();

@@ -45,6 +45,63 @@ QString offlineText()
 {
     return QObject::tr("Connect to the Internet to upload your data to ZeqShare.");
 }
+
+bool showsCheckMark(QLabel* pIcon)
+{
+    const QImage mark = QPixmap(":res/check-icon.png").toImage();
+    return pIcon->isVisible() && pIcon->pixmap(Qt::ReturnByValue).toImage() == mark;
+}
+
+// Watches what a person sees of a sync box until its first result: every time the title, the result line
+// or the icon is painted, and at every status the controller broadcasts (heard before the box hears it),
+// notes whether the box claims that the data is uploaded (the done text or the check mark on screen).
+class ClaimWatch : public QObject
+{
+public:
+    // Made before the box, so that each status reaches the watch first.
+    explicit ClaimWatch(ZeqAgentCtrlMgr* pCtrl)
+    {
+        connect(pCtrl, &ZeqAgentCtrlMgr::actionFinish, this, [this](ACTION_STATUS status) {
+            m_bResult = m_bResult || (status >= SYNC_UPLOADERROR && status <= SYNC_SIZENOTENOUGH);
+            look("status " + QString::number(int(status)));
+        });
+    }
+
+    void watch(QWidget* pBox)
+    {
+        m_pBox = pBox;
+        for (const char* szName : {"label_sync_2", "label_sync", "label_syncicon"})
+            label(pBox, szName)->installEventFilter(this);
+        look("built");
+    }
+
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Paint) {
+            m_nTitlePaints += pWatched->objectName() == "label_sync_2" ? 1 : 0;
+            look("paint of " + pWatched->objectName());
+        }
+        return false;
+    }
+
+    bool m_bResult = false;
+    int m_nTitlePaints = 0;
+    QStringList m_lstClaims; // when the box claimed the upload before its first result
+
+private:
+    void look(const QString& sWhen)
+    {
+        if (m_bResult || !m_pBox)
+            return;
+        QLabel* pText = label(m_pBox, "label_sync");
+        if (pText->isVisible() && pText->text() == doneText())
+            m_lstClaims << "done text at " + sWhen;
+        if (showsCheckMark(label(m_pBox, "label_syncicon")))
+            m_lstClaims << "check mark at " + sWhen;
+    }
+
+    QWidget* m_pBox = nullptr;
+};
 } // namespace
 
 // The sync box on real widgets with the real sync worker against the fake sharing service: what a person
@@ -68,6 +125,8 @@ private slots:
     void underTwoDriveRoots_data();
     void underTwoDriveRoots();
     void buttonsOffFromTheCheckOn();
+    void noClaimBeforeTheFirstResult_data();
+    void noClaimBeforeTheFirstResult();
     void automaticStartLeavesARunningSync();
     void automaticStartWaitsForBackup();
     void boxOpensAfterEveryReceiver_data();
@@ -153,13 +212,15 @@ void TestSyncBox::form()
     QCOMPARE(button(pBox)->font().family(), QString("Arial"));
     QCOMPARE(button(pBox)->font().pointSize(), 12);
     QVERIFY(!label(pBox, "label_4")->pixmap(Qt::ReturnByValue).isNull());
-    QVERIFY(!label(pBox, "label_syncicon")->pixmap(Qt::ReturnByValue).isNull());
     QCOMPARE(label(pBox, "label_sync")->textFormat(), Qt::RichText);
     QVERIFY(label(pBox, "label_sync")->wordWrap());
     // The background lies under the group box.
     QVERIFY(pBox->children().indexOf(label(pBox, "label_4")) < pBox->children().indexOf(pGroup));
     QCOMPARE(label(pBox, "label_sync_2")->text(), QObject::tr("ZeqShare synchronisation"));
-    QCOMPARE(syncText(pBox), doneText());
+    // No sync has ended: the box claims nothing, neither the done text nor the check mark.
+    QCOMPARE(syncText(pBox), QString());
+    QVERIFY(label(pBox, "label_sync")->isHidden());
+    QVERIFY(label(pBox, "label_syncicon")->pixmap(Qt::ReturnByValue).isNull());
     QVERIFY(label(pBox, "label_upload")->isHidden());
     QVERIFY(label(pBox, "label_download")->isHidden());
     QCOMPARE(button(pBox)->text(), QString("View my data"));
@@ -482,6 +543,73 @@ void TestSyncBox::buttonsOffFromTheCheckOn()
     QCOMPARE(SyncBoxFixture::waitForFinal(finish), QList<int>({60, 61, 63, 59}));
 }
 
+void TestSyncBox::noClaimBeforeTheFirstResult_data()
+{
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<bool>("upload");
+    QTest::addColumn<QList<int>>("expected");
+    const QList<int> uploaded = {60, 61, 68, 60, 68, 60, 63, 59};
+    const QList<int> nothing = {60, 61, 63, 59};
+    QTest::newRow("automatic sync, a ride to upload") << true << true << uploaded;
+    QTest::newRow("automatic sync, nothing to do") << true << false << nothing;
+    QTest::newRow("manual sync, a ride to upload") << false << true << uploaded;
+    QTest::newRow("manual sync, nothing to do") << false << false << nothing;
+}
+
+// A rider who reads "All data has been uploaded" unplugs. Before its sync has ended the box says no such
+// thing: busy while its own start is due and its sync runs, nothing at all where no sync starts by itself.
+void TestSyncBox::noClaimBeforeTheFirstResult()
+{
+    QFETCH(bool, automatic);
+    QFETCH(bool, upload);
+    QFETCH(QList<int>, expected);
+    const QString sData = m_fixture.plugDriveDevice();
+    const QString sRide = SyncBoxFixture::addRide(sData, "ride.gpx", 15);
+    if (upload)
+        m_fixture.m_service->setAnswer("getRouteSyncList", FakeShareService::RETURN,
+                                       SyncBoxFixture::workList({{"upload", SyncBoxFixture::hashOf(sRide)}}));
+    // The sync waits before it starts, as the box's own start does in the agent.
+    AgentTiming::set(AgentTiming::SYNC_AUTOSTART, 1500);
+    UiFixture::setValue("DEBUG", "Sync", automatic ? "false" : "true");
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    ClaimWatch watch(pCtrl);
+    MyDevShareSyncWidget* pBox = newBox();
+    watch.watch(pBox);
+    QLabel* pIcon = label(pBox, "label_syncicon");
+
+    // As built: no result line, and the busy pictures only where the sync starts by itself.
+    QVERIFY(label(pBox, "label_sync")->isHidden());
+    QCOMPARE(syncText(pBox), QString());
+    QCOMPARE(pIcon->isVisible() && !pIcon->pixmap(Qt::ReturnByValue).isNull(), automatic);
+    QVERIFY(!showsCheckMark(pIcon));
+    QVERIFY(label(pBox, "label_upload")->isHidden());
+    QCOMPARE(button(pBox)->text(), QString("View my data"));
+    QVERIFY(button(pBox)->isEnabled());
+    // The watch sees the screen: the box has been painted.
+    QTRY_VERIFY(watch.m_nTitlePaints > 0);
+    if (automatic) {
+        // The busy pictures run while the start is due (or the check runs).
+        const qint64 nFirst = pIcon->pixmap(Qt::ReturnByValue).cacheKey();
+        QTRY_VERIFY(pIcon->pixmap(Qt::ReturnByValue).cacheKey() != nFirst);
+    } else {
+        QCOMPARE(finish.count(), 0); // nothing starts by itself
+        QMetaObject::invokeMethod(pBox, "slotSync");
+    }
+    QCOMPARE(SyncBoxFixture::waitForFinal(finish), expected);
+    QVERIFY2(watch.m_lstClaims.isEmpty(), qPrintable(watch.m_lstClaims.join("; ")));
+
+    // The result as the box has always shown it.
+    QCOMPARE(syncText(pBox), doneText());
+    QVERIFY(label(pBox, "label_sync")->isVisible());
+    QVERIFY(showsCheckMark(pIcon));
+    QVERIFY(label(pBox, "label_upload")->isHidden());
+    QCOMPARE(button(pBox)->text(), automatic ? QObject::tr("View my data") : QString("test"));
+    QVERIFY(button(pBox)->isEnabled());
+    QCOMPARE(QFile::exists(sRide), !upload);
+    QCOMPARE(m_fixture.callCount("uploadRec"), upload ? 1 : 0);
+}
+
 // The device page is rebuilt at every device change and registration result; the new box must not stop
 // the sync that runs, but show it.
 void TestSyncBox::automaticStartLeavesARunningSync()
@@ -636,6 +764,9 @@ void TestSyncBox::languageChange_data()
                         << "";
     QTest::newRow("stopped") << 69 << "Sync again"
                              << "Some data cannot be uploaded to ZeqShare.";
+    // No sync has ended yet: there is still nothing to tell.
+    QTest::newRow("no result") << int(MyDevShareSyncWidget::SYNC_NO_RESULT) << "View my data"
+                               << "";
 }
 
 void TestSyncBox::languageChange()
@@ -651,7 +782,7 @@ void TestSyncBox::languageChange()
     if (status == MyDevShareSyncWidget::SYNC_STOPPED) {
         pCtrl->slotHandleResults(SYNC_PROCESS, R"({"records":"4","tracks":"2"})");
         QTest::mouseClick(button(pBox), Qt::LeftButton);
-    } else {
+    } else if (status != MyDevShareSyncWidget::SYNC_NO_RESULT) {
         pCtrl->slotHandleResults(ACTION_STATUS(status),
                                  status == SYNC_PROCESS ? R"({"records":"4","tracks":"2"})" : "");
     }
@@ -669,6 +800,9 @@ void TestSyncBox::languageChange()
         QCOMPARE(label(pBox, "label_upload")->text(), QString("4 Fahrten werden hochgeladen"));
         QCOMPARE(label(pBox, "label_download")->text(), QString("2 Strecken werden geladen"));
         QCOMPARE(syncText(pBox), sDoneBefore); // unchanged, and hidden
+        QVERIFY(label(pBox, "label_sync")->isHidden());
+    } else if (status == MyDevShareSyncWidget::SYNC_NO_RESULT) {
+        QCOMPARE(syncText(pBox), QString());
         QVERIFY(label(pBox, "label_sync")->isHidden());
     } else {
         QCOMPARE(syncText(pBox), QObject::tr(qPrintable(text)));

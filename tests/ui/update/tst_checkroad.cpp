@@ -1,19 +1,25 @@
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentFolders.h"
+#include "core/AgentSettings.h"
+#include "device/DriveIdentity.h"
 #include "platform/Platform.h"
 #include "support/BackupDialogFixture.h"
+#include "support/ControllerTestDevices.h"
 #include "support/DialogDriver.h"
+#include "support/DriveTree.h"
 #include "support/FakeInstallerLauncher.h"
 #include "support/ServedPackages.h"
 #include "support/TestFolders.h"
 #include "support/UpdateCheckFixture.h"
 #include "support/UpdateRoadFixture.h"
 #include "ui/pages/BackupRestoreDailog.h"
+#include "ui/pages/MyDevVersionWidget.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 namespace
@@ -42,6 +48,8 @@ private slots:
     void serialDeviceRoad_data();
     void serialDeviceRoad();
     void agentRoadWithoutDevice();
+    void installedVersionsShowAndAreAsked_data();
+    void installedVersionsShowAndAreAsked();
 
 private:
     UpdateRoadFixture m_road;
@@ -60,7 +68,12 @@ void TestCheckRoad::initTestCase()
     QVERIFY(packages.stage("Rom_2.zip", "KORVO/Firmware/rom.bin", ServedPackages::noise(40000, 2)));
     QVERIFY(packages.stage("eu_OSM.zip", "OSM/eu.img", ServedPackages::noise(30000, 3)));
     QVERIFY(packages.stage("WendoAgent_setup.zip", "WendoAgent_setup.deb", ServedPackages::noise(20000, 4)));
-    QVERIFY2(m_road.serve({"App_2.zip", "Rom_2.zip", "eu_OSM.zip", "WendoAgent_setup.zip"}),
+    // A firmware that tells its new version in the device's "device.xml", as the device reads it.
+    QVERIFY(packages.stage("Rom_3.zip", "device.xml",
+                           DriveTree::deviceXml(UpdateCheckFixture::uuid(), "006-B2",
+                                                UpdateCheckFixture::hardwareName(), "R3.1", "Z500")));
+    QVERIFY(packages.stage("Rom_3.zip", "KORVO/Firmware/rom.bin", ServedPackages::noise(40000, 5)));
+    QVERIFY2(m_road.serve({"App_2.zip", "Rom_2.zip", "eu_OSM.zip", "WendoAgent_setup.zip", "Rom_3.zip"}),
              qPrintable(m_road.errorString()));
 }
 
@@ -228,6 +241,119 @@ void TestCheckRoad::agentRoadWithoutDevice()
              m_road.m_packages.staged("WendoAgent_setup.zip", "WendoAgent_setup.deb"));
     QCOMPARE(m_road.notices(), QStringList());
     QVERIFY(!DialogDriver::window("InstallUpdateDialog"));
+}
+
+namespace
+{
+// The drive-family device of the update world with the record the device monitor reads from its system
+// drive at plug-in: identity and firmware from "device.xml", versions from the version files.
+bool plugAsRead(UpdateCheckFixture& world)
+{
+    Worker::DEVINFOEX device;
+    device.bArrival = true;
+    device.type = Worker::FAMILY_DRIVE;
+    if (!DriveIdentity::read(world.m_system.root(), &device.devInfo))
+        return false;
+    device.lstDrive = QStringList{world.m_system.root(), world.m_data.root()};
+    ControllerTestDevices::install()->m_volumes.addVolume(world.m_system.root(), "ZEQ_SYSTEM");
+    ZeqAgentCtrlMgr::getInstance()->notityWendoDev(device);
+    return ZeqAgentCtrlMgr::getInstance()->isDevicePresent();
+}
+
+QString labelText(QWidget* pBox, const char* szName)
+{
+    return pBox->findChild<QLabel*>(szName)->text();
+}
+} // namespace
+
+void TestCheckRoad::installedVersionsShowAndAreAsked_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<QString>("line");    // the version box's line that shows it
+    QTest::addColumn<QString>("before");  // the line at plug-in
+    QTest::addColumn<QString>("after");   // the line after the install
+    QTest::addColumn<QString>("setting"); // the device group's key for it
+    QTest::addColumn<QString>("asked");   // what the check asks with at plug-in
+    QTest::newRow("software") << "APPLICATION"
+                              << "9.0.0"
+                              << "App_2.zip"
+                              << "label_software"
+                              << "Software version: 1.2.3"
+                              << "Software version: 9.0.0"
+                              << "swver"
+                              << "1.2.3";
+    // The firmware's version is the one its "device.xml" tells.
+    QTest::newRow("firmware") << "IMAGE"
+                              << "R3.1"
+                              << "Rom_3.zip"
+                              << "label_rom"
+                              << "ROM version: R01"
+                              << "ROM version: R03"
+                              << "fwver"
+                              << "R1.0";
+}
+
+// After an install the device holds new software or firmware: the device page shows it, and the next
+// check asks the update service with it instead of being offered the same package again.
+void TestCheckRoad::installedVersionsShowAndAreAsked()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, version);
+    QFETCH(QString, archive);
+    QFETCH(QString, line);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QString, setting);
+    QFETCH(QString, asked);
+    UpdateCheckFixture& world = *m_road.m_pWorld;
+    QVERIFY(world.m_system.writeDeviceXml(UpdateCheckFixture::uuid(), "006-B2",
+                                          UpdateCheckFixture::hardwareName(), "R1.0", "Z500"));
+    QVERIFY(world.m_system.writeVersion("app", "1.2.3;20200101;1000"));
+    QVERIFY(world.m_system.writeVersion("osm", "1.0;old;1;"));
+    world.m_update.answerUpdates({m_road.served(kind, version, archive)});
+    world.answerMaps({});
+    QVERIFY(plugAsRead(world));
+
+    // The version box of the device page.
+    MyDevVersionWidget box(nullptr);
+    box.refreshVersionInfo(0);
+    box.show();
+    const QByteArray lineName = line.toLatin1();
+    QCOMPARE(labelText(&box, lineName), before);
+
+    QString sStateOffered;
+    DialogDriver driver(120000);
+    driver.then("NewUpdateAvailableDialog", [&box, &sStateOffered](QWidget* pOffer) {
+        sStateOffered = labelText(&box, "label_devstatus");
+        DialogDriver::clickButton(pOffer, "btn_install");
+    });
+    m_road.checkItem()->trigger();
+    QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join("; ")));
+    QCOMPARE(driver.shown(),
+             (QStringList{"CheckUpdateDialog", "NewUpdateAvailableDialog", "InstallUpdateDialog"}));
+    QCOMPARE(world.m_update.lastCall().versions.value(kind), asked);
+    QCOMPARE(sStateOffered, QString("[Update available]"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_road.notices(), QStringList{g_sUpdated}, 20000);
+
+    // The page shows what the device now holds, and tells no update state until the next check.
+    QCOMPARE(labelText(&box, lineName), after);
+    QCOMPARE(labelText(&box, "label_devstatus"), QString());
+    QVERIFY(box.findChild<QLabel*>("label_release")->isHidden());
+    QCOMPARE(box.findChild<QPushButton*>("btn_check")->text(), QString("Check for Updates"));
+    QCOMPARE(AgentSettings().getDeviceString(UpdateCheckFixture::uuid(), setting), version);
+
+    // The next check asks with the new version; nothing newer is on offer.
+    world.m_update.answerUpdates({});
+    const int nCalls = world.m_update.calls().size();
+    m_road.m_ui.m_notifier.m_notices.clear();
+    DialogDriver second(120000);
+    m_road.checkItem()->trigger();
+    QVERIFY2(second.failures().isEmpty(), qPrintable(second.failures().join("; ")));
+    QCOMPARE(world.m_update.calls().size(), nCalls + 1);
+    QCOMPARE(world.m_update.lastCall().versions.value(kind), version);
+    QCOMPARE(m_road.notices(), QStringList{g_sUpToDate});
 }
 
 QTEST_MAIN(TestCheckRoad)
