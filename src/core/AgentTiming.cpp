@@ -48,6 +48,8 @@ int defaultMs(AgentTiming::Delay delay)
         return 60000;
     case AgentTiming::DOWNLOAD_FLOOR_RATE:
         return 1024;
+    case AgentTiming::HANDLER_HANDOVER:
+        return 5000;
     case AgentTiming::DELAY_COUNT:
         break;
     }

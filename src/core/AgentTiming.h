@@ -30,6 +30,8 @@ public:
                            // (1000)
         DOWNLOAD_FLOOR_WINDOW, // a download must reach the floor rate over each window this long (60000)
         DOWNLOAD_FLOOR_RATE,   // the floor rate in bytes per second (a rate, not ms) (1024)
+        HANDLER_HANDOVER,      // a desktop handler (xdg-open) still running this long after its start has
+                               // taken over the page or package it was given (5000)
         DELAY_COUNT
     };
 

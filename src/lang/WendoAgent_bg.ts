@@ -961,6 +961,13 @@ Then unplug the device and plug it in again.</source>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Уеб страницата не можа да бъде отворена. Моля, проверете дали е инсталиран уеб браузър.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Després, desconnecteu el dispositiu i torneu-lo a connectar.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>No s&apos;ha pogut obrir la pàgina web. Comproveu que hi hagi un navegador web instal·lat.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Potom zařízení odpojte a znovu připojte.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Webovou stránku nelze otevřít. Zkontrolujte, zda je nainstalován webový prohlížeč.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

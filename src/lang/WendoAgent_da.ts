@@ -961,6 +961,13 @@ Tag derefter enheden ud, og sæt den i igen.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Websiden kunne ikke åbnes. Kontrollér, at der er installeret en webbrowser.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

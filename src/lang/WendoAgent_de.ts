@@ -961,6 +961,13 @@ Trennen Sie dann das Gerät und schließen Sie es wieder an.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Die Webseite konnte nicht geöffnet werden. Bitte prüfen Sie, ob ein Webbrowser installiert ist.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Then unplug the device and plug it in again.</source>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Δεν ήταν δυνατό να ανοίξει η ιστοσελίδα. Ελέγξτε ότι είναι εγκατεστημένο ένα πρόγραμμα περιήγησης.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

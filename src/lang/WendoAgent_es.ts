@@ -961,6 +961,13 @@ Después, desconecta el dispositivo y vuelve a conectarlo.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>No se ha podido abrir la página web. Comprueba que haya un navegador web instalado.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

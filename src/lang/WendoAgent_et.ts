@@ -961,6 +961,13 @@ Seejärel eemaldage seade ja ühendage see uuesti.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Veebilehte ei õnnestunud avada. Kontrollige, kas veebibrauser on installitud.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

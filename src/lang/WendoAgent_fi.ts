@@ -961,6 +961,13 @@ Irrota sitten laite ja kytke se uudelleen.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Verkkosivua ei voitu avata. Tarkista, että verkkoselain on asennettu.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Débranchez ensuite l&apos;appareil et rebranchez-le.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Impossible d&apos;ouvrir la page web. Vérifiez qu&apos;un navigateur web est installé.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

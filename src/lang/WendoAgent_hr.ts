@@ -961,6 +961,13 @@ Zatim iskopčajte uređaj i ponovno ga ukopčajte.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Web-stranicu nije moguće otvoriti. Provjerite je li instaliran web-preglednik.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

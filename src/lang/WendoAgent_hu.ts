@@ -961,6 +961,13 @@ Ezután húzza ki az eszközt, és csatlakoztassa újra.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>A weboldalt nem sikerült megnyitni. Ellenőrizze, hogy van-e telepítve webböngésző.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Poi scollega il dispositivo e ricollegalo.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Impossibile aprire la pagina web. Verifica che sia installato un browser web.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

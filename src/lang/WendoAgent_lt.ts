@@ -961,6 +961,13 @@ Tada atjunkite įrenginį ir vėl jį prijunkite.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Nepavyko atverti tinklalapio. Patikrinkite, ar įdiegta interneto naršyklė.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Pēc tam atvienojiet ierīci un pievienojiet to vēlreiz.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Tīmekļa lapu nevarēja atvērt. Lūdzu, pārbaudiet, vai ir instalēta tīmekļa pārlūkprogramma.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

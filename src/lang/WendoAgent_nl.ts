@@ -961,6 +961,13 @@ Koppel daarna het apparaat los en sluit het opnieuw aan.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>De webpagina kon niet worden geopend. Controleer of er een webbrowser is geïnstalleerd.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Koble deretter enheten fra og til igjen.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Nettsiden kunne ikke åpnes. Kontroller at en nettleser er installert.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

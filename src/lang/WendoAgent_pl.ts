@@ -961,6 +961,13 @@ Następnie odłącz urządzenie i podłącz je ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Nie można otworzyć strony internetowej. Sprawdź, czy jest zainstalowana przeglądarka internetowa.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Depois, desligue o dispositivo e volte a ligá-lo.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Não foi possível abrir a página web. Verifique se está instalado um navegador de Internet.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Apoi deconectează dispozitivul și conectează-l din nou.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Pagina web nu a putut fi deschisă. Verifică dacă este instalat un browser web.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Potom zariadenie odpojte a znova pripojte.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Webovú stránku sa nepodarilo otvoriť. Skontrolujte, či je nainštalovaný webový prehliadač.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

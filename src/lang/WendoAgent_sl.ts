@@ -961,6 +961,13 @@ Nato napravo odklopite in jo znova priklopite.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Spletne strani ni bilo mogoče odpreti. Preverite, ali je nameščen spletni brskalnik.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Zatim isključite uređaj i ponovo ga priključite.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Veb-stranica nije mogla da se otvori. Proverite da li je instaliran veb-pregledač.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Koppla sedan ur enheten och anslut den igen.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Webbsidan kunde inte öppnas. Kontrollera att en webbläsare är installerad.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

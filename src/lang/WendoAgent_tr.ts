@@ -961,6 +961,13 @@ Ardından cihazı çıkarıp yeniden takın.</translation>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>Web sayfası açılamadı. Lütfen bir web tarayıcısının yüklü olduğunu kontrol edin.</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -961,6 +961,13 @@ Then unplug the device and plug it in again.</source>
     </message>
 </context>
 <context>
+    <name>UrlOpener</name>
+    <message>
+        <source>The web page could not be opened. Please check that a web browser is installed.</source>
+        <translation>無法開啟網頁。請確認已安裝網頁瀏覽器。</translation>
+    </message>
+</context>
+<context>
     <name>ZeqAgentInfoWidget</name>
     <message>
         <source>Form</source>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HandoffWatch.h"
+
 #include <QString>
 
 // Hands the agent's own installer, unpacked from its downloaded package, to the desktop. The package
@@ -14,7 +16,7 @@ public:
     // The suffix of the installer inside an agent package, with its dot (".deb").
     virtual QString installerSuffix() const = 0;
 
-    // True when the installer was handed to the desktop; false with the reason in *pWhy (plain words for
-    // the log) when it could not be.
-    virtual bool launch(const QString& sInstallerPath, QString* pWhy) = 0;
+    // Hands the installer to the desktop. Whether the desktop took it comes later through watch, never
+    // from within this call; a refusal says why in plain words for the log.
+    virtual void launch(const QString& sInstallerPath, const HandoffWatch& watch) = 0;
 };

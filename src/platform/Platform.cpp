@@ -6,6 +6,7 @@
 #include "LinuxDeviceNotices.h"
 #include "LinuxInstallerLauncher.h"
 #include "LinuxSingleInstance.h"
+#include "LinuxUrlLauncher.h"
 #include "LinuxVolumeInfo.h"
 #include "QtSerialPorts.h"
 #include "SystemClock.h"
@@ -25,6 +26,7 @@ struct PlatformSeams {
     Platform::SingleInstanceFactory singleInstance;
     QString sArchiveProgram;
     InstallerLauncher* pInstallerLauncher = nullptr;
+    UrlLauncher* pUrlLauncher = nullptr;
     Clock* pClock = nullptr;
     Platform::DesktopNotificationsFactory desktopNotifications;
 };
@@ -100,6 +102,13 @@ InstallerLauncher& Platform::installerLauncher()
     return pInstalled ? *pInstalled : s_linux;
 }
 
+UrlLauncher& Platform::urlLauncher()
+{
+    static LinuxUrlLauncher s_linux;
+    UrlLauncher* pInstalled = current(&PlatformSeams::pUrlLauncher);
+    return pInstalled ? *pInstalled : s_linux;
+}
+
 Clock& Platform::clock()
 {
     static SystemClock s_system;
@@ -170,6 +179,11 @@ void PlatformOverride::setArchiveProgram(const QString& sPath)
 void PlatformOverride::setInstallerLauncher(InstallerLauncher* pLauncher)
 {
     replace(&PlatformSeams::pInstallerLauncher, pLauncher);
+}
+
+void PlatformOverride::setUrlLauncher(UrlLauncher* pLauncher)
+{
+    replace(&PlatformSeams::pUrlLauncher, pLauncher);
 }
 
 void PlatformOverride::setClock(Clock* pClock)

@@ -15,14 +15,15 @@ class DeviceNotices;
 class InstallerLauncher;
 class SerialPorts;
 class SingleInstance;
+class UrlLauncher;
 class VolumeInfo;
 struct PlatformSeams;
 
 // The one place production code asks for what the operating system gives: volumes, serial ports and
 // links, device notices, the start-up entry, the one-instance lock, the archive program, the installer
-// launcher and the clock. Each answer is the Linux implementation unless a PlatformOverride put another
-// in its place. Safe to ask from any thread; what it hands out is safe to use from any thread unless its
-// own class says otherwise.
+// launcher, the web-page launcher and the clock. Each answer is the Linux implementation unless a
+// PlatformOverride put another in its place. Safe to ask from any thread; what it hands out is safe to use
+// from any thread unless its own class says otherwise.
 class Platform
 {
 public:
@@ -43,6 +44,7 @@ public:
     // installed.
     static QString archiveProgram(const QString& sProgramDir);
     static InstallerLauncher& installerLauncher();
+    static UrlLauncher& urlLauncher();
     static Clock& clock();
     // The desktop's notices, for the thread that calls (the GUI thread).
     static std::unique_ptr<DesktopNotifications> makeDesktopNotifications();
@@ -69,6 +71,7 @@ public:
     // A program to run in place of the archive program.
     void setArchiveProgram(const QString& sPath);
     void setInstallerLauncher(InstallerLauncher* pLauncher);
+    void setUrlLauncher(UrlLauncher* pLauncher);
     void setClock(Clock* pClock);
     void setDesktopNotifications(Platform::DesktopNotificationsFactory factory);
 

@@ -5,6 +5,7 @@
 #include "ProcDevUpdateXml.h"
 #include "core/AgentFolders.h"
 #include "core/AgentSettings.h"
+#include "core/AgentTiming.h"
 #include "core/DebugLog.h"
 #include "core/Escaping.h"
 #include "core/JsonHelper.h"
@@ -348,15 +349,32 @@ void DeviceUpdateWorker::startInstaller()
         finish(DEVICE_REQUESTERROR, "true");
         return;
     }
-    QString sWhy;
-    if (!launcher.launch(sInstaller, &sWhy)) {
+    HandoffWatch watch;
+    watch.pContext = this;
+    watch.nHandOverMs = AgentTiming::ms(AgentTiming::HANDLER_HANDOVER);
+    watch.outcome = [this, sInstaller](bool bHandedOver, const QString& sWhat) {
+        installerHandedOver(sInstaller, bHandedOver, sWhat);
+    };
+    watch.lateEnd = [](const QString& sWhat) {
+        writeLog(1, "[DeviceUpdateWorker][startInstaller] the handler that took the installer ended: %s",
+                 qUtf8Printable(sWhat));
+    };
+    launcher.launch(sInstaller, watch);
+}
+
+// The desktop's handler ended or took over: only then is the agent's installer known to have started.
+void DeviceUpdateWorker::installerHandedOver(const QString& sInstaller, bool bHandedOver,
+                                             const QString& sWhat)
+{
+    if (!bHandedOver) {
         writeLog(1, "[DeviceUpdateWorker][startInstaller] %s not opened: %s", qUtf8Printable(sInstaller),
-                 qUtf8Printable(sWhy));
+                 qUtf8Printable(sWhat));
         noteError("E06", "installer not opened");
         finish(DEVICE_REQUESTERROR, "true");
         return;
     }
-    writeLog(1, "[DeviceUpdateWorker][startInstaller] opened %s", qUtf8Printable(sInstaller));
+    writeLog(1, "[DeviceUpdateWorker][startInstaller] the desktop took %s: %s", qUtf8Printable(sInstaller),
+             qUtf8Printable(sWhat));
     finish(INSTALLUPDATE_SUCCESS, "agent");
 }
 

@@ -27,7 +27,8 @@ class WorkerThread;
 // archive program's test, and may hold no member outside its folder. A device package is then recorded
 // in "DevDownload.script" (before it leaves "Update.script") and the next row follows; 72 "" after the
 // last, 72 "true" for an empty list. An agent package is unpacked in the work folder (78 "0", 78 "100")
-// and its installer (named by installerName) handed to the desktop: 72 "agent". Failures: 74 "true"
+// and its installer (named by installerName) handed to the desktop: 72 "agent" once the desktop's handler
+// ended well or still runs after AgentTiming::HANDLER_HANDOVER (it took over). Failures: 74 "true"
 // (list unreadable, bad row, download failed or of the wrong size, list not writable; the row stays) and
 // 76 "true" (no archive program "E01", a failed test or unpack "E02-<code>", a refused archive "E03"; a
 // refused package is removed and nothing of it is unpacked). The agent's update has nothing to do with a
@@ -36,7 +37,7 @@ class WorkerThread;
 //
 // Every action ends with exactly one final status, which is the last thing the worker does. Deleting
 // the worker stops it: a transfer is abandoned (a partial download stays for resuming), the archive
-// program is killed.
+// program is killed; a handler already given the agent's installer is the desktop's and goes on, unheard.
 class DeviceUpdateWorker : public QObject
 {
     Q_OBJECT
@@ -89,6 +90,7 @@ private:
     bool doUnzipUpdate(const QString& sArchive, const QString& sTarget);
     void doWriteVerAndReDownload();
     void startInstaller();
+    void installerHandedOver(const QString& sInstaller, bool bHandedOver, const QString& sWhat);
     void recordDevicePackage();
 
     bool readUpdateList(QList<WorkFile::Row>* pRows);

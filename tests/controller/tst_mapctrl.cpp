@@ -10,8 +10,8 @@
 #include "support/LiveWorkers.h"
 #include "support/RecordingNotifier.h"
 #include "support/TestFolders.h"
+#include "support/UrlCatcher.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QSignalSpy>
 #include <QtTest>
@@ -21,15 +21,6 @@ Q_DECLARE_METATYPE(Rows)
 
 namespace
 {
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> m_urls;
-public slots:
-    void open(const QUrl& url) { m_urls << url; }
-};
-
 const char MAP_REQUEST[] =
     R"({"model":"Rider","sku":"006-B2","uuid":"MAP-1","bm":"1.0","ta":"1.0","osm":"1.0","country":"1.0"})";
 } // namespace
@@ -457,15 +448,11 @@ void TestMapCtrl::launchers()
             .toUtf8()));
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     QVERIFY(pCtrl->GenerateEShopURL());
-    UrlCatcher catcher;
-    for (const char* szScheme : {"http", "https", "file", "javascript"})
-        QDesktopServices::setUrlHandler(szScheme, &catcher, "open");
+    UrlCatcher catcher; // every address the desktop is given, whatever its scheme
     pCtrl->exploerEShopMapCredits();
     pCtrl->exploerEShopAddition_Credits();
-    for (const char* szScheme : {"http", "https", "file", "javascript"})
-        QDesktopServices::unsetUrlHandler(szScheme);
     QStringList urls;
-    for (const QUrl& url : catcher.m_urls)
+    for (const QUrl& url : catcher.m_lstUrls)
         urls << url.toString(QUrl::FullyEncoded);
     QCOMPARE(urls, (opened.isEmpty() ? QStringList() : QStringList{opened, opened}));
 }

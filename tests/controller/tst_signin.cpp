@@ -5,8 +5,8 @@
 #include "core/JsonHelper.h"
 #include "support/FakeShareService.h"
 #include "support/TestFolders.h"
+#include "support/UrlCatcher.h"
 
-#include <QDesktopServices>
 #include <QSignalSpy>
 #include <QUrl>
 #include <QtTest>
@@ -85,32 +85,20 @@ void TestSignIn::road()
     QCOMPARE(m_pService->lastCall().params.value("Password"), sPassword);
 }
 
-// Captures what the controller hands to the desktop's URL opener.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> m_urls;
-public slots:
-    void open(const QUrl& url) { m_urls << url; }
-};
-
 void TestSignIn::openShareWebSignedIn()
 {
     UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "open");
     m_pService->setAnswer("login", FakeShareService::RETURN, "SESSION-7");
     ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
     QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
     pCtrl->login(signInRequest("pw+&"));
     QVERIFY(finish.wait(10000));
     pCtrl->openShareWeb(false, true);
-    QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(catcher.m_urls.size(), 1);
-    const QString sUrl = catcher.m_urls.first().toString(QUrl::FullyEncoded);
+    QCOMPARE(catcher.m_lstUrls.size(), 1);
+    const QString sUrl = catcher.m_lstUrls.first().toString(QUrl::FullyEncoded);
     QVERIFY2(sUrl.startsWith("https://www.zeqshare.example/login/agentLauncher?"), qPrintable(sUrl));
     const QString sQuery = ZeqAgentCtrlMgr::unscramblePassword(
-        QUrl::fromPercentEncoding(catcher.m_urls.first().query(QUrl::FullyEncoded).toLatin1()));
+        QUrl::fromPercentEncoding(catcher.m_lstUrls.first().query(QUrl::FullyEncoded).toLatin1()));
     QVERIFY2(sQuery.contains("password=pw%2B%26&autologin=true&redirectPage=recording/corrupt"),
              qPrintable(sQuery));
 }

@@ -1,5 +1,6 @@
 #include "platform/LinuxInstallerLauncher.h"
 #include "support/DesktopHandlerStub.h"
+#include "support/HandoffRecord.h"
 #include "support/TestFolders.h"
 
 #include <QDir>
@@ -9,7 +10,7 @@
 
 // Handing the agent's installer to the desktop: the Debian package is opened with the desktop's handler
 // (xdg-open, else gio open), never run as a program and never made executable; what cannot be handed
-// over says why.
+// over says why, later, as a handover does.
 class TestLinuxInstallerLauncher : public QObject
 {
     Q_OBJECT
@@ -44,31 +45,43 @@ void TestLinuxInstallerLauncher::suffix()
 void TestLinuxInstallerLauncher::opensWithTheDesktopHandler_data()
 {
     QTest::addColumn<QStringList>("handlers");
+    QTest::addColumn<int>("ending");
     QTest::addColumn<QString>("used");
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("xdg-open") << QStringList{"xdg-open", "gio"} << "xdg-open" << QStringList();
-    QTest::newRow("gio without xdg-open") << QStringList{"gio"} << "gio" << QStringList{"open"};
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("xdg-open") << QStringList{"xdg-open", "gio"} << int(DesktopHandlerStub::ENDS_WELL)
+                              << "xdg-open" << QStringList() << true;
+    QTest::newRow("gio without xdg-open")
+        << QStringList{"gio"} << int(DesktopHandlerStub::ENDS_WELL) << "gio" << QStringList{"open"} << true;
+    QTest::newRow("no program for Debian packages")
+        << QStringList{"xdg-open", "gio"} << int(DesktopHandlerStub::FAILS) << "xdg-open" << QStringList()
+        << false;
 }
 
 void TestLinuxInstallerLauncher::opensWithTheDesktopHandler()
 {
     QFETCH(QStringList, handlers);
+    QFETCH(int, ending);
     QFETCH(QString, used);
     QFETCH(QStringList, args);
+    QFETCH(bool, taken);
     QTemporaryDir dir;
     const QString sInstaller = writeInstaller(dir, "WendoAgent 1.1.0.deb");
     QVERIFY(!sInstaller.isEmpty());
-    DesktopHandlerStub stub(handlers, DesktopHandlerStub::ONLY_STUBS);
+    DesktopHandlerStub stub(handlers, DesktopHandlerStub::ONLY_STUBS, DesktopHandlerStub::Ending(ending));
     QVERIFY(stub.isValid());
     LinuxInstallerLauncher launcher;
-    QString sWhy = "untouched";
-    QVERIFY(launcher.launch(sInstaller, &sWhy));
-    QCOMPARE(sWhy, QString("untouched"));
-    QVERIFY(stub.waitForCall(used, 20000));
+    HandoffRecord record;
+    launcher.launch(sInstaller, record.watch(600000));
+    QTRY_COMPARE_WITH_TIMEOUT(record.m_lstOutcomes.size(), 1, 60000);
+    QCOMPARE(record.m_lstOutcomes.at(0).bHandedOver, taken);
+    QVERIFY2(record.m_lstOutcomes.at(0).sWhat.contains(sInstaller),
+             qUtf8Printable(record.m_lstOutcomes.at(0).sWhat));
     QCOMPARE(stub.calls(used), args << sInstaller);
     // Opened, not run: no permission was added and nothing of it ran.
     QVERIFY(!QFileInfo(sInstaller).isExecutable());
     QVERIFY(!QFile::exists(dir.filePath("ran")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestLinuxInstallerLauncher::refusals_data()
@@ -102,8 +115,12 @@ void TestLinuxInstallerLauncher::refusals()
                             DesktopHandlerStub::ONLY_STUBS);
     QVERIFY(stub.isValid());
     LinuxInstallerLauncher launcher;
-    QString sWhy;
-    QVERIFY(!launcher.launch(sInstaller, &sWhy));
+    HandoffRecord record;
+    launcher.launch(sInstaller, record.watch(600000));
+    QVERIFY(record.m_lstOutcomes.isEmpty()); // a refusal, too, comes later
+    QTRY_COMPARE_WITH_TIMEOUT(record.m_lstOutcomes.size(), 1, 60000);
+    QCOMPARE(record.m_lstOutcomes.at(0).bHandedOver, false);
+    const QString sWhy = record.m_lstOutcomes.at(0).sWhat;
     QVERIFY2(sWhy.contains(sInstaller) && sWhy.contains(reason), qUtf8Printable(sWhy));
     QCOMPARE(stub.calls("xdg-open"), QStringList());
     QVERIFY(!QFile::exists(dir.filePath("ran")));

@@ -7,6 +7,7 @@
 #include "platform/LinuxDeviceNotices.h"
 #include "platform/LinuxInstallerLauncher.h"
 #include "platform/LinuxSingleInstance.h"
+#include "platform/LinuxUrlLauncher.h"
 #include "platform/LinuxVolumeInfo.h"
 #include "platform/Platform.h"
 #include "platform/QtSerialPorts.h"
@@ -17,6 +18,7 @@
 #include "support/FakeInstallerLauncher.h"
 #include "support/FakeSerialLink.h"
 #include "support/FakeSerialPorts.h"
+#include "support/FakeUrlLauncher.h"
 #include "support/FakeVolumeInfo.h"
 
 #include <QTemporaryDir>
@@ -44,6 +46,7 @@ void TestPlatform::linuxByDefault()
     QVERIFY(Platform::serialLinks());
     QVERIFY(dynamic_cast<LinuxAutostart*>(&Platform::autostart()));
     QVERIFY(dynamic_cast<LinuxInstallerLauncher*>(&Platform::installerLauncher()));
+    QVERIFY(dynamic_cast<LinuxUrlLauncher*>(&Platform::urlLauncher()));
     QVERIFY(dynamic_cast<SystemClock*>(&Platform::clock()));
     std::unique_ptr<DeviceNotices> pNotices = Platform::makeDeviceNotices();
     QVERIFY(dynamic_cast<LinuxDeviceNotices*>(pNotices.get()));
@@ -60,6 +63,7 @@ void TestPlatform::overrideLastsItsScope()
     FakeSerialPorts ports;
     FakeAutostart autostart;
     FakeInstallerLauncher launcher;
+    FakeUrlLauncher browser;
     FakeClock clock;
     {
         PlatformOverride platform;
@@ -67,17 +71,20 @@ void TestPlatform::overrideLastsItsScope()
         platform.setSerialPorts(&ports);
         platform.setAutostart(&autostart);
         platform.setInstallerLauncher(&launcher);
+        platform.setUrlLauncher(&browser);
         platform.setClock(&clock);
         QCOMPARE(&Platform::volumes(), &volumes);
         QCOMPARE(&Platform::serialPorts(), &ports);
         QCOMPARE(&Platform::autostart(), &autostart);
         QCOMPARE(&Platform::installerLauncher(), &launcher);
+        QCOMPARE(&Platform::urlLauncher(), static_cast<UrlLauncher*>(&browser));
         QCOMPARE(&Platform::clock(), &clock);
     }
     QVERIFY(dynamic_cast<LinuxVolumeInfo*>(&Platform::volumes()));
     QVERIFY(dynamic_cast<QtSerialPorts*>(&Platform::serialPorts()));
     QVERIFY(dynamic_cast<LinuxAutostart*>(&Platform::autostart()));
     QVERIFY(dynamic_cast<LinuxInstallerLauncher*>(&Platform::installerLauncher()));
+    QVERIFY(dynamic_cast<LinuxUrlLauncher*>(&Platform::urlLauncher()));
     QVERIFY(dynamic_cast<SystemClock*>(&Platform::clock()));
 }
 

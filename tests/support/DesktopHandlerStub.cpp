@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QtTest>
 
-DesktopHandlerStub::DesktopHandlerStub(const QStringList& lstPrograms, PathMode eMode)
-    : m_oldPath(qgetenv("PATH"))
+#include <csignal>
+#include <sys/types.h>
+
+DesktopHandlerStub::DesktopHandlerStub(const QStringList& lstPrograms, PathMode eMode, Ending eEnding)
+    : m_oldPath(qgetenv("PATH")), m_lstPrograms(lstPrograms)
 {
     if (!m_dir.isValid())
         return;
@@ -16,10 +19,12 @@ DesktopHandlerStub::DesktopHandlerStub(const QStringList& lstPrograms, PathMode 
         const QString sRecord = recordPath(sProgram);
         // Written whole, then renamed: a reader never sees half a record. Only built-ins and full paths,
         // so the stub works with the system's programs off PATH.
-        const QByteArray script = "#!/bin/sh\n"
-                                  "printf '%s\\n' \"$@\" > '" +
-                                  sRecord.toUtf8() + ".tmp' && exec /bin/mv '" + sRecord.toUtf8() +
-                                  ".tmp' '" + sRecord.toUtf8() + "'\n";
+        // A stub that keeps running notes its pid before the record: once called, it can be stopped.
+        const QByteArray pid =
+            eEnding == KEEPS_RUNNING ? "echo $$ > '" + pidPath(sProgram).toUtf8() + "'\n" : QByteArray();
+        const QByteArray script = "#!/bin/sh\n" + pid + "printf '%s\\n' \"$@\" > '" + sRecord.toUtf8() +
+                                  ".tmp' && /bin/mv '" + sRecord.toUtf8() + ".tmp' '" + sRecord.toUtf8() +
+                                  "' || exit 1\n" + ending(eEnding, sProgram);
         const QString sPath = sBin + "/" + sProgram;
         if (!TestFolders::writeFile(sPath, script) ||
             !QFile::setPermissions(sPath,
@@ -34,7 +39,39 @@ DesktopHandlerStub::DesktopHandlerStub(const QStringList& lstPrograms, PathMode 
 
 DesktopHandlerStub::~DesktopHandlerStub()
 {
+    stopRunning();
     qputenv("PATH", m_oldPath);
+}
+
+QByteArray DesktopHandlerStub::ending(Ending eEnding, const QString& sProgram)
+{
+    switch (eEnding) {
+    case FAILS:
+        return "printf \"" + sProgram.toUtf8() +
+               ": no method available for opening '%s'\\n\" \"$*\" >&2\n"
+               "exit 3\n";
+    case KEEPS_RUNNING:
+        return "exec /bin/sleep 600\n"; // exec: the pid noted is the one that runs
+    case ENDS_WELL:
+        break;
+    }
+    return "exit 0\n";
+}
+
+void DesktopHandlerStub::stopRunning() const
+{
+    for (const QString& sProgram : m_lstPrograms) {
+        bool bNumber = false;
+        const qint64 nPid = TestFolders::readFile(pidPath(sProgram)).trimmed().toLongLong(&bNumber);
+        if (bNumber && nPid > 1)
+            ::kill(pid_t(nPid), SIGTERM);
+        QFile::remove(pidPath(sProgram));
+    }
+}
+
+QString DesktopHandlerStub::pidPath(const QString& sProgram) const
+{
+    return m_dir.filePath(sProgram + ".pid");
 }
 
 QString DesktopHandlerStub::recordPath(const QString& sProgram) const

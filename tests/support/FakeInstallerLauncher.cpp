@@ -1,15 +1,14 @@
 #include "FakeInstallerLauncher.h"
 
-bool FakeInstallerLauncher::launch(const QString& sInstallerPath, QString* pWhy)
+void FakeInstallerLauncher::launch(const QString& sInstallerPath, const HandoffWatch& watch)
 {
     QMutexLocker lock(&m_mutex);
     if (!m_sFailure.isEmpty()) {
-        if (pWhy)
-            *pWhy = m_sFailure;
-        return false;
+        watch.reportOutcome(false, m_sFailure);
+        return;
     }
     m_lstLaunched.append(sInstallerPath);
-    return true;
+    watch.reportOutcome(true, "taken by the fake launcher");
 }
 
 void FakeInstallerLauncher::setFailure(const QString& sWhy)

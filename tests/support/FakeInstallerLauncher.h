@@ -6,12 +6,13 @@
 #include <QStringList>
 
 // Records the installers it is asked to open instead of opening them; refuses with the given reason
-// when told to. Its installers are Debian packages, as on the desktop.
+// when told to. Answers from the event loop, as the desktop does. Its installers are Debian packages,
+// as on the desktop.
 class FakeInstallerLauncher : public InstallerLauncher
 {
 public:
     QString installerSuffix() const override { return ".deb"; }
-    bool launch(const QString& sInstallerPath, QString* pWhy) override;
+    void launch(const QString& sInstallerPath, const HandoffWatch& watch) override;
 
     // A non-empty reason makes every later launch fail with it.
     void setFailure(const QString& sWhy);

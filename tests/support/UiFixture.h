@@ -4,50 +4,27 @@
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "platform/Autostart.h"
+#include "platform/LinuxUrlLauncher.h"
 #include "platform/Platform.h"
 #include "support/ControllerTestDevices.h"
 #include "support/FakeAutostart.h"
 #include "support/FakeTrayIcon.h"
 #include "support/RecordingNotifier.h"
 #include "support/TestFolders.h"
+#include "support/UrlCatcher.h"
 #include "ui/main/TrayIcon.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QUrl>
 
-// Collects the addresses handed to the desktop's browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    UrlCatcher()
-    {
-        QDesktopServices::setUrlHandler("https", this, "catchUrl");
-        QDesktopServices::setUrlHandler("http", this, "catchUrl");
-    }
-    ~UrlCatcher() override
-    {
-        QDesktopServices::unsetUrlHandler("https");
-        QDesktopServices::unsetUrlHandler("http");
-    }
-
-    QList<QUrl> m_lstUrls;
-
-public slots:
-    void catchUrl(const QUrl& url) { m_lstUrls.append(url); }
-};
-
-// What every window test needs: temporary folders with the log on, the start-up entry, tray icon and
-// notices recorded instead of touching the desktop, no welcome pause, and no sign-in request leaving
-// the process (tests watch the controller's request signals and answer through its result slot). Given
-// a service address, the sign-in requests go there instead (settings URL "WebApi", which the account
-// worker reads once, when the controller is made). The controller is one per process, so the fixture
-// lives as long as the test object.
+// What every window test needs: temporary folders with the log on, the start-up entry, tray icon,
+// notices and web pages recorded instead of touching the desktop, no welcome pause, and no sign-in
+// request leaving the process (tests watch the controller's request signals and answer through its
+// result slot). Given a service address, the sign-in requests go there instead (settings URL "WebApi",
+// which the account worker reads once, when the controller is made). The controller is one per
+// process, so the fixture lives as long as the test object.
 class UiFixture
 {
 public:
@@ -58,6 +35,9 @@ public:
         if (!sServiceUrl.isEmpty())
             setValue("URL", "WebApi", sServiceUrl);
         m_platform.setAutostart(&m_autostart);
+        // A UrlCatcher the test made first stays the one that lists the pages.
+        if (dynamic_cast<LinuxUrlLauncher*>(&Platform::urlLauncher()))
+            m_platform.setUrlLauncher(&m_browser);
         TrayIcon::setFactory([this](QObject* pParent) {
             FakeTrayIcon* pTray = new FakeTrayIcon(pParent);
             m_pTray = pTray;
@@ -124,6 +104,7 @@ public:
 
     TestFolders m_folders{true};
     FakeAutostart m_autostart;
+    FakeUrlLauncher m_browser; // no browser from a window test; a UrlCatcher of its own lists the pages
     PlatformOverride m_platform;
     RecordingNotifier m_notifier;
     QPointer<FakeTrayIcon> m_pTray;

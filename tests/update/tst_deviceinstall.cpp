@@ -55,6 +55,7 @@ private slots:
     void archivePrograms_data();
     void archivePrograms();
     void agentPackage();
+    void agentOpenedByTheDesktop_data();
     void agentOpenedByTheDesktop();
     void agentFailures_data();
     void agentFailures();
@@ -329,24 +330,63 @@ void TestDeviceInstall::agentPackage()
 }
 
 // The whole road on this desktop: an address with a query, the real launcher, and the desktop's handler
-// (a stub first on PATH) given the Debian package, which is opened and never run.
+// (a stub first on PATH) given the Debian package, which is opened and never run. The handler's end
+// decides: ended well or still running (it took over) is done, a failure (no program for Debian
+// packages) is the agent's failed update, said in the log as it happened.
+void TestDeviceInstall::agentOpenedByTheDesktop_data()
+{
+    QTest::addColumn<int>("ending");
+    QTest::addColumn<int>("handOverMs");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("handler ends well") << int(DesktopHandlerStub::ENDS_WELL) << 600000
+                                       << int(INSTALLUPDATE_SUCCESS) << "\"xdg-open\" ended well";
+    QTest::newRow("handler keeps running")
+        << int(DesktopHandlerStub::KEEPS_RUNNING) << 50 << int(INSTALLUPDATE_SUCCESS) << "still runs 50 ms";
+    QTest::newRow("handler fails") << int(DesktopHandlerStub::FAILS) << 600000 << int(DEVICE_REQUESTERROR)
+                                   << "not opened: \"xdg-open\" ended with exit status 3";
+}
+
 void TestDeviceInstall::agentOpenedByTheDesktop()
 {
-    DesktopHandlerStub handler({"xdg-open"});
+    QFETCH(int, ending);
+    QFETCH(int, handOverMs);
+    QFETCH(int, status);
+    QFETCH(QString, logged);
+    // The log on (the old folders' end closes the log, so they go first).
+    m_pFolders.reset();
+    m_pFolders.reset(new TestFolders(true));
+    QVERIFY(QDir().mkpath(m_pFolders->tempDir()));
+    DesktopHandlerStub handler({"xdg-open"}, DesktopHandlerStub::STUBS_FIRST,
+                               DesktopHandlerStub::Ending(ending));
     QVERIFY(handler.isValid());
+    AgentTiming::set(AgentTiming::HANDLER_HANDOVER, handOverMs);
     WorkFile::Row agent = row("AGENT", "WendoAgent_1.1.0.zip");
     agent[4] += "?sig=1";
     const Statuses seen = run({agent});
-    QCOMPARE(seen.value(seen.size() - 1), qMakePair(int(INSTALLUPDATE_SUCCESS), QString("agent")));
+    const bool bTaken = status == INSTALLUPDATE_SUCCESS;
+    QCOMPARE(seen.value(seen.size() - 1), qMakePair(status, QString(bTaken ? "agent" : "true")));
+    QCOMPARE(m_lstErrors.value(0), bTaken ? QString() : QString("E06"));
     QVERIFY(seen.contains(
         {int(DEVICE_INSTALLPROCESS), R"({"file":"WendoAgent_1.1.0.zip?sig=1","unzip":"100"})"}));
     QCOMPARE(TestFolders::readFile(tempPath("WendoAgent_1.1.0.zip?sig=1")),
              TestFolders::readFile(m_root.filePath("WendoAgent_1.1.0.zip")));
-    QVERIFY(handler.waitForCall("xdg-open", 20000));
     QCOMPARE(handler.calls("xdg-open"), QStringList{tempPath("WendoAgent_1.1.0.deb")});
     QCOMPARE(TestFolders::readFile(tempPath("WendoAgent_1.1.0.deb")),
              TestFolders::readFile(m_root.filePath("src/WendoAgent_1.1.0.deb")));
     QVERIFY(!QFileInfo(tempPath("WendoAgent_1.1.0.deb")).isExecutable());
+    const auto log = [this] {
+        return QString::fromUtf8(TestFolders::readFile(m_pFolders->dataPath("WendoAgent.log")));
+    };
+    QVERIFY2(log().contains(logged), qUtf8Printable(log().right(2000)));
+    if (ending == DesktopHandlerStub::KEEPS_RUNNING) {
+        // The handler that took over is still heard when it ends.
+        handler.stopRunning();
+        QTRY_VERIFY_WITH_TIMEOUT(log().contains("the handler that took the installer ended"), 60000);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // The row stays until the new agent has replaced this one, and for the next try after a failure.
+    QCOMPARE(rowsOf(ProcDevUpdateXml::updateListPath()), Rows({agent}));
 }
 
 // The agent's update has nothing to do with a device: its failures end as a failed update of the agent

@@ -36,6 +36,9 @@ int WidgetNotifier::showMessage(const QString& sTitle, const QString& sText, int
     box.setWindowTitle(sTitle);
     box.setTextFormat(format == RICH_TEXT ? Qt::RichText : Qt::PlainText);
     box.setText(sText);
+    // A plain text (an address, an error code) can be selected and copied; rich text keeps its links.
+    if (format == PLAIN_TEXT)
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setAttribute(Qt::WA_QuitOnClose, false);
     QMessageBox::StandardButtons buttons;
     for (const auto& button : BUTTONS) {

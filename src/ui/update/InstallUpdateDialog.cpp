@@ -228,12 +228,12 @@ void InstallUpdateDialog::slotActionFinish(ACTION_STATUS status, QString sResult
     }
 }
 
-// The device part is done. An agent installer that started takes over; otherwise the map part follows,
-// which needs the drive of a connected drive-family device.
+// The device part is done. The agent's installer, once the desktop took it, takes over; otherwise the
+// map part follows, which needs the drive of a connected drive-family device.
 void InstallUpdateDialog::onDeviceDone(const QString& sResult)
 {
     if (sResult == "agent") {
-        writeLog(1, "[InstallUpdateDialog][slotWorkFinish] the agent's installer has started");
+        writeLog(1, "[InstallUpdateDialog][slotWorkFinish] the desktop took the agent's installer");
         m_bFinished = true;
         m_pPollTimer->stop();
         accept();

@@ -1,5 +1,6 @@
 #include "controller/ShareWebLauncher.h"
 #include "core/JsonHelper.h"
+#include "support/DesktopHandlerStub.h"
 #include "support/UiFixture.h"
 #include "ui/main/Login_fbWidget.h"
 
@@ -43,6 +44,8 @@ private slots:
     void forgotPassword();
     void termsAndPrivacy_data();
     void termsAndPrivacy();
+    void pageTheDesktopCannotOpen_data();
+    void pageTheDesktopCannotOpen();
     void selectionEmptiesOnlyPlaceholder_data();
     void selectionEmptiesOnlyPlaceholder();
     void returnInPassword_data();
@@ -401,6 +404,70 @@ void TestLoginPage::termsAndPrivacy()
     QCOMPARE(urls.m_lstUrls.size(), 1);
     QCOMPARE(urls.m_lstUrls.at(0).toString(), expected);
     QVERIFY(expected.contains(QUORVANE ? "quorvane" : "zeqshare"));
+}
+
+void TestLoginPage::pageTheDesktopCannotOpen_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("ending");
+    QTest::addColumn<bool>("box");
+    QTest::newRow("forgotten password, no browser") << "forgot" << int(DesktopHandlerStub::FAILS) << true;
+    QTest::newRow("forgotten password, opened") << "forgot" << int(DesktopHandlerStub::ENDS_WELL) << false;
+    QTest::newRow("verification page, no browser") << "verify" << int(DesktopHandlerStub::FAILS) << true;
+}
+
+// The page's links through the desktop's real handler (a stub first on PATH): where no browser can be
+// started, one box says so and shows the address; where the desktop opened the page, nothing is shown.
+// The page itself stays as it was.
+void TestLoginPage::pageTheDesktopCannotOpen()
+{
+    QFETCH(QString, page);
+    QFETCH(int, ending);
+    QFETCH(bool, box);
+    DesktopHandlerStub handler({"xdg-open"}, DesktopHandlerStub::STUBS_FIRST,
+                               DesktopHandlerStub::Ending(ending));
+    QVERIFY(handler.isValid());
+    PlatformOverride desktop;
+    desktop.setUrlLauncher(nullptr); // the desktop's own, not the fixture's recorder
+    // Long enough that the handler's end decides on any machine; the old value comes back at the end.
+    struct HandOver {
+        const int nBefore = AgentTiming::ms(AgentTiming::HANDLER_HANDOVER);
+        HandOver() { AgentTiming::set(AgentTiming::HANDLER_HANDOVER, 600000); }
+        ~HandOver() { AgentTiming::set(AgentTiming::HANDLER_HANDOVER, nBefore); }
+    } handOver;
+    const int nLogBefore = m_pFixture->log().size();
+    Page login = makePage();
+    login.pWidget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(login.pWidget.get()));
+    if (page == "forgot") {
+        QLabel* pForgot = login.pWidget->findChild<QLabel*>("label_forgot");
+        const QPoint link(QFontMetrics(pForgot->font()).horizontalAdvance("Forgot") / 2,
+                          pForgot->height() / 2);
+        QTest::mouseClick(pForgot, Qt::LeftButton, Qt::NoModifier, link);
+    } else {
+        login.pEmail->setText("rider@example.com");
+        login.pPassword->setText("secret");
+        login.pButton->click();
+        ZeqAgentCtrlMgr::getInstance()->slotHandleResults(LOGIN_REJECTED, QString());
+    }
+    QVERIFY(handler.waitForCall("xdg-open", 60000));
+    const QString sOpened = handler.calls("xdg-open").value(0);
+    QVERIFY2(sOpened.startsWith(site() +
+                                (page == "forgot" ? "/login/forgotpassword" : "/login/verifyWendoAgent?")),
+             qUtf8Printable(sOpened));
+    // What the handler made of it is in the log, box or no box.
+    QTRY_VERIFY_WITH_TIMEOUT(m_pFixture->log().mid(nLogBefore).contains("\"xdg-open\" ended"), 60000);
+    QStringList lstBoxes;
+    for (const RecordingNotifier::Notice& notice : m_pFixture->m_notifier.m_notices)
+        lstBoxes << notice.sTitle + "|" + notice.sText;
+    QCOMPARE(lstBoxes,
+             box ? QStringList{"WendoAgent|The web page could not be opened. Please check that a web "
+                               "browser is installed.\n\n" +
+                               sOpened}
+                 : QStringList());
+    QVERIFY(login.pWidget->isVisible());
+    QVERIFY(login.pError->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestLoginPage::selectionEmptiesOnlyPlaceholder_data()

@@ -5,6 +5,7 @@
 #include "platform/ArchiveTool.h"
 #include "platform/DevicePath.h"
 #include "platform/Platform.h"
+#include "support/DesktopHandlerStub.h"
 #include "support/DriveTree.h"
 #include "support/FakeArchivePrograms.h"
 #include "support/FakeInstallerLauncher.h"
@@ -76,6 +77,8 @@ private slots:
     void recover();
     void nothingToInstall();
     void agentOnly();
+    void agentHandlerEndings_data();
+    void agentHandlerEndings();
     void failures_data();
     void failures();
     void unpluggedWhileTheArchiveProgramHangs();
@@ -427,6 +430,67 @@ void TestInstallRoad::agentOnly()
     QCOMPARE(notices(), QStringList());
     QCOMPARE(results().value(results().size() - 1), QString("72 agent"));
     QVERIFY(!openDialog());
+}
+
+// The agent's own package handed to the desktop's real handler (a stub first on PATH), as the install
+// dialog ends for each way the handler ends: one that fails (no program for Debian packages on this
+// desktop) ends in the dialog's one failure box, one that ends well or goes on running (it took over)
+// ends with no box at all.
+void TestInstallRoad::agentHandlerEndings_data()
+{
+    QTest::addColumn<int>("ending");
+    QTest::addColumn<int>("handOverMs");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("handler fails") << int(DesktopHandlerStub::FAILS) << 600000
+                                   << QStringList{g_sConnectionFailed + "(E06)"} << "74 true";
+    QTest::newRow("handler keeps running")
+        << int(DesktopHandlerStub::KEEPS_RUNNING) << 50 << QStringList() << "72 agent";
+    QTest::newRow("handler ends well")
+        << int(DesktopHandlerStub::ENDS_WELL) << 600000 << QStringList() << "72 agent";
+}
+
+void TestInstallRoad::agentHandlerEndings()
+{
+    QFETCH(int, ending);
+    QFETCH(int, handOverMs);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, result);
+    DesktopHandlerStub handler({"xdg-open"}, DesktopHandlerStub::STUBS_FIRST,
+                               DesktopHandlerStub::Ending(ending));
+    QVERIFY(handler.isValid());
+    AgentTiming::set(AgentTiming::HANDLER_HANDOVER, handOverMs);
+    const int nLogBefore = m_ui.log().size();
+    auto logSince = [this, nLogBefore] { return QString::fromUtf8(m_ui.log().mid(nLogBefore)); };
+    QVERIFY(WorkFile::writeRows(AgentFolders::tempPath("Update.script"),
+                                {deviceRow("AGENT", "WendoAgent_setup.zip", "2.1")}));
+    QTimer guard;
+    bool bHung = false;
+    QObject::connect(&guard, &QTimer::timeout, [&bHung] {
+        if (InstallUpdateDialog* pDialog = openDialog()) {
+            bHung = true;
+            pDialog->done(-1); // hang guard only
+        }
+    });
+    guard.start(120000);
+    {
+        LiveWorkers workers;
+        UpdateDialogOpener().runInstall(false, true);
+        QVERIFY(workers.waitUntilNone());
+    }
+    QVERIFY(!bHung);
+    QVERIFY(!openDialog());
+    QCOMPARE(handler.calls("xdg-open"), QStringList{AgentFolders::tempPath("WendoAgent_setup.deb")});
+    QCOMPARE(notices(), boxes);
+    QCOMPARE(results().value(results().size() - 1), result);
+    // The log says what happened: the desktop took the installer only where it did.
+    QCOMPARE(logSince().contains("the desktop took the agent's installer"), boxes.isEmpty());
+    QCOMPARE(logSince().contains("not opened: \"xdg-open\" ended with exit status 3"), !boxes.isEmpty());
+    if (ending == DesktopHandlerStub::KEEPS_RUNNING) {
+        handler.stopRunning();
+        QTRY_VERIFY_WITH_TIMEOUT(logSince().contains("the handler that took the installer ended"), 60000);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 void TestInstallRoad::failures_data()

@@ -21,31 +21,6 @@ namespace
 const QString HOSTILE = QString::fromUtf8("& < > \" ' % ; , { Ünï 地图");
 // A dotted version is shown as it stands.
 const QString HOSTILE_VERSION = QString::fromUtf8("1.2 <b>&amp;</b> \" ' % ; , { Ünï");
-
-// Catches what would reach the desktop's handlers for schemes that must never be opened.
-class SchemeCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit SchemeCatcher(const QStringList& lstSchemes) : m_lstSchemes(lstSchemes)
-    {
-        for (const QString& sScheme : m_lstSchemes)
-            QDesktopServices::setUrlHandler(sScheme, this, "catchUrl");
-    }
-    ~SchemeCatcher() override
-    {
-        for (const QString& sScheme : m_lstSchemes)
-            QDesktopServices::unsetUrlHandler(sScheme);
-    }
-    QList<QUrl> m_lstUrls;
-
-public slots:
-    void catchUrl(const QUrl& url) { m_lstUrls.append(url); }
-
-private:
-    QStringList m_lstSchemes;
-};
 } // namespace
 
 // The device's update offer: what it lists from the two work lists, when it offers a backup, where its
@@ -265,8 +240,7 @@ void TestOfferUpdate::releaseNotes()
     AgentSettings().setDeviceValue(UpdateCheckFixture::uuid(), "update", update);
     AgentSettings().setDeviceValue(UpdateCheckFixture::uuid(), "releaseurl", address);
     QVERIFY(WorkFile::writeRows(UpdateCheckFixture::listPath("Update.script"), {{"IMAGE", "d", "R2.0"}}));
-    UrlCatcher web;
-    SchemeCatcher others({"javascript", "file", "smb"});
+    UrlCatcher web; // every address the desktop is given, whatever its scheme
     NewUpdateAvailableDialog dialog(false, false);
     auto* pLabel = dialog.findChild<QLabel*>("label_releasenote");
     if (!link) {
@@ -275,7 +249,6 @@ void TestOfferUpdate::releaseNotes()
         // Even an address handed on directly is not opened.
         emit pLabel->linkActivated(address);
         QCOMPARE(web.m_lstUrls.size(), update == "false" && !address.isEmpty() ? 1 : 0);
-        QCOMPARE(others.m_lstUrls, QList<QUrl>());
         return;
     }
     QCOMPARE(pLabel->textFormat(), Qt::RichText);
@@ -284,7 +257,6 @@ void TestOfferUpdate::releaseNotes()
     emit pLabel->linkActivated(sHref);
     QCOMPARE(web.m_lstUrls.size(), 1);
     QCOMPARE(web.m_lstUrls.first(), QUrl(address, QUrl::TolerantMode));
-    QCOMPARE(others.m_lstUrls, QList<QUrl>());
 }
 
 void TestOfferUpdate::updateTrimsTheLists()
