@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Изход</translation>
+        <translation>Отписване</translation>
     </message>
 </context>
 <context>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Актуализиране</translation>
+        <translation>Търси обновления</translation>
     </message>
     <message>
         <source>Version</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Изход</translation>
+        <translation>Отписване</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Актуализиране</translation>
+        <translation>Търси обновления</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>

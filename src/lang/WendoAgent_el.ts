@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Ενημέρωση</translation>
+        <translation>Έλεγχος εκδόσεων</translation>
     </message>
     <message>
         <source>Version</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Ενημέρωση</translation>
+        <translation>Έλεγχος εκδόσεων</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>

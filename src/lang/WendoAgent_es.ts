@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Actualizaciones</translation>
+        <translation>Comprobar versión</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Actualizar</translation>
+        <translation>Actualizaciones</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>

@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Mises à jour</translation>
+        <translation>Vérifier la version</translation>
     </message>
     <message>
         <source>Version</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Mises à jour</translation>
+        <translation>Vérifier la version</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Mettre à jour</translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Esci</translation>
+        <translation>Disconnetti</translation>
     </message>
 </context>
 <context>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Esci</translation>
+        <translation>Disconnetti</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Aggiornamenti</translation>
+        <translation>Controlla versione</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Aggiorna</translation>
+        <translation>Aggiornamenti</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>

@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Atjaunināt</translation>
+        <translation>Pārbaudīt versiju</translation>
     </message>
     <message>
         <source>Version</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>[The software of device is up-to-date]</source>
-        <translation>[Ierīces programmatūra ir atjaunināta]</translation>
+        <translation>[Ierīcē ir jaunākā programmatūra]</translation>
     </message>
     <message>
         <source>Release note</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Atjaunināt</translation>
+        <translation>Pārbaudīt versiju</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -655,7 +655,7 @@
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>
-        <translation>Ierīces programmatūra ir atjaunināta.</translation>
+        <translation>Ierīcē ir jaunākā programmatūra.</translation>
     </message>
     <message>
         <source>NO DEVICE IS CONNECTED</source>

@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Bijwerken</translation>
+        <translation>Updates</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>

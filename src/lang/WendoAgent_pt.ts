@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Sair</translation>
+        <translation>Sair da conta</translation>
     </message>
 </context>
 <context>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Sign out</source>
-        <translation>Sair</translation>
+        <translation>Sair da conta</translation>
     </message>
     <message>
         <source>E-Mail Address</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Ver atualizações</translation>
+        <translation>Verificar versão</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Atualizar</translation>
+        <translation>Atualizações</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>

@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Обновления</translation>
+        <translation>Поиск обновлений</translation>
     </message>
     <message>
         <source>Version</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>[The software of device is up-to-date]</source>
-        <translation>[ПО устройства обновлено]</translation>
+        <translation>[На устройстве последняя версия ПО]</translation>
     </message>
     <message>
         <source>Release note</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Обновления</translation>
+        <translation>Поиск обновлений</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>Exit WendoAgent</source>
-        <translation>Выйти из WendoAgent</translation>
+        <translation>Закрыть WendoAgent</translation>
     </message>
     <message>
         <source>Run at Startup</source>
@@ -651,11 +651,11 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Обновить</translation>
+        <translation>Обновления</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>
-        <translation>ПО устройства обновлено.</translation>
+        <translation>На устройстве последняя версия ПО.</translation>
     </message>
     <message>
         <source>NO DEVICE IS CONNECTED</source>

@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Posodobitve</translation>
+        <translation>Išči posodobitve</translation>
     </message>
     <message>
         <source>Version</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>[The software of device is up-to-date]</source>
-        <translation>[Programska oprema naprave je posodobljena]</translation>
+        <translation>[Naprava ima najnovejšo programsko opremo]</translation>
     </message>
     <message>
         <source>Release note</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Posodobitve</translation>
+        <translation>Išči posodobitve</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -651,11 +651,11 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Posodobi</translation>
+        <translation>Posodobitve</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>
-        <translation>Programska oprema naprave je posodobljena.</translation>
+        <translation>Naprava ima najnovejšo programsko opremo.</translation>
     </message>
     <message>
         <source>NO DEVICE IS CONNECTED</source>

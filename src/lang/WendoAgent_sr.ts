@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Check for updates</source>
-        <translation>Ažuriranja</translation>
+        <translation>Proveri ažuriranja</translation>
     </message>
     <message>
         <source>Version</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation>Ažuriranja</translation>
+        <translation>Proveri ažuriranja</translation>
     </message>
     <message>
         <source>Launch QuorvaneShare website</source>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Updates</source>
-        <translation>Ažuriraj</translation>
+        <translation>Ažuriranja</translation>
     </message>
     <message>
         <source>The device&apos;s software is up-to-date.</source>

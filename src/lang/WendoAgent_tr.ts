@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>Exit WendoAgent</source>
-        <translation>WendoAgent’tan çık</translation>
+        <translation>WendoAgent’ı kapat</translation>
     </message>
     <message>
         <source>Run at Startup</source>
@@ -575,11 +575,11 @@
     </message>
     <message>
         <source>%1 history items uploading</source>
-        <translation>Yüklenen sürüşler: %1</translation>
+        <translation>Sürüşler yükleniyor: %1</translation>
     </message>
     <message>
         <source>%1 tracks downloading</source>
-        <translation>İndirilen rotalar: %1</translation>
+        <translation>Rotalar indiriliyor: %1</translation>
     </message>
     <message>
         <source>Stop</source>

@@ -15,6 +15,10 @@
 // entities and line breaks those of the English text, and the compiled file loadable by the program.
 // One row per language; a failing row lists every faulty entry of that language at once.
 //
+// Texts the user sees side by side, or one in place of the other, must also stay told apart in every
+// language: a translation must not say with the words of its partner all it says (Russian once wrote
+// "Выйти" for Sign out beside "Выйти из WendoAgent" for Exit).
+//
 // Languages still being translated are left out until they are done: WENDO_TRANSLATED lists the codes to
 // check (comma-separated, or "all"); without it the finished languages below are checked.
 class TestTranslationFiles : public QObject
@@ -26,6 +30,8 @@ private slots:
     void entries();
     void compiled_data();
     void compiled();
+    void pairsStayDistinct_data();
+    void pairsStayDistinct();
 };
 
 namespace
@@ -52,6 +58,7 @@ const QList<QPair<QString, QStringList>> KEPT = {
     {"China", {"ro", "de", "es", "nl", "pt"}},                          // the same word
     {"version", {"da", "sv", "fr"}},                                    // the same word
     {"update", {"nl"}},                                                 // the same word
+    {"Updates", {"de", "nl"}},                                          // the same word
 };
 
 bool isKept(const QString& sCode, const QString& sSource)
@@ -246,6 +253,156 @@ void TestTranslationFiles::compiled()
         QVERIFY2(sLoaded == entry.translations.value(0),
                  qPrintable(QString("%1 | %2: \"%3\"").arg(entry.sContext, entry.sSource, sLoaded)));
     }
+}
+
+namespace
+{
+// The words of a text as a reader compares them: lower case, without accents and the names that stay
+// the same in every language; a run of Chinese characters is one word.
+QStringList words(QString sText)
+{
+    for (const char* szName : {"QuorvaneShare", "ZeqShare", "WendoAgent", "wendoAgent", "Zeq"})
+        sText.replace(QLatin1String(szName), " ");
+    QString sBare;
+    for (const QChar c : sText.toLower().normalized(QString::NormalizationForm_D)) {
+        if (!c.isMark())
+            sBare.append(c);
+    }
+    static const QRegularExpression reNoLetter("[^\\p{L}]+");
+    return sBare.split(reNoLetter, Qt::SkipEmptyParts);
+}
+
+// Two words are forms of one word when they are equal, or share a beginning of at least five letters
+// that is most of the shorter one ("обновления" and "обновить", "aktualizácie" and "aktualizovať"),
+// but not "disponible" and "dispositivo".
+bool sameStem(const QString& sWord, const QString& sOther)
+{
+    if (sWord == sOther)
+        return true;
+    const int nShorter = qMin(sWord.size(), sOther.size());
+    int nCommon = 0;
+    while (nCommon < nShorter && sWord.at(nCommon) == sOther.at(nCommon))
+        ++nCommon;
+    return nCommon >= 5 && nCommon * 5 >= nShorter * 3;
+}
+
+// True when sText has a word that is no form of any word of sOther: it says something sOther does not.
+bool saysMoreThan(const QString& sText, const QString& sOther)
+{
+    const QStringList otherWords = words(sOther);
+    for (const QString& sWord : words(sText)) {
+        const bool bShared =
+            std::any_of(otherWords.begin(), otherWords.end(),
+                        [&](const QString& sOtherWord) { return sameStem(sWord, sOtherWord); });
+        if (!bShared)
+            return true;
+    }
+    return false;
+}
+
+const QString UPDATE_DONE =
+    "Update successfully. Device should have been restarted. If not, please disconnect the "
+    "device now in order to complete the update process.";
+} // namespace
+
+void TestTranslationFiles::pairsStayDistinct_data()
+{
+    QTest::addColumn<QString>("firstContext");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("secondContext");
+    QTest::addColumn<QString>("second");
+    // The tray menu's neighbours, and the bottom strip's button against the menu's Exit.
+    QTest::newRow("sign out, exit") << "QObject"
+                                    << "Sign out"
+                                    << "QObject"
+                                    << "Exit WendoAgent";
+    QTest::newRow("sign out button, exit") << "BottomBar"
+                                           << "Sign out"
+                                           << "QObject"
+                                           << "Exit WendoAgent";
+    QTest::newRow("sign in, sign out") << "QObject"
+                                       << "Sign in"
+                                       << "QObject"
+                                       << "Sign out";
+    // The version and map pages' button before and after a check found something, and the offer's button.
+    QTest::newRow("check for updates, updates") << "QObject"
+                                                << "Check for Updates"
+                                                << "QObject"
+                                                << "Updates";
+    QTest::newRow("check for updates, update") << "QObject"
+                                               << "Check for Updates"
+                                               << "NewUpdateAvailableDialog"
+                                               << "Update";
+    QTest::newRow("upgrade, updates") << "QObject"
+                                      << "Upgrade"
+                                      << "QObject"
+                                      << "Updates";
+    // The device's state after a check, and the end of an install.
+    QTest::newRow("up to date, update available") << "QObject"
+                                                  << "The device's software is up-to-date."
+                                                  << "QObject"
+                                                  << "Update available";
+    QTest::newRow("up to date, updated") << "QObject"
+                                         << "The device's software is up-to-date."
+                                         << "QObject" << UPDATE_DONE;
+    // A sync's whole success against its partial one, in both brands; the sync button after each.
+    QTest::newRow("all uploaded, some not") << "QObject"
+                                            << "All data has been uploaded to ZeqShare successfully."
+                                            << "QObject"
+                                            << "Some data cannot be uploaded to ZeqShare.";
+    QTest::newRow("all uploaded, some not (second brand)")
+        << "QObject"
+        << "All data has been uploaded to QuorvaneShare successfully."
+        << "QObject"
+        << "Some data cannot be uploaded to QuorvaneShare.";
+    QTest::newRow("sync again, try again") << "QObject"
+                                           << "Sync again"
+                                           << "QObject"
+                                           << "Try again";
+    QTest::newRow("deregistered, not deregistered") << "QObject"
+                                                    << "Your device is successfully deregistered."
+                                                    << "QObject"
+                                                    << "Your device is not deregistered successfully yet.";
+    // Restoring a backup against recovering a device that no longer starts.
+    QTest::newRow("restore, recover") << "QObject"
+                                      << "Restore"
+                                      << "QObject"
+                                      << "Recover";
+}
+
+// Where the English first text says something the second does not, its translation must too, and the
+// other way round; two equal translations are always a fault. A failing row lists every language.
+void TestTranslationFiles::pairsStayDistinct()
+{
+    QFETCH(QString, firstContext);
+    QFETCH(QString, first);
+    QFETCH(QString, secondContext);
+    QFETCH(QString, second);
+    const bool bFirstSaysMore = saysMoreThan(first, second);
+    const bool bSecondSaysMore = saysMoreThan(second, first);
+    QVERIFY2(bFirstSaysMore || bSecondSaysMore, "the English texts themselves are not told apart");
+    QStringList report;
+    for (const QString& sCode : translatedCodes()) {
+        QList<Entry> entryList;
+        QString sError;
+        QVERIFY2(readEntries(tsPath(sCode), &entryList, &sError), qPrintable(sError));
+        auto translationOf = [&](const QString& sContext, const QString& sSource) {
+            for (const Entry& entry : entryList) {
+                if (entry.sContext == sContext && entry.sSource == sSource)
+                    return entry.translations.value(0);
+            }
+            return QString();
+        };
+        const QString sFirst = translationOf(firstContext, first);
+        const QString sSecond = translationOf(secondContext, second);
+        QVERIFY2(!sFirst.isEmpty() && !sSecond.isEmpty(),
+                 qPrintable(sCode + ": a text of the pair is missing"));
+        if (sFirst.trimmed() == sSecond.trimmed() || (bFirstSaysMore && !saysMoreThan(sFirst, sSecond)) ||
+            (bSecondSaysMore && !saysMoreThan(sSecond, sFirst)))
+            report.append(QString("  %1: \"%2\" | \"%3\"").arg(sCode, sFirst, sSecond));
+    }
+    QVERIFY2(report.isEmpty(), qPrintable(QString("\nthese translations say no more than their partner:\n") +
+                                          report.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(TestTranslationFiles)

@@ -11,6 +11,9 @@
 //     --exit-when-synced  ends the agent once the serial device's rides are uploaded (for CI)
 //     --folder DIR        the demo folder (default: <build>/demo), emptied at each start
 //     --agent PROGRAM     the agent to run (default: WendoAgent beside this program)
+//
+// With --drive, each line "d" on standard input (a terminal, a pipe or a file) unplugs the device or
+// plugs it in again.
 
 #include "DemoDevices.h"
 #include "DemoServices.h"
@@ -32,6 +35,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
@@ -122,7 +126,10 @@ public:
         if (m_bDrive) {
             if (!m_devices.prepareDrive(&sWhy, m_sFolder + "/drives") || !m_devices.plugDrive(true, &sWhy))
                 return fail(sWhy);
-            say("demo: a Wendo 500 is plugged in; type d and Enter to unplug it or plug it in again.");
+            // Only a person at the terminal the demo runs in the foreground of can type the command.
+            say(canTypeCommands()
+                    ? "demo: a Wendo 500 is plugged in; type d and Enter to unplug it or plug it in again."
+                    : "demo: a Wendo 500 is plugged in.");
         } else if (!m_devices.startSerial(&sWhy)) {
             return fail(sWhy);
         }
@@ -203,27 +210,69 @@ private:
         m_agent.terminate();
     }
 
+    // Standard input is a terminal whose foreground the demo is in.
+    static bool canTypeCommands()
+    {
+        return ::isatty(STDIN_FILENO) && ::tcgetpgrp(STDIN_FILENO) == ::getpgrp();
+    }
+
+    // Commands come one a line from standard input, whatever it is: a terminal, a pipe or a file.
     void watchStandardInput()
     {
-        if (!m_devices.isDrivePrepared() || !::isatty(STDIN_FILENO))
+        if (!m_devices.isDrivePrepared() || ::fcntl(STDIN_FILENO, F_GETFD) == -1)
             return;
         m_pInput = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
-        connect(m_pInput, &QSocketNotifier::activated, this, [this] {
-            char buffer[64];
-            const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof(buffer));
-            if (n <= 0) {
-                m_pInput->setEnabled(false);
-                return;
-            }
-            if (QByteArray(buffer, int(n)).trimmed() != "d")
-                return;
-            QString sWhy;
-            const bool bIn = !m_devices.isDrivePlugged();
-            if (m_devices.plugDrive(bIn, &sWhy))
-                say(bIn ? "demo: drive-family device plugged in" : "demo: drive-family device unplugged");
-            else
-                say("demo: " + sWhy);
-        });
+        connect(m_pInput, &QSocketNotifier::activated, this, [this] { readStandardInput(); });
+    }
+
+    void readStandardInput()
+    {
+        char buffer[256];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof(buffer));
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            return;
+        if (n <= 0) {
+            // The end of a pipe or a file: its last line may lack the line break.
+            m_pInput->setEnabled(false);
+            if (!m_bLineTooLong)
+                runCommand(m_baInput);
+            m_baInput.clear();
+            return;
+        }
+        m_baInput.append(buffer, int(n));
+        int nEnd = -1;
+        while ((nEnd = m_baInput.indexOf('\n')) >= 0) {
+            if (!m_bLineTooLong)
+                runCommand(m_baInput.left(nEnd));
+            m_bLineTooLong = false;
+            m_baInput.remove(0, nEnd + 1);
+        }
+        // A line that never ends is dropped as it comes, so what is kept stays small.
+        if (m_baInput.size() > MAX_COMMAND_LINE) {
+            if (!m_bLineTooLong)
+                say("demo: that line is too long for a command; d unplugs the Wendo 500 or plugs it in "
+                    "again");
+            m_bLineTooLong = true;
+            m_baInput.clear();
+        }
+    }
+
+    void runCommand(const QByteArray& baLine)
+    {
+        const QByteArray baCommand = baLine.trimmed();
+        if (baCommand.isEmpty())
+            return;
+        if (baCommand != "d") {
+            say(QString("demo: \"%1\" is no command; d unplugs the Wendo 500 or plugs it in again")
+                    .arg(QString::fromLocal8Bit(baCommand)));
+            return;
+        }
+        QString sWhy;
+        const bool bIn = !m_devices.isDrivePlugged();
+        if (m_devices.plugDrive(bIn, &sWhy))
+            say(bIn ? "demo: drive-family device plugged in" : "demo: drive-family device unplugged");
+        else
+            say("demo: " + sWhy);
     }
 
     void agentEnded(int nCode)
@@ -245,6 +294,9 @@ private:
     AgentProcess m_agent;
     QTimer m_poll;
     QSocketNotifier* m_pInput = nullptr;
+    QByteArray m_baInput;        // standard input's unfinished line
+    bool m_bLineTooLong = false; // the rest of the current line is dropped
+    static constexpr int MAX_COMMAND_LINE = 1024;
 };
 } // namespace
 
