@@ -6,6 +6,8 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
+
 // Runs one job on a thread of its own for an owner: a request (NetInterface::sendRequest or
 // sendRequestEx), a download (NetInterface::getFile) or an extraction by the archive program. The client
 // and the archive program are made, used and deleted inside that thread; results reach the owner queued,
@@ -45,6 +47,9 @@ public:
     // The MD5 (lower-case hexadecimal) of the file a successful download left; empty otherwise. Set before
     // netFinish is sent, so it is ready when the owner's slot runs.
     QByteArray downloadDigest() const { return m_downloadDigest; }
+    // True when the request or download failed because its answer or file could not be written: the disk
+    // it goes to is full. Set before netFinish is sent.
+    bool diskFull() const { return m_bDiskFull; }
 
 signals:
     void emitUnzipProcess(int nVal);
@@ -68,6 +73,7 @@ private:
     QString m_sDownloadFile;
     QString m_sDownloadSize;
     QByteArray m_downloadDigest;
+    std::atomic<bool> m_bDiskFull{false};
     QString m_sArchive;
     QString m_sOutputDir;
 };

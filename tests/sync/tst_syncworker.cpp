@@ -1,6 +1,7 @@
 #include "SyncItems.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
+#include "core/DebugLog.h"
 #include "core/WorkFile.h"
 #include "platform/Platform.h"
 #include "support/DriveTree.h"
@@ -186,6 +187,8 @@ private slots:
     void companionsOfTheDeletedRideOnly();
     void driveUnpluggedMidUpload();
     void driveUnpluggedMidRoute();
+    void workFilesReplacedByLinks_data();
+    void workFilesReplacedByLinks();
 
 private:
     static QList<int> codes(const QList<Status>& statuses);
@@ -892,6 +895,105 @@ void TestSyncWorker::driveUnpluggedMidRoute()
     QCOMPARE(TestFolders::readFile(f.sTracks + "/old.gpx"), QByteArray("<gpx>old</gpx>"));
     for (const QString& sName : entries(f.sTracks))
         QVERIFY2(sName == "old.gpx" || sName.startsWith('.'), qPrintable(sName));
+}
+
+void TestSyncWorker::workFilesReplacedByLinks_data()
+{
+    QTest::addColumn<QString>("name"); // below the data folder
+    QTest::addColumn<QString>("when"); // the link is made before the "check" or the "queue"
+    QTest::addColumn<bool>("serial");
+    const QList<QStringList> rows = {
+        {"temp/Sync.xml", "check"},         {"temp/RCF.txt", "check"},
+        {"temp/TCF.txt", "check"},          {"temp/SyncLeft.script", "check"},
+        {"temp/syncwork.xml", "check"},     {"temp/Sync.script", "check"},
+        {"WendoAgent.log", "check"},        {"temp/Sync.script", "queue"},
+        {"temp/SyncLeft.script", "queue"},  {"temp/syncwork.xml", "queue"},
+        {"WendoAgent.log", "queue"},        {"temp/20120315083005.gpx", "check", "serial"},
+        {"temp/RCF.txt", "check", "serial"}};
+    for (const QStringList& row : rows) {
+        for (const char* szTarget : {"an existing file", "a dangling link"}) {
+            QTest::addRow("%s before the %s%s, %s", qPrintable(row.at(0)), qPrintable(row.at(1)),
+                          row.size() > 2 ? " (serial)" : "", szTarget)
+                << row.at(0) << row.at(1) << (row.size() > 2);
+        }
+    }
+}
+
+// Every file the sync writes below the data folder replaces whatever stands under its name: a link left
+// there, to a file elsewhere or to none yet, is never written through, and the sync goes on to its one end.
+void TestSyncWorker::workFilesReplacedByLinks()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, when);
+    QFETCH(bool, serial);
+    const bool bDangling = QString(QTest::currentDataTag()).endsWith("a dangling link");
+    SyncFixture f;
+    QVERIFY(TestFolders::writeFile(f.folders.dataPath("msg.ini"), "[DEBUG]\nLOG_LEVEL=2\n"));
+    DebugLog::init(f.folders.dataDir());
+    QTemporaryDir outside;
+    const QString sTarget = outside.path() + "/elsewhere";
+    const QByteArray original = "someone else's file\n";
+    if (!bDangling)
+        QVERIFY(TestFolders::writeFile(sTarget, original));
+    const QString sLink = f.folders.dataPath(name);
+    auto placeLink = [&] {
+        QFile::remove(sLink);
+        return QFile::link(sTarget, sLink);
+    };
+
+    QString sCheck;
+    QScopedPointer<SerialDeviceSim> pSim;
+    QScopedPointer<SerialRideScript> pScript;
+    QString sRide;
+    if (serial) {
+        pSim.reset(new SerialDeviceSim);
+        QVERIFY(pSim->start());
+        pScript.reset(new SerialRideScript(*pSim));
+        SerialRideScript::Ride ride;
+        ride.header.nDuration = 100;
+        SerialRideScript::Point point;
+        point.nLat = 1000000;
+        point.nLon = 2000000;
+        ride.points = {point};
+        ride.laps = {{0, 0}};
+        ride.nId = 1;
+        pScript->addRide(ride);
+        sCheck = f.checkRequest("100", pSim->portName());
+    } else {
+        // A ride to upload (its upload is refused, so the queue names it), one left behind by the check,
+        // and a route, so every work file of the check and the queue is written.
+        sRide = f.addRide("Profile1/r.gpx", rideGpx(15));
+        f.addRide("Profile1/bad.gpx", "not a track");
+        f.addRide("Route.gpx", "<gpx><trk><name>r</name></trk></gpx>");
+        f.service.setAnswer("getRouteSyncList", FakeShareService::RETURN,
+                            list({SyncItems::item("upload", hashOf(sRide))}));
+        f.service.setAnswer("uploadRec", FakeShareService::RETURN, "ERROR:E0008");
+        sCheck = f.checkRequest("500", f.sDrive);
+    }
+    if (when == "check")
+        QVERIFY(placeLink());
+    QCOMPARE(codes(f.run(true, sCheck)), QList<int>{SYNC_CHECKSUCCESS});
+    if (!serial) {
+        if (when == "queue")
+            QVERIFY(placeLink());
+        // What the link stood for is gone (a list read as nothing, a foreign text as a line of no kind),
+        // so the end may be partial in more than one way; but it is one end, after the progress.
+        QList<int> queue = codes(f.run(false, f.queueRequest("500", f.sDrive, false)));
+        const int nFinal = queue.takeLast();
+        QVERIFY2(nFinal == SYNC_PARTIALERROR || nFinal == SYNC_UPLOADERROR,
+                 qPrintable(QString::number(nFinal)));
+        QVERIFY(!queue.isEmpty());
+        QCOMPARE(queue.count(SYNC_PROCESS), queue.size());
+        QVERIFY(QFile::exists(sRide));
+    }
+    DebugLog::shutdown();
+    if (bDangling) {
+        QVERIFY2(!QFileInfo::exists(sTarget), "the dangling link's target was created");
+    } else {
+        QCOMPARE(TestFolders::readFile(sTarget), original);
+    }
+    QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             bDangling ? QStringList() : QStringList{"elsewhere"});
 }
 
 QTEST_MAIN(TestSyncWorker)
