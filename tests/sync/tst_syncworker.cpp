@@ -9,6 +9,7 @@
 #include "support/FakeVolumeInfo.h"
 #include "support/SerialDeviceSim.h"
 #include "support/SerialRideScript.h"
+#include "support/SmallVolume.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
 #include "sync/SyncCatalogue.h"
@@ -189,6 +190,8 @@ private slots:
     void driveUnpluggedMidRoute();
     void workFilesReplacedByLinks_data();
     void workFilesReplacedByLinks();
+    void computerDiskFull_data();
+    void computerDiskFull();
 
 private:
     static QList<int> codes(const QList<Status>& statuses);
@@ -994,6 +997,68 @@ void TestSyncWorker::workFilesReplacedByLinks()
     }
     QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
              bDangling ? QStringList() : QStringList{"elsewhere"});
+}
+
+void TestSyncWorker::computerDiskFull_data()
+{
+    QTest::addColumn<QString>("phase");    // "check" or "queue": the one that meets the full disk
+    QTest::addColumn<int>("freeBlocks");   // left on the data folder's "temp" when it runs
+    QTest::addColumn<bool>("freshAnswer"); // the check's answer file is gone, so the upload's needs room
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<int>("uploads"); // the service received them before the end
+    QTest::newRow("check: the catalogue") << "check" << 0 << false << false << 0;
+    QTest::newRow("check: the service's answer") << "check" << 2 << false << false << 0;
+    QTest::newRow("queue: the upload's answer") << "queue" << 0 << true << false << 1;
+    QTest::newRow("queue: the work list") << "queue" << 0 << false << true << 1;
+}
+
+// The data folder's "temp" fills during a sync: the end says the computer's disk is full, not that the
+// Internet failed. Nothing is lost: no ride leaves the device unless the service's confirmation was kept,
+// the line stays in the work list, and once there is room again the sync goes through.
+void TestSyncWorker::computerDiskFull()
+{
+    QFETCH(QString, phase);
+    QFETCH(int, freeBlocks);
+    QFETCH(bool, freshAnswer);
+    QFETCH(bool, kept);
+    QFETCH(int, uploads);
+    SyncFixture f;
+    SmallVolume volume(SmallVolume::TMPFS, f.folders.tempDir());
+    QString sWhy;
+    if (!volume.mount(&sWhy))
+        QSKIP(qPrintable("no volume can be mounted here: " + sWhy));
+    // Two rides: the list that is left after the first line is not empty, so rewriting it takes room.
+    const QString sRide = f.addRide("Profile1/r.gpx", rideGpx(15));
+    const QString sSecond = f.addRide("Profile1/s.gpx", rideGpx(16));
+    f.service.setAnswer(
+        "getRouteSyncList", FakeShareService::RETURN,
+        list({SyncItems::item("upload", hashOf(sRide)), SyncItems::item("upload", hashOf(sSecond))}));
+    auto uploadCount = [&f] { return f.service.calls("uploadRec").size(); };
+
+    if (phase == "check") {
+        QVERIFY2(volume.fillLeaving(freeBlocks, &sWhy), qPrintable(sWhy));
+        QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{SYNC_DISKFULL});
+        QVERIFY(volume.makeRoom());
+        QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{SYNC_CHECKSUCCESS});
+    } else {
+        QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{SYNC_CHECKSUCCESS});
+        if (freshAnswer)
+            QVERIFY(QFile::remove(f.folders.tempDir() + "/syncwork.xml"));
+        QVERIFY2(volume.fillLeaving(freeBlocks, &sWhy), qPrintable(sWhy));
+        const QList<int> queue = codes(f.run(false, f.queueRequest("500", f.sDrive, kept)));
+        QCOMPARE(queue, QList<int>({SYNC_PROCESS, SYNC_DISKFULL}));
+        QCOMPARE(uploadCount(), uploads);
+        QVERIFY(QFile::exists(sRide) && QFile::exists(sSecond));
+        QList<WorkFile::Row> rows;
+        QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
+        QCOMPARE(rows.size(), 2); // the line stays for the next sync
+        QVERIFY(volume.makeRoom());
+    }
+    QCOMPARE(uploadCount(), uploads);
+    const QList<int> queue = codes(f.run(false, f.queueRequest("500", f.sDrive, false)));
+    QCOMPARE(queue, QList<int>({SYNC_PROCESS, SYNC_PROCESS, SYNC_PROCESS, SYNC_SUCCESS}));
+    QCOMPARE(uploadCount(), uploads + 2);
+    QVERIFY(!QFile::exists(sRide) && !QFile::exists(sSecond)); // confirmed this time, and not kept
 }
 
 QTEST_MAIN(TestSyncWorker)

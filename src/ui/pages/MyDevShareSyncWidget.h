@@ -39,7 +39,7 @@ private slots:
     void syncBusySkin();
 
 private:
-    enum Message { MSG_MEMORY_FULL = 1, MSG_CORRUPTED = 2 };
+    enum Message { MSG_MEMORY_FULL = 1, MSG_CORRUPTED = 2, MSG_DISK_FULL = 3 };
 
     void autoSync();
     void doSynclist(const QString& sResult);
