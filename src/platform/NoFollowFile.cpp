@@ -7,11 +7,14 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace
 {
 const int NAME_TRIES = 100;
+// Less room than this left after a failed write: the disk is full for any file of ours.
+const quint64 NEARLY_FULL_BYTES = 64 * 1024;
 
 NoFollowFile::Result failure(int nError, const char* szWhat, QString* pError)
 {
@@ -195,7 +198,13 @@ NoFollowFile::Result NoFollowFile::openAppend(const QString& sPath, int nMode, Q
     return hand(nFd, eMode, pFile, pError);
 }
 
+// Qt names the cause only when a write took nothing at all; a write cut short by a disk that filled half-way
+// fails without it. The file system still open under the file tells: it has (next to) no room left.
 bool NoFollowFile::isNoRoom(const QFileDevice& file)
 {
-    return file.error() == QFileDevice::ResourceError;
+    if (file.error() == QFileDevice::ResourceError)
+        return true;
+    struct statvfs room;
+    return file.handle() >= 0 && ::fstatvfs(file.handle(), &room) == 0 &&
+           quint64(room.f_bavail) * room.f_frsize < NEARLY_FULL_BYTES;
 }

@@ -53,6 +53,7 @@ public:
     // nMode; or, when nothing, a link or anything else stands there, a new file of nMode in its place.
     static Result openAppend(const QString& sPath, int nMode, QFile* pFile, QString* pError);
 
-    // True when the last failed write or flush of pFile met a full disk.
+    // True when the last failed write or flush of pFile (still open) met a full disk: Qt said so, or the
+    // file's file system has next to no room left.
     static bool isNoRoom(const QFileDevice& file);
 };

@@ -277,6 +277,18 @@ void TestNoFollowFile::fullDiskIsToldAsSuch()
     QVERIFY(answer.write(chunk) != chunk.size() || !answer.flush());
     QVERIFY(NoFollowFile::isNoRoom(answer));
     answer.close();
+
+    // A write the disk takes half of: cut short, with no cause from Qt, and still a full disk.
+    QVERIFY(volume.makeRoom());
+    QVERIFY2(volume.fillLeaving(1, &sWhy), qPrintable(sWhy));
+    QFile download;
+    QCOMPARE(NoFollowFile::createNew(volume.path() + "/download", NoFollowFile::KEEP_MODE,
+                                     QIODevice::WriteOnly | QIODevice::Unbuffered, &download, nullptr),
+             NoFollowFile::DONE);
+    const QByteArray big(64 * 1024, 'd');
+    QVERIFY(download.write(big) != big.size());
+    QVERIFY(NoFollowFile::isNoRoom(download));
+    download.close();
     QVERIFY(volume.makeRoom());
 }
 

@@ -192,6 +192,7 @@ private slots:
     void workFilesReplacedByLinks();
     void computerDiskFull_data();
     void computerDiskFull();
+    void deviceFillsDuringARoute();
 
 private:
     static QList<int> codes(const QList<Status>& statuses);
@@ -1059,6 +1060,29 @@ void TestSyncWorker::computerDiskFull()
     QCOMPARE(queue, QList<int>({SYNC_PROCESS, SYNC_PROCESS, SYNC_PROCESS, SYNC_SUCCESS}));
     QCOMPARE(uploadCount(), uploads + 2);
     QVERIFY(!QFile::exists(sRide) && !QFile::exists(sSecond)); // confirmed this time, and not kept
+}
+
+// The device's drive said it had room, but the route does not fit: that is the device's full memory, not a
+// failure of the Internet. The line stays, and no part of the route is left on the device.
+void TestSyncWorker::deviceFillsDuringARoute()
+{
+    SyncFixture f;
+    SmallVolume drive(SmallVolume::TMPFS);
+    QString sWhy;
+    if (!drive.mount(&sWhy))
+        QSKIP(qPrintable("no volume can be mounted here: " + sWhy));
+    f.useDrive(drive.path() + "/");
+    QVERIFY(QDir().mkpath(f.sTracks));
+    QVERIFY2(drive.fillLeaving(1, &sWhy), qPrintable(sWhy));
+    f.trackFiles.insert("big.gpx", QByteArray(64 * 1024, 'x'));
+    QVERIFY(WorkFile::writeRows(SyncScript::path(), {{"download", "t1", "Big", f.tracks.url("/big.gpx")}}));
+    const QList<Status> queue = f.run(false, f.queueRequest("500", f.sDrive, true));
+    QCOMPARE(codes(queue), QList<int>({SYNC_PROCESS, SYNC_SIZENOTENOUGH}));
+    QCOMPARE(queue.last().sText, QString("true"));
+    QList<WorkFile::Row> rows;
+    QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
+    QCOMPARE(rows.size(), 1);
+    QTRY_COMPARE(entries(f.sTracks), QStringList());
 }
 
 QTEST_MAIN(TestSyncWorker)
