@@ -991,6 +991,11 @@ void TestSyncWorker::workFilesReplacedByLinks()
         QVERIFY(QFile::exists(sRide));
     }
     DebugLog::shutdown();
+    // The envelope copy holds the session and the e-mail: readable by its owner alone.
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    if (name == "temp/Sync.xml")
+        QCOMPARE(QFile::permissions(sLink) & others, QFile::Permissions());
     if (bDangling) {
         QVERIFY2(!QFileInfo::exists(sTarget), "the dangling link's target was created");
     } else {
