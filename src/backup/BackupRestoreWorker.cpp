@@ -209,8 +209,10 @@ bool BackupRestoreWorker::checkLocations(const BackupRestoreParam::Values& value
 bool BackupRestoreWorker::removeStaleArchives()
 {
     // 7z "a" adds to an archive that already exists; what an earlier job left must not end up in this one.
+    // A link under the name is removed itself: 7z would otherwise write the archive where it points.
     for (const QString& sArchive : {m_sSysTmpArchive, m_sDataTmpArchive}) {
-        if (QFileInfo::exists(sArchive) && !QFile::remove(sArchive)) {
+        const QFileInfo info(sArchive);
+        if ((info.exists() || info.isSymLink()) && !QFile::remove(sArchive)) {
             QByteArray buffer;
             writeLog(1, "[BackupRestoreWorker][doBackup] cannot remove %s", utf8(sArchive, &buffer));
             return false;

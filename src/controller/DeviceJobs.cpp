@@ -69,6 +69,7 @@ bool DeviceJobs::handleResult(const QObject* pSender, ACTION_STATUS status, cons
     case SYNC_PARTIALERROR:
     case SYNC_NETERROR:
     case SYNC_SIZENOTENOUGH:
+    case SYNC_DISKFULL:
         m_syncSlot.release(pSender);
         pRoute->bMapStatus = true;
         return true;

@@ -38,6 +38,8 @@ enum ACTION_STATUS {
     SYNC_NETERROR = 66,
     SYNC_SIZENOTENOUGH = 67,
     SYNC_PROCESS = 68,
+    // A work file or a service answer could not be written: the computer's disk (the data folder's) is full.
+    SYNC_DISKFULL = 70,
     DEVICE_CHECKSUCCESS = 71,
     INSTALLUPDATE_SUCCESS = 72,
     DEVICE_CHECKERROR = 73,

@@ -225,6 +225,8 @@ void AgentSettings::tellSaveFailed()
 
 void AgentSettings::protectFile(const QString& sPath)
 {
-    if (QFile::exists(sPath))
+    // A link under the name is not ours: its target keeps its mode (the next save replaces the link).
+    const QFileInfo info(sPath);
+    if (info.exists() && !info.isSymLink())
         QFile::setPermissions(sPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

@@ -86,13 +86,34 @@ QString DebugLog::logPath()
 
 namespace
 {
-// Where a text cut at nLimit bytes may end without splitting a UTF-8 character.
+bool isContinuation(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The bytes of the UTF-8 character that starts with cLead; 1 for a byte that starts none.
+int sequenceLength(char cLead)
+{
+    const unsigned char uc = static_cast<unsigned char>(cLead);
+    if ((uc & 0xE0) == 0xC0)
+        return 2;
+    if ((uc & 0xF0) == 0xE0)
+        return 3;
+    if ((uc & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
+// Where a text cut at nLimit bytes may end without splitting a UTF-8 character: the last character that
+// begins before the limit is kept only when it also ends there.
 int cutPoint(const char* szText, int nLimit)
 {
-    int nCut = nLimit;
-    while (nCut > 0 && nLimit - nCut < 3 && (static_cast<unsigned char>(szText[nCut]) & 0xC0) == 0x80)
-        --nCut;
-    return nCut;
+    int nLead = nLimit - 1;
+    while (nLead > 0 && nLimit - nLead < 4 && isContinuation(szText[nLead]))
+        --nLead;
+    if (nLead < 0 || nLead + sequenceLength(szText[nLead]) <= nLimit)
+        return nLimit;
+    return nLead;
 }
 } // namespace
 

@@ -1,7 +1,15 @@
 #include "LogFile.h"
 
+#include "platform/NoFollowFile.h"
+
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+const int PRIVATE_MODE = 0600;
+} // namespace
 
 LogFile::LogFile(const QString& sPath, int nMaxFiles, int nLevel)
     : m_nLevel(nLevel), m_nMaxFiles(nMaxFiles), m_sBaseName(sPath.left(sPath.size() - 4)),
@@ -100,6 +108,9 @@ QByteArray LogFile::escapeControls(const QByteArray& text)
 
 void LogFile::makePrivate(QFile* pFile)
 {
+    // A link under a log's name is not ours: its target is left alone (the next line replaces the link).
+    if (QFileInfo(pFile->fileName()).isSymLink())
+        return;
     const QFileDevice::Permissions wider = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                            QFileDevice::WriteOther | QFileDevice::ExeOther;
@@ -112,13 +123,14 @@ void LogFile::write(int nLevel, const char* szText)
     if (nLevel > m_nLevel)
         return;
     // Append mode: the file is never read or rewritten, so a line costs the same whatever the log's size.
-    if (!m_pFile->open(QIODevice::WriteOnly | QIODevice::Append))
+    // It is private before any line lands in it, and a link or anything else left under its name is
+    // replaced by a log of our own instead of being written through.
+    QFile file;
+    if (NoFollowFile::openAppend(currentPath(), PRIVATE_MODE, &file, nullptr) != NoFollowFile::DONE)
         return;
-    // A log created just now is still empty here: it turns private before any line lands in it.
-    makePrivate(m_pFile);
     const QByteArray line = formatLine(QDateTime::currentDateTime(), QByteArray(szText));
-    m_pFile->write(line);
-    m_pFile->close();
+    file.write(line);
+    file.close();
     if (m_nLevel > 0)
         qDebug().noquote() << QString::fromLatin1(line.constData(), line.size() - 2);
 }

@@ -598,6 +598,10 @@
         <translation>Синхронизацията не е завършена. Изтрийте част от историята или маршрутите, за да освободите памет.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Дискът на компютъра е пълен. Освободете място и опитайте отново.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Повредени данни</translation>
     </message>

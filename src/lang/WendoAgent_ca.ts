@@ -598,6 +598,10 @@
         <translation>La sincronització no s&apos;ha completat. Suprimiu algunes sortides o rutes per alliberar memòria.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>El disc de l&apos;ordinador és ple. Allibereu espai i torneu-ho a provar.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Dades malmeses</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Synchronizace není dokončena. Smažte prosím některé záznamy historie nebo trasy, abyste uvolnili místo v paměti.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Disk počítače je plný. Uvolněte místo a zkuste to znovu.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Poškozená data</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Synkroniseringen er ikke fuldført. Slet noget historik eller nogle ruter for at frigøre hukommelse.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Computerens disk er fuld. Frigør noget plads, og prøv igen.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Beskadigede data</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Die Synchronisierung ist nicht abgeschlossen. Bitte löschen Sie einige Fahrten oder Strecken, um Speicherplatz freizugeben.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Die Festplatte des Computers ist voll. Geben Sie Speicherplatz frei und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Beschädigte Daten</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Ο συγχρονισμός δεν ολοκληρώθηκε. Διαγράψτε μερικές εγγραφές ιστορικού ή διαδρομές για να ελευθερώσετε χώρο μνήμης.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Ο δίσκος του υπολογιστή είναι πλήρης. Ελευθερώστε χώρο και δοκιμάστε ξανά.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Κατεστραμμένα δεδομένα</translation>
     </message>

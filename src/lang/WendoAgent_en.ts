@@ -598,6 +598,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation type="unfinished"></translation>
     </message>

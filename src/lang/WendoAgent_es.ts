@@ -598,6 +598,10 @@
         <translation>La sincronización no se ha completado. Elimina algunas actividades o rutas para liberar memoria.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>El disco del ordenador está lleno. Libera espacio e inténtalo de nuevo.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Datos dañados</translation>
     </message>

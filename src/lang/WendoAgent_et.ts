@@ -598,6 +598,10 @@
         <translation>Sünkroonimine pole lõpetatud. Mälu vabastamiseks kustutage osa ajaloo kirjeid või radu.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Arvuti ketas on täis. Vabastage ruumi ja proovige uuesti.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Rikutud andmed</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Synkronointi ei ole valmis. Vapauta muistia poistamalla historiamerkintöjä tai reittejä.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Tietokoneen levy on täynnä. Vapauta tilaa ja yritä uudelleen.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Vioittuneet tiedot</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>La synchronisation n&apos;est pas terminée. Supprimez des sorties de l&apos;historique ou des parcours pour libérer de la mémoire.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Le disque de l&apos;ordinateur est plein. Libérez de l&apos;espace et réessayez.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Données corrompues</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Sinkronizacija nije dovršena. Izbrišite dio povijesti ili ruta kako biste oslobodili memoriju.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Disk računala je pun. Oslobodite prostor i pokušajte ponovno.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Oštećeni podaci</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>A szinkronizálás nem fejeződött be. Töröljön néhány előzményt vagy útvonalat, hogy felszabaduljon a memória.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>A számítógép lemeze megtelt. Szabadítson fel helyet, és próbálja újra.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Sérült adatok</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>La sincronizzazione non è completa. Elimina alcune uscite o alcuni percorsi per liberare memoria.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Il disco del computer è pieno. Libera spazio e riprova.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Dati danneggiati</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Sinchronizavimas nebaigtas. Ištrinkite dalį istorijos įrašų ar maršrutų, kad atlaisvintumėte atminties.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Kompiuterio diskas pilnas. Atlaisvinkite vietos ir bandykite dar kartą.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Sugadinti duomenys</translation>
     </message>

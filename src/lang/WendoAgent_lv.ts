@@ -598,6 +598,10 @@
         <translation>Sinhronizācija nav pabeigta. Lūdzu, izdzēsiet daļu vēstures ierakstu vai maršrutu, lai atbrīvotu atmiņu.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Datora disks ir pilns. Lūdzu, atbrīvojiet vietu un mēģiniet vēlreiz.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Bojāti dati</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>De synchronisatie is niet voltooid. Verwijder enkele ritten of routes om geheugen vrij te maken.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>De schijf van de computer is vol. Maak ruimte vrij en probeer het opnieuw.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Beschadigde gegevens</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Synkroniseringen er ikke fullført. Slett noen turer eller ruter for å frigjøre minne.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Datamaskinens disk er full. Frigjør plass og prøv igjen.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Skadede data</translation>
     </message>

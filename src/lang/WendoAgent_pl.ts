@@ -598,6 +598,10 @@
         <translation>Synchronizacja nie została ukończona. Usuń część przejazdów lub tras, aby zwolnić pamięć.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Dysk komputera jest pełny. Zwolnij miejsce i spróbuj ponownie.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Uszkodzone dane</translation>
     </message>

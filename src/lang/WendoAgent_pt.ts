@@ -598,6 +598,10 @@
         <translation>A sincronização não está concluída. Elimine algumas voltas ou percursos para libertar memória.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>O disco do computador está cheio. Liberte espaço e tente novamente.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Dados danificados</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Sincronizarea nu s-a încheiat. Șterge câteva curse sau trasee pentru a elibera memorie.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Discul computerului este plin. Eliberează spațiu și încearcă din nou.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Date deteriorate</translation>
     </message>

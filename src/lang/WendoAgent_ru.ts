@@ -598,6 +598,10 @@
         <translation>Синхронизация не завершена. Удалите часть поездок или маршрутов, чтобы освободить память.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Диск компьютера заполнен. Освободите место и повторите попытку.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Повреждённые данные</translation>
     </message>

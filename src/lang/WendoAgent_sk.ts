@@ -598,6 +598,10 @@
         <translation>Synchronizácia nie je dokončená. Odstráňte niektoré jazdy alebo trasy a uvoľnite tak miesto v pamäti.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Disk počítača je plný. Uvoľnite miesto a skúste to znova.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Poškodené údaje</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>Sinhronizacija ni končana. Izbrišite nekaj voženj ali poti, da sprostite pomnilnik.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Disk računalnika je poln. Sprostite prostor in poskusite znova.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Poškodovani podatki</translation>
     </message>

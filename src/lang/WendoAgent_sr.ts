@@ -598,6 +598,10 @@
         <translation>Sinhronizacija nije završena. Izbrišite neke vožnje ili rute da biste oslobodili memoriju.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Disk računara je pun. Oslobodite prostor i pokušajte ponovo.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Oštećeni podaci</translation>
     </message>

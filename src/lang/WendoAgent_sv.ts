@@ -598,6 +598,10 @@
         <translation>Synkroniseringen är inte klar. Ta bort några turer eller rutter för att frigöra minne.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Datorns disk är full. Frigör utrymme och försök igen.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Skadade data</translation>
     </message>

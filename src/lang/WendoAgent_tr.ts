@@ -598,6 +598,10 @@
         <translation>Senkronizasyon tamamlanmadı. Bellekte yer açmak için bazı sürüşleri veya rotaları silin.</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>Bilgisayarın diski dolu. Biraz yer açın ve yeniden deneyin.</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>Bozuk veri</translation>
     </message>

@@ -598,6 +598,10 @@
         <translation>同步未完成。请删除部分骑行记录或路线以释放存储空间。</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>计算机磁盘已满。请释放一些空间后重试。</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>数据损坏</translation>
     </message>

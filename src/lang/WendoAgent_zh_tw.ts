@@ -598,6 +598,10 @@
         <translation>同步未完成。請刪除部分騎乘紀錄或路線以釋出儲存空間。</translation>
     </message>
     <message>
+        <source>The computer&apos;s disk is full. Free some space and try again.</source>
+        <translation>電腦磁碟已滿。請釋放一些空間後再試一次。</translation>
+    </message>
+    <message>
         <source>Data Corruption</source>
         <translation>資料損毀</translation>
     </message>

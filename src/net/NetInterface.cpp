@@ -4,6 +4,7 @@
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
 #include "core/DebugLog.h"
+#include "platform/NoFollowFile.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -27,6 +28,8 @@ const int MAX_REDIRECTS = 10;
 // Qt keeps reading the socket only while the reply holds less than this, so a disk slower than the
 // network holds the transfer back instead of piling the file up in memory.
 const qint64 READ_BUFFER_SIZE = 1024 * 1024;
+// Answers hold the session.
+const int ANSWER_MODE = 0600;
 
 bool isHttpUrl(const QUrl& url)
 {
@@ -99,8 +102,7 @@ void logProxySetup()
 } // namespace
 
 NetInterface::NetInterface(QObject* /*pOwner*/, const QString& sResponseFile, int /*nTimeOut*/)
-    : QObject(nullptr), m_sResponseFile(sResponseFile), m_answerFile(sResponseFile),
-      m_pManager(new QNetworkAccessManager(this))
+    : QObject(nullptr), m_sResponseFile(sResponseFile), m_pManager(new QNetworkAccessManager(this))
 {
     writeLog(1, "[NetInterface][NetInterface][Entry]");
     logProxySetup();
@@ -177,6 +179,7 @@ bool NetInterface::startPost(const char* szMethod, const QNetworkRequest& reques
         reportFinish(false);
         return false;
     }
+    m_bDiskFull = false;
     if (!openAnswerFile() || !isHttpUrl(request.url())) {
         writeLog(1, "[NetInterface][%s] refused: bad address or answer file", szMethod);
         // The answer file may already have been created empty; after a failure there is none.
@@ -210,16 +213,27 @@ bool NetInterface::openAnswerFile()
     m_answerFile.close();
     if (m_sResponseFile.isEmpty())
         return false;
-    // A stale answer never survives a new request.
-    if (QFile::exists(m_sResponseFile) && !QFile::remove(m_sResponseFile))
-        return false;
     const QString sFolder = QFileInfo(m_sResponseFile).absolutePath();
     if (!QFileInfo::exists(sFolder) && QDir().mkpath(sFolder))
         QFile::setPermissions(sFolder,
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    // Answers hold the session: the file turns private while it is still empty.
-    return m_answerFile.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           m_answerFile.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // A stale answer never survives a new request, and whatever stands under its name (a link among them)
+    // gives way to a new file. Answers hold the session: the file is private while it is still empty.
+    QString sError;
+    const NoFollowFile::Result result =
+        NoFollowFile::createNew(m_sResponseFile, ANSWER_MODE, QIODevice::WriteOnly, &m_answerFile, &sError);
+    if (result != NoFollowFile::DONE)
+        writeLog(1, "[NetInterface][openAnswerFile] %s", qUtf8Printable(sError));
+    noteWriteFailure(result == NoFollowFile::NO_ROOM);
+    return result == NoFollowFile::DONE;
+}
+
+void NetInterface::noteWriteFailure(bool bNoRoom)
+{
+    if (!bNoRoom)
+        return;
+    writeLog(1, "[NetInterface] the disk is full");
+    m_bDiskFull = true;
 }
 
 // False (and the request ended) when an answer of nBytes would pass the bound.
@@ -266,6 +280,7 @@ void NetInterface::slotAnswerReadyRead()
     m_nReceived += data.size();
     if (m_answerFile.write(data) != data.size()) {
         writeLog(1, "[NetInterface][httpRequestFinished] answer file write error");
+        noteWriteFailure(NoFollowFile::isNoRoom(m_answerFile));
         endRequest(false);
     }
 }
@@ -290,8 +305,10 @@ void NetInterface::endRequest(bool bSuccess)
     m_watchdog.stop();
     m_requestLimit.stop();
     dropReply();
-    if (bSuccess && !m_answerFile.flush())
+    if (m_answerFile.isOpen() && !m_answerFile.flush()) {
+        noteWriteFailure(NoFollowFile::isNoRoom(m_answerFile));
         bSuccess = false;
+    }
     m_answerFile.close();
     if (!bSuccess)
         QFile::remove(m_sResponseFile);
@@ -325,7 +342,8 @@ bool NetInterface::getFile(const QString& sUrl, const QString& sDest, qint64 nSi
     m_nExpectedSize = qMax<qint64>(nSize, 0);
     m_nLimit = m_nExpectedSize > 0 ? m_nExpectedSize : qMax<qint64>(nCeiling, 0);
     m_downloadFile.close();
-    m_downloadFile.setFileName(sDest);
+    m_sDownloadPath = sDest;
+    m_bDiskFull = false;
     m_nRedirects = 0;
     m_bDownloadOk = false;
     m_bFileFailed = false;
@@ -413,19 +431,22 @@ bool NetInterface::prepareDownloadFile()
     m_downloadFile.close();
     m_nResumeOffset = 0;
     m_digest.reset();
-    const QFileInfo info(m_downloadFile.fileName());
-    const qint64 nLocal = info.exists() ? info.size() : -1;
-    if (m_nExpectedSize > 0 && nLocal == m_nExpectedSize) {
+    // Only a regular file of our own is kept or continued; a link or anything else under the name is not
+    // the download, and gives way to a new file.
+    const QFileInfo info(m_sDownloadPath);
+    const bool bOwnFile = info.isFile() && !info.isSymLink();
+    const qint64 nLocal = bOwnFile ? info.size() : (info.exists() || info.isSymLink() ? 0 : -1);
+    if (bOwnFile && m_nExpectedSize > 0 && nLocal == m_nExpectedSize) {
         writeLog(1, "[NetInterface][getFile] download completed");
-        const bool bOpened = m_downloadFile.open(QIODevice::ReadOnly);
+        const bool bOpened = openExistingDownload(QIODevice::ReadOnly);
         m_bFileFailed = !bOpened;
         const bool bRead = bOpened && digestExistingPart(nLocal);
         finishDownload(bRead, KEEP_FILE);
         return false;
     }
-    if (m_nExpectedSize > 0 && nLocal > 0 && nLocal < m_nExpectedSize) {
+    if (bOwnFile && m_nExpectedSize > 0 && nLocal > 0 && nLocal < m_nExpectedSize) {
         writeLog(1, "[NetInterface][getFile] appened download from %lld", nLocal);
-        if (!m_downloadFile.open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
+        if (!openExistingDownload(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
             !digestExistingPart(nLocal) || !m_downloadFile.seek(nLocal)) {
             writeLog(1, "[NetInterface][getFile] appened download error");
             m_bFileFailed = !QThread::currentThread()->isInterruptionRequested();
@@ -437,7 +458,7 @@ bool NetInterface::prepareDownloadFile()
     }
     writeLog(1, "[NetInterface][getFile] fetching whole (local %lld, expected %lld)", nLocal,
              m_nExpectedSize);
-    if (nLocal >= 0 && !m_downloadFile.remove()) {
+    if (nLocal >= 0 && !QFile::remove(m_sDownloadPath)) {
         writeLog(1, "[NetInterface][getFile] remove file error");
         m_bFileFailed = true;
         finishDownload(false, KEEP_FILE);
@@ -514,12 +535,26 @@ bool NetInterface::acceptSuccessStatus(int nStatus)
         m_bFileFailed = !m_downloadFile.resize(0) || !m_downloadFile.seek(0);
         return !m_bFileFailed;
     }
-    if (!m_downloadFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        writeLog(1, "[NetInterface][getFile] open file error");
+    QString sError;
+    const NoFollowFile::Result result =
+        NoFollowFile::createNew(m_sDownloadPath, NoFollowFile::KEEP_MODE,
+                                QIODevice::WriteOnly | QIODevice::Unbuffered, &m_downloadFile, &sError);
+    if (result != NoFollowFile::DONE) {
+        writeLog(1, "[NetInterface][getFile] open file error: %s", qUtf8Printable(sError));
         m_bFileFailed = true;
+        noteWriteFailure(result == NoFollowFile::NO_ROOM);
         return false;
     }
     return true;
+}
+
+bool NetInterface::openExistingDownload(QIODevice::OpenMode eMode)
+{
+    QString sError;
+    if (NoFollowFile::openExisting(m_sDownloadPath, eMode, &m_downloadFile, &sError) == NoFollowFile::DONE)
+        return true;
+    writeLog(1, "[NetInterface][getFile] %s", qUtf8Printable(sError));
+    return false;
 }
 
 void NetInterface::slotReadyRead()
@@ -551,6 +586,7 @@ void NetInterface::writeDownloadData(const char* pData, qint64 nBytes)
     if (m_downloadFile.write(pData, nBytes) != nBytes) {
         writeLog(1, "[NetInterface][slotReadyRead] file write error");
         m_bFileFailed = true;
+        noteWriteFailure(NoFollowFile::isNoRoom(m_downloadFile));
         finishDownload(false, REMOVE_FILE);
         return;
     }
@@ -633,13 +669,14 @@ void NetInterface::finishDownload(bool bSuccess, FILE_FATE eFate)
     dropReply();
     if (m_downloadFile.isOpen() && !m_downloadFile.flush()) {
         m_bFileFailed = true;
+        noteWriteFailure(NoFollowFile::isNoRoom(m_downloadFile));
         bSuccess = false;
         eFate = REMOVE_FILE;
     }
     m_downloadFile.close();
     if (!bSuccess && eFate == REMOVE_FILE) {
-        writeLog(1, "[NetInterface][slotfinished] removing %s", qUtf8Printable(m_downloadFile.fileName()));
-        m_downloadFile.remove();
+        writeLog(1, "[NetInterface][slotfinished] removing %s", qUtf8Printable(m_sDownloadPath));
+        QFile::remove(m_sDownloadPath);
     }
     m_nSent = m_nReceived = m_nLastTick = 0;
     m_eState = STATE_IDLE;

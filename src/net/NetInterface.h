@@ -51,6 +51,10 @@ class QNetworkRequest;
 // fails it, however steadily it drips (a partial file of known size is kept for resuming, one of unknown
 // size cannot be resumed and is removed).
 //
+// The answer file and a download's file are the agent's own: each is made anew, never written through a
+// link left under its name, and only a regular file (no link) is continued or taken as complete. An answer
+// or a file that cannot be written because the disk is full fails the transfer and says so (diskFull).
+//
 // Every transfer ends in exactly one emitRequestFinish, always delivered queued (also when it could not
 // start), so an owner's slot never runs inside its own call and may start the next transfer from there.
 // A watchdog aborts any transfer that moved no byte, sent or received, during one whole period
@@ -89,6 +93,9 @@ public:
     // The last download failed because its file could not be made, read or written (a full, read-only or
     // vanished disk), not because of the transfer.
     bool downloadFileFailed() const { return m_bFileFailed; }
+    // True when the last transfer failed because its answer or file could not be written: the disk it
+    // goes to is full.
+    bool diskFull() const { return m_bDiskFull; }
 
 signals:
     void emitRequestFinish(bool bSuccess);
@@ -118,12 +125,14 @@ private:
     static QNetworkRequest downloadRequest(const QUrl& url);
     bool startPost(const char* szMethod, const QNetworkRequest& request, const QByteArray& body);
     bool openAnswerFile();
+    void noteWriteFailure(bool bNoRoom);
     bool answerFits(qint64 nBytes);
     void endRequest(bool bSuccess);
 
     void startHead(const QUrl& url);
     void startGet(const QUrl& url);
     bool prepareDownloadFile();
+    bool openExistingDownload(QIODevice::OpenMode eMode);
     bool checkDownloadAnswer();
     bool acceptSuccessStatus(int nStatus);
     bool announcedFits();
@@ -140,7 +149,10 @@ private:
 
     QString m_sResponseFile;
     QFile m_answerFile;
+    // Both files are opened without following a link; they know no name of their own, their paths do.
     QFile m_downloadFile;
+    QString m_sDownloadPath;
+    bool m_bDiskFull = false;
     QNetworkAccessManager* m_pManager = nullptr;
     QNetworkReply* m_pReply = nullptr;
     STATE m_eState = STATE_IDLE;

@@ -82,6 +82,10 @@ void WorkerThread::runTransfer()
 {
     // The client lives exactly as long as this thread's event loop.
     NetInterface client(this, m_sResponseFile, 60000);
+    // Connected first, so it runs before the owner's netFinish is queued.
+    connect(
+        &client, &NetInterface::emitRequestFinish, &client,
+        [this, &client] { m_bDiskFull = client.diskFull(); }, Qt::DirectConnection);
     connectOwner(&client, SIGNAL(emitRequestFinish(bool)), NET_FINISH);
     if (m_nMode == MODE_DOWNLOAD) {
         connectOwner(&client, SIGNAL(emitDownloadProcess(qint64, qint64)), DOWNLOAD_PROCESS);

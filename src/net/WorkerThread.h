@@ -6,6 +6,8 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
+
 // Runs one job on a thread of its own for an owner: a request (NetInterface::sendRequest or
 // sendRequestEx), a download (NetInterface::getFile) or an extraction by the archive program. The client
 // and the archive program are made, used and deleted inside that thread; results reach the owner queued,
@@ -47,6 +49,9 @@ public:
     QByteArray downloadDigest() const { return m_downloadDigest; }
     // A failed download's fault lay with its file (NetInterface::downloadFileFailed); set like the MD5.
     bool downloadFileFailed() const { return m_bDownloadFileFailed; }
+    // True when the request or download failed because its answer or file could not be written: the disk
+    // it goes to is full. Set before netFinish is sent.
+    bool diskFull() const { return m_bDiskFull; }
 
 signals:
     void emitUnzipProcess(int nVal);
@@ -71,6 +76,7 @@ private:
     QString m_sDownloadSize;
     QByteArray m_downloadDigest;
     bool m_bDownloadFileFailed = false;
+    std::atomic<bool> m_bDiskFull{false};
     QString m_sArchive;
     QString m_sOutputDir;
 };

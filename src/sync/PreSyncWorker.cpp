@@ -6,6 +6,7 @@
 #include "SyncLeftBehind.h"
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
+#include "core/DiskFullWatch.h"
 #include "core/JsonHelper.h"
 #include "platform/DevicePath.h"
 #include "platform/Platform.h"
@@ -32,19 +33,31 @@ void PreSyncWorker::run()
 int PreSyncWorker::doCheckSync()
 {
     writeLog(1, "[PreSyncWorker][doCheckSync][Entry]");
-    const QVariantMap request = JsonHelper().parse(m_sRequest);
+    // Whatever of the check did not land for lack of room (a ride, a line of the list of rides left
+    // behind) fails it: a check that went on would hide what it could not keep.
+    DiskFullWatch watch;
+    QString sEnvelope;
+    const bool bPrepared = prepare(m_sRequest, &sEnvelope);
+    m_bDiskFull = watch.seen();
+    if (m_bDiskFull)
+        writeLog(1, "[PreSyncWorker][doCheckSync] the computer's disk is full");
+    finish(bPrepared && !m_bDiskFull, sEnvelope);
+    writeLog(1, "[PreSyncWorker][doCheckSync][End]");
+    return 0;
+}
+
+bool PreSyncWorker::prepare(const QString& sRequest, QString* pEnvelope)
+{
+    const QVariantMap request = JsonHelper().parse(sRequest);
     const QString sType = request.value("type").toString();
     const QString sMount = request.value("mount").toString();
-    if (!prepareTemp()) {
-        finish(false, QString());
-        return 0;
-    }
+    if (!prepareTemp())
+        return false;
     // A list left by an earlier sync would make this one look partial, or hide what this one leaves; a list
     // that cannot be started could not name what this one leaves, so the check cannot go on.
     if (!SyncLeftBehind(m_sTempPath).reset()) {
         writeLog(1, "[PreSyncWorker][doCheckSync] the list of rides left behind cannot be started afresh");
-        finish(false, QString());
-        return 0;
+        return false;
     }
     QStringList rides;
     QStringList routes;
@@ -54,15 +67,11 @@ int PreSyncWorker::doCheckSync()
         collectDrive(sMount, &rides, &routes);
     QString sRcf;
     QString sTcf;
-    if (!buildCatalogues(rides, routes, &sRcf, &sTcf)) {
-        finish(false, QString());
-        return 0;
-    }
-    const QString sEnvelope = SyncEnvelopes::routeSyncList(request.value("session").toString(),
-                                                           request.value("user").toString(), sRcf, sTcf);
-    finish(SyncCatalogue::doDumpCF(sEnvelope, m_sTempPath + "/Sync.xml"), sEnvelope);
-    writeLog(1, "[PreSyncWorker][doCheckSync][End]");
-    return 0;
+    if (!buildCatalogues(rides, routes, &sRcf, &sTcf))
+        return false;
+    *pEnvelope = SyncEnvelopes::routeSyncList(request.value("session").toString(),
+                                              request.value("user").toString(), sRcf, sTcf);
+    return SyncCatalogue::doDumpCF(*pEnvelope, m_sTempPath + "/Sync.xml");
 }
 
 void PreSyncWorker::finish(bool bSuccess, const QString& sSync)

@@ -26,6 +26,9 @@ public:
     void requestAbort() { m_bAbort = true; }
     // The work of the thread; emits emitPreSync once unless stopped. Returns 0.
     int doCheckSync();
+    // True when the preparation failed because the computer's disk is full: a ride, the list of rides left
+    // behind, a catalogue or the envelope copy could not be written. Set before emitPreSync.
+    bool diskFull() const { return m_bDiskFull; }
 
 signals:
     // bSuccess false: the catalogues or the envelope copy could not be written ("/temp" missing or not
@@ -42,8 +45,10 @@ private:
     void collectDrive(const QString& sMount, QStringList* pRides, QStringList* pRoutes);
     bool buildCatalogues(const QStringList& rides, const QStringList& routes, QString* pRcf, QString* pTcf);
     void finish(bool bSuccess, const QString& sSync);
+    bool prepare(const QString& sRequest, QString* pEnvelope);
 
     QString m_sRequest;
     QString m_sTempPath;
     std::atomic<bool> m_bAbort{false};
+    std::atomic<bool> m_bDiskFull{false};
 };

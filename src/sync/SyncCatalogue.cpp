@@ -3,8 +3,8 @@
 #include "ProcGpxXml.h"
 #include "core/DebugLog.h"
 #include "core/Escaping.h"
+#include "core/SafeFile.h"
 #include "core/Sha2.h"
-#include "core/WorkFile.h"
 #include "platform/DeviceFileReader.h"
 #include "platform/DevicePlace.h"
 
@@ -319,7 +319,8 @@ QString SyncCatalogue::doGenerateRCFFile(const QStringList& files, const QString
 bool SyncCatalogue::doDumpCF(const QString& sText, const QString& sPath)
 {
     writeLog(1, "[PreSyncWorker][doDumpCF][Entry]");
-    const bool bOk = WorkFile::writeText(sPath, sText);
+    // The envelope copy holds the session and the e-mail, the catalogues the user's rides: the owner's only.
+    const bool bOk = SafeFile::writePrivate(sPath, sText.toUtf8());
     if (!bOk)
         writeLog(1, "[PreSyncWorker][doDumpCF] cannot write %s", qUtf8Printable(sPath));
     writeLog(1, "[PreSyncWorker][doDumpCF][End]");

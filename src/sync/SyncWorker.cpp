@@ -9,6 +9,7 @@
 #include "SyncScript.h"
 #include "core/AgentFolders.h"
 #include "core/DebugLog.h"
+#include "core/DiskFullWatch.h"
 #include "core/JsonHelper.h"
 #include "core/Worker.h"
 #include "net/SoapEnvelopes.h"
@@ -87,11 +88,12 @@ void SyncWorker::doCheckSyn(const QString& sRequest)
 
 void SyncWorker::preSyncFinish(bool bSuccess, QString sSync)
 {
+    const bool bDiskFull = m_pPreSyncWorker && m_pPreSyncWorker->diskFull();
     delete m_pPreSyncWorker; // it has emitted its one result and is ending
     m_pPreSyncWorker = nullptr;
     writeLog(1, "[SyncWorker][preSyncFinish]");
     if (!bSuccess) {
-        emit emitStatus(SYNC_NETERROR, QString());
+        failSync(bDiskFull);
         return;
     }
     auto* pThread = new WorkerThread(this, 0);
@@ -99,12 +101,13 @@ void SyncWorker::preSyncFinish(bool bSuccess, QString sSync)
     startJob(JOB_CHECK, pThread);
 }
 
-void SyncWorker::finishCheck(bool bSuccess)
+void SyncWorker::finishCheck(bool bSuccess, bool bDiskFull)
 {
     DebugLog::exportFile(m_sResponseFile);
+    DiskFullWatch watch;
     QString sResult;
     if (!bSuccess || !procSyncList(&sResult)) {
-        emit emitStatus(SYNC_NETERROR, QString());
+        failSync(bDiskFull || watch.seen());
         return;
     }
     // With nothing to do the box ends at once with success: rides left behind must say otherwise.
@@ -153,9 +156,10 @@ void SyncWorker::runQueue()
     // comes back to this loop.
     for (;;) {
         QList<WorkFile::Row> rows;
+        DiskFullWatch watch;
         if (!readList(&rows)) {
             writeLog(1, "[SyncWorker][doSynclist] work list unusable");
-            emit emitStatus(SYNC_NETERROR, QString());
+            failSync(watch.seen());
             return;
         }
         reportProgress(rows);
@@ -227,12 +231,25 @@ SyncWorker::Step SyncWorker::runStep(const WorkFile::Row& row)
 SyncWorker::Step SyncWorker::dropLine(const char* szWhy)
 {
     writeLog(1, "[SyncWorker][doSynclist] drop line: %s", szWhy);
+    DiskFullWatch watch;
     WorkFile::Row first;
     if (WorkFile::takeFirstRow(SyncScript::path(), &first))
         return STEP_NEXT;
     // A list that cannot be rewritten would run the same line for ever.
-    emit emitStatus(SYNC_NETERROR, QString());
+    failSync(watch.seen());
     return STEP_END;
+}
+
+// A failure of the computer's own disk is told as what it is: the service may well have answered every
+// request, and nothing is lost (the line that could not be finished stays in the list).
+void SyncWorker::failSync(bool bDiskFull)
+{
+    if (bDiskFull) {
+        writeLog(1, "[SyncWorker][doSynclist] the computer's disk is full");
+        emit emitStatus(SYNC_DISKFULL, QString());
+        return;
+    }
+    emit emitStatus(SYNC_NETERROR, QString());
 }
 
 // The line's work was not done: it is named in the sync's list of things left behind and the queue goes on
@@ -240,7 +257,12 @@ SyncWorker::Step SyncWorker::dropLine(const char* szWhy)
 SyncWorker::Step SyncWorker::leaveLine(const QString& sName, const QString& sReason)
 {
     ++m_nLeft;
-    SyncLeftBehind(m_sTempPath).add(sName, sReason);
+    DiskFullWatch watch;
+    if (!SyncLeftBehind(m_sTempPath).add(sName, sReason) && watch.seen()) {
+        // What is not named there would be forgotten: the line stays for the next sync.
+        failSync(true);
+        return STEP_END;
+    }
     return dropLine("left behind");
 }
 
@@ -351,17 +373,25 @@ void SyncWorker::startJob(Job eJob, WorkerThread* pThread)
 void SyncWorker::netFinish(bool bSuccess)
 {
     const bool bFileFailed = m_pWorkerThread && m_pWorkerThread->downloadFileFailed();
+    // The answer or the route could not be written: a full disk, no failure of the Internet.
+    const bool bDiskFull = !bSuccess && m_pWorkerThread && m_pWorkerThread->diskFull();
     delete m_pWorkerThread;
     m_pWorkerThread = nullptr;
     const Job eJob = m_eJob;
     m_eJob = JOB_NONE;
     if (eJob == JOB_CHECK) {
-        finishCheck(bSuccess);
+        finishCheck(bSuccess, bDiskFull);
         return;
     }
     Step eNext = STEP_END;
     if (eJob == JOB_UPLOAD && bSuccess) {
         eNext = finishUpload();
+    } else if (eJob == JOB_DOWNLOAD && bDiskFull && isDriveThere()) {
+        // The route goes to the device: its drive is full. The line stays; the part is removed with the
+        // worker.
+        writeLog(1, "[SyncWorker][netFinish] out of memory");
+        emit emitStatus(SYNC_SIZENOTENOUGH, "true");
+        return;
     } else if (eJob == JOB_DOWNLOAD && (bSuccess || bFileFailed || !isDriveThere())) {
         // A drive that would not take the route, or was pulled during the download, fails it too: that is
         // no failure of the Internet. A pulled drive may fail the writes while it is still listed.
@@ -376,7 +406,7 @@ void SyncWorker::netFinish(bool bSuccess)
         }
     } else {
         writeLog(1, "[SyncWorker][netFinish] fail ");
-        emit emitStatus(SYNC_NETERROR, QString());
+        failSync(bDiskFull);
         return;
     }
     if (eNext == STEP_NEXT)

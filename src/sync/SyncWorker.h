@@ -15,7 +15,8 @@ class WorkerThread;
 // checkSync({"type","mount","session","user"}): the check. A PreSyncWorker thread collects the rides and
 // routes and builds the catalogues; the getRouteSyncList request runs on a WorkerThread; the answer
 // becomes the work list "Sync.script". Ends with SYNC_CHECKSUCCESS (61)
-// {"records":"%1","tracks":"%2","delete":"%3"} or SYNC_NETERROR (66).
+// {"records":"%1","tracks":"%2","delete":"%3"}, SYNC_NETERROR (66), or SYNC_DISKFULL (70) when a work file or
+// the answer could not be written for lack of room on the computer.
 //
 // synclist({"type","drive","session","user","kept"}): the queue, one work-list line per step, each step
 // preceded by SYNC_PROCESS (68) {"records":"%1","tracks":"%2"}. Uploads send the ride with uploadRec and,
@@ -27,7 +28,9 @@ class WorkerThread;
 // SYNC_SUCCESS (63) or SYNC_CORRUPTION (64, "true", an answer was "SUCCESS:S0006") when nothing was left
 // behind, else SYNC_UPLOADERROR (62) when all that was left are uploads the service refused,
 // SYNC_PARTIALERROR (65) otherwise (what the check left counts too); SYNC_NETERROR (66) for a failed transfer
-// or an unusable work list, and SYNC_SIZENOTENOUGH (67, "true") below 2 MB free.
+// or an unusable work list, SYNC_DISKFULL (70) when the computer's disk is too full for a work file or an
+// answer (the line stays, no ride is deleted for an upload whose answer was not stored), and
+// SYNC_SIZENOTENOUGH (67, "true") below 2 MB free on the device or when a route does not fit on it.
 //
 // Exactly one final status ends each action and is the last thing the worker does, so the receiver may
 // delete it from inside the emission. Deleting the worker stops it: the preparation thread is told to
@@ -75,7 +78,7 @@ private:
     enum Job { JOB_NONE, JOB_CHECK, JOB_UPLOAD, JOB_DOWNLOAD };
 
     void doCheckSyn(const QString& sRequest);
-    void finishCheck(bool bSuccess);
+    void finishCheck(bool bSuccess, bool bDiskFull);
     bool procSyncList(QString* pResult);
 
     void runQueue();
@@ -85,6 +88,7 @@ private:
     Step stepDelete(const WorkFile::Row& row);
     Step dropLine(const char* szWhy);
     Step leaveLine(const QString& sName, const QString& sReason);
+    void failSync(bool bDiskFull);
     void finishQueue();
     bool isDriveThere() const;
     bool prepareDownload(const QString& sFile, QString* pWhy);

@@ -1,5 +1,7 @@
 #include "WorkListQueue.h"
 
+#include "platform/NoFollowFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -67,9 +69,10 @@ bool WorkListQueue::takeFirst()
 // or blank, never a fragment that reads as a row.
 bool WorkListQueue::blankInPlace(const Line& line) const
 {
-    QFile file(m_sPath);
-    if (!file.open(QIODevice::ReadWrite) || !file.seek(line.nOffset) ||
-        file.read(line.bytes.size()) != line.bytes || !file.seek(line.nOffset))
+    // A link put in the list's place is not the list: it is refused, and the list written anew instead.
+    QFile file;
+    if (NoFollowFile::openExisting(m_sPath, QIODevice::ReadWrite, &file, nullptr) != NoFollowFile::DONE ||
+        !file.seek(line.nOffset) || file.read(line.bytes.size()) != line.bytes || !file.seek(line.nOffset))
         return false;
     const QByteArray blank(line.bytes.size(), '\n');
     return file.write(blank) == blank.size() && file.flush();

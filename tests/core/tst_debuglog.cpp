@@ -4,6 +4,7 @@
 #include "support/TestFolders.h"
 
 #include <QFile>
+#include <QTextCodec>
 #include <QThread>
 #include <QtTest>
 
@@ -24,6 +25,8 @@ private slots:
     void threadsWriteWholeLines();
     void longMessageIsCutWithANote_data();
     void longMessageIsCutWithANote();
+    void cutKeepsWholeCharacters_data();
+    void cutKeepsWholeCharacters();
     void controlCharactersAreEscaped_data();
     void controlCharactersAreEscaped();
     void exportedAnswerIsCut();
@@ -199,6 +202,40 @@ void TestDebugLog::longMessageIsCutWithANote()
     }
     const QByteArray note = DebugLog::cutNote(length - DebugLog::MESSAGE_LIMIT);
     QCOMPARE(message, "[A][b] " + big.left(DebugLog::MESSAGE_LIMIT - 7) + note);
+}
+
+void TestDebugLog::cutKeepsWholeCharacters_data()
+{
+    QTest::addColumn<QByteArray>("character"); // UTF-8
+    QTest::addColumn<int>("before");           // of its bytes, how many stand before the limit
+    const QList<QByteArray> characters = {"\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x9a\xb2"};
+    for (const QByteArray& character : characters) {
+        for (int nBefore = 0; nBefore <= character.size(); ++nBefore)
+            QTest::addRow("%d-byte character, %d of its bytes before the limit", int(character.size()),
+                          nBefore)
+                << character << nBefore;
+    }
+}
+
+// A message cut at its limit stays UTF-8: a character across the limit goes whole into the part cut off.
+void TestDebugLog::cutKeepsWholeCharacters()
+{
+    QFETCH(QByteArray, character);
+    QFETCH(int, before);
+    TestFolders folders(true);
+    const QByteArray head = "[A][b] " + QByteArray(DebugLog::MESSAGE_LIMIT - 7 - before, 'x');
+    const QByteArray tail(100, 'y');
+    writeLog(1, "%s%s%s", head.constData(), character.constData(), tail.constData());
+    const QByteArray log = TestFolders::readFile(folders.dataPath("WendoAgent.log"));
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(log.constData(), log.size(), &state);
+    QCOMPARE(state.invalidChars, 0);
+    QCOMPARE(state.remainingChars, 0);
+    const QByteArray message = log.mid(log.indexOf('\t') + 1).chopped(2);
+    const bool bWhole = before == character.size();
+    const QByteArray kept = bWhole ? head + character : head;
+    const qint64 nTotal = head.size() + character.size() + tail.size();
+    QCOMPARE(message, kept + DebugLog::cutNote(nTotal - kept.size()));
 }
 
 void TestDebugLog::controlCharactersAreEscaped_data()

@@ -11,7 +11,7 @@ const int BLOCK = 4096;
 
 } // namespace
 
-SmallVolume::SmallVolume(Kind kind) : m_kind(kind)
+SmallVolume::SmallVolume(Kind kind, const QString& sMountPoint) : m_kind(kind), m_sMountPoint(sMountPoint)
 {
     m_sImage = m_mountDir.path() + ".img";
 }

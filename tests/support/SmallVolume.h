@@ -12,7 +12,9 @@ class SmallVolume
 public:
     enum Kind { EXT4, TMPFS, FAT };
 
-    explicit SmallVolume(Kind kind);
+    // Mounted on a temporary folder of its own, or on sMountPoint (an existing folder, whose content it
+    // hides while mounted): the data folder's "temp", say.
+    explicit SmallVolume(Kind kind, const QString& sMountPoint = QString());
     // Before mount(): the image's size for truncate ("4M" unless set) and what is added to the image's
     // mkfs command line ("-N", "32" for an ext4 of few inodes; "-s", "64" for FAT clusters of 64
     // sectors), or to the tmpfs's mount options ("nr_inodes=0" for no limit of files).
@@ -23,7 +25,7 @@ public:
 
     bool mount(QString* pWhy);
     bool unmount();
-    QString path() const { return m_mountDir.path(); }
+    QString path() const { return m_sMountPoint.isEmpty() ? m_mountDir.path() : m_sMountPoint; }
 
     // Fills the volume with a filler file until only about nFreeBlocks blocks of 4 KB are left.
     bool fillLeaving(int nFreeBlocks, QString* pWhy);
@@ -37,6 +39,7 @@ private:
     QString m_sSize = "4M";
     QStringList m_lstOptions;
     QTemporaryDir m_mountDir;
+    QString m_sMountPoint;
     QString m_sImage;
     bool m_bMounted = false;
 };

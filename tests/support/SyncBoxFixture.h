@@ -176,7 +176,10 @@ public:
             seen << int(args.at(0).value<ACTION_STATUS>());
         return seen;
     }
-    static bool isFinal(int nStatus) { return nStatus >= SYNC_UPLOADERROR && nStatus <= SYNC_SIZENOTENOUGH; }
+    static bool isFinal(int nStatus)
+    {
+        return (nStatus >= SYNC_UPLOADERROR && nStatus <= SYNC_SIZENOTENOUGH) || nStatus == SYNC_DISKFULL;
+    }
     // Waits (a hang guard only) until a final sync result went out; every status in order.
     static QList<int> waitForFinal(QSignalSpy& spy)
     {

@@ -2,6 +2,7 @@
 #include "SyncItems.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
+#include "core/DebugLog.h"
 #include "core/WorkFile.h"
 #include "platform/Platform.h"
 #include "support/DriveTree.h"
@@ -9,6 +10,7 @@
 #include "support/FakeVolumeInfo.h"
 #include "support/SerialDeviceSim.h"
 #include "support/SerialRideScript.h"
+#include "support/SmallVolume.h"
 #include "support/TestFolders.h"
 #include "support/TestHttpServer.h"
 #include "sync/SyncCatalogue.h"
@@ -54,6 +56,11 @@ private slots:
     void companionsOfTheDeletedRideOnly();
     void driveUnpluggedMidUpload();
     void driveUnpluggedMidRoute();
+    void workFilesReplacedByLinks_data();
+    void workFilesReplacedByLinks();
+    void computerDiskFull_data();
+    void computerDiskFull();
+    void deviceFillsDuringARoute();
 
 private:
     static QList<int> codes(const QList<Status>& statuses);
@@ -760,6 +767,195 @@ void TestSyncWorker::driveUnpluggedMidRoute()
     QCOMPARE(TestFolders::readFile(f.sTracks + "/old.gpx"), QByteArray("<gpx>old</gpx>"));
     for (const QString& sName : entries(f.sTracks))
         QVERIFY2(sName == "old.gpx" || sName.startsWith('.'), qPrintable(sName));
+}
+
+void TestSyncWorker::workFilesReplacedByLinks_data()
+{
+    QTest::addColumn<QString>("name"); // below the data folder
+    QTest::addColumn<QString>("when"); // the link is made before the "check" or the "queue"
+    QTest::addColumn<bool>("serial");
+    const QList<QStringList> rows = {
+        {"temp/Sync.xml", "check"},         {"temp/RCF.txt", "check"},
+        {"temp/TCF.txt", "check"},          {"temp/SyncLeft.script", "check"},
+        {"temp/syncwork.xml", "check"},     {"temp/Sync.script", "check"},
+        {"WendoAgent.log", "check"},        {"temp/Sync.script", "queue"},
+        {"temp/SyncLeft.script", "queue"},  {"temp/syncwork.xml", "queue"},
+        {"WendoAgent.log", "queue"},        {"temp/20120315083005.gpx", "check", "serial"},
+        {"temp/RCF.txt", "check", "serial"}};
+    for (const QStringList& row : rows) {
+        for (const char* szTarget : {"an existing file", "a dangling link"}) {
+            QTest::addRow("%s before the %s%s, %s", qPrintable(row.at(0)), qPrintable(row.at(1)),
+                          row.size() > 2 ? " (serial)" : "", szTarget)
+                << row.at(0) << row.at(1) << (row.size() > 2);
+        }
+    }
+}
+
+// Every file the sync writes below the data folder replaces whatever stands under its name: a link left
+// there, to a file elsewhere or to none yet, is never written through, and the sync goes on to its one end.
+void TestSyncWorker::workFilesReplacedByLinks()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, when);
+    QFETCH(bool, serial);
+    const bool bDangling = QString(QTest::currentDataTag()).endsWith("a dangling link");
+    SyncFixture f;
+    QVERIFY(TestFolders::writeFile(f.folders.dataPath("msg.ini"), "[DEBUG]\nLOG_LEVEL=2\n"));
+    DebugLog::init(f.folders.dataDir());
+    QTemporaryDir outside;
+    const QString sTarget = outside.path() + "/elsewhere";
+    const QByteArray original = "someone else's file\n";
+    if (!bDangling)
+        QVERIFY(TestFolders::writeFile(sTarget, original));
+    const QString sLink = f.folders.dataPath(name);
+    auto placeLink = [&] {
+        QFile::remove(sLink);
+        return QFile::link(sTarget, sLink);
+    };
+
+    QString sCheck;
+    QScopedPointer<SerialDeviceSim> pSim;
+    QScopedPointer<SerialRideScript> pScript;
+    QString sRide;
+    if (serial) {
+        pSim.reset(new SerialDeviceSim);
+        QVERIFY(pSim->start());
+        pScript.reset(new SerialRideScript(*pSim));
+        SerialRideScript::Ride ride;
+        ride.header.nDuration = 100;
+        SerialRideScript::Point point;
+        point.nLat = 1000000;
+        point.nLon = 2000000;
+        ride.points = {point};
+        ride.laps = {{0, 0}};
+        ride.nId = 1;
+        pScript->addRide(ride);
+        sCheck = f.checkRequest("100", pSim->portName());
+    } else {
+        // A ride to upload (its upload is refused, so the queue names it), one left behind by the check,
+        // and a route, so every work file of the check and the queue is written.
+        sRide = f.addRide("Profile1/r.gpx", rideGpx(15));
+        f.addRide("Profile1/bad.gpx", "not a track");
+        f.addRide("Route.gpx", "<gpx><trk><name>r</name></trk></gpx>");
+        f.service.setAnswer("getRouteSyncList", FakeShareService::RETURN,
+                            list({SyncItems::item("upload", hashOf(sRide))}));
+        f.service.setAnswer("uploadRec", FakeShareService::RETURN, "ERROR:E0008");
+        sCheck = f.checkRequest("500", f.sDrive);
+    }
+    if (when == "check")
+        QVERIFY(placeLink());
+    QCOMPARE(codes(f.run(true, sCheck)), QList<int>{SYNC_CHECKSUCCESS});
+    if (!serial) {
+        if (when == "queue")
+            QVERIFY(placeLink());
+        // What the link stood for is gone (a list read as nothing, a foreign text as a line of no kind),
+        // so the end may be partial in more than one way; but it is one end, after the progress.
+        QList<int> queue = codes(f.run(false, f.queueRequest("500", f.sDrive, false)));
+        const int nFinal = queue.takeLast();
+        QVERIFY2(nFinal == SYNC_PARTIALERROR || nFinal == SYNC_UPLOADERROR,
+                 qPrintable(QString::number(nFinal)));
+        QVERIFY(!queue.isEmpty());
+        QCOMPARE(queue.count(SYNC_PROCESS), queue.size());
+        QVERIFY(QFile::exists(sRide));
+    }
+    DebugLog::shutdown();
+    // The envelope copy holds the session and the e-mail: readable by its owner alone.
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    if (name == "temp/Sync.xml")
+        QCOMPARE(QFile::permissions(sLink) & others, QFile::Permissions());
+    if (bDangling) {
+        QVERIFY2(!QFileInfo::exists(sTarget), "the dangling link's target was created");
+    } else {
+        QCOMPARE(TestFolders::readFile(sTarget), original);
+    }
+    QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             bDangling ? QStringList() : QStringList{"elsewhere"});
+}
+
+void TestSyncWorker::computerDiskFull_data()
+{
+    QTest::addColumn<QString>("phase");    // "check" or "queue": the one that meets the full disk
+    QTest::addColumn<int>("freeBlocks");   // left on the data folder's "temp" when it runs
+    QTest::addColumn<bool>("freshAnswer"); // the check's answer file is gone, so the upload's needs room
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<int>("uploads"); // the service received them before the end
+    QTest::newRow("check: the catalogue") << "check" << 0 << false << false << 0;
+    QTest::newRow("check: the service's answer") << "check" << 2 << false << false << 0;
+    QTest::newRow("queue: the upload's answer") << "queue" << 0 << true << false << 1;
+    QTest::newRow("queue: the work list") << "queue" << 0 << false << true << 1;
+}
+
+// The data folder's "temp" fills during a sync: the end says the computer's disk is full, not that the
+// Internet failed. Nothing is lost: no ride leaves the device unless the service's confirmation was kept,
+// the line stays in the work list, and once there is room again the sync goes through.
+void TestSyncWorker::computerDiskFull()
+{
+    QFETCH(QString, phase);
+    QFETCH(int, freeBlocks);
+    QFETCH(bool, freshAnswer);
+    QFETCH(bool, kept);
+    QFETCH(int, uploads);
+    SyncFixture f;
+    SmallVolume volume(SmallVolume::TMPFS, f.folders.tempDir());
+    QString sWhy;
+    if (!volume.mount(&sWhy))
+        QSKIP(qPrintable("no volume can be mounted here: " + sWhy));
+    // Two rides: the list that is left after the first line is not empty, so rewriting it takes room.
+    const QString sRide = f.addRide("Profile1/r.gpx", rideGpx(15));
+    const QString sSecond = f.addRide("Profile1/s.gpx", rideGpx(16));
+    f.service.setAnswer(
+        "getRouteSyncList", FakeShareService::RETURN,
+        list({SyncItems::item("upload", hashOf(sRide)), SyncItems::item("upload", hashOf(sSecond))}));
+    auto uploadCount = [&f] { return f.service.calls("uploadRec").size(); };
+
+    if (phase == "check") {
+        QVERIFY2(volume.fillLeaving(freeBlocks, &sWhy), qPrintable(sWhy));
+        QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{SYNC_DISKFULL});
+        QVERIFY(volume.makeRoom());
+        QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{SYNC_CHECKSUCCESS});
+    } else {
+        QCOMPARE(codes(f.run(true, f.checkRequest("500", f.sDrive))), QList<int>{SYNC_CHECKSUCCESS});
+        if (freshAnswer)
+            QVERIFY(QFile::remove(f.folders.tempDir() + "/syncwork.xml"));
+        QVERIFY2(volume.fillLeaving(freeBlocks, &sWhy), qPrintable(sWhy));
+        const QList<int> queue = codes(f.run(false, f.queueRequest("500", f.sDrive, kept)));
+        QCOMPARE(queue, QList<int>({SYNC_PROCESS, SYNC_DISKFULL}));
+        QCOMPARE(uploadCount(), uploads);
+        QVERIFY(QFile::exists(sRide) && QFile::exists(sSecond));
+        QList<WorkFile::Row> rows;
+        QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
+        QCOMPARE(rows.size(), 2); // the line stays for the next sync
+        QVERIFY(volume.makeRoom());
+    }
+    QCOMPARE(uploadCount(), uploads);
+    const QList<int> queue = codes(f.run(false, f.queueRequest("500", f.sDrive, false)));
+    QCOMPARE(queue, QList<int>({SYNC_PROCESS, SYNC_PROCESS, SYNC_PROCESS, SYNC_SUCCESS}));
+    QCOMPARE(uploadCount(), uploads + 2);
+    QVERIFY(!QFile::exists(sRide) && !QFile::exists(sSecond)); // confirmed this time, and not kept
+}
+
+// The device's drive said it had room, but the route does not fit: that is the device's full memory, not a
+// failure of the Internet. The line stays, and no part of the route is left on the device.
+void TestSyncWorker::deviceFillsDuringARoute()
+{
+    SyncFixture f;
+    SmallVolume drive(SmallVolume::TMPFS);
+    QString sWhy;
+    if (!drive.mount(&sWhy))
+        QSKIP(qPrintable("no volume can be mounted here: " + sWhy));
+    f.useDrive(drive.path() + "/");
+    QVERIFY(QDir().mkpath(f.sTracks));
+    QVERIFY2(drive.fillLeaving(1, &sWhy), qPrintable(sWhy));
+    f.trackFiles.insert("big.gpx", QByteArray(64 * 1024, 'x'));
+    QVERIFY(WorkFile::writeRows(SyncScript::path(), {{"download", "t1", "Big", f.tracks.url("/big.gpx")}}));
+    const QList<Status> queue = f.run(false, f.queueRequest("500", f.sDrive, true));
+    QCOMPARE(codes(queue), QList<int>({SYNC_PROCESS, SYNC_SIZENOTENOUGH}));
+    QCOMPARE(queue.last().sText, QString("true"));
+    QList<WorkFile::Row> rows;
+    QVERIFY(WorkFile::readRows(SyncScript::path(), &rows));
+    QCOMPARE(rows.size(), 1);
+    QTRY_COMPARE(entries(f.sTracks), QStringList());
 }
 
 QTEST_MAIN(TestSyncWorker)

@@ -174,6 +174,7 @@ void MyDevShareSyncWidget::slotActionFinish(ACTION_STATUS status, QString sResul
     case SYNC_PARTIALERROR:
     case SYNC_NETERROR:
     case SYNC_SIZENOTENOUGH:
+    case SYNC_DISKFULL:
         m_pCtrl->setMyDeviceRegWidgetButton(true);
         skinSync(status);
         ui->btn_sync->setEnabled(true);
@@ -281,7 +282,7 @@ void MyDevShareSyncWidget::skinSync(int status)
         ui->label_syncicon->hide();
         ui->btn_sync->setText(QObject::tr("Try again"));
         break;
-    default: // 62, 65, 67
+    default: // 62, 65, 67, 70
         ui->label_sync->setText(partialText());
         ui->label_syncicon->hide();
         ui->btn_sync->setText(QObject::tr("Sync again"));
@@ -292,6 +293,8 @@ void MyDevShareSyncWidget::skinSync(int status)
     int nMessage = 0;
     if (status == SYNC_SIZENOTENOUGH)
         nMessage = MSG_MEMORY_FULL;
+    else if (status == SYNC_DISKFULL)
+        nMessage = MSG_DISK_FULL;
     else if (status == SYNC_CORRUPTION)
         nMessage = MSG_CORRUPTED;
     if (nMessage)
@@ -312,6 +315,10 @@ void MyDevShareSyncWidget::showErrorMsg(int nMessage)
                 QObject::tr(
                     "The synchronisation is not complete. Please delete some history or track items to "
                     "free up memory space."));
+        } else if (nMessage == MSG_DISK_FULL) {
+            // The computer's own disk, not the device's and not the Internet: nothing was lost.
+            Notifier::instance()->showMessage(
+                titleText(), QObject::tr("The computer's disk is full. Free some space and try again."));
         } else {
             // The one box with markup: the agent's own texts around a red line.
             Notifier::instance()->showMessage(
@@ -416,6 +423,7 @@ void MyDevShareSyncWidget::applyTexts()
     case SYNC_UPLOADERROR:
     case SYNC_PARTIALERROR:
     case SYNC_SIZENOTENOUGH:
+    case SYNC_DISKFULL:
     case SYNC_STOPPED:
         ui->btn_sync->setText(QObject::tr("Sync again"));
         ui->label_sync->setText(partialText());

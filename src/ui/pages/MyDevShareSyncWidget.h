@@ -42,7 +42,7 @@ private slots:
     void syncBusySkin();
 
 private:
-    enum Message { MSG_MEMORY_FULL = 1, MSG_CORRUPTED = 2 };
+    enum Message { MSG_MEMORY_FULL = 1, MSG_CORRUPTED = 2, MSG_DISK_FULL = 3 };
 
     // The box as built: no result; busy when it starts its sync by itself.
     void showNoResult(bool bAutoStart);

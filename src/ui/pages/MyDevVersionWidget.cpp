@@ -156,6 +156,7 @@ void MyDevVersionWidget::slotActionFinish(ACTION_STATUS status, QString)
     case SYNC_PARTIALERROR:
     case SYNC_NETERROR:
     case SYNC_SIZENOTENOUGH:
+    case SYNC_DISKFULL:
         ui->btn_check->setEnabled(true);
         // The check dialog runs a loop of its own: started from here it would hold up the windows that
         // hear this result after this box.

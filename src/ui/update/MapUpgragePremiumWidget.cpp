@@ -225,6 +225,7 @@ void MapUpgragePremiumWidget::slotMapStatus(ACTION_STATUS status, QString sResul
     case SYNC_PARTIALERROR:
     case SYNC_NETERROR:
     case SYNC_SIZENOTENOUGH:
+    case SYNC_DISKFULL:
         m_pUi->btn_Update->setEnabled(true);
         break;
     case BACKUP_BUTTONSDISABLE:

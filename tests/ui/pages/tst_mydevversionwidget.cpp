@@ -283,6 +283,7 @@ void TestMyDevVersionWidget::syncEndChecksFromQueuedCall_data()
     QTest::addColumn<int>("status");
     for (int nStatus = SYNC_UPLOADERROR; nStatus <= SYNC_SIZENOTENOUGH; ++nStatus)
         QTest::newRow(qPrintable(QString::number(nStatus))) << nStatus;
+    QTest::newRow(qPrintable(QString::number(SYNC_DISKFULL))) << int(SYNC_DISKFULL);
 }
 
 // The check's dialog runs a loop: from inside actionFinish it would hold up every window that hears the

@@ -5,6 +5,7 @@
 #include "support/LiveWorkers.h"
 #include "support/SerialDeviceSim.h"
 #include "support/SerialRideScript.h"
+#include "support/SmallVolume.h"
 #include "support/SyncBoxFixture.h"
 #include "ui/pages/MyDevShareSyncWidget.h"
 #include "ui/pages/PageLoops.h"
@@ -119,6 +120,7 @@ private slots:
     void checkAnswers();
     void failures_data();
     void failures();
+    void computerDiskFull();
     void stopEndsTheQueue();
     void serialFamily();
     void dataDriveWithSpecialCharacters();
@@ -381,6 +383,48 @@ void TestSyncBox::failures()
         QCOMPARE(SyncBoxFixture::waitForFinal(finish), QList<int>({60, 61, 63, 59}));
         QCOMPARE(syncText(pBox), doneText());
     }
+}
+
+// The computer's disk is full when the sync starts: the box tells that in a message of its own, not as a
+// failed Internet connection, and offers a new sync; nothing left the device. With room again, the next
+// sync goes through.
+void TestSyncBox::computerDiskFull()
+{
+    SmallVolume volume(SmallVolume::TMPFS, m_fixture.m_ui.m_folders.tempDir());
+    QString sWhy;
+    if (!volume.mount(&sWhy))
+        QSKIP(qPrintable("no volume can be mounted here: " + sWhy));
+    UiFixture::setValue("SYNC", "KeptHistory", "false");
+    const QString sData = m_fixture.plugDriveDevice();
+    const QString sRide = SyncBoxFixture::addRide(sData, "ride.gpx", 15);
+    m_fixture.m_service->setAnswer("getRouteSyncList", FakeShareService::RETURN,
+                                   SyncBoxFixture::workList({{"upload", SyncBoxFixture::hashOf(sRide)}}));
+    QVERIFY2(volume.fillLeaving(0, &sWhy), qPrintable(sWhy));
+
+    ZeqAgentCtrlMgr* pCtrl = ZeqAgentCtrlMgr::getInstance();
+    QSignalSpy finish(pCtrl, &ZeqAgentCtrlMgr::actionFinish);
+    MyDevShareSyncWidget* pBox = newBox();
+    const QList<int> statuses = SyncBoxFixture::waitForFinal(finish);
+    QCOMPARE(statuses, QList<int>({BACKUP_BUTTONSDISABLE, SYNC_DISKFULL, BACKUP_BUTTONSENABLE}));
+    QTRY_COMPARE(m_fixture.m_ui.m_notifier.m_notices.size(), 1);
+    const RecordingNotifier::Notice notice = m_fixture.m_ui.m_notifier.m_notices.first();
+    QCOMPARE(notice.sTitle, QObject::tr("ZeqShare synchronisation"));
+    QCOMPARE(notice.sText, QObject::tr("The computer's disk is full. Free some space and try again."));
+    QCOMPARE(syncText(pBox), partialText());
+    QCOMPARE(button(pBox)->text(), QObject::tr("Sync again"));
+    QVERIFY(button(pBox)->isEnabled());
+    QVERIFY(!pCtrl->isSyncRunning());
+    QVERIFY(QFile::exists(sRide));
+    QCOMPARE(m_fixture.callCount("uploadRec"), 0);
+
+    QVERIFY(volume.makeRoom());
+    finish.clear();
+    QTest::mouseClick(button(pBox), Qt::LeftButton);
+    QVERIFY(SyncBoxFixture::waitForFinal(finish).contains(SYNC_SUCCESS));
+    QCOMPARE(syncText(pBox), doneText());
+    QCOMPARE(m_fixture.callCount("uploadRec"), 1);
+    QVERIFY(!QFile::exists(sRide));
+    QCOMPARE(m_fixture.m_ui.m_notifier.m_notices.size(), 1);
 }
 
 void TestSyncBox::stopEndsTheQueue()
