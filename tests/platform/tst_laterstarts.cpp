@@ -467,7 +467,7 @@ void TestLaterStarts::strangersNotAsked()
     const QString sFolder = QFileInfo(holder.socketPath()).path();
     const QString sName = QFileInfo(holder.socketPath()).fileName();
     const QByteArray folder = QFile::encodeName(sFolder);
-    QTemporaryDir elsewhere; // the target of a link
+    QTemporaryDir elsewhere(m_pTemp->path() + "/e-XXXXXX"); // the target of a link, short enough for a socket
     QVERIFY(QFile::setPermissions(elsewhere.path(),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     StandIn standIn(sSetup == "drip");
