@@ -6,11 +6,8 @@
 #include <QFile>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/types.h>
-
 DesktopHandlerStub::DesktopHandlerStub(const QStringList& lstPrograms, PathMode eMode, Ending eEnding)
-    : m_oldPath(qgetenv("PATH")), m_lstPrograms(lstPrograms)
+    : m_oldPath(qgetenv("PATH"))
 {
     if (!m_dir.isValid())
         return;
@@ -19,10 +16,7 @@ DesktopHandlerStub::DesktopHandlerStub(const QStringList& lstPrograms, PathMode 
         const QString sRecord = recordPath(sProgram);
         // Written whole, then renamed: a reader never sees half a record. Only built-ins and full paths,
         // so the stub works with the system's programs off PATH.
-        // A stub that keeps running notes its pid before the record: once called, it can be stopped.
-        const QByteArray pid =
-            eEnding == KEEPS_RUNNING ? "echo $$ > '" + pidPath(sProgram).toUtf8() + "'\n" : QByteArray();
-        const QByteArray script = "#!/bin/sh\n" + pid + "printf '%s\\n' \"$@\" > '" + sRecord.toUtf8() +
+        const QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + sRecord.toUtf8() +
                                   ".tmp' && /bin/mv '" + sRecord.toUtf8() + ".tmp' '" + sRecord.toUtf8() +
                                   "' || exit 1\n" + ending(eEnding, sProgram);
         const QString sPath = sBin + "/" + sProgram;
@@ -43,7 +37,7 @@ DesktopHandlerStub::~DesktopHandlerStub()
     qputenv("PATH", m_oldPath);
 }
 
-QByteArray DesktopHandlerStub::ending(Ending eEnding, const QString& sProgram)
+QByteArray DesktopHandlerStub::ending(Ending eEnding, const QString& sProgram) const
 {
     switch (eEnding) {
     case FAILS:
@@ -51,7 +45,9 @@ QByteArray DesktopHandlerStub::ending(Ending eEnding, const QString& sProgram)
                ": no method available for opening '%s'\\n\" \"$*\" >&2\n"
                "exit 3\n";
     case KEEPS_RUNNING:
-        return "exec /bin/sleep 600\n"; // exec: the pid noted is the one that runs
+        // Until told to stop, or until the stub's folder is gone (a test that ended early).
+        return "while [ -d '" + m_dir.path().toUtf8() + "' ] && [ ! -e '" + stopPath().toUtf8() +
+               "' ]; do /bin/sleep 0.1; done\nexit 0\n";
     case ENDS_WELL:
         break;
     }
@@ -60,18 +56,12 @@ QByteArray DesktopHandlerStub::ending(Ending eEnding, const QString& sProgram)
 
 void DesktopHandlerStub::stopRunning() const
 {
-    for (const QString& sProgram : m_lstPrograms) {
-        bool bNumber = false;
-        const qint64 nPid = TestFolders::readFile(pidPath(sProgram)).trimmed().toLongLong(&bNumber);
-        if (bNumber && nPid > 1)
-            ::kill(pid_t(nPid), SIGTERM);
-        QFile::remove(pidPath(sProgram));
-    }
+    TestFolders::writeFile(stopPath(), QByteArray());
 }
 
-QString DesktopHandlerStub::pidPath(const QString& sProgram) const
+QString DesktopHandlerStub::stopPath() const
 {
-    return m_dir.filePath(sProgram + ".pid");
+    return m_dir.filePath("stop");
 }
 
 QString DesktopHandlerStub::recordPath(const QString& sProgram) const

@@ -9,8 +9,8 @@
 // a folder put first on PATH, each recording the arguments it was called with, one a line, and then
 // ending as told: well, with a failure (exit status 3 and xdg-open's message on standard error, as where
 // no program opens that kind of file), or not at all (as a handler that runs the program it started in
-// the foreground; stopRunning() or the stub's end stops it). ONLY_STUBS leaves the system's own programs
-// off PATH (so a missing stub is a missing handler); the old PATH comes back at the end.
+// the foreground) until stopRunning() or the stub's end, and then well. ONLY_STUBS leaves the system's own
+// programs off PATH (so a missing stub is a missing handler); the old PATH comes back at the end.
 class DesktopHandlerStub
 {
 public:
@@ -28,7 +28,7 @@ public:
     QStringList calls(const QString& sProgram) const;
     // Waits (within the limit) for the stub of that name to have run.
     bool waitForCall(const QString& sProgram, int nTimeoutMs) const;
-    // Ends the stubs that keep running (those that have started so far).
+    // Ends the stubs that keep running, those running now and those still to start.
     void stopRunning() const;
 
     // A small real Debian package of the agent at sPath, built with dpkg-deb from a tree made in sWorkDir:
@@ -37,11 +37,10 @@ public:
 
 private:
     QString recordPath(const QString& sProgram) const;
-    QString pidPath(const QString& sProgram) const;
-    static QByteArray ending(Ending eEnding, const QString& sProgram);
+    QString stopPath() const;
+    QByteArray ending(Ending eEnding, const QString& sProgram) const;
 
     QTemporaryDir m_dir;
     QByteArray m_oldPath;
-    QStringList m_lstPrograms;
     bool m_bValid = false;
 };

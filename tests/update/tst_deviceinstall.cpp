@@ -371,6 +371,7 @@ void TestDeviceInstall::agentOpenedByTheDesktop()
         {int(DEVICE_INSTALLPROCESS), R"({"file":"WendoAgent_1.1.0.zip?sig=1","unzip":"100"})"}));
     QCOMPARE(TestFolders::readFile(tempPath("WendoAgent_1.1.0.zip?sig=1")),
              TestFolders::readFile(m_root.filePath("WendoAgent_1.1.0.zip")));
+    QVERIFY(handler.waitForCall("xdg-open", 60000)); // one that took over may not have got there yet
     QCOMPARE(handler.calls("xdg-open"), QStringList{tempPath("WendoAgent_1.1.0.deb")});
     QCOMPARE(TestFolders::readFile(tempPath("WendoAgent_1.1.0.deb")),
              TestFolders::readFile(m_root.filePath("src/WendoAgent_1.1.0.deb")));
