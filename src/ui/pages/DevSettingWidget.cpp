@@ -82,7 +82,7 @@ void DevSettingWidget::deRegDev()
     bool bRemove = false;
     int nAnswer = Notifier::NO;
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         nAnswer = Notifier::instance()->askWithCheckBox(
             QCoreApplication::translate("QObject", "Device Deregisteration"),
             QCoreApplication::translate("QObject", "Are you sure you want to deregister your device?"),

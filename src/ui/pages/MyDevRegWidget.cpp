@@ -180,7 +180,7 @@ void MyDevRegWidget::runBackupDialog(int nMode)
 {
     writeLog(1, "[MyDevRegWidget][runBackupDialog][Entry] mode %d", nMode);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         BackupRestoreDailog dialog(nMode, false, false, nullptr);
         dialog.exec();
     }

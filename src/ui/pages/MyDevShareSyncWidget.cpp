@@ -286,7 +286,7 @@ void MyDevShareSyncWidget::showErrorMsg(int nMessage)
         return; // the page went away before the box could open
     QPointer<MyDevShareSyncWidget> pSelf(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         if (nMessage == MSG_MEMORY_FULL) {
             Notifier::instance()->showMessage(
                 QObject::tr("Not enough memory space on your device."),

@@ -117,7 +117,7 @@ void MyDevVersionWidget::slotCheck()
     m_pCtrl->setCheckStarted(true);
     const bool bOfferBackup = m_nStyle == 0;
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         pOpener->runCheckUpdate(false, bOfferBackup);
     }
     if (PageLoops::isRetired(this))

@@ -86,7 +86,7 @@ void NoDeviceWidget::slotAction()
 void NoDeviceWidget::runRecover()
 {
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         DialogOpener::instance()->runCheckUpdate(true, true);
     }
     // The page may have been taken down while the dialog ran (a device change closes the dialog).

@@ -126,7 +126,7 @@ bool SettingWidget::showDeregisterResult(int nKind)
             : QCoreApplication::translate("QObject", "Your device is not deregistered successfully yet.");
     QPointer<SettingWidget> pSelf(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         Notifier::instance()->showMessage(sTitle, sText);
     }
     return !PageLoops::isRetired(pSelf);

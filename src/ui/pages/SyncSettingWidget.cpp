@@ -210,7 +210,7 @@ int SyncSettingWidget::leavePageCheck()
     QPointer<SyncSettingWidget> pSelf(this);
     int nAnswer = Notifier::NO;
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         nAnswer = Notifier::instance()->showMessage(
             QCoreApplication::translate("QObject", "Settings"),
             QCoreApplication::translate(

@@ -215,7 +215,7 @@ void ZeqAgentInfoWidget::skinRegDev(int status)
     const QString sUUID = m_pCtrl->currentDevice().devInfo.sUUID;
     QPointer<ZeqAgentInfoWidget> pSelf(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         Notifier::instance()->showMessage(QObject::tr("Device Registration"),
                                           QObject::tr("Your device is successfully registered."));
     }
@@ -269,7 +269,7 @@ void ZeqAgentInfoWidget::tabNotSaveNotify(int nIndex)
     QPointer<ZeqAgentInfoWidget> pSelf(this);
     int nAnswer = QMessageBox::No;
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         nAnswer = m_pSettingWidget->ShowSaveSettingMsgBox(nIndex);
     }
     if (PageLoops::isRetired(pSelf) || m_nRebuilds != nRebuilds || nAnswer != QMessageBox::Yes)

@@ -326,7 +326,7 @@ void MapUpgragePremiumWidget::slotCheck()
     // A device change closes the dialog and the signed-in page may take this view down meanwhile.
     QPointer<MapUpgragePremiumWidget> pSelf(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         DialogOpener::instance()->runCheckUpdate(false, true);
     }
     if (!pSelf || PageLoops::isRetired(pSelf))
@@ -377,7 +377,7 @@ void MapUpgragePremiumWidget::showMsg(int nKind)
     if (!sCode.isEmpty())
         sText = QString("%1(%2)").arg(sText, sCode);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         Notifier::instance()->showMessage(QObject::tr("Internet connection"), sText);
     }
     writeLog(1, "[MapUpgragePremiumWidget][showMsg] errCode %s ErrString %s", qUtf8Printable(sCode),
