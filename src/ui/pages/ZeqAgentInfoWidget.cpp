@@ -4,6 +4,7 @@
 #include "MyDeviceWidget.h"
 #include "NoDeviceWidget.h"
 #include "PageLoops.h"
+#include "ScaledPictures.h"
 #include "SettingWidget.h"
 #include "controller/DialogOpener.h"
 #include "controller/ZeqAgentCtrlMgr.h"
@@ -25,6 +26,7 @@ ZeqAgentInfoWidget::ZeqAgentInfoWidget(QWidget* pParent)
 {
     writeLog(1, "[ZeqAgentInfoWidget][ZeqAgentInfoWidget][Entry]");
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     setFixedSize(pParent ? pParent->width() : 800, 493);
     connect(m_pCtrl, &ZeqAgentCtrlMgr::devRefresh, this, &ZeqAgentInfoWidget::devRefresh);
     connect(m_pCtrl, &ZeqAgentCtrlMgr::tabMyDevice, this, &ZeqAgentInfoWidget::slotMyDevice);

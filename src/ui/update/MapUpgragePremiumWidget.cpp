@@ -12,6 +12,7 @@
 #include "platform/DeviceFileReader.h"
 #include "platform/Platform.h"
 #include "ui/pages/PageLoops.h"
+#include "ui/pages/ScaledPictures.h"
 #include "ui_MapUpgragePremiumWidget.h"
 #include "update/MapInfo.h"
 #include "update/ProcMapXml.h"
@@ -37,6 +38,7 @@ MapUpgragePremiumWidget::MapUpgragePremiumWidget(QWidget* pParent)
     : QWidget(pParent), m_pCtrlMgr(ZeqAgentCtrlMgr::getInstance()), m_pUi(new Ui::MapUpgragePremiumWidget)
 {
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     m_szUpdateBtnText = TEXT_CHECK_FOR_UPDATES;
     m_strUpdateBtnText = QObject::tr(m_szUpdateBtnText);
     m_bDevicePresent = m_pCtrlMgr->isDevicePresent();
