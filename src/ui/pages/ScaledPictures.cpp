@@ -32,6 +32,19 @@ qint64 bytesOf(const Picture& picture)
     return qint64(picture.pixmap.width()) * picture.pixmap.height() * picture.pixmap.depth() / 8;
 }
 
+// The least recently asked for go first.
+void dropUnusedOverBudget()
+{
+    QList<Picture>& lst = pictures();
+    qint64 nUnused = ScaledPictures::unusedBytes();
+    for (int i = lst.size() - 1; i >= 0 && nUnused > ScaledPictures::UNUSED_BUDGET; --i) {
+        if (!isUnused(lst.at(i)))
+            continue;
+        nUnused -= bytesOf(lst.at(i));
+        lst.removeAt(i);
+    }
+}
+
 // Keeps one label on the shared copy: set when the label is shown (a page never shown makes no copy) and
 // when it is resized. Until then the label shows nothing, so it holds no picture of its own either.
 class SharedLabelPicture : public QObject
@@ -45,6 +58,8 @@ public:
         pLabel->installEventFilter(this);
         apply();
     }
+    // The label has let go of its copy by now (a child goes after its parent's own destructor).
+    ~SharedLabelPicture() override { dropUnusedOverBudget(); }
 
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override
     {
@@ -115,17 +130,4 @@ qint64 ScaledPictures::unusedBytes()
     for (const Picture& picture : qAsConst(pictures()))
         nBytes += isUnused(picture) ? bytesOf(picture) : 0;
     return nBytes;
-}
-
-// The least recently asked for go first.
-void ScaledPictures::dropUnusedOverBudget()
-{
-    QList<Picture>& lst = pictures();
-    qint64 nUnused = unusedBytes();
-    for (int i = lst.size() - 1; i >= 0 && nUnused > UNUSED_BUDGET; --i) {
-        if (!isUnused(lst.at(i)))
-            continue;
-        nUnused -= bytesOf(lst.at(i));
-        lst.removeAt(i);
-    }
 }

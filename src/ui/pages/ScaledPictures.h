@@ -10,8 +10,8 @@ class QWidget;
 // itself keeps a private scaled copy once it is painted (about 1.4 MB for a page-sized label), so every
 // page built at a device change paid for its own copies, and so did every page kept while a box was open.
 // Here the labels show one scaled copy per picture and size instead, made when the first of them is shown.
-// Copies that no label shows are kept up to a small budget, so pages built again and again at the same
-// sizes reuse them instead of making them anew.
+// Copies that no label shows any more are kept up to a small budget (the least recently asked for go
+// first), so the pages that a device change builds again find theirs instead of scaling them anew.
 class ScaledPictures
 {
 public:
@@ -25,9 +25,7 @@ public:
     // The copies kept, and the bytes of those that no label shows (for tests and the benchmark).
     static int keptCount();
     static qint64 unusedBytes();
-    // What the copies that no label shows may take together.
-    static constexpr qint64 UNUSED_BUDGET = 6 * 1024 * 1024;
-
-private:
-    static void dropUnusedOverBudget();
+    // What the copies that no label shows may take together: those of the device's tabs and of the
+    // no-device tabs fit, so plugging and unplugging scales nothing anew.
+    static constexpr qint64 UNUSED_BUDGET = 4 * 1024 * 1024;
 };
