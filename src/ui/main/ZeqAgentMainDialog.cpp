@@ -358,7 +358,7 @@ void ZeqAgentMainDialog::skinLogout()
     if (m_pInfoWidget) {
         m_pLayout->removeWidget(m_pInfoWidget);
         // Not now: the sign-out may come from inside that page, or from the tray while one of its pages
-        // runs a loop (a backup dialog, a box); retired, it goes once no such loop runs.
+        // runs a loop (a backup dialog, a box); retired, it goes once none of its own loops runs.
         PageLoops::retire(m_pInfoWidget);
         m_pInfoWidget = nullptr;
     }
@@ -452,7 +452,7 @@ void ZeqAgentMainDialog::doProcUpdateCheck(bool bAuto)
     if (!bAuto || m_pCtrl->isUpdateDialogShown())
         return;
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         NewUpdateAvailableDialog dialog(false, true, nullptr);
         dialog.exec();
     }
@@ -509,7 +509,7 @@ void ZeqAgentMainDialog::checkupdate()
         return;
     }
     // A backup is offered first for a device registered to this account.
-    PageLoops::Scope scope;
+    PageLoops::Scope scope(this);
     DialogOpener::instance()->runCheckUpdate(false, m_pCtrl->m_nDevPageStyle == 0);
 }
 

@@ -182,7 +182,7 @@ void BackupRestoreDailog::finishBackup()
     accept();
     QPointer<BackupRestoreDailog> self(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         DialogOpener::instance()->runInstall(m_bRecover, false);
     }
     if (!self)
@@ -211,7 +211,7 @@ bool BackupRestoreDailog::pauseWithFullBar()
     ui->progressBar->setValue(100);
     QPointer<BackupRestoreDailog> self(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         QEventLoop loop;
         QTimer::singleShot(AgentTiming::ms(AgentTiming::BACKUP_DONE_PAUSE), &loop, &QEventLoop::quit);
         loop.exec();
@@ -248,7 +248,7 @@ void BackupRestoreDailog::showResult(Result result)
     hide();
     QPointer<BackupRestoreDailog> self(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         Notifier::instance()->showMessage(sTitle, sText, Notifier::OK, Notifier::PLAIN_TEXT);
     }
     if (!self || PageLoops::isRetired(this))

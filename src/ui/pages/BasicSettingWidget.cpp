@@ -1,5 +1,6 @@
 #include "BasicSettingWidget.h"
 
+#include "ScaledPictures.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/DebugLog.h"
@@ -37,6 +38,7 @@ const char* const CHOOSER_STYLE =
 BasicSettingWidget::BasicSettingWidget(QWidget* parent) : QWidget(parent), m_pUi(new Ui::BasicSettingWidget)
 {
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     m_pUi->comboBox->setStyleSheet(CHOOSER_STYLE);
     m_pUi->comboBox->addItems(itemTexts());
     QString sLang;

@@ -1,6 +1,7 @@
 #include "DevSettingWidget.h"
 
 #include "PageLoops.h"
+#include "ScaledPictures.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/DebugLog.h"
@@ -16,6 +17,7 @@ DevSettingWidget::DevSettingWidget(QWidget* parent, const Worker::DEVINFO& devin
       m_pCtrl(ZeqAgentCtrlMgr::getInstance())
 {
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     for (QLabel* pLabel : {m_pUi->label_device, m_pUi->label_connect, m_pUi->label_uuid,
                            m_pUi->label_register, m_pUi->label_info})
         pLabel->setTextFormat(Qt::PlainText);
@@ -82,7 +84,7 @@ void DevSettingWidget::deRegDev()
     bool bRemove = false;
     int nAnswer = Notifier::NO;
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         nAnswer = Notifier::instance()->askWithCheckBox(
             QCoreApplication::translate("QObject", "Device Deregisteration"),
             QCoreApplication::translate("QObject", "Are you sure you want to deregister your device?"),

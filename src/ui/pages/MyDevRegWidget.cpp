@@ -3,6 +3,7 @@
 #include "BackupRestoreDailog.h"
 #include "ButtonFont.h"
 #include "PageLoops.h"
+#include "ScaledPictures.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/DebugLog.h"
@@ -23,6 +24,7 @@ MyDevRegWidget::MyDevRegWidget(QWidget* parent) : QWidget(parent), m_pCtrl(nullp
 {
     writeLog(1, "[MyDevRegWidget][MyDevRegWidget][Entry]");
     ui->setupUi(this);
+    ScaledPictures::shareLabels(this);
     m_pCtrl = ZeqAgentCtrlMgr::getInstance();
     const QFont font = ButtonFont::forLanguage(m_pCtrl->langCode());
     ui->btn_backup->setFont(font);
@@ -180,7 +182,7 @@ void MyDevRegWidget::runBackupDialog(int nMode)
 {
     writeLog(1, "[MyDevRegWidget][runBackupDialog][Entry] mode %d", nMode);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         BackupRestoreDailog dialog(nMode, false, false, nullptr);
         dialog.exec();
     }

@@ -1,6 +1,7 @@
 #include "MyDevShareSyncWidget.h"
 
 #include "PageLoops.h"
+#include "ScaledPictures.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
@@ -27,6 +28,7 @@ MyDevShareSyncWidget::MyDevShareSyncWidget(QWidget* pParent) : QWidget(pParent)
     writeLog(1, "[MyDevShareSyncWidget][MyDevShareSyncWidget][Entry]");
     ui = new Ui_MyDevShareSyncWidget;
     ui->setupUi(this);
+    ScaledPictures::shareLabels(this);
     m_pCtrl = ZeqAgentCtrlMgr::getInstance();
     applyButtonFont();
 
@@ -308,7 +310,7 @@ void MyDevShareSyncWidget::showErrorMsg(int nMessage)
         return; // the page went away before the box could open
     QPointer<MyDevShareSyncWidget> pSelf(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         if (nMessage == MSG_MEMORY_FULL) {
             Notifier::instance()->showMessage(
                 QObject::tr("Not enough memory space on your device."),

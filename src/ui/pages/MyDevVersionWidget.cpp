@@ -2,6 +2,7 @@
 
 #include "ButtonFont.h"
 #include "PageLoops.h"
+#include "ScaledPictures.h"
 #include "VersionText.h"
 #include "controller/DialogOpener.h"
 #include "controller/UrlOpener.h"
@@ -31,6 +32,7 @@ MyDevVersionWidget::MyDevVersionWidget(QWidget* parent)
     writeLog(1, "[MyDevVersionWidget][MyDevVersionWidget][Entry]");
     m_sCheckText = QObject::tr("Check for Updates");
     ui->setupUi(this);
+    ScaledPictures::shareLabels(this);
     m_pCtrl = ZeqAgentCtrlMgr::getInstance();
     ui->btn_check->setFont(ButtonFont::forLanguage(m_pCtrl->langCode()));
     // Versions come from the device: never read as markup. Only the release link is ours to format.
@@ -117,7 +119,7 @@ void MyDevVersionWidget::slotCheck()
     m_pCtrl->setCheckStarted(true);
     const bool bOfferBackup = m_nStyle == 0;
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         pOpener->runCheckUpdate(false, bOfferBackup);
     }
     if (PageLoops::isRetired(this))

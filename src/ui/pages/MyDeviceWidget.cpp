@@ -4,6 +4,7 @@
 #include "MyDevShareSyncWidget.h"
 #include "MyDevVersionWidget.h"
 #include "PageLoops.h"
+#include "ScaledPictures.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/DebugLog.h"
 #include "ui_MyDeviceWidget.h"
@@ -16,6 +17,7 @@ MyDeviceWidget::MyDeviceWidget(QWidget* pParent)
       m_pOwner(pParent)
 {
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     m_pUi->scrollArea->setStyleSheet(
         "QScrollBar:vertical {border-image: url(:/res/progress_middle.png) 2 0 2 0;margin: 5px 1 5px "
         "1;width: "

@@ -2,6 +2,7 @@
 
 #include "ButtonFont.h"
 #include "PageLoops.h"
+#include "ScaledPictures.h"
 #include "controller/DialogOpener.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/DebugLog.h"
@@ -21,6 +22,7 @@ const int PAGE_HEIGHT = 433;
 NoDeviceWidget::NoDeviceWidget(QWidget* parent) : QWidget(parent), m_pCtrl(nullptr), ui(new Ui_NoDeviceWidget)
 {
     ui->setupUi(this);
+    ScaledPictures::shareLabels(this);
     setFixedSize(PAGE_WIDTH, PAGE_HEIGHT);
     setAccessibleName("NoDeviceWidget");
     writeLog(1, "[NoDeviceWidget][NoDeviceWidget][Entry]");
@@ -86,7 +88,7 @@ void NoDeviceWidget::slotAction()
 void NoDeviceWidget::runRecover()
 {
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         DialogOpener::instance()->runCheckUpdate(true, true);
     }
     // The page may have been taken down while the dialog ran (a device change closes the dialog).

@@ -4,7 +4,12 @@
 
 namespace
 {
-int g_nRunning = 0;
+// The running scopes, outermost first.
+QList<const PageLoops::Scope*>& running()
+{
+    static QList<const PageLoops::Scope*> scopes;
+    return scopes;
+}
 
 QList<QPointer<QWidget>>& waiting()
 {
@@ -24,22 +29,51 @@ void disconnectFromController(QObject* pObject)
     for (QObject* pChild : pObject->findChildren<QObject*>())
         QObject::disconnect(ZeqAgentCtrlMgr::getInstance(), nullptr, pChild, nullptr);
 }
+
+bool isInside(const QWidget* pWidget, const QWidget* pPage)
+{
+    for (const QWidget* pUp = pWidget; pUp; pUp = pUp->parentWidget()) {
+        if (pUp == pPage)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
-PageLoops::Scope::Scope()
+PageLoops::Scope::Scope(QWidget* pOwner) : m_pOwner(pOwner)
 {
-    ++g_nRunning;
+    for (QWidget* pUp = pOwner; pUp; pUp = pUp->parentWidget())
+        m_lstAtStart.append(pUp);
+    running().append(this);
+}
+
+bool PageLoops::Scope::holds(const QWidget* pPage) const
+{
+    for (const QPointer<QWidget>& pWidget : m_lstAtStart) {
+        if (pWidget == pPage)
+            return true;
+    }
+    return isInside(m_pOwner, pPage);
 }
 
 PageLoops::Scope::~Scope()
 {
-    if (--g_nRunning == 0)
-        releaseWaiting();
+    running().removeOne(this);
+    releaseWaiting();
 }
 
 bool PageLoops::isRunning()
 {
-    return g_nRunning > 0;
+    return !running().isEmpty();
+}
+
+bool PageLoops::holdsRunningLoop(const QWidget* pPage)
+{
+    for (const Scope* pScope : running()) {
+        if (pScope->holds(pPage))
+            return true;
+    }
+    return false;
 }
 
 void PageLoops::retire(QWidget* pPage)
@@ -51,7 +85,7 @@ void PageLoops::retire(QWidget* pPage)
     disconnectFromController(pPage);
     retired().removeAll(nullptr);
     retired().append(pPage);
-    if (isRunning())
+    if (holdsRunningLoop(pPage))
         waiting().append(pPage);
     else
         pPage->deleteLater();
@@ -77,13 +111,16 @@ int PageLoops::waitingCount()
     return waiting().size();
 }
 
-// Posted from the page method that started the outermost loop, after that loop ended: the deletes run
-// when control is back in the main loop, after that method has returned.
+// Runs as a loop ends, in the method that started it: a page released here is deleted once that method
+// has returned to the loop below.
 void PageLoops::releaseWaiting()
 {
-    const QList<QPointer<QWidget>> pages = waiting();
-    waiting().clear();
-    for (const QPointer<QWidget>& pPage : pages) {
+    QList<QPointer<QWidget>>& pages = waiting();
+    for (int i = pages.size() - 1; i >= 0; --i) {
+        QWidget* pPage = pages.at(i);
+        if (pPage && holdsRunningLoop(pPage))
+            continue;
+        pages.removeAt(i);
         if (pPage)
             pPage->deleteLater();
     }

@@ -1,5 +1,6 @@
 #include "RegSettingTitieWidget.h"
 
+#include "ScaledPictures.h"
 #include "ui_RegSettingTitieWidget.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@ RegSettingTitieWidget::RegSettingTitieWidget(QWidget* parent)
     : QWidget(parent), m_pUi(new Ui::RegSettingTitieWidget)
 {
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
 }
 
 RegSettingTitieWidget::~RegSettingTitieWidget()

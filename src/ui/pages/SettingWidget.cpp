@@ -4,6 +4,7 @@
 #include "DevSettingWidget.h"
 #include "PageLoops.h"
 #include "RegSettingTitieWidget.h"
+#include "ScaledPictures.h"
 #include "SyncSettingWidget.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/DebugLog.h"
@@ -33,6 +34,7 @@ SettingWidget::SettingWidget(QWidget* parent)
     : QWidget(parent), m_pUi(new Ui::SettingWidget), m_pCtrl(ZeqAgentCtrlMgr::getInstance())
 {
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     setFixedSize(PAGE_WIDTH, PAGE_HEIGHT);
     m_pUi->scrollArea->setStyleSheet(SCROLL_STYLE);
     // The page's background is drawn once, by the viewport alone: a rule without a selector would reach
@@ -126,7 +128,7 @@ bool SettingWidget::showDeregisterResult(int nKind)
             : QCoreApplication::translate("QObject", "Your device is not deregistered successfully yet.");
     QPointer<SettingWidget> pSelf(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         Notifier::instance()->showMessage(sTitle, sText);
     }
     return !PageLoops::isRetired(pSelf);

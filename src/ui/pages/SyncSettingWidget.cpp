@@ -1,6 +1,7 @@
 #include "SyncSettingWidget.h"
 
 #include "PageLoops.h"
+#include "ScaledPictures.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/AgentSettings.h"
 #include "core/AgentTiming.h"
@@ -27,6 +28,7 @@ SyncSettingWidget::SyncSettingWidget(QWidget* parent)
     : QWidget(parent), m_pUi(new Ui::SyncSettingWidget), m_pCtrl(ZeqAgentCtrlMgr::getInstance())
 {
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     connect(m_pUi->checkBox_trecks, &QCheckBox::clicked, this, &SyncSettingWidget::autoSync);
     connect(m_pUi->radioBtn_del, &QRadioButton::clicked, this, &SyncSettingWidget::delRecord);
     connect(m_pUi->radioBtn_kept, &QRadioButton::clicked, this, &SyncSettingWidget::keptRecord);
@@ -210,7 +212,7 @@ int SyncSettingWidget::leavePageCheck()
     QPointer<SyncSettingWidget> pSelf(this);
     int nAnswer = Notifier::NO;
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         nAnswer = Notifier::instance()->showMessage(
             QCoreApplication::translate("QObject", "Settings"),
             QCoreApplication::translate(

@@ -4,6 +4,7 @@
 #include "MyDeviceWidget.h"
 #include "NoDeviceWidget.h"
 #include "PageLoops.h"
+#include "ScaledPictures.h"
 #include "SettingWidget.h"
 #include "controller/DialogOpener.h"
 #include "controller/ZeqAgentCtrlMgr.h"
@@ -25,6 +26,7 @@ ZeqAgentInfoWidget::ZeqAgentInfoWidget(QWidget* pParent)
 {
     writeLog(1, "[ZeqAgentInfoWidget][ZeqAgentInfoWidget][Entry]");
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     setFixedSize(pParent ? pParent->width() : 800, 493);
     connect(m_pCtrl, &ZeqAgentCtrlMgr::devRefresh, this, &ZeqAgentInfoWidget::devRefresh);
     connect(m_pCtrl, &ZeqAgentCtrlMgr::tabMyDevice, this, &ZeqAgentInfoWidget::slotMyDevice);
@@ -215,7 +217,7 @@ void ZeqAgentInfoWidget::skinRegDev(int status)
     const QString sUUID = m_pCtrl->currentDevice().devInfo.sUUID;
     QPointer<ZeqAgentInfoWidget> pSelf(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         Notifier::instance()->showMessage(QObject::tr("Device Registration"),
                                           QObject::tr("Your device is successfully registered."));
     }
@@ -269,7 +271,7 @@ void ZeqAgentInfoWidget::tabNotSaveNotify(int nIndex)
     QPointer<ZeqAgentInfoWidget> pSelf(this);
     int nAnswer = QMessageBox::No;
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         nAnswer = m_pSettingWidget->ShowSaveSettingMsgBox(nIndex);
     }
     if (PageLoops::isRetired(pSelf) || m_nRebuilds != nRebuilds || nAnswer != QMessageBox::Yes)

@@ -234,7 +234,7 @@ void CheckUpdateDialog::openFollowUp(FollowUp eFollowUp)
     writeLog(1, "[%s][slotActionFinish] follow-up %d", qUtf8Printable(logName()), int(eFollowUp));
     endCheck();
     accept();
-    PageLoops::Scope scope;
+    PageLoops::Scope scope(this);
     switch (eFollowUp) {
     case AGENT_OFFER: {
         UpdateAvailableDialog dialog(nullptr);
@@ -280,7 +280,7 @@ void CheckUpdateDialog::showMsg(int kind)
         break;
     }
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         Notifier::instance()->showMessage(sTitle, sText);
     }
     if (kind == 0)

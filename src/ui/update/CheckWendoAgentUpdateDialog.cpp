@@ -78,7 +78,7 @@ void CheckWendoAgentUpdateDialog::slotActionFinish(ACTION_STATUS status, QString
         // No agent package: the check ends quietly.
         if (!m_pCtrl->checkWendoAgentUpdateAvailable())
             return;
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         UpdateAvailableDialog dialog(nullptr);
         dialog.exec();
         break;
@@ -117,7 +117,7 @@ void CheckWendoAgentUpdateDialog::showMsg(int kind)
                     .arg(m_sHWName);
     }
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         Notifier::instance()->showMessage(sTitle, sText);
     }
     if (kind == 0)

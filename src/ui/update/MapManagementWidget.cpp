@@ -3,6 +3,7 @@
 #include "MapUpgragePremiumWidget.h"
 #include "controller/ZeqAgentCtrlMgr.h"
 #include "core/DebugLog.h"
+#include "ui/pages/ScaledPictures.h"
 #include "ui_MapManagementWidget.h"
 
 #include <QScrollBar>
@@ -23,6 +24,7 @@ MapManagementWidget::MapManagementWidget(QWidget* pParent)
     : QWidget(pParent), m_pUi(new Ui::MapManagementWidget), m_pCtrlMgr(ZeqAgentCtrlMgr::getInstance())
 {
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     m_pUi->scrollArea->setStyleSheet(SCROLL_STYLE);
     // The page's background is drawn once, by the viewport alone: a rule without a selector would reach
     // every box, label and bubble below it and cover their own fills and colours.

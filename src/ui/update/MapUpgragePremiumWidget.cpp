@@ -12,6 +12,7 @@
 #include "platform/DeviceFileReader.h"
 #include "platform/Platform.h"
 #include "ui/pages/PageLoops.h"
+#include "ui/pages/ScaledPictures.h"
 #include "ui_MapUpgragePremiumWidget.h"
 #include "update/MapInfo.h"
 #include "update/ProcMapXml.h"
@@ -37,6 +38,7 @@ MapUpgragePremiumWidget::MapUpgragePremiumWidget(QWidget* pParent)
     : QWidget(pParent), m_pCtrlMgr(ZeqAgentCtrlMgr::getInstance()), m_pUi(new Ui::MapUpgragePremiumWidget)
 {
     m_pUi->setupUi(this);
+    ScaledPictures::shareLabels(this);
     m_szUpdateBtnText = TEXT_CHECK_FOR_UPDATES;
     m_strUpdateBtnText = QObject::tr(m_szUpdateBtnText);
     m_bDevicePresent = m_pCtrlMgr->isDevicePresent();
@@ -327,7 +329,7 @@ void MapUpgragePremiumWidget::slotCheck()
     // A device change closes the dialog and the signed-in page may take this view down meanwhile.
     QPointer<MapUpgragePremiumWidget> pSelf(this);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         DialogOpener::instance()->runCheckUpdate(false, true);
     }
     if (!pSelf || PageLoops::isRetired(pSelf))
@@ -378,7 +380,7 @@ void MapUpgragePremiumWidget::showMsg(int nKind)
     if (!sCode.isEmpty())
         sText = QString("%1(%2)").arg(sText, sCode);
     {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         Notifier::instance()->showMessage(QObject::tr("Internet connection"), sText);
     }
     writeLog(1, "[MapUpgragePremiumWidget][showMsg] errCode %s ErrString %s", qUtf8Printable(sCode),

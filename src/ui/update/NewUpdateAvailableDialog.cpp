@@ -218,7 +218,7 @@ void NewUpdateAvailableDialog::slotInstallUpdate()
     m_bDone = true;
     hide();
     filterUpdateScripts();
-    PageLoops::Scope scope;
+    PageLoops::Scope scope(this);
     if (ui->checkbox_backup->isChecked()) {
         accept();
         BackupRestoreDailog dialog(BackupRestoreDailog::MODE_BACKUP, true, m_bRecover, nullptr);

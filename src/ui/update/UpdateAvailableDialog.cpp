@@ -104,7 +104,7 @@ void UpdateAvailableDialog::slotInstallUpdate()
     m_bDone = true;
     hide();
     if (doGenerateNewUpdate()) {
-        PageLoops::Scope scope;
+        PageLoops::Scope scope(this);
         DialogOpener::instance()->runInstall(false, true);
     } else {
         writeLog(1, "[UpdateAvailableDialog][slotInstallUpdate] no agent package, nothing to install");

@@ -14,7 +14,7 @@ void UpdateDialogOpener::runCheckUpdate(bool bRecover, bool bOfferBackup)
     writeLog(1, "[UpdateDialogOpener][runCheckUpdate] recover %d, backup %d", int(bRecover),
              int(bOfferBackup));
     CheckUpdateDialog dialog(bRecover, bOfferBackup, nullptr);
-    PageLoops::Scope scope;
+    PageLoops::Scope scope(&dialog);
     dialog.exec();
 }
 
@@ -22,7 +22,7 @@ void UpdateDialogOpener::runAgentUpdateCheck()
 {
     writeLog(1, "[UpdateDialogOpener][runAgentUpdateCheck]");
     CheckWendoAgentUpdateDialog dialog(nullptr);
-    PageLoops::Scope scope;
+    PageLoops::Scope scope(&dialog);
     dialog.exec();
 }
 
@@ -32,7 +32,7 @@ void UpdateDialogOpener::runInstall(bool bRecover, bool bAgentOnly)
 {
     writeLog(1, "[UpdateDialogOpener][runInstall] recover %d, agent only %d", int(bRecover), int(bAgentOnly));
     InstallUpdateDialog dialog(bRecover, bAgentOnly, nullptr);
-    PageLoops::Scope scope;
+    PageLoops::Scope scope(&dialog);
     dialog.exec();
 }
 

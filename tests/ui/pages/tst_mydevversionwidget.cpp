@@ -451,7 +451,7 @@ void TestMyDevVersionWidget::boxTakenDownStartsNothing()
     AgentTiming::set(AgentTiming::VERSION_CHECK, 0);
     Box box = makeBox(1);
     QPointer<MyDevVersionWidget> pBox = box.pBox;
-    PageLoops::Scope scope; // the page goes while some loop runs, so it is not deleted yet
+    PageLoops::Scope scope(box.pBox); // the page goes while a loop of its box runs: not deleted yet
     PageLoops::retire(box.pPage.release());
     QVERIFY(QueuedMarker::passEarlierCalls()); // the box's check was due at once
     QVERIFY(pBox);
