@@ -171,7 +171,9 @@ private:
 
 void TestSerialRides::initTestCase()
 {
-    AgentTiming::set(AgentTiming::SERIAL_SILENCE, 1500);
+    // Long enough that a loaded machine's pause in the simulated device is not taken for its silence; the
+    // rows that go silent wait this long once each.
+    AgentTiming::set(AgentTiming::SERIAL_SILENCE, 4000);
 }
 
 void TestSerialRides::cleanupTestCase()
