@@ -2,9 +2,13 @@
 
 #include "platform/NoFollowFile.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+
+#include <cstdio>
 
 namespace
 {
@@ -132,5 +136,18 @@ void LogFile::write(int nLevel, const char* szText)
     file.write(line);
     file.close();
     if (m_nLevel > 0)
-        qDebug().noquote() << QString::fromLatin1(line.constData(), line.size() - 2);
+        echo(line.left(line.size() - 2));
+}
+
+// An installed message handler need not be safe to enter from other threads (a test runner's is not while
+// it moves to its next case): only the application's own thread echoes through it, the others write the
+// line to standard error themselves.
+void LogFile::echo(const QByteArray& line)
+{
+    const QCoreApplication* pApp = QCoreApplication::instance();
+    if (!pApp || QThread::currentThread() == pApp->thread()) {
+        qDebug().noquote() << QString::fromLatin1(line.constData(), line.size());
+        return;
+    }
+    std::fprintf(stderr, "%s\n", line.constData());
 }

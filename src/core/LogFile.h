@@ -35,6 +35,7 @@ public:
 
 private:
     static void makePrivate(QFile* pFile);
+    static void echo(const QByteArray& line);
 
     int m_nLevel;
     int m_nMaxFiles;
